@@ -1,0 +1,110 @@
+// vibrana-archivio: maintenance of the Vibrana database from the command line.
+#include "data/Connessione.h"
+#include "data/CreaArchivio.h"
+#include "data/db.h"
+#include "data/LettoriCampi.h"
+#include "shell/CartellaProgramma.h"
+#include "shell/Errore.h"
+#include "shell/Messaggi.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+void stampa(const QString& testo, FILE* dove = stdout) {
+    std::fputs(testo.toUtf8().constData(), dove);
+    std::fputc('\n', dove);
+}
+
+int uso() {
+    stampa(QStringLiteral("Uso:\n"
+                          "  vibrana-archivio crea CARTELLA_SQL FILE   crea un archivio dai file SQL\n"
+                          "  vibrana-archivio sql \"ISTRUZIONE\"          esegue un'istruzione sull'archivio "
+                          "della cartella del programma\n"
+                          "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
+                          "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso"),
+           stderr);
+    return 2;
+}
+
+// Messages of db go to standard error, and a failure makes the command fail.
+class MessaggiConsole : public ServizioMessaggi {
+public:
+    bool errore = false;
+    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti, const QString&) override {
+        if (tipo == TipoMessaggio::Errore)
+            errore = true;
+        stampa(QStringLiteral("Errore: ") + testo, stderr);
+        return Risposta::OK;
+    }
+};
+
+QString testoCampo(const QVariant& v) {
+    if (v.isNull())
+        return QStringLiteral("NULL");
+    return nzStringa(v);
+}
+
+int eseguiSql(const QString& istruzione, MessaggiConsole& messaggi) {
+    const QString inizio = istruzione.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
+    if (inizio == QLatin1String("SELECT") || inizio == QLatin1String("PRAGMA") || inizio == QLatin1String("WITH")) {
+        RecordSet rs = db().getRs(istruzione);
+        stampa(rs.nomiCampi().join(QLatin1Char('\t')));
+        for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
+            QStringList valori;
+            for (int i = 0; i < rs.contaCampi(); ++i)
+                valori << testoCampo(rs.campo(i));
+            stampa(valori.join(QLatin1Char('\t')));
+        }
+        return 0;
+    }
+    return db().Execute(istruzione) && !messaggi.errore ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vibrana"));
+    auto messaggi = std::make_shared<MessaggiConsole>();
+    installaServizioMessaggi(messaggi);
+
+    const QStringList a = app.arguments().mid(1);
+    if (a.isEmpty())
+        return uso();
+    const QString comando = a[0];
+    try {
+        if (comando == QLatin1String("crea") && a.size() == 3) {
+            creaArchivio(a[1], a[2]);
+            stampa(QStringLiteral("Archivio creato: %1").arg(a[2]));
+            return 0;
+        }
+        if (comando == QLatin1String("sql") && a.size() == 2)
+            return eseguiSql(a[1], *messaggi);
+        if (comando == QLatin1String("verifica") && a.size() <= 2) {
+            const QString file = a.size() == 2 ? a[1] : db().percorsoArchivio();
+            const QStringList problemi = verificaArchivio(file);
+            if (problemi.isEmpty()) {
+                stampa(QStringLiteral("L'archivio %1 è integro.").arg(file));
+                return 0;
+            }
+            for (const QString& p : problemi)
+                stampa(p, stderr);
+            return 1;
+        }
+        if (comando == QLatin1String("copia") && a.size() == 2) {
+            copiaArchivio(db().percorsoArchivio(), a[1]);
+            stampa(QStringLiteral("Copia scritta in %1").arg(a[1]));
+            return 0;
+        }
+    } catch (const Errore& e) {
+        stampa(QStringLiteral("Errore: ") + e.descrizione(), stderr);
+        return 1;
+    } catch (const std::exception& e) {
+        stampa(QStringLiteral("Errore: ") + QString::fromLocal8Bit(e.what()), stderr);
+        return 1;
+    }
+    return uso();
+}

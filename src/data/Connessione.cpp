@@ -1,0 +1,211 @@
+#include "data/Connessione.h"
+
+#include "shell/Errore.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int attesaOccupatoMs = 10000;
+
+struct Istruzione {
+    sqlite3_stmt* stmt = nullptr;
+    ~Istruzione() { sqlite3_finalize(stmt); }
+};
+
+enum class Tipo { Naturale, Data, SiNo, Intero, Reale, Testo };
+
+Tipo tipoDichiarato(const char* dichiarato) {
+    if (!dichiarato)
+        return Tipo::Naturale;
+    const QString t = QString::fromLatin1(dichiarato).toUpper();
+    if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME")))
+        return Tipo::Data;
+    if (t.contains(QLatin1String("BOOL")) || t.contains(QLatin1String("YESNO")))
+        return Tipo::SiNo;
+    if (t.contains(QLatin1String("INT")) || t.contains(QLatin1String("BYTE")))
+        return Tipo::Intero;
+    if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("SINGLE")) ||
+        t.contains(QLatin1String("DOUB")) || t.contains(QLatin1String("FLOA")))
+        return Tipo::Reale;
+    if (t.contains(QLatin1String("TEXT")) || t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("MEMO")))
+        return Tipo::Testo;
+    return Tipo::Naturale;
+}
+
+QVariant naturale(sqlite3_stmt* s, int i) {
+    switch (sqlite3_column_type(s, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(s, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(s, i));
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(s, i)), sqlite3_column_bytes(s, i)));
+    default:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i)),
+                                          sqlite3_column_bytes(s, i)));
+    }
+}
+
+QVariant leggi(sqlite3_stmt* s, int i, Tipo tipo) {
+    const QVariant v = naturale(s, i);
+    if (v.isNull())
+        return v;
+    switch (tipo) {
+    case Tipo::Data: {
+        const QString t = v.toString();
+        if (t.size() == 10) {
+            const QDate d = QDate::fromString(t, Qt::ISODate);
+            if (d.isValid())
+                return d;
+        } else {
+            QDateTime dt = QDateTime::fromString(t, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            if (dt.isValid())
+                return dt;
+        }
+        return v;
+    }
+    case Tipo::SiNo:
+        if (v.typeId() == QMetaType::LongLong)
+            return v.toLongLong() != 0;
+        return v;
+    case Tipo::Reale:
+        if (v.typeId() == QMetaType::LongLong)
+            return static_cast<double>(v.toLongLong());
+        return v;
+    default:
+        return v;
+    }
+}
+
+} // namespace
+
+std::shared_ptr<Connessione> Connessione::apri(const QString& percorso) {
+    if (!QFileInfo(percorso).isFile()) {
+        throw Errore(NumeriErrore::ArchivioNonTrovato,
+                     QStringLiteral("Impossibile trovare il file \"%1\". Verificare che il percorso e il nome "
+                                    "del file siano corretti.")
+                         .arg(percorso),
+                     QStringLiteral("Motore di database"));
+    }
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("memoria esaurita");
+        sqlite3_close(db);
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     QStringLiteral("Impossibile aprire il file \"%1\": %2").arg(percorso, msg),
+                     QStringLiteral("Motore di database"));
+    }
+    sqlite3_busy_timeout(db, attesaOccupatoMs);
+    sqlite3_extended_result_codes(db, 1);
+    std::shared_ptr<Connessione> c(new Connessione(db, percorso));
+    c->eseguiScript(QStringLiteral("PRAGMA foreign_keys = ON;"));
+    return c;
+}
+
+std::shared_ptr<Connessione> creaArchivioVuoto(const QString& percorso) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(percorso.toUtf8().constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(db);
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     QStringLiteral("Impossibile creare il file \"%1\".").arg(percorso),
+                     QStringLiteral("Motore di database"));
+    }
+    sqlite3_close(db);
+    return Connessione::apri(percorso);
+}
+
+Connessione::~Connessione() { sqlite3_close_v2(db_); }
+
+void Connessione::fallisci(int codice, const QString& sql) const {
+    QString descrizione = QString::fromUtf8(sqlite3_errmsg(db_));
+    const int primario = codice & 0xff;
+    long numero = NumeriErrore::ErroreArchivio;
+    if (primario == SQLITE_ERROR)
+        numero = NumeriErrore::SintassiSql;
+    else if (primario == SQLITE_CONSTRAINT)
+        numero = NumeriErrore::DatiNonValidi;
+    if (primario == SQLITE_BUSY || primario == SQLITE_LOCKED)
+        descrizione = QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
+                          .arg(descrizione);
+    else if (primario == SQLITE_READONLY)
+        descrizione = QStringLiteral("L'archivio è in sola lettura. (%1)").arg(descrizione);
+    else if (primario == SQLITE_CONSTRAINT)
+        descrizione = QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(descrizione, sql);
+    else if (primario == SQLITE_ERROR)
+        descrizione = QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(descrizione, sql);
+    throw Errore(numero, descrizione, QStringLiteral("Motore di database"));
+}
+
+void Connessione::esegui(const QString& sql) {
+    const QByteArray testo = sql.toUtf8();
+    Istruzione st;
+    const char* coda = nullptr;
+    int rc = sqlite3_prepare_v2(db_, testo.constData(), static_cast<int>(testo.size()), &st.stmt, &coda);
+    if (rc != SQLITE_OK)
+        fallisci(rc, sql);
+    // One statement per call, as the Jet engine accepts: anything after it is refused.
+    if (coda && QByteArray(coda).trimmed().size() > 0 && QByteArray(coda).trimmed() != ";")
+        throw Errore(NumeriErrore::SintassiSql,
+                     QStringLiteral("Caratteri trovati dopo la fine dell'istruzione SQL: '%1'.").arg(sql),
+                     QStringLiteral("Motore di database"));
+    if (!st.stmt)
+        return;
+    while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        fallisci(rc, sql);
+}
+
+RecordSet Connessione::interroga(const QString& sql) {
+    const QByteArray testo = sql.toUtf8();
+    Istruzione st;
+    const char* coda = nullptr;
+    int rc = sqlite3_prepare_v2(db_, testo.constData(), static_cast<int>(testo.size()), &st.stmt, &coda);
+    if (rc != SQLITE_OK)
+        fallisci(rc, sql);
+    if (coda && QByteArray(coda).trimmed().size() > 0 && QByteArray(coda).trimmed() != ";")
+        throw Errore(NumeriErrore::SintassiSql,
+                     QStringLiteral("Caratteri trovati dopo la fine dell'istruzione SQL: '%1'.").arg(sql),
+                     QStringLiteral("Motore di database"));
+    if (!st.stmt)
+        throw Errore(NumeriErrore::SintassiSql, QStringLiteral("Istruzione SQL vuota."),
+                     QStringLiteral("Motore di database"));
+    const int colonne = sqlite3_column_count(st.stmt);
+    QStringList nomi;
+    std::vector<Tipo> tipi;
+    for (int i = 0; i < colonne; ++i) {
+        nomi << QString::fromUtf8(sqlite3_column_name(st.stmt, i));
+        tipi.push_back(tipoDichiarato(sqlite3_column_decltype(st.stmt, i)));
+    }
+    std::vector<std::vector<QVariant>> righe;
+    while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
+        std::vector<QVariant> riga;
+        riga.reserve(static_cast<size_t>(colonne));
+        for (int i = 0; i < colonne; ++i)
+            riga.push_back(leggi(st.stmt, i, tipi[static_cast<size_t>(i)]));
+        righe.push_back(std::move(riga));
+    }
+    if (rc != SQLITE_DONE)
+        fallisci(rc, sql);
+    return RecordSet(std::move(nomi), std::move(righe));
+}
+
+void Connessione::eseguiScript(const QString& sql) {
+    char* errore = nullptr;
+    const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &errore);
+    if (rc != SQLITE_OK) {
+        const QString msg = errore ? QString::fromUtf8(errore) : QString();
+        sqlite3_free(errore);
+        throw Errore(NumeriErrore::ErroreArchivio, QStringLiteral("Errore nello script SQL: %1").arg(msg),
+                     QStringLiteral("Motore di database"));
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/RecordSet.h"
+
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+
+// One open SQLite connection to an existing database file (never created here), with a busy
+// timeout and foreign keys on. Statements are given in SQLite's dialect; failures throw Errore.
+class Connessione {
+public:
+    static std::shared_ptr<Connessione> apri(const QString& percorso);
+    ~Connessione();
+    Connessione(const Connessione&) = delete;
+    Connessione& operator=(const Connessione&) = delete;
+
+    void esegui(const QString& sql);
+    RecordSet interroga(const QString& sql);
+    // Runs a script of several statements (schema files).
+    void eseguiScript(const QString& sql);
+
+    const QString& percorso() const { return percorso_; }
+    sqlite3* handle() const { return db_; }
+
+private:
+    Connessione(sqlite3* db, QString percorso) : db_(db), percorso_(std::move(percorso)) {}
+    [[noreturn]] void fallisci(int codice, const QString& sql) const;
+
+    sqlite3* db_;
+    QString percorso_;
+};
+
+// Creates a new, empty database file (used only by the archive builder).
+std::shared_ptr<Connessione> creaArchivioVuoto(const QString& percorso);

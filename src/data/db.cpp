@@ -1,0 +1,305 @@
+#include "data/db.h"
+
+#include "data/Connessione.h"
+#include "data/LettoriCampi.h"
+#include "data/TraduttoreJet.h"
+#include "shell/CartellaProgramma.h"
+#include "shell/Errore.h"
+#include "shell/Logger.h"
+#include "shell/Messaggi.h"
+
+#include <QDate>
+#include <limits>
+#include <map>
+
+namespace {
+
+struct TransazioneAttiva {
+    std::shared_ptr<Connessione> connessione;
+    int profondita = 0;
+    bool fallita = false;
+};
+
+std::map<QString, TransazioneAttiva>& transazioni() {
+    static std::map<QString, TransazioneAttiva> t;
+    return t;
+}
+
+void mostraErrore(const QString& testo) { mostraMessaggio(testo, TipoMessaggio::Errore, Pulsanti::OK); }
+
+QString descrizioneDi(const std::exception& e) {
+    if (auto* err = dynamic_cast<const Errore*>(&e))
+        return err->descrizione();
+    return QString::fromLocal8Bit(e.what());
+}
+
+long numeroDi(const std::exception& e) {
+    if (auto* err = dynamic_cast<const Errore*>(&e))
+        return err->numero();
+    return NumeriErrore::ErroreArchivio;
+}
+
+QString conCondizione(QString sql, const QString& sWhere) {
+    if (!sWhere.isEmpty())
+        sql += QStringLiteral("WHERE ") + sWhere;
+    return sql;
+}
+
+// Key and value of a parameter are written doubling the apostrophe, so any text round-trips.
+QString letterale(const QString& testo) {
+    QString t = testo;
+    t.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return t;
+}
+
+} // namespace
+
+bool isMarcatoreErrore(const QVariant& valore) {
+    if (valore.typeId() != QMetaType::QString)
+        return false;
+    const QString t = valore.toString();
+    return t == ERR_DATI_NON_TROVATI || t == ERR_CONNESSIONE;
+}
+
+QString DB::percorsoArchivio() const { return percorsoProgramma(dbName); }
+
+std::shared_ptr<Connessione> DB::getConn() const {
+    const QString percorso = percorsoArchivio();
+    auto& attive = transazioni();
+    if (auto it = attive.find(percorso); it != attive.end())
+        return it->second.connessione;
+    return Connessione::apri(percorso);
+}
+
+RecordSet DB::getRs(const QString& sSQL) const {
+    auto conn = getConn();
+    return conn->interroga(traduciJet(sSQL));
+}
+
+QString DB::sqlDlookup(const QString& sField, const QString& sTable, const QString& sWhere) {
+    return conCondizione(QStringLiteral("SELECT ") + sField + QStringLiteral(" ") + QStringLiteral("FROM ") + sTable +
+                             QStringLiteral(" "),
+                         sWhere);
+}
+
+QString DB::sqlDCount(const QString& sField, const QString& sTable, const QString& sWhere) {
+    return conCondizione(QStringLiteral("SELECT COUNT(") + sField + QStringLiteral(") AS Conteggio ") +
+                             QStringLiteral("FROM ") + sTable + QStringLiteral(" "),
+                         sWhere);
+}
+
+QString DB::sqlDMax(const QString& sField, const QString& sTable, const QString& sWhere) {
+    return conCondizione(QStringLiteral("SELECT MAX(") + sField + QStringLiteral(") as dMax ") +
+                             QStringLiteral("FROM ") + sTable + QStringLiteral(" "),
+                         sWhere);
+}
+
+QVariant DB::Dlookup(const QString& sField, const QString& sTable, const QString& sWhere) const {
+    const QString sql = sqlDlookup(sField, sTable, sWhere);
+    try {
+        RecordSet rs = getRs(sql);
+        logger().log(QStringLiteral("DLOOKUP - ") + sql);
+        if (rs.RecordCount() < 1) {
+            logger().log(QStringLiteral("DLOOKUP - Errore dati non trovati"));
+            return ERR_DATI_NON_TROVATI;
+        }
+        return rs.campo(0);
+    } catch (const std::exception& e) {
+        mostraErrore(descrizioneDi(e));
+        try {
+            logger().log(QStringLiteral("DLOOKUP - ") + ERR_CONNESSIONE);
+        } catch (const std::exception&) {
+            // The log itself may be what failed; the message has been shown already.
+        }
+        return ERR_CONNESSIONE;
+    }
+}
+
+QVariant DB::DFirst(const QString& sField, const QString& sTable, const QString& sWhere) const {
+    try {
+        RecordSet rs = getRs(sqlDlookup(sField, sTable, sWhere));
+        if (rs.RecordCount() < 1)
+            return ERR_DATI_NON_TROVATI;
+        return rs.campo(sField);
+    } catch (const std::exception& e) {
+        mostraErrore(descrizioneDi(e));
+        return ERR_CONNESSIONE;
+    }
+}
+
+long DB::DCount(const QString& sField, const QString& sTable, const QString& sWhere) const {
+    try {
+        RecordSet rs = getRs(sqlDCount(sField, sTable, sWhere));
+        const QVariant v = rs.campo(QStringLiteral("Conteggio"));
+        return static_cast<long>(v.toLongLong());
+    } catch (const std::exception& e) {
+        mostraErrore(descrizioneDi(e));
+        return 0;
+    }
+}
+
+QVariant DB::dMax(const QString& sField, const QString& sTable, const QString& sWhere) const {
+    try {
+        RecordSet rs = getRs(sqlDMax(sField, sTable, sWhere));
+        if (rs.RecordCount() < 1)
+            return ERR_DATI_NON_TROVATI;
+        return rs.campo(QStringLiteral("dMax"));
+    } catch (const std::exception& e) {
+        mostraErrore(descrizioneDi(e));
+        return ERR_CONNESSIONE;
+    }
+}
+
+bool DB::Execute(const QString& sSQL) const {
+    const QString percorso = percorsoArchivio();
+    try {
+        auto conn = getConn();
+        logger().log(QStringLiteral("Execute - ") + sSQL);
+        conn->esegui(traduciJet(sSQL));
+        return true;
+    } catch (const std::exception& e) {
+        if (auto it = transazioni().find(percorso); it != transazioni().end())
+            it->second.fallita = true;
+        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e));
+        return false;
+    }
+}
+
+bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabella, const QString& where) const {
+    QString testo;
+    const int tipo = valore.typeId();
+    if (tipo == QMetaType::Int || tipo == QMetaType::LongLong || tipo == QMetaType::Double ||
+        tipo == QMetaType::UInt || tipo == QMetaType::ULongLong)
+        testo = valore.toString();
+    else if (tipo == QMetaType::Bool)
+        testo = convBooleanToDB(valore.toBool());
+    else {
+        testo = valore.toString();
+        if (testo.compare(QLatin1String("VERO"), Qt::CaseInsensitive) == 0)
+            testo = QStringLiteral("TRUE");
+        else if (testo.compare(QLatin1String("FALSO"), Qt::CaseInsensitive) == 0)
+            testo = QStringLiteral("FALSE");
+    }
+    const QString sql = QStringLiteral("UPDATE ") + tabella + QStringLiteral(" ") + QStringLiteral("SET ") + campo +
+                        QStringLiteral("=") + testo + QStringLiteral(" ") + QStringLiteral("WHERE ") + where;
+    try {
+        getConn()->esegui(traduciJet(sql));
+        return true;
+    } catch (const std::exception& e) {
+        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e));
+        return false;
+    }
+}
+
+QString DB::Load_Param(const QString& Nome_Param) const {
+    QVariant v = Dlookup(QStringLiteral("VALORE"), QStringLiteral("Parametri"),
+                         QStringLiteral("PARAMETRO = '") + letterale(Nome_Param) + QStringLiteral("'"));
+    if (v.isNull())
+        return QString();
+    return nzStringa(v);
+}
+
+void DB::Save_Param(const QString& Param, const QString& Valore) const {
+    const QString chiave = letterale(Param);
+    const QString valore = letterale(Valore);
+    const long n = DCount(QStringLiteral("parametro"), QStringLiteral("Parametri"),
+                          QStringLiteral("parametro ='") + chiave + QStringLiteral("'"));
+    QString sql;
+    if (n < 1)
+        sql = QStringLiteral("INSERT INTO ") + QStringLiteral("Parametri") + QStringLiteral(" (parametro, valore) ") +
+              QStringLiteral("VALUES ('") + chiave + QStringLiteral("', '") + valore + QStringLiteral("') ");
+    else
+        sql = QStringLiteral("UPDATE ") + QStringLiteral("Parametri") + QStringLiteral(" SET VALORE = '") + valore +
+              QStringLiteral("' ") + QStringLiteral("WHERE Parametro = '") + chiave + QStringLiteral("'");
+    Execute(sql);
+}
+
+QString DB::invertiGiornoMese(const QString& data) {
+    if (data.size() > 7)
+        return data.mid(3, 2) + QStringLiteral("/") + data.mid(0, 2) + QStringLiteral("/") + data.mid(6);
+    return QString();
+}
+
+QString DB::dataPerSQL(const QString& data) {
+    if (data.isEmpty())
+        return QStringLiteral("null");
+    return QStringLiteral("#") + invertiGiornoMese(data) + QStringLiteral("#");
+}
+
+QString DB::correctApici(const QString& str) {
+    QString r = str;
+    r.replace(QLatin1Char('\''), QLatin1Char('`'));
+    return r;
+}
+
+QString DB::convBooleanToDB(bool val) { return val ? QStringLiteral("TRUE") : QStringLiteral("FALSE"); }
+
+QString DB::testoData(const QDate& data) {
+    return data.isValid() ? data.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
+
+DB& db() {
+    static DB globale(QStringLiteral("splash.ps"));
+    return globale;
+}
+
+Transazione::Transazione(const DB& archivio) : chiave_(archivio.percorsoArchivio()) {
+    auto& attive = transazioni();
+    auto it = attive.find(chiave_);
+    if (it != attive.end()) {
+        ++it->second.profondita;
+        return;
+    }
+    auto conn = Connessione::apri(chiave_);
+    conn->esegui(QStringLiteral("BEGIN IMMEDIATE"));
+    attive[chiave_] = TransazioneAttiva{conn, 1, false};
+}
+
+bool Transazione::commit() {
+    if (chiusa_)
+        return false;
+    chiusa_ = true;
+    auto& attive = transazioni();
+    auto it = attive.find(chiave_);
+    if (it == attive.end())
+        return false;
+    TransazioneAttiva& t = it->second;
+    if (--t.profondita > 0)
+        return !t.fallita;
+    auto conn = t.connessione;
+    const bool fallita = t.fallita;
+    attive.erase(it);
+    try {
+        conn->esegui(fallita ? QStringLiteral("ROLLBACK") : QStringLiteral("COMMIT"));
+    } catch (const std::exception& e) {
+        try {
+            conn->esegui(QStringLiteral("ROLLBACK"));
+        } catch (const std::exception&) {
+        }
+        mostraErrore(descrizioneDi(e));
+        return false;
+    }
+    return !fallita;
+}
+
+void Transazione::rollback() {
+    if (chiusa_)
+        return;
+    chiusa_ = true;
+    auto& attive = transazioni();
+    auto it = attive.find(chiave_);
+    if (it == attive.end())
+        return;
+    TransazioneAttiva& t = it->second;
+    t.fallita = true;
+    if (--t.profondita > 0)
+        return;
+    auto conn = t.connessione;
+    attive.erase(it);
+    try {
+        conn->esegui(QStringLiteral("ROLLBACK"));
+    } catch (const std::exception&) {
+    }
+}
+
+Transazione::~Transazione() { rollback(); }

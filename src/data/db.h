@@ -1,0 +1,84 @@
+#pragma once
+
+#include "data/RecordSet.h"
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+class Connessione;
+
+// The marker texts that the lookups return in place of a value.
+inline const QString ERR_DATI_NON_TROVATI = QStringLiteral("ERR:Dati non trovati");
+inline const QString ERR_CONNESSIONE = QStringLiteral("ERR:Problemi nella connessione");
+
+// True when a lookup's result is one of the two marker texts.
+bool isMarcatoreErrore(const QVariant& valore);
+
+// The only way to the database file `dbName` in the program folder. Statements are written in the
+// Jet dialect, logged as written, translated and run on a connection opened for the operation
+// (or on the connection of the transaction in progress, see Transazione).
+//
+// The class is spelt DB because the global instance is db().
+class DB {
+public:
+    QString dbName;
+
+    DB() = default;
+    explicit DB(QString nome) : dbName(std::move(nome)) {}
+
+    // Full path of the database file.
+    QString percorsoArchivio() const;
+
+    // These two pass errors (Errore) on to the caller.
+    std::shared_ptr<Connessione> getConn() const;
+    RecordSet getRs(const QString& sSQL) const;
+
+    // These trap their own errors: a message, and a marker text, 0 or false.
+    QVariant Dlookup(const QString& sField, const QString& sTable, const QString& sWhere) const;
+    long DCount(const QString& sField, const QString& sTable, const QString& sWhere) const;
+    QVariant DFirst(const QString& sField, const QString& sTable, const QString& sWhere) const;
+    QVariant dMax(const QString& sField, const QString& sTable, const QString& sWhere) const;
+    bool Execute(const QString& sSQL) const;
+    bool DSave(const QString& campo, const QVariant& valore, const QString& tabella, const QString& where) const;
+
+    QString Load_Param(const QString& Nome_Param) const;
+    void Save_Param(const QString& Param, const QString& Valore) const;
+
+    // Conversions of values into SQL text.
+    static QString dataPerSQL(const QString& data);
+    static QString invertiGiornoMese(const QString& data);
+    static QString correctApici(const QString& str);
+    static QString convBooleanToDB(bool val);
+    // A date as the text dataPerSQL expects (dd/MM/yyyy); a null date gives "".
+    static QString testoData(const QDate& data);
+
+    // The statements the lookups send (also shown in the log).
+    static QString sqlDlookup(const QString& sField, const QString& sTable, const QString& sWhere);
+    static QString sqlDCount(const QString& sField, const QString& sTable, const QString& sWhere);
+    static QString sqlDMax(const QString& sField, const QString& sTable, const QString& sWhere);
+};
+
+// The global database object, created on first use with dbName "splash.ps".
+DB& db();
+
+// Keeps one connection for a group of statements, run by any DB on the same file, and commits
+// or rolls them back as a whole. Scopes nest: an inner scope joins the outer one; the group is
+// committed by the outermost commit() only if nothing failed or was rolled back in between.
+// A failed Execute inside the scope marks the whole group as failed.
+class Transazione {
+public:
+    explicit Transazione(const DB& archivio); // throws Errore when the database cannot be opened
+    ~Transazione();
+    Transazione(const Transazione&) = delete;
+    Transazione& operator=(const Transazione&) = delete;
+
+    // True when the group was stored (or, in an inner scope, when nothing has failed so far).
+    bool commit();
+    // Gives up the group.
+    void rollback();
+
+private:
+    QString chiave_;
+    bool chiusa_ = false;
+};

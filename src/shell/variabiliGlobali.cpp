@@ -1,0 +1,20 @@
+#include "shell/variabiliGlobali.h"
+
+std::int32_t idUtenteSelezionato = 0;
+std::int32_t idSchedaSelezionata = 0;
+std::int32_t idModelloSelezionato = 0;
+QString categoriaNuovoModello;
+bool inChiusura = false;
+
+double posizioneLayoutX = 0;
+double posizioneLayoutY = 0;
+double posizioneLayoutRiga = 0;
+
+void azzeraStatoGlobale() {
+    idUtenteSelezionato = 0;
+    idSchedaSelezionata = 0;
+    idModelloSelezionato = 0;
+    categoriaNuovoModello.clear();
+    inChiusura = false;
+    posizioneLayoutX = posizioneLayoutY = posizioneLayoutRiga = 0;
+}

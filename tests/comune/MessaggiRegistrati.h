@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shell/Messaggi.h"
+
+#include <QString>
+#include <deque>
+#include <memory>
+#include <vector>
+
+// Records every message shown and answers with scripted replies (the first button when none is left).
+class MessaggiRegistrati : public ServizioMessaggi {
+public:
+    struct Messaggio {
+        QString testo;
+        TipoMessaggio tipo;
+        Pulsanti pulsanti;
+        QString titolo;
+    };
+
+    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti, const QString& titolo) override;
+
+    void rispondi(Risposta r) { risposte.push_back(r); }
+    QStringList testi() const;
+
+    std::vector<Messaggio> mostrati;
+    std::deque<Risposta> risposte;
+};
+
+// Installs a recorder for the lifetime of the object and restores the previous service afterwards.
+class RegistratoreInstallato {
+public:
+    RegistratoreInstallato();
+    ~RegistratoreInstallato();
+    MessaggiRegistrati& operator*() { return *registro_; }
+    MessaggiRegistrati* operator->() { return registro_.get(); }
+
+private:
+    std::shared_ptr<MessaggiRegistrati> registro_;
+    std::shared_ptr<ServizioMessaggi> precedente_;
+};
