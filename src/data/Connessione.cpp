@@ -19,19 +19,16 @@ struct Istruzione {
 enum class Tipo { Naturale, Data, SiNo, Intero, Reale, Testo };
 
 Tipo tipoDichiarato(const char* dichiarato) {
-    if (!dichiarato)
-        return Tipo::Naturale;
+    if (!dichiarato) return Tipo::Naturale;
     const QString t = QString::fromLatin1(dichiarato).toUpper();
-    if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME")))
-        return Tipo::Data;
-    if (t.contains(QLatin1String("BOOL")) || t.contains(QLatin1String("YESNO")))
-        return Tipo::SiNo;
-    if (t.contains(QLatin1String("INT")) || t.contains(QLatin1String("BYTE")))
-        return Tipo::Intero;
+    if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME"))) return Tipo::Data;
+    if (t.contains(QLatin1String("BOOL")) || t.contains(QLatin1String("YESNO"))) return Tipo::SiNo;
+    if (t.contains(QLatin1String("INT")) || t.contains(QLatin1String("BYTE"))) return Tipo::Intero;
     if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("SINGLE")) ||
         t.contains(QLatin1String("DOUB")) || t.contains(QLatin1String("FLOA")))
         return Tipo::Reale;
-    if (t.contains(QLatin1String("TEXT")) || t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("MEMO")))
+    if (t.contains(QLatin1String("TEXT")) || t.contains(QLatin1String("CHAR")) ||
+        t.contains(QLatin1String("MEMO")))
         return Tipo::Testo;
     return Tipo::Naturale;
 }
@@ -45,7 +42,8 @@ QVariant naturale(sqlite3_stmt* s, int i) {
     case SQLITE_NULL:
         return QVariant();
     case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(s, i)), sqlite3_column_bytes(s, i)));
+        return QVariant(
+            QByteArray(static_cast<const char*>(sqlite3_column_blob(s, i)), sqlite3_column_bytes(s, i)));
     default:
         return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i)),
                                           sqlite3_column_bytes(s, i)));
@@ -54,29 +52,24 @@ QVariant naturale(sqlite3_stmt* s, int i) {
 
 QVariant leggi(sqlite3_stmt* s, int i, Tipo tipo) {
     const QVariant v = naturale(s, i);
-    if (v.isNull())
-        return v;
+    if (v.isNull()) return v;
     switch (tipo) {
     case Tipo::Data: {
         const QString t = v.toString();
         if (t.size() == 10) {
             const QDate d = QDate::fromString(t, Qt::ISODate);
-            if (d.isValid())
-                return d;
+            if (d.isValid()) return d;
         } else {
             QDateTime dt = QDateTime::fromString(t, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-            if (dt.isValid())
-                return dt;
+            if (dt.isValid()) return dt;
         }
         return v;
     }
     case Tipo::SiNo:
-        if (v.typeId() == QMetaType::LongLong)
-            return v.toLongLong() != 0;
+        if (v.typeId() == QMetaType::LongLong) return v.toLongLong() != 0;
         return v;
     case Tipo::Reale:
-        if (v.typeId() == QMetaType::LongLong)
-            return static_cast<double>(v.toLongLong());
+        if (v.typeId() == QMetaType::LongLong) return static_cast<double>(v.toLongLong());
         return v;
     default:
         return v;
@@ -87,11 +80,12 @@ QVariant leggi(sqlite3_stmt* s, int i, Tipo tipo) {
 
 std::shared_ptr<Connessione> Connessione::apri(const QString& percorso) {
     if (!QFileInfo(percorso).isFile()) {
-        throw Errore(NumeriErrore::ArchivioNonTrovato,
-                     QStringLiteral("Impossibile trovare il file \"%1\". Verificare che il percorso e il nome "
-                                    "del file siano corretti.")
-                         .arg(percorso),
-                     QStringLiteral("Motore di database"));
+        throw Errore(
+            NumeriErrore::ArchivioNonTrovato,
+            QStringLiteral("Impossibile trovare il file \"%1\". Verificare che il percorso e il nome "
+                           "del file siano corretti.")
+                .arg(percorso),
+            QStringLiteral("Motore di database"));
     }
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
@@ -123,7 +117,9 @@ std::shared_ptr<Connessione> creaArchivioVuoto(const QString& percorso) {
     return Connessione::apri(percorso);
 }
 
-Connessione::~Connessione() { sqlite3_close_v2(db_); }
+Connessione::~Connessione() {
+    sqlite3_close_v2(db_);
+}
 
 void Connessione::fallisci(int codice, const QString& sql) const {
     QString descrizione = QString::fromUtf8(sqlite3_errmsg(db_));
@@ -139,7 +135,8 @@ void Connessione::fallisci(int codice, const QString& sql) const {
     else if (primario == SQLITE_READONLY)
         descrizione = QStringLiteral("L'archivio è in sola lettura. (%1)").arg(descrizione);
     else if (primario == SQLITE_CONSTRAINT)
-        descrizione = QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(descrizione, sql);
+        descrizione =
+            QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(descrizione, sql);
     else if (primario == SQLITE_ERROR)
         descrizione = QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(descrizione, sql);
     throw Errore(numero, descrizione, QStringLiteral("Motore di database"));
@@ -150,19 +147,16 @@ void Connessione::esegui(const QString& sql) {
     Istruzione st;
     const char* coda = nullptr;
     int rc = sqlite3_prepare_v2(db_, testo.constData(), static_cast<int>(testo.size()), &st.stmt, &coda);
-    if (rc != SQLITE_OK)
-        fallisci(rc, sql);
+    if (rc != SQLITE_OK) fallisci(rc, sql);
     // One statement per call, as the Jet engine accepts: anything after it is refused.
     if (coda && QByteArray(coda).trimmed().size() > 0 && QByteArray(coda).trimmed() != ";")
         throw Errore(NumeriErrore::SintassiSql,
                      QStringLiteral("Caratteri trovati dopo la fine dell'istruzione SQL: '%1'.").arg(sql),
                      QStringLiteral("Motore di database"));
-    if (!st.stmt)
-        return;
+    if (!st.stmt) return;
     while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
     }
-    if (rc != SQLITE_DONE)
-        fallisci(rc, sql);
+    if (rc != SQLITE_DONE) fallisci(rc, sql);
 }
 
 RecordSet Connessione::interroga(const QString& sql) {
@@ -170,8 +164,7 @@ RecordSet Connessione::interroga(const QString& sql) {
     Istruzione st;
     const char* coda = nullptr;
     int rc = sqlite3_prepare_v2(db_, testo.constData(), static_cast<int>(testo.size()), &st.stmt, &coda);
-    if (rc != SQLITE_OK)
-        fallisci(rc, sql);
+    if (rc != SQLITE_OK) fallisci(rc, sql);
     if (coda && QByteArray(coda).trimmed().size() > 0 && QByteArray(coda).trimmed() != ";")
         throw Errore(NumeriErrore::SintassiSql,
                      QStringLiteral("Caratteri trovati dopo la fine dell'istruzione SQL: '%1'.").arg(sql),
@@ -194,8 +187,7 @@ RecordSet Connessione::interroga(const QString& sql) {
             riga.push_back(leggi(st.stmt, i, tipi[static_cast<size_t>(i)]));
         righe.push_back(std::move(riga));
     }
-    if (rc != SQLITE_DONE)
-        fallisci(rc, sql);
+    if (rc != SQLITE_DONE) fallisci(rc, sql);
     return RecordSet(std::move(nomi), std::move(righe));
 }
 

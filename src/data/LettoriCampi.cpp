@@ -10,7 +10,8 @@ namespace {
 
 [[noreturn]] void nonCorrisponde(const QVariant& v) {
     throw Errore(NumeriErrore::TipoNonCorrispondente,
-                 QStringLiteral("Tipo non corrispondente (%1).").arg(v.toString()), QStringLiteral("Conversione"));
+                 QStringLiteral("Tipo non corrispondente (%1).").arg(v.toString()),
+                 QStringLiteral("Conversione"));
 }
 
 [[noreturn]] void usoNull() {
@@ -20,18 +21,15 @@ namespace {
 double numero(const QVariant& v) {
     bool ok = false;
     double d = 0;
-    if (v.typeId() == QMetaType::Bool)
-        return v.toBool() ? -1 : 0;
+    if (v.typeId() == QMetaType::Bool) return v.toBool() ? -1 : 0;
     if (v.typeId() == QMetaType::QString) {
         QString t = v.toString().trimmed();
         d = t.toDouble(&ok);
-        if (!ok)
-            d = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        if (!ok) d = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     } else {
         d = v.toDouble(&ok);
     }
-    if (!ok || !std::isfinite(d))
-        nonCorrisponde(v);
+    if (!ok || !std::isfinite(d)) nonCorrisponde(v);
     return d;
 }
 
@@ -39,30 +37,28 @@ std::uint8_t aByte(const QVariant& v) {
     // Banker's rounding, as the platform's byte conversion does.
     const double r = std::nearbyint(numero(v));
     if (r < 0 || r > 255)
-        throw Errore(NumeriErrore::Overflow, QStringLiteral("Overflow: il valore %1 non è compreso tra 0 e 255.")
-                                                 .arg(v.toString()),
+        throw Errore(NumeriErrore::Overflow,
+                     QStringLiteral("Overflow: il valore %1 non è compreso tra 0 e 255.").arg(v.toString()),
                      QStringLiteral("Conversione"));
     return static_cast<std::uint8_t>(r);
 }
 
 } // namespace
 
-QString nzStringa(const QVariant& valore) { return valore.isNull() ? QString() : cStringa(valore); }
+QString nzStringa(const QVariant& valore) {
+    return valore.isNull() ? QString() : cStringa(valore);
+}
 
 QDate nzData(const QVariant& valore) {
-    if (valore.isNull())
-        return QDate(1980, 1, 1);
-    if (valore.typeId() == QMetaType::QDate)
-        return valore.toDate();
-    if (valore.typeId() == QMetaType::QDateTime)
-        return valore.toDateTime().date();
+    if (valore.isNull()) return QDate(1980, 1, 1);
+    if (valore.typeId() == QMetaType::QDate) return valore.toDate();
+    if (valore.typeId() == QMetaType::QDateTime) return valore.toDateTime().date();
     if (valore.typeId() == QMetaType::QString) {
         const QString t = valore.toString().trimmed();
         for (const char* forma : {"dd/MM/yyyy", "d/M/yyyy", "yyyy-MM-dd", "dd/MM/yy"}) {
             QDate d = QDate::fromString(t, QString::fromLatin1(forma));
             if (d.isValid()) {
-                if (QLatin1String(forma) == QLatin1String("dd/MM/yy") && d.year() < 1930)
-                    d = d.addYears(100);
+                if (QLatin1String(forma) == QLatin1String("dd/MM/yy") && d.year() < 1930) d = d.addYears(100);
                 return d;
             }
         }
@@ -70,11 +66,12 @@ QDate nzData(const QVariant& valore) {
     nonCorrisponde(valore);
 }
 
-std::uint8_t nzByte(const QVariant& valore) { return valore.isNull() ? 0 : aByte(valore); }
+std::uint8_t nzByte(const QVariant& valore) {
+    return valore.isNull() ? 0 : aByte(valore);
+}
 
 QString cStringa(const QVariant& valore) {
-    if (valore.isNull())
-        usoNull();
+    if (valore.isNull()) usoNull();
     switch (valore.typeId()) {
     case QMetaType::QDate:
         return valore.toDate().toString(QStringLiteral("dd/MM/yyyy"));
@@ -90,8 +87,7 @@ QString cStringa(const QVariant& valore) {
 }
 
 qint32 cLong(const QVariant& valore) {
-    if (valore.isNull())
-        usoNull();
+    if (valore.isNull()) usoNull();
     const double r = std::nearbyint(numero(valore));
     if (r < std::numeric_limits<qint32>::min() || r > std::numeric_limits<qint32>::max())
         throw Errore(NumeriErrore::Overflow, QStringLiteral("Overflow"), QStringLiteral("Conversione"));
@@ -99,22 +95,18 @@ qint32 cLong(const QVariant& valore) {
 }
 
 std::uint8_t cByte(const QVariant& valore) {
-    if (valore.isNull())
-        usoNull();
+    if (valore.isNull()) usoNull();
     return aByte(valore);
 }
 
 double cSingle(const QVariant& valore) {
-    if (valore.isNull())
-        usoNull();
+    if (valore.isNull()) usoNull();
     return static_cast<double>(static_cast<float>(numero(valore)));
 }
 
 bool cBool(const QVariant& valore) {
-    if (valore.isNull())
-        usoNull();
-    if (valore.typeId() == QMetaType::Bool)
-        return valore.toBool();
+    if (valore.isNull()) usoNull();
+    if (valore.typeId() == QMetaType::Bool) return valore.toBool();
     if (valore.typeId() == QMetaType::QString) {
         const QString t = valore.toString().trimmed();
         if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||

@@ -6,9 +6,9 @@
 #include <cstdint>
 
 // Null-safe readers of the fields of a row set.
-QString nzStringa(const QVariant& valore);                 // null -> ""
-QDate nzData(const QVariant& valore);                      // null -> 1 January 1980
-std::uint8_t nzByte(const QVariant& valore);               // null -> 0; Errore when it does not fit
+QString nzStringa(const QVariant& valore);   // null -> ""
+QDate nzData(const QVariant& valore);        // null -> 1 January 1980
+std::uint8_t nzByte(const QVariant& valore); // null -> 0; Errore when it does not fit
 
 // Plain conversions for required columns: Errore on a null or a value that does not convert.
 QString cStringa(const QVariant& valore);

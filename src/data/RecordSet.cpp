@@ -4,15 +4,14 @@
 
 int RecordSet::indiceCampo(const QString& nome) const {
     for (int i = 0; i < nomi_.size(); ++i)
-        if (nomi_[i].compare(nome, Qt::CaseInsensitive) == 0)
-            return i;
+        if (nomi_[i].compare(nome, Qt::CaseInsensitive) == 0) return i;
     return -1;
 }
 
 QVariant RecordSet::campo(int indice) const {
     if (eof())
-        throw Errore(NumeriErrore::NessunRecordCorrente,
-                     QStringLiteral("Nessun record corrente."), QStringLiteral("RecordSet"));
+        throw Errore(NumeriErrore::NessunRecordCorrente, QStringLiteral("Nessun record corrente."),
+                     QStringLiteral("RecordSet"));
     if (indice < 0 || indice >= contaCampi())
         throw Errore(NumeriErrore::ElementoNonTrovato,
                      QStringLiteral("Elemento non trovato nell'insieme corrispondente al nome o al numero "

@@ -25,23 +25,22 @@ std::map<QString, TransazioneAttiva>& transazioni() {
     return t;
 }
 
-void mostraErrore(const QString& testo) { mostraMessaggio(testo, TipoMessaggio::Errore, Pulsanti::OK); }
+void mostraErrore(const QString& testo) {
+    mostraMessaggio(testo, TipoMessaggio::Errore, Pulsanti::OK);
+}
 
 QString descrizioneDi(const std::exception& e) {
-    if (auto* err = dynamic_cast<const Errore*>(&e))
-        return err->descrizione();
+    if (auto* err = dynamic_cast<const Errore*>(&e)) return err->descrizione();
     return QString::fromLocal8Bit(e.what());
 }
 
 long numeroDi(const std::exception& e) {
-    if (auto* err = dynamic_cast<const Errore*>(&e))
-        return err->numero();
+    if (auto* err = dynamic_cast<const Errore*>(&e)) return err->numero();
     return NumeriErrore::ErroreArchivio;
 }
 
 QString conCondizione(QString sql, const QString& sWhere) {
-    if (!sWhere.isEmpty())
-        sql += QStringLiteral("WHERE ") + sWhere;
+    if (!sWhere.isEmpty()) sql += QStringLiteral("WHERE ") + sWhere;
     return sql;
 }
 
@@ -55,19 +54,19 @@ QString letterale(const QString& testo) {
 } // namespace
 
 bool isMarcatoreErrore(const QVariant& valore) {
-    if (valore.typeId() != QMetaType::QString)
-        return false;
+    if (valore.typeId() != QMetaType::QString) return false;
     const QString t = valore.toString();
     return t == ERR_DATI_NON_TROVATI || t == ERR_CONNESSIONE;
 }
 
-QString DB::percorsoArchivio() const { return percorsoProgramma(dbName); }
+QString DB::percorsoArchivio() const {
+    return percorsoProgramma(dbName);
+}
 
 std::shared_ptr<Connessione> DB::getConn() const {
     const QString percorso = percorsoArchivio();
     auto& attive = transazioni();
-    if (auto it = attive.find(percorso); it != attive.end())
-        return it->second.connessione;
+    if (auto it = attive.find(percorso); it != attive.end()) return it->second.connessione;
     return Connessione::apri(percorso);
 }
 
@@ -77,8 +76,8 @@ RecordSet DB::getRs(const QString& sSQL) const {
 }
 
 QString DB::sqlDlookup(const QString& sField, const QString& sTable, const QString& sWhere) {
-    return conCondizione(QStringLiteral("SELECT ") + sField + QStringLiteral(" ") + QStringLiteral("FROM ") + sTable +
-                             QStringLiteral(" "),
+    return conCondizione(QStringLiteral("SELECT ") + sField + QStringLiteral(" ") + QStringLiteral("FROM ") +
+                             sTable + QStringLiteral(" "),
                          sWhere);
 }
 
@@ -118,8 +117,7 @@ QVariant DB::Dlookup(const QString& sField, const QString& sTable, const QString
 QVariant DB::DFirst(const QString& sField, const QString& sTable, const QString& sWhere) const {
     try {
         RecordSet rs = getRs(sqlDlookup(sField, sTable, sWhere));
-        if (rs.RecordCount() < 1)
-            return ERR_DATI_NON_TROVATI;
+        if (rs.RecordCount() < 1) return ERR_DATI_NON_TROVATI;
         return rs.campo(sField);
     } catch (const std::exception& e) {
         mostraErrore(descrizioneDi(e));
@@ -141,8 +139,7 @@ long DB::DCount(const QString& sField, const QString& sTable, const QString& sWh
 QVariant DB::dMax(const QString& sField, const QString& sTable, const QString& sWhere) const {
     try {
         RecordSet rs = getRs(sqlDMax(sField, sTable, sWhere));
-        if (rs.RecordCount() < 1)
-            return ERR_DATI_NON_TROVATI;
+        if (rs.RecordCount() < 1) return ERR_DATI_NON_TROVATI;
         return rs.campo(QStringLiteral("dMax"));
     } catch (const std::exception& e) {
         mostraErrore(descrizioneDi(e));
@@ -158,14 +155,14 @@ bool DB::Execute(const QString& sSQL) const {
         conn->esegui(traduciJet(sSQL));
         return true;
     } catch (const std::exception& e) {
-        if (auto it = transazioni().find(percorso); it != transazioni().end())
-            it->second.fallita = true;
+        if (auto it = transazioni().find(percorso); it != transazioni().end()) it->second.fallita = true;
         mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e));
         return false;
     }
 }
 
-bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabella, const QString& where) const {
+bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabella,
+               const QString& where) const {
     QString testo;
     const int tipo = valore.typeId();
     if (tipo == QMetaType::Int || tipo == QMetaType::LongLong || tipo == QMetaType::Double ||
@@ -180,8 +177,9 @@ bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabe
         else if (testo.compare(QLatin1String("FALSO"), Qt::CaseInsensitive) == 0)
             testo = QStringLiteral("FALSE");
     }
-    const QString sql = QStringLiteral("UPDATE ") + tabella + QStringLiteral(" ") + QStringLiteral("SET ") + campo +
-                        QStringLiteral("=") + testo + QStringLiteral(" ") + QStringLiteral("WHERE ") + where;
+    const QString sql = QStringLiteral("UPDATE ") + tabella + QStringLiteral(" ") + QStringLiteral("SET ") +
+                        campo + QStringLiteral("=") + testo + QStringLiteral(" ") + QStringLiteral("WHERE ") +
+                        where;
     try {
         getConn()->esegui(traduciJet(sql));
         return true;
@@ -194,8 +192,7 @@ bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabe
 QString DB::Load_Param(const QString& Nome_Param) const {
     QVariant v = Dlookup(QStringLiteral("VALORE"), QStringLiteral("Parametri"),
                          QStringLiteral("PARAMETRO = '") + letterale(Nome_Param) + QStringLiteral("'"));
-    if (v.isNull())
-        return QString();
+    if (v.isNull()) return QString();
     return nzStringa(v);
 }
 
@@ -206,11 +203,13 @@ void DB::Save_Param(const QString& Param, const QString& Valore) const {
                           QStringLiteral("parametro ='") + chiave + QStringLiteral("'"));
     QString sql;
     if (n < 1)
-        sql = QStringLiteral("INSERT INTO ") + QStringLiteral("Parametri") + QStringLiteral(" (parametro, valore) ") +
-              QStringLiteral("VALUES ('") + chiave + QStringLiteral("', '") + valore + QStringLiteral("') ");
+        sql = QStringLiteral("INSERT INTO ") + QStringLiteral("Parametri") +
+              QStringLiteral(" (parametro, valore) ") + QStringLiteral("VALUES ('") + chiave +
+              QStringLiteral("', '") + valore + QStringLiteral("') ");
     else
-        sql = QStringLiteral("UPDATE ") + QStringLiteral("Parametri") + QStringLiteral(" SET VALORE = '") + valore +
-              QStringLiteral("' ") + QStringLiteral("WHERE Parametro = '") + chiave + QStringLiteral("'");
+        sql = QStringLiteral("UPDATE ") + QStringLiteral("Parametri") + QStringLiteral(" SET VALORE = '") +
+              valore + QStringLiteral("' ") + QStringLiteral("WHERE Parametro = '") + chiave +
+              QStringLiteral("'");
     Execute(sql);
 }
 
@@ -221,8 +220,7 @@ QString DB::invertiGiornoMese(const QString& data) {
 }
 
 QString DB::dataPerSQL(const QString& data) {
-    if (data.isEmpty())
-        return QStringLiteral("null");
+    if (data.isEmpty()) return QStringLiteral("null");
     return QStringLiteral("#") + invertiGiornoMese(data) + QStringLiteral("#");
 }
 
@@ -232,7 +230,9 @@ QString DB::correctApici(const QString& str) {
     return r;
 }
 
-QString DB::convBooleanToDB(bool val) { return val ? QStringLiteral("TRUE") : QStringLiteral("FALSE"); }
+QString DB::convBooleanToDB(bool val) {
+    return val ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+}
 
 QString DB::testoData(const QDate& data) {
     return data.isValid() ? data.toString(QStringLiteral("dd/MM/yyyy")) : QString();
@@ -256,16 +256,13 @@ Transazione::Transazione(const DB& archivio) : chiave_(archivio.percorsoArchivio
 }
 
 bool Transazione::commit() {
-    if (chiusa_)
-        return false;
+    if (chiusa_) return false;
     chiusa_ = true;
     auto& attive = transazioni();
     auto it = attive.find(chiave_);
-    if (it == attive.end())
-        return false;
+    if (it == attive.end()) return false;
     TransazioneAttiva& t = it->second;
-    if (--t.profondita > 0)
-        return !t.fallita;
+    if (--t.profondita > 0) return !t.fallita;
     auto conn = t.connessione;
     const bool fallita = t.fallita;
     attive.erase(it);
@@ -283,17 +280,14 @@ bool Transazione::commit() {
 }
 
 void Transazione::rollback() {
-    if (chiusa_)
-        return;
+    if (chiusa_) return;
     chiusa_ = true;
     auto& attive = transazioni();
     auto it = attive.find(chiave_);
-    if (it == attive.end())
-        return;
+    if (it == attive.end()) return;
     TransazioneAttiva& t = it->second;
     t.fallita = true;
-    if (--t.profondita > 0)
-        return;
+    if (--t.profondita > 0) return;
     auto conn = t.connessione;
     attive.erase(it);
     try {
@@ -302,4 +296,6 @@ void Transazione::rollback() {
     }
 }
 
-Transazione::~Transazione() { rollback(); }
+Transazione::~Transazione() {
+    rollback();
+}

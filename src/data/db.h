@@ -40,7 +40,8 @@ public:
     QVariant DFirst(const QString& sField, const QString& sTable, const QString& sWhere) const;
     QVariant dMax(const QString& sField, const QString& sTable, const QString& sWhere) const;
     bool Execute(const QString& sSQL) const;
-    bool DSave(const QString& campo, const QVariant& valore, const QString& tabella, const QString& where) const;
+    bool DSave(const QString& campo, const QVariant& valore, const QString& tabella,
+               const QString& where) const;
 
     QString Load_Param(const QString& Nome_Param) const;
     void Save_Param(const QString& Param, const QString& Valore) const;

@@ -31,15 +31,17 @@ QString Logger::percorsoFile() const {
 void Logger::log(const QString& buffer) const {
     QFile file(percorsoFile());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        throw Errore(75, QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
-                             .arg(file.fileName(), file.errorString()),
+        throw Errore(75,
+                     QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
+                         .arg(file.fileName(), file.errorString()),
                      QStringLiteral("Logger"));
     }
     const QByteArray riga =
         (QLatin1Char('[') + timbro(adesso()) + QStringLiteral("] ") + buffer + QLatin1Char('\n')).toUtf8();
     if (file.write(riga) != riga.size() || !file.flush()) {
-        throw Errore(61, QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
-                             .arg(file.fileName(), file.errorString()),
+        throw Errore(61,
+                     QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
+                         .arg(file.fileName(), file.errorString()),
                      QStringLiteral("Logger"));
     }
 }

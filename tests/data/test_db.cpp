@@ -1,0 +1,192 @@
+#include "comune/ArchivioDiProva.h"
+#include "data/Connessione.h"
+#include "data/db.h"
+#include "shell/Errore.h"
+
+#include <QDate>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+class Db : public ArchivioDiProva {};
+
+TEST_F(Db, DlookupTrovaNonTrovaENull) {
+    EXPECT_EQ(db().Dlookup(QStringLiteral("nome"), QStringLiteral("categorie"), QStringLiteral("id_cat = 2")),
+              QVariant(QStringLiteral("Tonificazione")));
+    EXPECT_EQ(righeLog(),
+              QStringList{QStringLiteral("DLOOKUP - SELECT nome FROM categorie WHERE id_cat = 2")});
+
+    svuotaLog();
+    EXPECT_EQ(
+        db().Dlookup(QStringLiteral("nome"), QStringLiteral("categorie"), QStringLiteral("id_cat = 99")),
+        QVariant(ERR_DATI_NON_TROVATI));
+    EXPECT_EQ(righeLog(),
+              (QStringList{QStringLiteral("DLOOKUP - SELECT nome FROM categorie WHERE id_cat = 99"),
+                           QStringLiteral("DLOOKUP - Errore dati non trovati")}));
+
+    eseguiDiretto(QStringLiteral("INSERT INTO Parametri VALUES ('VUOTO', NULL)"));
+    const QVariant nullo = db().Dlookup(QStringLiteral("valore"), QStringLiteral("Parametri"),
+                                        QStringLiteral("parametro='VUOTO'"));
+    EXPECT_TRUE(nullo.isNull());
+    EXPECT_TRUE(messaggi().mostrati.empty());
+}
+
+TEST_F(Db, DlookupSenzaCondizioneFinisceConSpazio) {
+    db().Dlookup(QStringLiteral("COUNT(*)"), QStringLiteral("categorie"), QString());
+    EXPECT_EQ(righeLog(), QStringList{QStringLiteral("DLOOKUP - SELECT COUNT(*) FROM categorie ")});
+}
+
+TEST_F(Db, DlookupInErroreMostraIlMessaggioERestituisceIlMarcatore) {
+    EXPECT_EQ(db().Dlookup(QStringLiteral("nome"), QStringLiteral("tabella_inesistente"), QString()),
+              QVariant(ERR_CONNESSIONE));
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.contains(QStringLiteral("tabella_inesistente")));
+    EXPECT_EQ(messaggi().mostrati[0].pulsanti, Pulsanti::OK);
+    EXPECT_EQ(righeLog(), QStringList{QStringLiteral("DLOOKUP - ERR:Problemi nella connessione")});
+}
+
+TEST_F(Db, DFirstLeggePerNomeESenzaLog) {
+    EXPECT_EQ(db().DFirst(QStringLiteral("nome"), QStringLiteral("categorie"), QStringLiteral("id_cat = 1")),
+              QVariant(QStringLiteral("Dimagrimento")));
+    EXPECT_EQ(db().DFirst(QStringLiteral("nome"), QStringLiteral("categorie"), QStringLiteral("id_cat = 0")),
+              QVariant(ERR_DATI_NON_TROVATI));
+    EXPECT_EQ(db().DFirst(QStringLiteral("manca"), QStringLiteral("categorie"), QString()),
+              QVariant(ERR_CONNESSIONE));
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(righeLog().isEmpty());
+}
+
+TEST_F(Db, DCountContaIValoriNonNulliAncheOltre32767) {
+    eseguiDiretto(QStringLiteral("INSERT INTO Parametri VALUES ('A', NULL), ('B', 'x')"));
+    EXPECT_EQ(db().DCount(QStringLiteral("valore"), QStringLiteral("Parametri"),
+                          QStringLiteral("parametro IN ('A','B')")),
+              1);
+    EXPECT_EQ(db().DCount(QStringLiteral("parametro"), QStringLiteral("Parametri"),
+                          QStringLiteral("parametro='NO'")),
+              0);
+
+    eseguiDiretto(
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 40000) "
+                       "INSERT INTO utenti (nome, cognome) SELECT 'N' || i, 'C' FROM n"));
+    EXPECT_EQ(db().DCount(QStringLiteral("id_utente"), QStringLiteral("utenti"), QString()), 40000);
+    EXPECT_TRUE(messaggi().mostrati.empty());
+
+    EXPECT_EQ(db().DCount(QStringLiteral("x"), QStringLiteral("manca"), QString()), 0);
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+}
+
+TEST_F(Db, DMaxSuTabellaVuotaENonVuota) {
+    EXPECT_TRUE(db().dMax(QStringLiteral("id_utente"), QStringLiteral("utenti"), QString()).isNull());
+    eseguiDiretto(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('a','b'), ('c','d')"));
+    EXPECT_EQ(db().dMax(QStringLiteral("id_utente"), QStringLiteral("utenti"), QString()).toLongLong(), 2);
+    EXPECT_EQ(db().dMax(QStringLiteral("id_utente"), QStringLiteral("manca"), QString()),
+              QVariant(ERR_CONNESSIONE));
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+}
+
+TEST_F(Db, ExecuteRegistraPrimaEMostraNumeroEDescrizione) {
+    const QString buona = QStringLiteral("INSERT INTO utenti (nome,cognome,dataNascita,sesso,[Note]) "
+                                         "VALUES ('Anna','D`Angelo',#12/05/2004#,'F','')");
+    EXPECT_TRUE(db().Execute(buona));
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE dataNascita = '2004-12-05'")),
+              1);
+
+    const QString cattiva = QStringLiteral("INSERT INTO utenti (nome) VALUES ('l'amico')");
+    EXPECT_FALSE(db().Execute(cattiva));
+    EXPECT_EQ(righeLog(),
+              (QStringList{QStringLiteral("Execute - ") + buona, QStringLiteral("Execute - ") + cattiva}));
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.contains(QRegularExpression(QStringLiteral("^\\d+-"))))
+        << messaggi().mostrati[0].testo.toStdString();
+}
+
+TEST_F(Db, ExecuteRifiutaLaDataVuotaEPiuIstruzioni) {
+    EXPECT_FALSE(db().Execute(QStringLiteral("UPDATE utenti SET dataNascita = ## WHERE id_utente = 1")));
+    EXPECT_FALSE(db().Execute(QStringLiteral("DELETE * FROM utenti; DELETE * FROM categorie")));
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM categorie")), 6);
+    EXPECT_EQ(messaggi().mostrati.size(), 2u);
+}
+
+TEST_F(Db, ArchivioMancante) {
+    QFile::remove(percorsoArchivio());
+    EXPECT_FALSE(db().Execute(QStringLiteral("DELETE * FROM utenti")));
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.contains(QStringLiteral("splash.ps")));
+    EXPECT_THROW(db().getRs(QStringLiteral("SELECT * FROM utenti")), Errore);
+    // Never a silent new empty database.
+    EXPECT_FALSE(QFile::exists(percorsoArchivio()));
+}
+
+TEST_F(Db, ParametriInserisceAggiornaEDoppiApici) {
+    EXPECT_EQ(db().Load_Param(QStringLiteral("NUOVO")), ERR_DATI_NON_TROVATI);
+    db().Save_Param(QStringLiteral("NUOVO"), QStringLiteral("1"));
+    db().Save_Param(QStringLiteral("nuovo"), QStringLiteral("2")); // keys compare without letter case
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Parametri WHERE parametro = 'NUOVO'")), 1);
+    EXPECT_EQ(db().Load_Param(QStringLiteral("NUOVO")), QStringLiteral("2"));
+
+    db().Save_Param(QStringLiteral("L'ATLETA"), QStringLiteral("C:\\l'archivio"));
+    EXPECT_EQ(db().Load_Param(QStringLiteral("L'ATLETA")), QStringLiteral("C:\\l'archivio"));
+    db().Save_Param(QStringLiteral("L'ATLETA"), QStringLiteral("d'altro"));
+    EXPECT_EQ(db().Load_Param(QStringLiteral("L'ATLETA")), QStringLiteral("d'altro"));
+
+    eseguiDiretto(QStringLiteral("INSERT INTO Parametri VALUES ('NULLO', NULL)"));
+    EXPECT_EQ(db().Load_Param(QStringLiteral("NULLO")), QString());
+    EXPECT_TRUE(messaggi().mostrati.empty());
+}
+
+TEST_F(Db, RecordSetPerPosizioneENomeSenzaMaiuscole) {
+    eseguiDiretto(QStringLiteral(
+        "INSERT INTO utenti (nome, cognome, dataNascita) VALUES ('Ugo', 'Neri', '1990-03-04')"));
+    RecordSet rs = db().getRs(QStringLiteral("SELECT * From UTENTI WHERE id_utente = 1"));
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.campo(QStringLiteral("NOME")).toString(), QStringLiteral("Ugo"));
+    EXPECT_EQ(rs.campo(2).toString(), QStringLiteral("Neri"));
+    EXPECT_EQ(rs.campo(QStringLiteral("datanascita")).toDate(), QDate(1990, 3, 4));
+    EXPECT_TRUE(rs.campo(QStringLiteral("note")).isNull());
+    EXPECT_THROW(rs.campo(QStringLiteral("inesistente")), Errore);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_THROW(rs.campo(0), Errore);
+}
+
+TEST_F(Db, TransazioneSalvaTuttoONiente) {
+    DB privato(QStringLiteral("splash.ps"));
+    {
+        Transazione t(db());
+        EXPECT_TRUE(privato.Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('a','b')")));
+        EXPECT_TRUE(
+            db().dMax(QStringLiteral("id_utente"), QStringLiteral("utenti"), QString()).toLongLong() == 1);
+        EXPECT_TRUE(t.commit());
+    }
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
+
+    {
+        Transazione t(db());
+        EXPECT_TRUE(db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('c','d')")));
+        EXPECT_FALSE(db().Execute(QStringLiteral("INSERT INTO utenti (nome) VALUES ('solo nome')")));
+        EXPECT_FALSE(t.commit());
+    }
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
+
+    {
+        Transazione esterna(db());
+        EXPECT_TRUE(db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('e','f')")));
+        {
+            Transazione interna(privato);
+            EXPECT_TRUE(
+                privato.Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('g','h')")));
+            // Left without commit: the whole group is given up.
+        }
+        EXPECT_FALSE(esterna.commit());
+    }
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
+
+    {
+        Transazione t(db());
+        db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('i','l')"));
+    } // destroyed without commit
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
+}
+
+} // namespace
