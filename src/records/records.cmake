@@ -2,4 +2,18 @@ target_sources(vibrana_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Collezione.h
   ${CMAKE_CURRENT_LIST_DIR}/ValoreByte.h
   ${CMAKE_CURRENT_LIST_DIR}/Figure.h
-  ${CMAKE_CURRENT_LIST_DIR}/Figure.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/Figure.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Esercizio.h
+  ${CMAKE_CURRENT_LIST_DIR}/Esercizio.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SchedaEditabile.h
+  ${CMAKE_CURRENT_LIST_DIR}/SchedaEditabile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scheda.h
+  ${CMAKE_CURRENT_LIST_DIR}/scheda.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SchedaModello.h
+  ${CMAKE_CURRENT_LIST_DIR}/SchedaModello.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/utente.h
+  ${CMAKE_CURRENT_LIST_DIR}/utente.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Categorie.h
+  ${CMAKE_CURRENT_LIST_DIR}/Categorie.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cTime.h
+  ${CMAKE_CURRENT_LIST_DIR}/cTime.cpp)

@@ -1,0 +1,108 @@
+#include "records/Esercizio.h"
+
+#include "data/LettoriCampi.h"
+#include "shell/Messaggi.h"
+
+namespace {
+QString testo(const QString& s) {
+    return DB::correctApici(s);
+}
+QString numero(long n) {
+    return QString::number(n);
+}
+} // namespace
+
+QString Esercizio::tabella() const {
+    return isModello ? QStringLiteral("EserciziModello") : QStringLiteral("Esercizi");
+}
+
+bool Esercizio::carica(std::int32_t id) {
+    RecordSet rs =
+        db_.getRs(QStringLiteral("SELECT * From ") + tabella() + QStringLiteral(" WHERE ct = ") + numero(id));
+    if (rs.RecordCount() == 0) {
+        mostraMessaggio(QStringLiteral("ERR:Problemi di connessione"), TipoMessaggio::Errore, Pulsanti::OK);
+        return false;
+    }
+    ct = cLong(rs[QStringLiteral("ct")]);
+    nprog = cLong(rs[QStringLiteral("nprog")]);
+    id_fig = cLong(rs[QStringLiteral("id_fig")]);
+    durata = cStringa(rs[QStringLiteral("durata")]);
+    frequenza = cStringa(rs[QStringLiteral("frequenza")]);
+    ampiezza = cStringa(rs[QStringLiteral("ampiezza")]);
+    recuperoMin = nzByte(rs[QStringLiteral("recuperoMin")]);
+    recuperoSec = nzByte(rs[QStringLiteral("recuperoSec")]);
+    serie = nzByte(rs[QStringLiteral("serie")]);
+    modalita = nzStringa(rs[QStringLiteral("modalita")]);
+    peso = nzStringa(rs[QStringLiteral("peso")]);
+    note = nzStringa(rs[QStringLiteral("note")]);
+    isLibero = cBool(rs[QStringLiteral("isLibero")]);
+    return true;
+}
+
+std::int32_t Esercizio::save() {
+    return salva().value_or(0);
+}
+
+std::optional<std::int32_t> Esercizio::salva() {
+    if (ct == 0) {
+        const QString sql =
+            QStringLiteral("INSERT INTO ") + tabella() + QStringLiteral("  (NProg, ID_Scheda, ID_Fig, ") +
+            QStringLiteral("Durata, Frequenza, Ampiezza, RecuperoMin,RecuperoSec,") +
+            QStringLiteral("Serie, Modalita, Peso, isLibero, [Note])  ") + QStringLiteral("VALUES (") +
+            numero(nprog) + QStringLiteral(",") + numero(id_scheda) + QStringLiteral(",") + numero(id_fig) +
+            QStringLiteral(",'") + testo(durata) + QStringLiteral("','") + testo(frequenza) +
+            QStringLiteral("','") + testo(ampiezza) + QStringLiteral("',") + numero(recuperoMin) +
+            QStringLiteral(",") + numero(recuperoSec) + QStringLiteral(",'") + numero(serie) +
+            QStringLiteral("','") + testo(modalita) + QStringLiteral("','") + testo(peso) +
+            QStringLiteral("',") + DB::convBooleanToDB(isLibero) + QStringLiteral(",'") + testo(note) +
+            QStringLiteral("')");
+        // The insert and the read-back of its key form one group, so the key read is this row's.
+        Transazione t(db());
+        if (!db().Execute(sql)) return std::nullopt;
+        const std::int32_t nuovo = cLong(db().dMax(QStringLiteral("ct"), tabella(), QString()));
+        if (!t.commit()) return std::nullopt;
+        ct = nuovo;
+        return ct;
+    }
+    const QString sql =
+        QStringLiteral("UPDATE ") + tabella() + QStringLiteral(" SET NProg = ") + numero(nprog) +
+        QStringLiteral(",ID_Scheda = ") + numero(id_scheda) + QStringLiteral(",ID_Fig = ") + numero(id_fig) +
+        QStringLiteral(",Durata = '") + testo(durata) + QStringLiteral("',Frequenza = '") + testo(frequenza) +
+        QStringLiteral("',Ampiezza = '") + testo(ampiezza) + QStringLiteral("',RecuperoMin = ") +
+        numero(recuperoMin) + QStringLiteral(",RecuperoSec = ") + numero(recuperoSec) +
+        QStringLiteral(",Serie = ") + numero(serie) + QStringLiteral(",Modalita = '") + testo(modalita) +
+        QStringLiteral("',peso = '") + testo(peso) + QStringLiteral("',isLibero = ") +
+        DB::convBooleanToDB(isLibero) + QStringLiteral(",[Note]='") + testo(note) + QStringLiteral("' ") +
+        QStringLiteral("WHERE ct=") + numero(ct);
+    if (!db().Execute(sql)) return std::nullopt;
+    return 0;
+}
+
+bool Esercizio::Elimina(std::int32_t id) {
+    const std::int32_t quale = id == 0 ? ct : id;
+    return db_.Execute(QStringLiteral("DELETE * FROM ") + tabella() + QStringLiteral(" WHERE ct=") +
+                       numero(quale));
+}
+
+void Esercizio::nuovoDaEsercizio(const Esercizio& es) {
+    ct = es.ct;
+    nprog = es.nprog;
+    id_fig = es.id_fig;
+    durata = es.durata;
+    frequenza = es.frequenza;
+    ampiezza = es.ampiezza;
+    recuperoMin = es.recuperoMin;
+    recuperoSec = es.recuperoSec;
+    serie = es.serie;
+    modalita = es.modalita;
+    peso = es.peso;
+    note = es.note;
+    isLibero = es.isLibero;
+}
+
+QString Esercizio::getFoto() const {
+    return db_
+        .Dlookup(QStringLiteral("figura"), QStringLiteral("figure"),
+                 QStringLiteral("id_fig=") + numero(id_fig))
+        .toString();
+}

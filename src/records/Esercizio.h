@@ -1,0 +1,46 @@
+#pragma once
+
+#include "data/db.h"
+#include "records/ValoreByte.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// One exercise of a card (table Esercizi) or of a template (table EserciziModello): a position
+// on the platform with its settings, or a free exercise described in its notes.
+class Esercizio {
+public:
+    std::int32_t ct = 0; // row identifier; 0 until stored
+    std::int32_t nprog = 0;
+    std::int32_t id_scheda = 0; // set by the owning card or template before saving
+    std::int32_t id_fig = 0;    // 0 = no picture
+    QString durata;
+    QString frequenza;
+    QString ampiezza;
+    ValoreByte recuperoMin;
+    ValoreByte recuperoSec;
+    ValoreByte serie;
+    QString modalita;
+    QString peso;
+    QString note;
+    bool isModello = false; // true: the exercise belongs to a template
+    bool isLibero = false;
+
+    QString tabella() const;
+
+    bool carica(std::int32_t ct);
+    // The new ct after an insert, 0 after an update; 0 as well when the database refused the
+    // statement (ct then stays as it was).
+    std::int32_t save();
+    // As save, but says whether the database took the statement: nothing when it was refused.
+    std::optional<std::int32_t> salva();
+    bool Elimina(std::int32_t ct = 0);
+    // Copies everything but id_scheda and isModello, which the caller sets.
+    void nuovoDaEsercizio(const Esercizio& es);
+    // The stored picture path of the exercise's figure, relative to the program folder.
+    QString getFoto() const;
+
+private:
+    DB db_{QStringLiteral("splash.ps")};
+};

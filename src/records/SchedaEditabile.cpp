@@ -1,0 +1,131 @@
+#include "records/SchedaEditabile.h"
+
+#include "data/LettoriCampi.h"
+
+#include <vector>
+
+namespace {
+
+// Identifiers that a save gives out; put back when the save is abandoned.
+struct StatoEsercizio {
+    Esercizio* esercizio;
+    std::int32_t ct, nprog, id_scheda;
+    bool isModello;
+};
+
+bool eNumero(const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::int32_t SchedaEditabile::save() {
+    if (!categoria.isEmpty()) setCategoriaPerNome(QString());
+
+    const std::int32_t idPrima = id_scheda;
+    std::vector<StatoEsercizio> prima;
+    for (Esercizio& e : esercizi)
+        prima.push_back({&e, e.ct, e.nprog, e.id_scheda, e.isModello});
+    auto ripristina = [&] {
+        id_scheda = idPrima;
+        for (const StatoEsercizio& s : prima) {
+            s.esercizio->ct = s.ct;
+            s.esercizio->nprog = s.nprog;
+            s.esercizio->id_scheda = s.id_scheda;
+            s.esercizio->isModello = s.isModello;
+        }
+    };
+
+    // A plain flag and value rather than an optional: the compiler cannot follow one through the try.
+    bool riuscito = false;
+    std::int32_t risultato = 0;
+    try {
+        Transazione t(db());
+        const auto intestazione = salvaIntestazione();
+        riuscito = intestazione.has_value();
+        risultato = intestazione.value_or(0);
+        const long n = esercizi.Count();
+        for (long i = 1; riuscito && i <= n; ++i) {
+            Esercizio& e = esercizi.Item(i);
+            if (e.isLibero || e.id_fig != 0) {
+                e.nprog = static_cast<std::int32_t>(i);
+                preparaEsercizio(e);
+                riuscito = e.salva().has_value();
+            }
+        }
+        riuscito = riuscito && t.commit();
+    } catch (...) {
+        ripristina();
+        throw;
+    }
+    if (!riuscito) {
+        ripristina();
+        return 0;
+    }
+    isSaved = true;
+    return risultato;
+}
+
+void SchedaEditabile::EliminaEsercizio(long indice) {
+    Esercizio& e = esercizi.Item(indice);
+    if (e.ct != 0) e.Elimina(0);
+    esercizi.Remove(indice);
+    rinumeraEsercizi();
+}
+
+void SchedaEditabile::rinumeraEsercizi() {
+    std::int32_t i = 0;
+    for (Esercizio& e : esercizi)
+        e.nprog = ++i;
+}
+
+void SchedaEditabile::setCategoriaPerNome(const QString& Cat) {
+    const QString nome = Cat.isEmpty() ? categoria : Cat;
+    // The name is matched exactly as the catalogue holds it, apostrophes included.
+    QString letterale = nome;
+    letterale.replace(QLatin1Char('\''), QStringLiteral("''"));
+    const QVariant v = db().Dlookup(QStringLiteral("id_cat"), QStringLiteral("categorie"),
+                                    QStringLiteral("nome = '") + letterale + QStringLiteral("'"));
+    if (v.isNull() || !eNumero(v))
+        throw Errore(NumeriErrore::CategoriaNonEsistente, QStringLiteral("Categoria non esistente!"),
+                     QStringLiteral("Vibrana"));
+    id_cat = cLong(v);
+}
+
+bool SchedaEditabile::travasaTo(SchedaEditabile& destinazione, bool soloEsercizi) const {
+    if (!soloEsercizi) {
+        destinazione.id_cat = id_cat;
+        destinazione.categoria = categoria;
+    }
+    destinazione.note = note;
+    // By position, counted once, so a record copied into itself stays well defined.
+    const long n = esercizi.Count();
+    for (long i = 1; i <= n; ++i) {
+        Esercizio copia;
+        copia.nuovoDaEsercizio(esercizi.Item(i));
+        Esercizio& aggiunto = destinazione.esercizi.Add(std::move(copia));
+        aggiunto.ct = 0;
+        aggiunto.isModello = destinazione.isModello;
+    }
+    return true;
+}
+
+void SchedaEditabile::caricaEserciziDa(const QString& sql) {
+    RecordSet rs = db().getRs(sql);
+    esercizi.Clear();
+    for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
+        Esercizio e;
+        e.isModello = isModello;
+        e.carica(cLong(rs[QStringLiteral("ct")]));
+        esercizi.Add(std::move(e));
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "records/Collezione.h"
+#include "records/Esercizio.h"
+
+#include <QString>
+#include <cstdint>
+
+// What a training card and a template card have in common, and what the card editor uses
+// without knowing which of the two it holds: the exercise list and its numbering, the category
+// by name, the save of header and exercises as one unit, and the copy into another card or template.
+class SchedaEditabile {
+public:
+    virtual ~SchedaEditabile() = default;
+
+    std::int32_t id_scheda = 0; // 0 until stored
+    std::int32_t id_cat = 0;
+    QString categoria; // edited by name; save turns it into id_cat
+    QString note;
+    bool isModello;
+    bool preimpostata = false;
+    bool isSaved = false;
+    Collezione<Esercizio> esercizi;
+
+    // Header only; a record that is not found is reported, and isSaved becomes true either way.
+    virtual bool carica(std::int32_t ID) = 0;
+    // Replaces the exercise list with the stored exercises, in card order.
+    virtual void caricaEsercizi() = 0;
+    // Deletes the header row (ID 0 = this record's own).
+    virtual bool Elimina(std::int32_t ID) = 0;
+
+    // Stores the header and every exercise that has a picture or is free, numbered by position,
+    // all in one transaction. Returns the new id_scheda after an insert, 0 after an update.
+    // When the database refuses any statement nothing is stored, the record keeps the
+    // identifiers it had, isSaved stays false and the result is 0.
+    // Raises error 513 "Categoria non esistente!" before writing when the category is unknown.
+    std::int32_t save();
+
+    // Removes exercise `indice` (from 1), deleting its row at once if it was stored, and renumbers.
+    void EliminaEsercizio(long indice);
+    void rinumeraEsercizi();
+    // Sets id_cat from the category named Cat (or `categoria` when Cat is empty).
+    void setCategoriaPerNome(const QString& Cat);
+    // Copies notes and exercises (and, unless soloEsercizi, the category) into `destinazione`,
+    // as new exercises of the destination's own kind.
+    bool travasaTo(SchedaEditabile& destinazione, bool soloEsercizi) const;
+
+protected:
+    explicit SchedaEditabile(bool modello) : isModello(modello) {}
+    SchedaEditabile(const SchedaEditabile&) = default;
+    SchedaEditabile& operator=(const SchedaEditabile&) = default;
+
+    // Inserts or updates the header row. On an insert, sets id_scheda from the new row and
+    // returns it; returns 0 after an update; nothing when the database refused the statement.
+    virtual std::optional<std::int32_t> salvaIntestazione() = 0;
+    // Gets an exercise ready to be stored under this record.
+    virtual void preparaEsercizio(Esercizio& e) const { e.id_scheda = id_scheda; }
+    // Fills `esercizi` from the rows of the query, one exercise per ct, each of the record's kind.
+    void caricaEserciziDa(const QString& sql);
+};
+
+// The error raised when a category name is not in the catalogue.
+namespace NumeriErrore {
+constexpr long CategoriaNonEsistente = 513;
+}

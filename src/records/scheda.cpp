@@ -1,0 +1,97 @@
+#include "records/scheda.h"
+
+#include "data/LettoriCampi.h"
+#include "shell/Messaggi.h"
+
+namespace {
+QString testo(const QString& s) {
+    return DB::correctApici(s);
+}
+QString numero(long n) {
+    return QString::number(n);
+}
+} // namespace
+
+bool scheda::carica(std::int32_t ID) {
+    RecordSet rs =
+        db().getRs(QStringLiteral("SELECT * From vw_schedacompleta WHERE id_scheda = ") + numero(ID));
+    bool trovata = false;
+    if (rs.RecordCount() == 0) {
+        mostraMessaggio(QStringLiteral("Archivio Vuoto o Problemi di connessione!"), TipoMessaggio::Errore,
+                        Pulsanti::OK);
+    } else {
+        Istruttore = cStringa(rs[QStringLiteral("Istruttore")]);
+        id_utente = cLong(rs[QStringLiteral("id_utente")]);
+        id_scheda = ID;
+        PeriodoDal = DB::testoData(nzData(rs[QStringLiteral("PeriodoDal")]));
+        PeriodoAl = DB::testoData(nzData(rs[QStringLiteral("PeriodoAl")]));
+        id_cat = cLong(rs[QStringLiteral("id_cat")]);
+        categoria = cStringa(rs[QStringLiteral("categorie.nome")]);
+        Obiettivo = nzStringa(rs[QStringLiteral("Obiettivo")]);
+        FreqAllen = cByte(rs[QStringLiteral("FreqAllen")]);
+        GGAllen = nzStringa(rs[QStringLiteral("GGAllen")]);
+        note = nzStringa(rs[QStringLiteral("schede.note")]);
+        nomeUtente = cStringa(rs[QStringLiteral("utenti.nome")]);
+        cognomeUtente = cStringa(rs[QStringLiteral("cognome")]);
+        trovata = true;
+    }
+    isSaved = true;
+    return trovata;
+}
+
+void scheda::caricaEsercizi() {
+    caricaEserciziDa(QStringLiteral("SELECT ct FROM Esercizi ") + QStringLiteral("WHERE id_scheda = ") +
+                     numero(id_scheda) + QStringLiteral(" ORDER BY Nprog ASC"));
+}
+
+std::optional<std::int32_t> scheda::salvaIntestazione() {
+    if (id_scheda == 0) {
+        const QString sql =
+            QStringLiteral("INSERT INTO schede (id_utente,istruttore,periododal,periodoal, ") +
+            QStringLiteral("id_cat,freqAllen,GGAllen,obiettivo,[note]) ") + QStringLiteral("VALUES ('") +
+            numero(id_utente) + QStringLiteral("','") + testo(Istruttore) + QStringLiteral("',") +
+            DB::dataPerSQL(PeriodoDal) + QStringLiteral(",") + DB::dataPerSQL(PeriodoAl) +
+            QStringLiteral(",") + numero(id_cat) + QStringLiteral(",") + numero(FreqAllen) +
+            QStringLiteral(",'") + testo(GGAllen) + QStringLiteral("','") + testo(Obiettivo) +
+            QStringLiteral("','") + testo(note) + QStringLiteral("')");
+        if (!db().Execute(sql)) return std::nullopt;
+        id_scheda = cLong(db().dMax(QStringLiteral("id_scheda"), QStringLiteral("schede"), QString()));
+        return id_scheda;
+    }
+    const QString sql =
+        QStringLiteral("UPDATE schede ") + QStringLiteral("SET id_utente= '") + numero(id_utente) +
+        QStringLiteral("',istruttore = '") + testo(Istruttore) + QStringLiteral("',periododal = ") +
+        DB::dataPerSQL(PeriodoDal) + QStringLiteral(",periodoal = ") + DB::dataPerSQL(PeriodoAl) +
+        QStringLiteral(",id_cat=") + numero(id_cat) + QStringLiteral(" ") + QStringLiteral(",obiettivo='") +
+        testo(Obiettivo) + QStringLiteral("',freqAllen=") + numero(FreqAllen) + QStringLiteral(",GGAllen='") +
+        testo(GGAllen) + QStringLiteral("',[note]='") + testo(note) + QStringLiteral("' ") +
+        QStringLiteral("WHERE id_scheda=") + numero(id_scheda);
+    if (!db().Execute(sql)) return std::nullopt;
+    return 0;
+}
+
+bool scheda::Elimina(std::int32_t ID) {
+    const std::int32_t quale = ID == 0 ? id_scheda : ID;
+    return db().Execute(QStringLiteral("DELETE * FROM schede WHERE id_scheda=") + numero(quale));
+}
+
+bool raccoglitore::caricaSchede() {
+    RecordSet rs =
+        db_.getRs(QStringLiteral("SELECT id_scheda FROM schede WHERE id_utente = ") + numero(id_utente));
+    for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
+        scheda s;
+        s.carica(cLong(rs[QStringLiteral("id_scheda")]));
+        archivio.Add(std::move(s));
+    }
+    return true;
+}
+
+bool raccoglitore::EliminaTutto() {
+    Transazione t(db_);
+    if (archivio.isEmpty()) caricaSchede();
+    bool ok = true;
+    const long n = archivio.Count();
+    for (long i = 1; ok && i <= n; ++i)
+        ok = archivio.Item(i).Elimina(0);
+    return ok && t.commit();
+}

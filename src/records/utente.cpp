@@ -1,0 +1,84 @@
+#include "records/utente.h"
+
+#include "data/LettoriCampi.h"
+#include "shell/Messaggi.h"
+
+namespace {
+QString testo(const QString& s) {
+    return DB::correctApici(s);
+}
+} // namespace
+
+void utente::leggi(const RecordSet& rs) {
+    cognome = cStringa(rs[QStringLiteral("cognome")]);
+    nome = cStringa(rs[QStringLiteral("nome")]);
+    dataNascita = nzData(rs[QStringLiteral("dataNascita")]);
+    sesso = nzStringa(rs[QStringLiteral("sesso")]);
+    note = nzStringa(rs[QStringLiteral("note")]);
+    raccoglitore.id_utente = id_utente;
+}
+
+bool utente::carica(std::int32_t ID) {
+    RecordSet rs =
+        db().getRs(QStringLiteral("SELECT * From UTENTI WHERE id_utente = ") + QString::number(ID));
+    if (rs.RecordCount() == 0) {
+        mostraMessaggio(QStringLiteral("ERR:Problemi di connessione"), TipoMessaggio::Errore, Pulsanti::OK);
+        return false;
+    }
+    // Read into a copy first, so a failed read leaves the record as it was.
+    utente letto = *this;
+    letto.id_utente = ID;
+    letto.leggi(rs);
+    *this = std::move(letto);
+    return true;
+}
+
+std::vector<utente> utente::caricaTutti() {
+    RecordSet rs = db().getRs(QStringLiteral("SELECT * From UTENTI ORDER BY id_utente"));
+    std::vector<utente> tutti;
+    tutti.reserve(static_cast<std::size_t>(rs.RecordCount()));
+    for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
+        utente u;
+        u.id_utente = cLong(rs[QStringLiteral("id_utente")]);
+        u.leggi(rs);
+        tutti.push_back(std::move(u));
+    }
+    return tutti;
+}
+
+std::int32_t utente::save() {
+    raccoglitore.id_utente = id_utente;
+    if (id_utente == 0) {
+        const QString sql = QStringLiteral("INSERT INTO utenti (nome,cognome,dataNascita,sesso,[Note]) ") +
+                            QStringLiteral("VALUES ('") + testo(nome) + QStringLiteral("','") +
+                            testo(cognome) + QStringLiteral("',") +
+                            DB::dataPerSQL(DB::testoData(dataNascita)) + QStringLiteral(",'") + testo(sesso) +
+                            QStringLiteral("','") + testo(note) + QStringLiteral("')");
+        // The insert and the read-back of its key form one group, so the key read is this row's.
+        Transazione t(db());
+        if (!db().Execute(sql)) return 0;
+        const std::int32_t nuovo =
+            cLong(db().dMax(QStringLiteral("id_utente"), QStringLiteral("utenti"), QString()));
+        return t.commit() ? nuovo : 0;
+    }
+    const QString sql = QStringLiteral("UPDATE utenti ") + QStringLiteral("SET nome= '") + testo(nome) +
+                        QStringLiteral("',cognome = '") + testo(cognome) + QStringLiteral("',sesso= '") +
+                        testo(sesso) + QStringLiteral("',dataNascita = ") +
+                        DB::dataPerSQL(DB::testoData(dataNascita)) + QStringLiteral(",[Note]='") +
+                        testo(note) + QStringLiteral("' ") + QStringLiteral("WHERE id_utente=") +
+                        QString::number(id_utente);
+    db().Execute(sql);
+    return 0;
+}
+
+bool utente::Elimina(std::int32_t ID) {
+    Transazione t(db());
+    const bool eliminato =
+        db().Execute(QStringLiteral("DELETE * FROM utenti WHERE id_utente=") + QString::number(ID));
+    bool ok = eliminato;
+    if (ok) {
+        raccoglitore.id_utente = ID;
+        ok = raccoglitore.EliminaTutto();
+    }
+    return ok && t.commit();
+}

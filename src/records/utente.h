@@ -1,0 +1,35 @@
+#pragma once
+
+#include "records/scheda.h"
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// One athlete of the register, with the collection of the athlete's cards.
+class utente {
+public:
+    std::int32_t id_utente = 0; // 0 for an athlete not yet stored
+    QString nome;
+    QString cognome;
+    QDate dataNascita{1899, 12, 30}; // the empty date
+    QString sesso;                   // "M" or "F"
+    QString note;
+    ::raccoglitore raccoglitore; // the athlete's cards (loaded on request)
+
+    // A missing athlete is reported and gives false; the record keeps its values.
+    bool carica(std::int32_t ID);
+    // Inserts (id_utente 0) or updates. The new identifier after an insert, 0 after an update;
+    // 0 as well when the database refused the insert. The record's own id_utente is not changed.
+    std::int32_t save();
+    // Deletes the athlete and every card of the athlete, all or none.
+    bool Elimina(std::int32_t ID);
+
+    // Every athlete, in the order of their identifiers, read with one query: what loading each
+    // identifier with carica gives, without a query per athlete.
+    static std::vector<utente> caricaTutti();
+
+private:
+    void leggi(const RecordSet& rs);
+};
