@@ -29,7 +29,7 @@ std::int32_t ArchivioSchede::modelloDiretto(const QString& descrizione, int eser
                                             bool preimpostata) const {
     eseguiDiretto(QStringLiteral("INSERT INTO schedeModello (id_cat, descrizione, preimpostata, note) "
                                  "VALUES (2, '%1', %2, 'note del modello')")
-                      .arg(descrizione)
+                      .arg(QString(descrizione).replace(QLatin1Char('\''), QStringLiteral("''")))
                       .arg(preimpostata ? 1 : 0));
     const auto id =
         static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_Scheda) FROM schedeModello")));
