@@ -1,0 +1,2 @@
+target_sources(vibrana_core PRIVATE ${CMAKE_CURRENT_LIST_DIR} / palestra.h ${CMAKE_CURRENT_LIST_DIR} /
+               palestra.cpp)

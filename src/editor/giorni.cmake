@@ -1,0 +1,3 @@
+target_sources(vibrana_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/GGAllenHELPER.h
+  ${CMAKE_CURRENT_LIST_DIR}/GGAllenHELPER.cpp)

@@ -1,0 +1,91 @@
+#include "comune/ArchivioDiProva.h"
+#include "customisation/palestra.h"
+
+#include <QFile>
+
+namespace {
+
+class Palestra : public ArchivioDiProva {
+protected:
+    qlonglong righe() const { return contaDiretto(QStringLiteral("SELECT count(*) FROM palestra")); }
+    QStringList istruzioni() const {
+        QStringList r;
+        for (const QString& riga : righeLog())
+            if (riga.startsWith(QStringLiteral("Execute - "))) r << riga.mid(10);
+        return r;
+    }
+};
+
+TEST_F(Palestra, TabellaVuotaPoiInserimentoPoiAggiornamento) {
+    palestra p;
+    p.nome = QStringLiteral("prima");
+    EXPECT_FALSE(p.carica());
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Archivio Vuoto o Problemi di connessione!")});
+    EXPECT_EQ(p.nome, QStringLiteral("prima"));
+
+    p.nome = QStringLiteral("Vibra Club");
+    p.responsabile = QStringLiteral("Anna");
+    p.logo = QStringLiteral("/opt/vibrana/images/logo.jpg");
+    EXPECT_TRUE(p.save());
+    p.nome = QStringLiteral("Vibra Club 2");
+    EXPECT_TRUE(p.save());
+    EXPECT_EQ(righe(), 1);
+    EXPECT_EQ(istruzioni(),
+              (QStringList{
+                  QStringLiteral("INSERT INTO palestra (nome,responsabile,logo) VALUES ('Vibra Club','Anna',"
+                                 "'/opt/vibrana/images/logo.jpg')"),
+                  QStringLiteral("UPDATE palestra SET nome= 'Vibra Club 2',responsabile= 'Anna',"
+                                 "logo='/opt/vibrana/images/logo.jpg' ")}));
+
+    palestra letta;
+    ASSERT_TRUE(letta.carica());
+    EXPECT_EQ(letta.nome, QStringLiteral("Vibra Club 2"));
+    EXPECT_EQ(letta.responsabile, QStringLiteral("Anna"));
+    EXPECT_EQ(letta.logo, QStringLiteral("/opt/vibrana/images/logo.jpg"));
+}
+
+TEST_F(Palestra, NomiConAccentoGraveLogoComEra) {
+    // The logo must still name its file after save and load, apostrophe or not.
+    const QString logo = cartella() + QStringLiteral("/images/l'logo di Sant'Anna.jpg");
+    palestra p;
+    p.nome = QStringLiteral("Palestra dell'Orso");
+    p.responsabile = QStringLiteral("D'Angelo");
+    p.logo = logo;
+    for (int volta = 0; volta < 2; ++volta) { // insert, then update
+        ASSERT_TRUE(p.save()) << volta;
+        palestra letta;
+        ASSERT_TRUE(letta.carica());
+        EXPECT_EQ(letta.nome, QStringLiteral("Palestra dell`Orso"));
+        EXPECT_EQ(letta.responsabile, QStringLiteral("D`Angelo"));
+        EXPECT_EQ(letta.logo, logo);
+    }
+    EXPECT_EQ(righe(), 1);
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST_F(Palestra, UnaRigaSenzaNomeVieneAggiornataNonDuplicata) {
+    eseguiDiretto(
+        QStringLiteral("INSERT INTO palestra (nome, responsabile, logo) VALUES (NULL, NULL, NULL)"));
+    palestra p;
+    ASSERT_TRUE(p.carica());
+    EXPECT_EQ(p.nome, QString());
+    EXPECT_EQ(p.logo, QString());
+    p.nome = QStringLiteral("Nuova");
+    ASSERT_TRUE(p.save());
+    EXPECT_EQ(righe(), 1);
+    palestra letta;
+    letta.carica();
+    EXPECT_EQ(letta.nome, QStringLiteral("Nuova"));
+}
+
+TEST_F(Palestra, SalvataggioRifiutatoNonEUnSuccesso) {
+    eseguiDiretto(QStringLiteral(
+        "INSERT INTO palestra (nome) VALUES ('x');"
+        "CREATE TRIGGER blocca BEFORE UPDATE ON palestra BEGIN SELECT RAISE(ABORT, 'no'); END;"));
+    palestra p;
+    p.nome = QStringLiteral("y");
+    EXPECT_FALSE(p.save());
+    EXPECT_EQ(messaggi().testi().size(), 1);
+}
+
+} // namespace
