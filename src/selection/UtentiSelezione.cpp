@@ -1,0 +1,309 @@
+#include "selection/UtentiSelezione.h"
+
+#include "records/utente.h"
+#include "selection/UtentiNuovo.h"
+#include "shell/Errore.h"
+#include "shell/Messaggi.h"
+#include "shell/Twips.h"
+#include "shell/variabiliGlobali.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+// Each column sorts by its value: identifiers as numbers, birth dates as dates, names alphabetically
+// without regard to letter case.
+class RigaAtleta : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& altra) const override {
+        const int c = treeWidget() ? treeWidget()->sortColumn() : 0;
+        switch (c) {
+        case UtentiSelezione::ColId:
+            return text(c).toLongLong() < altra.text(c).toLongLong();
+        case UtentiSelezione::ColDataNascita: {
+            const QDate a = data(c, Qt::UserRole).toDate(), b = altra.data(c, Qt::UserRole).toDate();
+            if (a != b) return a < b;
+            return text(UtentiSelezione::ColId).toLongLong() <
+                   altra.text(UtentiSelezione::ColId).toLongLong();
+        }
+        default: {
+            const int r = QString::localeAwareCompare(text(c).toLower(), altra.text(c).toLower());
+            if (r != 0) return r < 0;
+            return text(UtentiSelezione::ColId).toLongLong() <
+                   altra.text(UtentiSelezione::ColId).toLongLong();
+        }
+        }
+    }
+};
+
+struct Pulsante {
+    const char* didascalia;
+    const char* chiave;
+    const char* suggerimento;
+    const char* icona;
+};
+
+const Pulsante pulsanti[] = {
+    {"Seleziona", "seleziona", "Seleziona l'utente evidenziato", "dialog-ok-apply"},
+    {"Annulla", "annulla", "Annulla ogni processo in corso ed esce dalla finestra", "dialog-cancel"},
+    {"Nuovo", "nuovo", "Inserisce un nuovo utente", "list-add-user"},
+    {"Modifica", "modifica", "Modifica i dati anagrafici dell'utente evidenziato", "document-edit"},
+    {"Elimina", "elimina", "Elimina l'utente evidenziato e tutti i suoi dati in archivio",
+     "list-remove-user"},
+};
+
+} // namespace
+
+UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("UtentiSelezione"));
+    setWindowTitle(QStringLiteral("Elenco UTENTI"));
+    Tag = SELEZIONA;
+
+    Label1_ = new QLabel(QStringLiteral("Ricerca per Cognome/Nome:"), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPointSizeF(Label1_->font().pointSizeF());
+    Label1_->setFont(verdana);
+
+    Ricerca_ = new QLineEdit(this);
+    Ricerca_->setObjectName(QStringLiteral("Ricerca"));
+    Ricerca_->setToolTip(
+        QStringLiteral("Inserire una parte del nome o cognome per ricercare in automatico l'utente"));
+    Ricerca_->setClearButtonEnabled(true);
+    Ricerca_->installEventFilter(this);
+    Label1_->setBuddy(Ricerca_);
+
+    LW_ = new QTreeWidget(this);
+    LW_->setObjectName(QStringLiteral("LW"));
+    LW_->setRootIsDecorated(false);
+    LW_->setUniformRowHeights(true);
+    LW_->setAlternatingRowColors(true);
+    LW_->setSelectionMode(QAbstractItemView::SingleSelection);
+    LW_->setHeaderLabels({QStringLiteral("ID_atleta"), QStringLiteral("Cognome"), QStringLiteral("Nome"),
+                          QStringLiteral("Data Nascita")});
+    LW_->setSortingEnabled(true);
+    LW_->sortByColumn(ColId, Qt::AscendingOrder);
+    LW_->header()->setSortIndicatorShown(true);
+    LW_->header()->setSectionsClickable(true);
+    LW_->setColumnWidth(ColId, twips::aPixel(900));
+    LW_->setColumnWidth(ColCognome, twips::aPixel(1350));
+    LW_->setColumnWidth(ColNome, twips::aPixel(1200));
+    LW_->installEventFilter(this);
+
+    Toolbar_ = new QToolBar(this);
+    Toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    Toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar_->setIconSize(QSize(16, 16));
+    for (const Pulsante& p : pulsanti) {
+        QAction* a = Toolbar_->addAction(QIcon::fromTheme(QString::fromLatin1(p.icona)),
+                                         QString::fromUtf8(p.didascalia));
+        a->setObjectName(QString::fromLatin1(p.chiave));
+        a->setData(QString::fromLatin1(p.chiave));
+        a->setToolTip(QString::fromUtf8(p.suggerimento));
+        connect(a, &QAction::triggered, this, [this, a] { Toolbar_ButtonClick(a->data().toString()); });
+    }
+
+    auto* griglia = new QGridLayout(this);
+    griglia->setContentsMargins(twips::aPixel(45), twips::aPixel(45), twips::aPixel(30), 0);
+    griglia->setVerticalSpacing(2);
+    griglia->addWidget(Label1_, 0, 0);
+    griglia->addWidget(Ricerca_, 0, 1);
+    griglia->addWidget(LW_, 1, 0, 1, 2);
+    griglia->addWidget(Toolbar_, 2, 0, 1, 2);
+    griglia->setColumnStretch(1, 1);
+    griglia->setRowStretch(1, 1);
+    resize(twips::aPixel(4575), twips::aPixel(6030));
+    setMinimumSize(twips::aPixel(4575), twips::aPixel(4000));
+
+    connect(Ricerca_, &QLineEdit::textChanged, this, &UtentiSelezione::Ricerca_Change);
+    connect(LW_, &QTreeWidget::itemDoubleClicked, this, [this] { LW_DblClick(); });
+    connect(LW_->header(), &QHeaderView::sectionClicked, this, &UtentiSelezione::LW_ColumnClick);
+    connect(LW_, &QTreeWidget::itemSelectionChanged, this, &UtentiSelezione::aggiornaComandi);
+
+    FillListAtleti();
+    Ricerca_->setFocus();
+}
+
+void UtentiSelezione::FillListAtleti() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    LW_->setEnabled(false);
+    LW_->setUpdatesEnabled(false);
+    const long scelto = idSelezionato();
+    LW_->setSortingEnabled(false);
+    LW_->clear();
+
+    const std::vector<utente> atleti = utente::caricaTutti();
+    QList<QTreeWidgetItem*> righe;
+    righe.reserve(static_cast<qsizetype>(atleti.size()));
+    QTreeWidgetItem* daSelezionare = nullptr;
+    for (const utente& u : atleti) {
+        auto* riga = new RigaAtleta;
+        riga->setText(ColId, QString::number(u.id_utente));
+        riga->setText(ColCognome, u.cognome);
+        riga->setText(ColNome, u.nome);
+        riga->setText(ColDataNascita, u.dataNascita.toString(QStringLiteral("dd/MM/yyyy")));
+        riga->setData(ColDataNascita, Qt::UserRole, u.dataNascita);
+        riga->setTextAlignment(ColId, Qt::AlignRight | Qt::AlignVCenter);
+        if (u.id_utente == scelto) daSelezionare = riga;
+        righe << riga;
+    }
+    LW_->addTopLevelItems(righe);
+    LW_->setSortingEnabled(true);
+    if (!daSelezionare && LW_->topLevelItemCount() > 0) daSelezionare = LW_->topLevelItem(0);
+    if (daSelezionare) {
+        LW_->setCurrentItem(daSelezionare);
+        LW_->scrollToItem(daSelezionare);
+    }
+    LW_->setUpdatesEnabled(true);
+    LW_->setEnabled(true);
+    aggiornaComandi();
+    QApplication::restoreOverrideCursor();
+}
+
+void UtentiSelezione::Ricerca_Change(const QString& testo) {
+    const QString t = testo.toLower();
+    for (int i = 0; i < LW_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* riga = LW_->topLevelItem(i);
+        for (int c : {ColCognome, ColNome}) {
+            const QString valore = riga->text(c).toLower();
+            if (!valore.isEmpty() && valore.startsWith(t)) {
+                LW_->setCurrentItem(riga);
+                LW_->scrollToItem(riga);
+                return;
+            }
+        }
+    }
+}
+
+bool UtentiSelezione::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress) {
+        auto* tasto = static_cast<QKeyEvent*>(evento);
+        const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
+        if (oggetto == Ricerca_) {
+            if (invio) {
+                selezionaUtente();
+                return true;
+            }
+            // Up and down move through the list while typing.
+            if (tasto->key() == Qt::Key_Down || tasto->key() == Qt::Key_Up ||
+                tasto->key() == Qt::Key_PageDown || tasto->key() == Qt::Key_PageUp) {
+                QApplication::sendEvent(LW_, evento);
+                return true;
+            }
+        } else if (oggetto == LW_) {
+            if (invio) {
+                LW_DblClick();
+                return true;
+            }
+            if (tasto->key() == Qt::Key_Delete) {
+                eliminaUtente();
+                return true;
+            }
+            if (tasto->key() == Qt::Key_Insert) {
+                nuovoUtente();
+                return true;
+            }
+            if (tasto->key() == Qt::Key_F2) {
+                modificaUtente();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(oggetto, evento);
+}
+
+void UtentiSelezione::LW_DblClick() {
+    if (Tag == MODIFICA)
+        modificaUtente();
+    else if (Tag == SELEZIONA)
+        selezionaUtente();
+}
+
+void UtentiSelezione::LW_ColumnClick(int colonna) {
+    // Each click sorts ascending by the clicked column, as the register always has.
+    LW_->sortByColumn(colonna, Qt::AscendingOrder);
+    if (QTreeWidgetItem* c = LW_->currentItem()) LW_->scrollToItem(c);
+}
+
+void UtentiSelezione::Toolbar_ButtonClick(const QString& chiave) {
+    const QString k = chiave.toLower();
+    if (k == QLatin1String("seleziona"))
+        selezionaUtente();
+    else if (k == QLatin1String("annulla"))
+        reject();
+    else if (k == QLatin1String("nuovo"))
+        nuovoUtente();
+    else if (k == QLatin1String("modifica"))
+        modificaUtente();
+    else if (k == QLatin1String("elimina"))
+        eliminaUtente();
+}
+
+long UtentiSelezione::idSelezionato() const {
+    const QTreeWidgetItem* riga = LW_->currentItem();
+    if (!riga || !riga->isSelected()) return 0;
+    return riga->text(ColId).toLong();
+}
+
+void UtentiSelezione::aggiornaComandi() {
+    const bool c = idSelezionato() != 0;
+    for (const char* k : {"seleziona", "modifica", "elimina"})
+        if (auto* a = Toolbar_->findChild<QAction*>(QString::fromLatin1(k))) a->setEnabled(c);
+}
+
+void UtentiSelezione::selezionaUtente() {
+    const long id = idSelezionato();
+    if (id == 0) return;
+    idUtenteSelezionato = static_cast<std::int32_t>(id);
+    accept();
+}
+
+void UtentiSelezione::modificaUtente() {
+    const long id = idSelezionato();
+    if (id == 0) return;
+    UtentiNuovo form(this);
+    form.Tag = QString::number(id);
+    form.parent = objectName();
+    form.exec();
+}
+
+void UtentiSelezione::nuovoUtente() {
+    UtentiNuovo form(this);
+    form.Tag = QStringLiteral("0");
+    form.parent = objectName();
+    form.exec();
+}
+
+void UtentiSelezione::eliminaUtente() {
+    const long id = idSelezionato();
+    if (id == 0) return;
+    try {
+        if (mostraMessaggio(
+                QStringLiteral("Sei sicuro di cancellare l'atleta? Verranno cancellate tutte le sue schede!"),
+                TipoMessaggio::Errore, Pulsanti::SiNo) != Risposta::Si)
+            return;
+        utente u;
+        if (u.Elimina(static_cast<std::int32_t>(id))) {
+            mostraMessaggio(QStringLiteral("Utente e schede eliminati"), TipoMessaggio::Informazione,
+                            Pulsanti::OK);
+            FillListAtleti();
+        }
+    } catch (const Errore& e) {
+        mostraMessaggio(QStringLiteral("Si è verificato un errore:") + e.descrizione() + QLatin1Char('\r') +
+                            QStringLiteral("Contattare il supporto tecnico"),
+                        TipoMessaggio::Errore, Pulsanti::OK);
+    } catch (const std::exception& e) {
+        mostraMessaggio(QStringLiteral("Si è verificato un errore:") + QString::fromLocal8Bit(e.what()) +
+                            QLatin1Char('\r') + QStringLiteral("Contattare il supporto tecnico"),
+                        TipoMessaggio::Errore, Pulsanti::OK);
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QAction;
+
+// "Elenco UTENTI": the athlete register. Modal; opened to choose an athlete (mode "SELEZIONA") or
+// to manage the register (mode "MODIFICA"). The choice goes back through idUtenteSelezionato.
+class UtentiSelezione : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString SELEZIONA = QStringLiteral("SELEZIONA");
+    static inline const QString MODIFICA = QStringLiteral("MODIFICA");
+
+    explicit UtentiSelezione(QWidget* parent = nullptr);
+
+    // The mode: "SELEZIONA" or "MODIFICA".
+    QString Tag;
+
+    void FillListAtleti();
+
+    QTreeWidget* LW() const { return LW_; }
+    QLineEdit* Ricerca() const { return Ricerca_; }
+    QToolBar* Toolbar() const { return Toolbar_; }
+
+    // Dispatches a toolbar key, compared in lower case.
+    void Toolbar_ButtonClick(const QString& chiave);
+
+    enum Colonna { ColId = 0, ColCognome = 1, ColNome = 2, ColDataNascita = 3 };
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void Ricerca_Change(const QString& testo);
+    void LW_DblClick();
+    void LW_ColumnClick(int colonna);
+
+    void selezionaUtente();
+    void modificaUtente();
+    void nuovoUtente();
+    void eliminaUtente();
+    // The athlete of the selected row; 0 when there is none.
+    long idSelezionato() const;
+    void aggiornaComandi();
+
+    QLabel* Label1_;
+    QLineEdit* Ricerca_;
+    QTreeWidget* LW_;
+    QToolBar* Toolbar_;
+};

@@ -1,0 +1,1 @@
+vibrana_test(test_utenti_finestre GUI test_utenti_finestre.cpp)
