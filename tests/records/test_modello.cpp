@@ -71,6 +71,22 @@ TEST_F(Modelli, TestoDiInsertEUpdate) {
     EXPECT_EQ(conta(QStringLiteral("Esercizi")), 0);
 }
 
+TEST_F(Modelli, InsertRifiutataNonToccaAltriModelli) {
+    const auto altro = modelloDiretto(QStringLiteral("altro"), 2);
+    SchedaModello m;
+    m.id_cat = 999; // no such category: the database refuses the template
+    m.descrizione = QStringLiteral("nuovo");
+    m.esercizi.Add(esercizio(1));
+    EXPECT_EQ(m.save(), 0);
+    EXPECT_EQ(m.id_scheda, 0);
+    EXPECT_FALSE(m.isSaved);
+    EXPECT_EQ(m.esercizi.Item(1).ct, 0);
+    EXPECT_EQ(conta(QStringLiteral("schedeModello")), 1);
+    EXPECT_EQ(conta(QStringLiteral("EserciziModello")), 2);
+    EXPECT_EQ(conta(QStringLiteral("EserciziModello"), QStringLiteral("ID_Scheda = %1").arg(altro)), 2);
+    EXPECT_EQ(messaggi().testi().size(), 1);
+}
+
 TEST_F(Modelli, IlModelloPreimpostatoRestaTale) {
     const auto id = modelloDiretto(QStringLiteral("Dato"), 1, true);
     SchedaModello m;
