@@ -55,11 +55,14 @@ std::int32_t utente::save() {
                             DB::dataPerSQL(DB::testoData(dataNascita)) + QStringLiteral(",'") + testo(sesso) +
                             QStringLiteral("','") + testo(note) + QStringLiteral("')");
         // The insert and the read-back of its key form one group, so the key read is this row's.
+        salvato_ = false;
         Transazione t(db());
-        if (!db().Execute(sql)) return 0;
+        if (!db().Execute(sql))
+            return 0;
         const std::int32_t nuovo =
             cLong(db().dMax(QStringLiteral("id_utente"), QStringLiteral("utenti"), QString()));
-        return t.commit() ? nuovo : 0;
+        salvato_ = t.commit();
+        return salvato_ ? nuovo : 0;
     }
     const QString sql = QStringLiteral("UPDATE utenti ") + QStringLiteral("SET nome= '") + testo(nome) +
                         QStringLiteral("',cognome = '") + testo(cognome) + QStringLiteral("',sesso= '") +
@@ -67,7 +70,7 @@ std::int32_t utente::save() {
                         DB::dataPerSQL(DB::testoData(dataNascita)) + QStringLiteral(",[Note]='") +
                         testo(note) + QStringLiteral("' ") + QStringLiteral("WHERE id_utente=") +
                         QString::number(id_utente);
-    db().Execute(sql);
+    salvato_ = db().Execute(sql);
     return 0;
 }
 

@@ -23,6 +23,8 @@ public:
     // Inserts (id_utente 0) or updates. The new identifier after an insert, 0 after an update;
     // 0 as well when the database refused the insert. The record's own id_utente is not changed.
     std::int32_t save();
+    // Whether the last save was stored (an update gives 0 either way).
+    bool salvato() const { return salvato_; }
     // Deletes the athlete and every card of the athlete, all or none.
     bool Elimina(std::int32_t ID);
 
@@ -32,4 +34,5 @@ public:
 
 private:
     void leggi(const RecordSet& rs);
+    bool salvato_ = false;
 };

@@ -15,7 +15,8 @@ const QString formato = QStringLiteral("dd/MM/yyyy");
 
 QDate leggi(const QString& testo) {
     QDate d = QDate::fromString(testo.trimmed(), formato);
-    if (!d.isValid()) d = QDate::fromString(testo.trimmed(), QStringLiteral("d/M/yyyy"));
+    if (!d.isValid())
+        d = QDate::fromString(testo.trimmed(), QStringLiteral("d/M/yyyy"));
     return d;
 }
 } // namespace
@@ -43,7 +44,8 @@ SelettoreData::SelettoreData(QWidget* parent) : QWidget(parent) {
 
 QDate SelettoreData::data() const {
     const QDate d = leggi(campo_->text());
-    if (!d.isValid() || d < minima_ || d > massima_) return {};
+    if (!d.isValid() || d < minima_ || d > massima_)
+        return {};
     return d;
 }
 
@@ -98,7 +100,8 @@ bool SelettoreData::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == campo_ && evento->type() == QEvent::FocusOut) {
         // Tidy a typed date into its full form (1/2/2004 -> 01/02/2004).
         const QDate d = data();
-        if (d.isValid() && campo_->text() != d.toString(formato)) setData(d);
+        if (d.isValid() && campo_->text() != d.toString(formato))
+            setData(d);
     }
     return QWidget::eventFilter(oggetto, evento);
 }

@@ -107,7 +107,8 @@ UtentiNuovo::UtentiNuovo(QWidget* genitore) : QDialog(genitore) {
 UtentiNuovo::~UtentiNuovo() = default;
 
 utente& UtentiNuovo::record() {
-    if (!utente_) utente_ = std::make_unique<utente>();
+    if (!utente_)
+        utente_ = std::make_unique<utente>();
     return *utente_;
 }
 
@@ -123,9 +124,11 @@ void UtentiNuovo::showEvent(QShowEvent* evento) {
 
 void UtentiNuovo::Form_Activate() {
     const auto id = static_cast<std::int32_t>(Tag.trimmed().toLong());
-    if (id == 0) return;
+    if (id == 0)
+        return;
     utente& u = record();
-    if (!u.carica(id)) return;
+    if (!u.carica(id))
+        return;
     txtNome_->setText(u.nome);
     txtCognome_->setText(u.cognome);
     txtDataNascita_->setData(u.dataNascita);
@@ -148,10 +151,18 @@ void UtentiNuovo::CmdSave_Click() {
     u.dataNascita = txtDataNascita_->data();
     u.note = txtNote_->toPlainText();
     u.sesso = optM_->isChecked() ? QStringLiteral("M") : QStringLiteral("F");
-    u.save();
+    const std::int32_t nuovo = u.save();
+    // A refused save has shown its message; the form stays open with what was typed.
+    if (!u.salvato())
+        return;
     accept();
-    if (parent == QLatin1String("UtentiSelezione"))
-        if (auto* lista = qobject_cast<UtentiSelezione*>(parentWidget())) lista->FillListAtleti();
+    if (parent != QLatin1String("UtentiSelezione"))
+        return;
+    if (auto* lista = qobject_cast<UtentiSelezione*>(parentWidget())) {
+        lista->FillListAtleti();
+        if (nuovo != 0)
+            lista->selezionaId(nuovo);
+    }
 }
 
 void UtentiNuovo::cmdAnnulla_Click() {

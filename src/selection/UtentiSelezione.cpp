@@ -31,13 +31,15 @@ public:
             return text(c).toLongLong() < altra.text(c).toLongLong();
         case UtentiSelezione::ColDataNascita: {
             const QDate a = data(c, Qt::UserRole).toDate(), b = altra.data(c, Qt::UserRole).toDate();
-            if (a != b) return a < b;
+            if (a != b)
+                return a < b;
             return text(UtentiSelezione::ColId).toLongLong() <
                    altra.text(UtentiSelezione::ColId).toLongLong();
         }
         default: {
             const int r = QString::localeAwareCompare(text(c).toLower(), altra.text(c).toLower());
-            if (r != 0) return r < 0;
+            if (r != 0)
+                return r < 0;
             return text(UtentiSelezione::ColId).toLongLong() <
                    altra.text(UtentiSelezione::ColId).toLongLong();
         }
@@ -153,12 +155,14 @@ void UtentiSelezione::FillListAtleti() {
         riga->setText(ColDataNascita, u.dataNascita.toString(QStringLiteral("dd/MM/yyyy")));
         riga->setData(ColDataNascita, Qt::UserRole, u.dataNascita);
         riga->setTextAlignment(ColId, Qt::AlignRight | Qt::AlignVCenter);
-        if (u.id_utente == scelto) daSelezionare = riga;
+        if (u.id_utente == scelto)
+            daSelezionare = riga;
         righe << riga;
     }
     LW_->addTopLevelItems(righe);
     LW_->setSortingEnabled(true);
-    if (!daSelezionare && LW_->topLevelItemCount() > 0) daSelezionare = LW_->topLevelItem(0);
+    if (!daSelezionare && LW_->topLevelItemCount() > 0)
+        daSelezionare = LW_->topLevelItem(0);
     if (daSelezionare) {
         LW_->setCurrentItem(daSelezionare);
         LW_->scrollToItem(daSelezionare);
@@ -167,6 +171,17 @@ void UtentiSelezione::FillListAtleti() {
     LW_->setEnabled(true);
     aggiornaComandi();
     QApplication::restoreOverrideCursor();
+}
+
+void UtentiSelezione::selezionaId(long id) {
+    for (int i = 0; i < LW_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* riga = LW_->topLevelItem(i);
+        if (riga->text(ColId).toLong() == id) {
+            LW_->setCurrentItem(riga);
+            LW_->scrollToItem(riga);
+            return;
+        }
+    }
 }
 
 void UtentiSelezione::Ricerca_Change(const QString& testo) {
@@ -231,7 +246,8 @@ void UtentiSelezione::LW_DblClick() {
 void UtentiSelezione::LW_ColumnClick(int colonna) {
     // Each click sorts ascending by the clicked column, as the register always has.
     LW_->sortByColumn(colonna, Qt::AscendingOrder);
-    if (QTreeWidgetItem* c = LW_->currentItem()) LW_->scrollToItem(c);
+    if (QTreeWidgetItem* c = LW_->currentItem())
+        LW_->scrollToItem(c);
 }
 
 void UtentiSelezione::Toolbar_ButtonClick(const QString& chiave) {
@@ -250,26 +266,30 @@ void UtentiSelezione::Toolbar_ButtonClick(const QString& chiave) {
 
 long UtentiSelezione::idSelezionato() const {
     const QTreeWidgetItem* riga = LW_->currentItem();
-    if (!riga || !riga->isSelected()) return 0;
+    if (!riga || !riga->isSelected())
+        return 0;
     return riga->text(ColId).toLong();
 }
 
 void UtentiSelezione::aggiornaComandi() {
     const bool c = idSelezionato() != 0;
     for (const char* k : {"seleziona", "modifica", "elimina"})
-        if (auto* a = Toolbar_->findChild<QAction*>(QString::fromLatin1(k))) a->setEnabled(c);
+        if (auto* a = Toolbar_->findChild<QAction*>(QString::fromLatin1(k)))
+            a->setEnabled(c);
 }
 
 void UtentiSelezione::selezionaUtente() {
     const long id = idSelezionato();
-    if (id == 0) return;
+    if (id == 0)
+        return;
     idUtenteSelezionato = static_cast<std::int32_t>(id);
     accept();
 }
 
 void UtentiSelezione::modificaUtente() {
     const long id = idSelezionato();
-    if (id == 0) return;
+    if (id == 0)
+        return;
     UtentiNuovo form(this);
     form.Tag = QString::number(id);
     form.parent = objectName();
@@ -285,7 +305,8 @@ void UtentiSelezione::nuovoUtente() {
 
 void UtentiSelezione::eliminaUtente() {
     const long id = idSelezionato();
-    if (id == 0) return;
+    if (id == 0)
+        return;
     try {
         if (mostraMessaggio(
                 QStringLiteral("Sei sicuro di cancellare l'atleta? Verranno cancellate tutte le sue schede!"),

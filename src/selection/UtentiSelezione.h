@@ -24,6 +24,8 @@ public:
     QString Tag;
 
     void FillListAtleti();
+    // Makes the athlete's row the selected one (after a new athlete has been saved).
+    void selezionaId(long id);
 
     QTreeWidget* LW() const { return LW_; }
     QLineEdit* Ricerca() const { return Ricerca_; }

@@ -43,7 +43,8 @@ protected:
     }
     static void selezionaRiga(QTreeWidget* lw, const QString& id) {
         for (int i = 0; i < lw->topLevelItemCount(); ++i)
-            if (lw->topLevelItem(i)->text(0) == id) lw->setCurrentItem(lw->topLevelItem(i));
+            if (lw->topLevelItem(i)->text(0) == id)
+                lw->setCurrentItem(lw->topLevelItem(i));
     }
     // Runs `azione` on the entry form as soon as it is shown modally.
     static void sulModulo(std::function<void(UtentiNuovo&)> azione) {
@@ -51,7 +52,8 @@ protected:
             auto* f = qobject_cast<UtentiNuovo*>(QApplication::activeModalWidget());
             ASSERT_NE(f, nullptr);
             azione(*f);
-            if (f->isVisible()) f->reject();
+            if (f->isVisible())
+                f->reject();
         });
     }
 };
@@ -181,10 +183,25 @@ TEST_F(FinestreUtenti, NuovoAtletaAggiornaLElenco) {
     w.Toolbar_ButtonClick(QStringLiteral("nuovo"));
     EXPECT_EQ(w.LW()->topLevelItemCount(), 5);
     EXPECT_TRUE(colonna(w.LW(), 1).contains(QStringLiteral("D`Angelo")));
+    EXPECT_EQ(selezionato(w.LW()), QStringLiteral("12")); // the new athlete is the selected row
     EXPECT_EQ(
         contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE cognome='D`Angelo' AND sesso='F' "
                                     "AND dataNascita='1999-03-04' AND Note='l`atleta'")),
         1);
+}
+
+TEST_F(FinestreUtenti, SalvataggioRifiutatoLasciaApertoIlModulo) {
+    eseguiDiretto(QStringLiteral(
+        "CREATE TRIGGER rifiuta BEFORE INSERT ON utenti BEGIN SELECT RAISE(ABORT, 'rifiutato'); END;"));
+    UtentiNuovo f;
+    f.Tag = QStringLiteral("0");
+    f.show();
+    f.txtCognome()->setText(QStringLiteral("Neri"));
+    f.txtNome()->setText(QStringLiteral("Ugo"));
+    f.CmdSave_Click();
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.txtCognome()->text(), QStringLiteral("Neri"));
 }
 
 TEST_F(FinestreUtenti, ModificaSalvaEAnnullaNonTocca) {
