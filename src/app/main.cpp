@@ -2,9 +2,9 @@
 #include "shell/ModuloBase.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
+#include <QTimer>
+#include <QWidget>
 
 int main(int argc, char** argv) {
     Applicazione app(argc, argv);
@@ -12,16 +12,18 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Vibrana"));
     QApplication::setApplicationVersion(QStringLiteral(VIBRANA_VERSIONE));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-
-    QTranslator traduzioneQt;
-    if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzioneQt);
+    installaTraduzioniQt(&app);
 
     installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
-    if (!Main() && QApplication::topLevelWidgets().isEmpty())
-        return 1;
-    if (QApplication::topLevelWidgets().isEmpty())
-        return 0;
+    const bool avviato = Main();
+    // The program lives while a window is on screen.
+    bool finestraAperta = false;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        finestraAperta = finestraAperta || w->isVisible();
+    if (!finestraAperta)
+        return avviato ? 0 : 1;
+    // Start-up timing: leave as soon as the main window has been shown and painted.
+    if (!qEnvironmentVariableIsEmpty("VIBRANA_ESCI_DOPO_AVVIO"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }

@@ -7,7 +7,8 @@ Risposta MessaggiFinestra::mostra(const QString& testo, TipoMessaggio tipo, Puls
                                   const QString& titolo) {
     QMessageBox box;
     box.setWindowTitle(titolo);
-    box.setText(testo);
+    // Texts written with carriage return and line feed show one line break each.
+    box.setText(QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (tipo) {
     case TipoMessaggio::Informazione:
         box.setIcon(QMessageBox::Information);

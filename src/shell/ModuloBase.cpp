@@ -1,17 +1,68 @@
 #include "shell/ModuloBase.h"
 
 #include "data/db.h"
+#include "editor/ImmaginiScheda.h"
+#include "pictures/FileConsegnati.h"
 #include "shell/CartellaProgramma.h"
 #include "shell/Errore.h"
+#include "shell/FinestraGuida.h"
+#include "shell/Finestre.h"
 #include "shell/Logger.h"
 #include "shell/Messaggi.h"
+#include "shell/MonitorResolution.h"
+#include "shell/Principale.h"
+#include "shell/ResolutionConfirm.h"
+#include "shell/frmAbout.h"
+#include "shell/frmSplash.h"
 #include "shell/variabiliGlobali.h"
 
-#include <QMainWindow>
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTranslator>
+#include <cmath>
+#include <memory>
 
 namespace {
-QMainWindow* finestraPrincipale = nullptr;
+
+const QString chiaveRisoluzione = QStringLiteral("CAMBIO_RISOLUZIONE");
+constexpr int avviiConControllo = 8;
+
+std::function<void()>& confermaRisoluzione() {
+    static std::function<void()> f = [] {
+        ResolutionConfirm finestra;
+        finestra.exec();
+    };
+    return f;
+}
+
+// The windows the shell owns itself, unless a later subsystem has registered its own.
+void registraFinestreProprie() {
+    RegistroFinestre& f = finestre();
+    if (!f.frmAbout)
+        f.frmAbout = [] {
+            frmAbout finestra(principaleCaricata());
+            finestra.exec();
+        };
+    if (!f.caricaEditorScheda)
+        f.caricaEditorScheda = [](AvanzamentoBarra& barra) { caricaImmaginiScheda(barra); };
+    if (!f.scaricaEditorScheda)
+        f.scaricaEditorScheda = [] { scaricaImmaginiScheda(); };
+}
+
+} // namespace
+
+void impostaConfermaRisoluzione(std::function<void()> mostra) {
+    confermaRisoluzione() = std::move(mostra);
+}
+
+double valoreIniziale(const QString& testo) {
+    static const QRegularExpression numero(
+        QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
+    const QRegularExpressionMatch m = numero.match(testo);
+    return m.hasMatch() ? m.captured(1).toDouble() : 0;
 }
 
 void registraPercorso() {
@@ -21,25 +72,100 @@ void registraPercorso() {
     impostazioni.sync();
 }
 
+void controllaRisoluzione() {
+    const long righe = db().DCount(QStringLiteral("parametro"), QStringLiteral("Parametri"),
+                                   QStringLiteral("parametro = '") + chiaveRisoluzione + QStringLiteral("'"));
+    if (righe == 0) {
+        db().Save_Param(chiaveRisoluzione, QStringLiteral("1"));
+    } else {
+        // A counter that is not a sensible number (damaged, negative, huge) never stops the start:
+        // below one it counts as no start yet, beyond the limit as the checks all done.
+        const double letto = std::nearbyint(valoreIniziale(db().Load_Param(chiaveRisoluzione)));
+        const double k = (letto < 0 ? 0 : letto) + 1;
+        if (k > avviiConControllo)
+            return;
+        db().Save_Param(chiaveRisoluzione, QString::number(static_cast<int>(k)));
+    }
+
+    const ModoSchermo m = leggiRisoluzione();
+    logger().log(QStringLiteral("Risoluzione ") + QString::number(m.larghezza) + QStringLiteral("x") +
+                 QString::number(m.altezza));
+    if (m.larghezza >= 1024)
+        return;
+
+    const QString aCapo = QStringLiteral("\r\n");
+    const QString domanda =
+        QStringLiteral("Il programma è stato ottimizzato per risoluzioni video 1024x768 o superiori. ") +
+        QStringLiteral("(Risoluzione attuale: ") + QString::number(m.larghezza) + QStringLiteral("x") +
+        QString::number(m.altezza) + QStringLiteral(")") + aCapo +
+        QStringLiteral("Se si vuole gestire al meglio il programma ") +
+        QStringLiteral("si consiglia di cambiare la risoluzione. ") + aCapo +
+        QStringLiteral("Il programma può aggiustarla automaticamente: cambiarla adesso? ") + aCapo +
+        QStringLiteral("(Procedere solo se si è sicuri ") +
+        QStringLiteral("che il proprio computer supporti tale risoluzione!) ");
+    if (mostraMessaggio(domanda, TipoMessaggio::Errore, Pulsanti::SiNo) != Risposta::Si)
+        return;
+    mostraMessaggio(
+        QStringLiteral("Il programma proverà ora a cambiare risoluzione quindi vi chiederà conferma. ") +
+            QStringLiteral("Se il vostro Computer non supportasse tale risoluzione potrebbe non "
+                           "apparire nulla. ") +
+            QStringLiteral("In tal caso attendere 15 secondi e verrà reimpostata la risoluzione "
+                           "precedente"),
+        TipoMessaggio::Informazione, Pulsanti::OK);
+    if (!impostaRisoluzione({1024, 768, m.profondita})) {
+        // Asking to confirm a change that did not happen would tell the user it worked.
+        mostraMessaggio(QStringLiteral("Non è stato possibile cambiare la risoluzione: il sistema non "
+                                       "consente di impostare 1024x768. La risoluzione resta invariata."),
+                        TipoMessaggio::Avviso, Pulsanti::OK);
+        return;
+    }
+    confermaRisoluzione()();
+    if (esitoConferma == 2) {
+        impostaRisoluzione(m);
+        mostraMessaggio(QStringLiteral("Reimpostata risoluzione precedente"), TipoMessaggio::Informazione,
+                        Pulsanti::OK);
+    }
+}
+
+bool installaTraduzioniQt(QCoreApplication* applicazione) {
+    auto* traduzione = new QTranslator(applicazione);
+    if (traduzione->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(traduzione))
+        return true;
+    delete traduzione;
+    return false;
+}
+
 bool Main() {
+    registraFinestreProprie();
+    std::unique_ptr<frmSplash> splash;
     try {
         logger().log(QStringLiteral("Application START"));
         db().dbName = QStringLiteral("splash.ps");
         registraPercorso();
+        controllaRisoluzione();
+        impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
         inChiusura = false;
-        if (!finestraPrincipale) {
-            finestraPrincipale = new QMainWindow;
-            finestraPrincipale->setAttribute(Qt::WA_DeleteOnClose);
-            QObject::connect(finestraPrincipale, &QObject::destroyed, [] { finestraPrincipale = nullptr; });
-        }
-        finestraPrincipale->setWindowTitle(QStringLiteral(" Arvel"));
-        finestraPrincipale->resize(1024, 700);
-        finestraPrincipale->show();
+
+        splash = std::make_unique<frmSplash>();
+        splash->show();
+        // Mapped and painted now: no event loop runs until start-up ends.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        splash->repaint();
+
+        finestre().caricaEditorScheda(*splash);
+        Principale& finestra = principale();
+        splash.reset();
+        finestra.mostra();
         logger().log(QStringLiteral("Application END"));
         return true;
     } catch (const Errore& e) {
+        // The splash goes too: left alone on screen it would keep a program that cannot work alive.
+        splash.reset();
         mostraMessaggio(e.descrizione() + e.sorgente(), TipoMessaggio::Errore, Pulsanti::OK);
     } catch (const std::exception& e) {
+        splash.reset();
         mostraMessaggio(QString::fromLocal8Bit(e.what()), TipoMessaggio::Errore, Pulsanti::OK);
     }
     return false;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+class QCoreApplication;
 
 // The entry routine: start-up up to the main window on screen. Returns false when start-up failed
 // (the error has been shown).
@@ -8,3 +11,17 @@ bool Main();
 
 // Writes the program folder into the per-user settings (section "General", key "Path").
 void registraPercorso();
+
+// On the first eight starts: logs the screen size and, on a screen narrower than 1024 pixels, offers
+// to switch to 1024 x 768 and asks for confirmation within a countdown.
+void controllaRisoluzione();
+
+// Shows the confirmation of a new display mode, modal (ResolutionConfirm); tests replace it.
+void impostaConfermaRisoluzione(std::function<void()> mostra);
+
+// The numeric value at the start of a text, as the counter of starts is read: leading blanks skipped,
+// digits with sign and decimal point up to the first other character; 0 when there is none.
+double valoreIniziale(const QString& testo);
+
+// Qt's own Italian texts (buttons of message boxes, standard dialogs). False when not installed.
+bool installaTraduzioniQt(QCoreApplication* applicazione);

@@ -1,0 +1,99 @@
+#include "shell/FinestraGuida.h"
+
+#include "shell/ImmaginiProgramma.h"
+#include "shell/Messaggi.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPointer>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+QString& percorsoGuida() {
+    static QString p;
+    return p;
+}
+QPointer<FinestraGuida>& istanza() {
+    static QPointer<FinestraGuida> f;
+    return f;
+}
+} // namespace
+
+FinestraGuida::FinestraGuida(QWidget* genitore) : QMainWindow(genitore) {
+    setObjectName(QStringLiteral("FinestraGuida"));
+    setWindowTitle(QStringLiteral("Guida di ") + titoloApplicazione());
+    setAttribute(Qt::WA_DeleteOnClose);
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("browser"));
+    browser_->setOpenExternalLinks(true);
+    setCentralWidget(browser_);
+
+    auto* barra = addToolBar(QStringLiteral("Navigazione"));
+    barra->setMovable(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* indietro = barra->addAction(ImmaginiProgramma::icona(QStringLiteral("go-previous")),
+                                         QStringLiteral("&Indietro"), browser_, &QTextBrowser::backward);
+    indietro->setShortcut(QKeySequence::Back);
+    indietro->setEnabled(false);
+    QAction* avanti = barra->addAction(ImmaginiProgramma::icona(QStringLiteral("go-next")),
+                                       QStringLiteral("A&vanti"), browser_, &QTextBrowser::forward);
+    avanti->setShortcut(QKeySequence::Forward);
+    avanti->setEnabled(false);
+    barra->addAction(ImmaginiProgramma::icona(QStringLiteral("go-home")), QStringLiteral("&Sommario"),
+                     browser_, &QTextBrowser::home);
+    connect(browser_, &QTextBrowser::backwardAvailable, indietro, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, avanti, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString titolo = browser_->documentTitle();
+        setWindowTitle(titolo.isEmpty() ? QStringLiteral("Guida di ") + titoloApplicazione()
+                                        : titolo + QStringLiteral(" - Guida di ") + titoloApplicazione());
+    });
+
+    resize(760, 620);
+    if (QScreen* s = screen()) {
+        const QRect disponibile = s->availableGeometry();
+        resize(qMin(760, disponibile.width()), qMin(620, disponibile.height()));
+        move(disponibile.center() - rect().center());
+    }
+}
+
+bool FinestraGuida::apri(const QString& file) {
+    if (!QFileInfo(file).isFile())
+        return false;
+    file_ = file;
+    // The file is HTML whatever its extension says.
+    browser_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()), QTextDocument::HtmlResource);
+    return true;
+}
+
+void impostaFileGuida(const QString& percorso) {
+    percorsoGuida() = percorso;
+}
+
+QString fileGuida() {
+    return percorsoGuida();
+}
+
+FinestraGuida* finestraGuida() {
+    return istanza();
+}
+
+void apriGuida() {
+    const QString file = fileGuida();
+    if (file.isEmpty() || !QFileInfo(file).isFile()) {
+        mostraMessaggio(QStringLiteral("Impossibile trovare la guida del programma:\n") +
+                            (file.isEmpty() ? QStringLiteral("(nessun file impostato)") : file),
+                        TipoMessaggio::Avviso, Pulsanti::OK);
+        return;
+    }
+    auto& f = istanza();
+    if (!f)
+        f = new FinestraGuida;
+    f->apri(file);
+    f->show();
+    f->raise();
+    f->activateWindow();
+}

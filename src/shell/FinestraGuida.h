@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class QTextBrowser;
+
+// The program's help file: an HTML document at a fixed place in the program folder, shown in a window
+// of its own with back, forward and contents.
+class FinestraGuida : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FinestraGuida(QWidget* genitore = nullptr);
+
+    // Opens `file` at its beginning (the contents); false when the file does not exist.
+    bool apri(const QString& file);
+
+    QTextBrowser* browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+    QString file_;
+};
+
+// The help file of the program (set at start-up) and the window that shows it.
+void impostaFileGuida(const QString& percorso);
+QString fileGuida();
+// Shows the help file at its contents; a missing file is reported in a message.
+void apriGuida();
+// The help window when it is open, else nullptr; closing it unloads it.
+FinestraGuida* finestraGuida();

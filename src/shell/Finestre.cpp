@@ -1,0 +1,6 @@
+#include "shell/Finestre.h"
+
+RegistroFinestre& finestre() {
+    static RegistroFinestre registro;
+    return registro;
+}

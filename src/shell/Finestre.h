@@ -1,0 +1,34 @@
+#pragma once
+
+#include "shell/AvanzamentoBarra.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// The windows that the main window's commands open, registered by the subsystems that own them.
+// A command whose window is not registered is shown disabled. Modal windows return when closed and
+// hand their result through the selection state (variabiliGlobali); tests register stand-ins here.
+struct RegistroFinestre {
+    // Athlete list, shown modal in the mode "SELEZIONA" or "MODIFICA"; sets idUtenteSelezionato.
+    std::function<void(const QString& modo)> UtentiSelezione;
+    // The athlete's card list for id_utente, filled and shown modal; sets idSchedaSelezionata.
+    std::function<void(std::int32_t id_utente)> SchedeSelezione;
+    // Template list, shown modal; sets idModelloSelezionato (-1 when cancelled).
+    std::function<void()> SchedeMODELLOSelezione;
+    // Card editor: opens on what the selection state describes.
+    std::function<void()> mdiSchedaMostra;
+    // Usage-instructions print-out, modal.
+    std::function<void()> PrinterDaNonFare;
+    // Gym customisation, modal.
+    std::function<void()> frmPersonalizza;
+    // About box, modal (the shell's own unless replaced).
+    std::function<void()> frmAbout;
+
+    // Loading the card editor hidden at start-up (it fills its picture lists, advancing the bar once per
+    // figure), and unloading it when the program ends.
+    std::function<void(AvanzamentoBarra& barra)> caricaEditorScheda;
+    std::function<void()> scaricaEditorScheda;
+};
+
+RegistroFinestre& finestre();

@@ -1,0 +1,38 @@
+#include "shell/TestoMenu.h"
+
+namespace TestoMenu {
+
+Parti scomponi(const QString& didascalia) {
+    Parti p;
+    QString corrente;
+    for (qsizetype i = 0; i < didascalia.size(); ++i) {
+        const QChar c = didascalia.at(i);
+        if (c != QLatin1Char('&')) {
+            corrente += c;
+            continue;
+        }
+        if (i + 1 < didascalia.size() && didascalia.at(i + 1) == QLatin1Char('&')) {
+            corrente += QLatin1Char('&');
+            ++i;
+            continue;
+        }
+        // The access key; in the rest a doubled ampersand still stands for one.
+        p.prima = corrente;
+        if (i + 1 < didascalia.size()) {
+            p.sottolineato = didascalia.at(i + 1);
+            p.dopo = didascalia.mid(i + 2).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        }
+        return p;
+    }
+    p.prima = corrente;
+    return p;
+}
+
+Colonne colonne(const QString& didascalia) {
+    const qsizetype a = didascalia.indexOf(QLatin1Char('\n'));
+    if (a < 0)
+        return {QString(), didascalia};
+    return {didascalia.left(a), didascalia.mid(a + 1)};
+}
+
+} // namespace TestoMenu

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The about box: title, version, description and the maker's links; "System Info" shows the
+// program's own system information window.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* genitore = nullptr);
+
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QLabel* lblDisclaimer;
+    QLabel* lblLink;
+    QLabel* lblLinkEmailAuthor;
+    QLabel* Image1;
+    QLabel* Image2;
+    QFrame* Line1;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+
+    // Shows the system information window, modal (tests replace it).
+    static std::function<void(QWidget* genitore)> apriInformazioniSistema;
+
+public slots:
+    void StartSysInfo();
+};
+
+// The system information window: operating system, Qt, screen, program folder, database and its counts.
+class InformazioniSistema : public QDialog {
+    Q_OBJECT
+public:
+    explicit InformazioniSistema(QWidget* genitore = nullptr);
+};
+
+// The text that window shows, one "name: value" per line.
+QString testoInformazioniSistema();

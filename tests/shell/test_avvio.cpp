@@ -1,0 +1,242 @@
+#include "comune/ArchivioDiProva.h"
+#include "data/db.h"
+#include "editor/ImmaginiScheda.h"
+#include "records/Figure.h"
+#include "shell/AvanzamentoBarra.h"
+#include "shell/Errore.h"
+#include "shell/Finestre.h"
+#include "shell/ModuloBase.h"
+#include "shell/MonitorResolution.h"
+#include "shell/Principale.h"
+#include "shell/frmSplash.h"
+#include "shell/variabiliGlobali.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SchermoFisso : public Schermo {
+public:
+    ModoSchermo leggi() override { return {1280, 1024, 24}; }
+    bool imposta(const ModoSchermo&) override { return false; }
+};
+
+class Avvio : public ArchivioDiProva {
+protected:
+    void SetUp() override {
+        ArchivioDiProva::SetUp();
+        salvato = finestre();
+        installaSchermo(std::make_shared<SchermoFisso>());
+        // The per-user settings go to the test's folder, never the developer's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           cartella() + QStringLiteral("/impostazioni"));
+    }
+    void TearDown() override {
+        if (Principale* p = principaleCaricata())
+            p->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        scaricaImmaginiScheda();
+        installaSchermo(nullptr);
+        finestre() = salvato;
+        ArchivioDiProva::TearDown();
+    }
+    // A picture file under the program folder.
+    void immagine(const QString& relativo, QSize dimensione, QColor colore) {
+        const QString file = cartella() + QLatin1Char('/') + relativo;
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QImage i(dimensione, QImage::Format_RGB32);
+        i.fill(colore);
+        ASSERT_TRUE(i.save(file, "JPG", 95));
+    }
+    void figura(int id, const QString& percorso) {
+        eseguiDiretto(
+            QStringLiteral(
+                "INSERT INTO figure (id_fig, numero, ID_MAC, figura) VALUES (%1, %1, 'VIBRANA', '%2')")
+                .arg(id)
+                .arg(percorso));
+    }
+    static QList<QWidget*> finestreVisibili() {
+        QList<QWidget*> v;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                v << w;
+        return v;
+    }
+
+    RegistroFinestre salvato;
+};
+
+bool colorePieno(const QColor& c, QColor atteso) {
+    return qAbs(c.red() - atteso.red()) < 24 && qAbs(c.green() - atteso.green()) < 24 &&
+           qAbs(c.blue() - atteso.blue()) < 24 && c.alpha() == 255;
+}
+
+TEST_F(Avvio, RigheDelLogInOrdine) {
+    ASSERT_TRUE(Main());
+    const QStringList righe = righeLog();
+    ASSERT_GE(righe.size(), 3);
+    EXPECT_EQ(righe.first(), QStringLiteral("Application START"));
+    EXPECT_EQ(righe.last(), QStringLiteral("Application END"));
+    EXPECT_EQ(righe.count(QStringLiteral("Risoluzione 1280x1024")), 1);
+    // Between them only the resolution check and the database operations of start-up.
+    for (const QString& r : righe.mid(1, righe.size() - 2))
+        EXPECT_TRUE(r.startsWith(QStringLiteral("Risoluzione ")) ||
+                    r.startsWith(QStringLiteral("Execute - ")) || r.startsWith(QStringLiteral("DLOOKUP - ")))
+            << r.toStdString();
+    // "Application END" is written while the main window is on screen.
+    ASSERT_NE(principaleCaricata(), nullptr);
+    EXPECT_TRUE(principaleCaricata()->isVisible());
+    EXPECT_EQ(db().Load_Param(QStringLiteral("CAMBIO_RISOLUZIONE")), QStringLiteral("1"));
+    EXPECT_FALSE(inChiusura);
+    EXPECT_TRUE(messaggi().mostrati.empty());
+}
+
+TEST_F(Avvio, SoloLaFinestraPrincipaleRestaAVideo) {
+    ASSERT_TRUE(Main());
+    const QList<QWidget*> visibili = finestreVisibili();
+    ASSERT_EQ(visibili.size(), 1);
+    EXPECT_EQ(visibili.first(), principaleCaricata());
+    EXPECT_TRUE(principaleCaricata()->windowState() & Qt::WindowMaximized);
+    // No splash left behind, loaded or not, and no stand-in for the card editor.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<frmSplash*>(w), nullptr);
+    EXPECT_NE(immaginiScheda(), nullptr);
+    EXPECT_EQ(QSettings(QStringLiteral("Vibrana"), QStringLiteral("Vibrana"))
+                  .value(QStringLiteral("Path"))
+                  .toString(),
+              cartella());
+    EXPECT_TRUE(QFileInfo::exists(cartella() + QStringLiteral("/impostazioni/Vibrana/Vibrana.conf")));
+}
+
+TEST_F(Avvio, ChiuderLaFinestraPrincipaleTerminaIlProgramma) {
+    ASSERT_TRUE(Main());
+    ASSERT_NE(immaginiScheda(), nullptr);
+    // The event loop runs as in the program; closing the main window must end it.
+    QTimer::singleShot(0, [] { principaleCaricata()->close(); });
+    bool scaduto = false;
+    QTimer guardia;
+    guardia.setSingleShot(true);
+    QObject::connect(&guardia, &QTimer::timeout, [&] {
+        scaduto = true;
+        QApplication::exit(1);
+    });
+    guardia.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(scaduto);
+    EXPECT_TRUE(inChiusura);
+    EXPECT_EQ(immaginiScheda(), nullptr); // the card editor's lists are unloaded with it
+    EXPECT_TRUE(finestreVisibili().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(principaleCaricata(), nullptr);
+}
+
+TEST_F(Avvio, ListeDelleImmaginiDellEditor) {
+    immagine(QStringLiteral("images/FolderXP.JPG"), QSize(50, 50), Qt::green);
+    immagine(QStringLiteral("images/esercizi/larga.jpg"), QSize(300, 150), Qt::red);
+    immagine(QStringLiteral("images/esercizi/ALTA.JPG"), QSize(60, 120), Qt::blue);
+    figura(1, QStringLiteral("images\\esercizi\\larga.jpg"));
+    figura(2, QStringLiteral("images\\esercizi\\alta.jpg")); // found without regard to letter case
+    figura(3, QStringLiteral("images\\esercizi\\manca.jpg"));
+    ASSERT_TRUE(Main());
+    const ImmaginiScheda* lista = immaginiScheda();
+    ASSERT_NE(lista, nullptr);
+
+    ASSERT_EQ(lista->ImageList1.conta(), 1);
+    const QImage cartellaImg = lista->ImageList1.immagine(QStringLiteral("Cartella")).toImage();
+    EXPECT_EQ(cartellaImg.size(), QSize(25, 25));
+    EXPECT_TRUE(colorePieno(cartellaImg.pixelColor(12, 12), Qt::green));
+
+    ASSERT_EQ(lista->ImageList2.conta(), 3);
+    for (int id = 1; id <= 3; ++id) {
+        ::figura f;
+        ASSERT_TRUE(f.carica(id));
+        EXPECT_EQ(lista->ImageList2.indice(f.Figura()), id) << f.Figura().toStdString();
+        EXPECT_EQ(lista->ImageList2.immagine(f.Figura()).size(), QSize(150, 150));
+    }
+    ::figura larga;
+    larga.carica(1);
+    const QImage l = lista->ImageList2.immagine(larga.Figura()).toImage();
+    // 300 x 150 becomes 150 x 75, centred: proportions kept.
+    EXPECT_EQ(l.pixelColor(75, 20).alpha(), 0);
+    EXPECT_TRUE(colorePieno(l.pixelColor(75, 75), Qt::red));
+    EXPECT_TRUE(colorePieno(l.pixelColor(3, 75), Qt::red));
+    ::figura alta;
+    alta.carica(2);
+    const QImage a = lista->ImageList2.immagine(alta.Figura()).toImage();
+    EXPECT_EQ(a.pixelColor(20, 75).alpha(), 0);
+    EXPECT_TRUE(colorePieno(a.pixelColor(75, 3), Qt::blue));
+    // A missing file still has its entry, so the program starts and the list stays complete.
+    ::figura manca;
+    manca.carica(3);
+    EXPECT_FALSE(lista->ImageList2.immagine(manca.Figura()).isNull());
+    EXPECT_TRUE(messaggi().mostrati.empty());
+}
+
+// Records what the loading asks of the splash window.
+class BarraRegistrata : public AvanzamentoBarra {
+public:
+    void barReset() override { chiamate << QStringLiteral("reset"); }
+    void barSetMax(std::int16_t m) override { chiamate << QStringLiteral("max %1").arg(m); }
+    void barStep() override { chiamate << QStringLiteral("step"); }
+    QStringList chiamate;
+};
+
+TEST_F(Avvio, LaBarraAvanzaUnaVoltaPerFigura) {
+    struct Caso {
+        int figure;
+        QStringList attese;
+    };
+    const Caso casi[] = {{0, {QStringLiteral("reset"), QStringLiteral("max 1")}},
+                         {3,
+                          {QStringLiteral("reset"), QStringLiteral("max 4"), QStringLiteral("step"),
+                           QStringLiteral("step"), QStringLiteral("step")}}};
+    for (const Caso& c : casi) {
+        eseguiDiretto(QStringLiteral("DELETE FROM figure"));
+        for (int i = 1; i <= c.figure; ++i)
+            figura(i, QStringLiteral("images\\esercizi\\f%1.jpg").arg(i));
+        BarraRegistrata barra;
+        ImmaginiScheda lista;
+        lista.caricaImmagini(&barra);
+        EXPECT_EQ(barra.chiamate, c.attese) << c.figure << " figure";
+        EXPECT_EQ(lista.ImageList2.conta(), c.figure);
+    }
+}
+
+TEST_F(Avvio, ErroreDiAvvioMostraDescrizioneESorgente) {
+    eseguiDiretto(
+        QStringLiteral("DROP VIEW vw_figure_muscoli; DROP TABLE figure_muscoli; DROP TABLE figure;"));
+    QString atteso;
+    try {
+        db().getRs(QStringLiteral("SELECT ID_FIG from figure"));
+    } catch (const Errore& e) {
+        atteso = e.descrizione() + e.sorgente();
+    }
+    ASSERT_FALSE(atteso.isEmpty());
+    messaggi().mostrati.clear();
+    EXPECT_FALSE(Main());
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_EQ(messaggi().mostrati[0].testo, atteso);
+    EXPECT_EQ(messaggi().mostrati[0].pulsanti, Pulsanti::OK);
+    EXPECT_EQ(messaggi().mostrati[0].titolo, QStringLiteral("Vibrana"));
+    // Nothing stays on screen, so the program ends.
+    EXPECT_TRUE(finestreVisibili().isEmpty());
+    EXPECT_EQ(principaleCaricata(), nullptr);
+    EXPECT_TRUE(righeLog().contains(QStringLiteral("Application START")));
+    EXPECT_FALSE(righeLog().contains(QStringLiteral("Application END")));
+}
+
+TEST_F(Avvio, RegistroDelleFinestreProprie) {
+    finestre() = RegistroFinestre{};
+    ASSERT_TRUE(Main());
+    EXPECT_TRUE(static_cast<bool>(finestre().frmAbout));
+    EXPECT_TRUE(static_cast<bool>(finestre().caricaEditorScheda));
+    EXPECT_TRUE(principaleCaricata()->mnuHelpAbout->isEnabled());
+    EXPECT_FALSE(principaleCaricata()->mnuSchedeNuova->isEnabled());
+}
+
+} // namespace

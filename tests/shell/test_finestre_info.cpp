@@ -1,0 +1,136 @@
+#include "comune/ArchivioDiProva.h"
+#include "pictures/FileConsegnati.h"
+#include "shell/CartellaProgramma.h"
+#include "shell/FinestraGuida.h"
+#include "shell/Finestre.h"
+#include "shell/ModuloBase.h"
+#include "shell/Principale.h"
+#include "shell/frmAbout.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Traduzioni, PulsantiDeiMessaggiInItaliano) {
+    ASSERT_TRUE(installaTraduzioniQt(qApp));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sì"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("No"));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annulla"));
+}
+
+class Informazioni : public ArchivioDiProva {};
+
+TEST_F(Informazioni, FinestraInformazioniSu) {
+    frmAbout f;
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Informazioni su Vibrana"));
+    EXPECT_EQ(f.lblTitle->text(), QStringLiteral("Vibrana"));
+    EXPECT_EQ(f.lblVersion->text(), QStringLiteral("Versione 1.2.2"));
+    EXPECT_EQ(f.cmdOK->text(), QStringLiteral("OK"));
+    EXPECT_EQ(f.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+    EXPECT_FALSE(f.lblDescription->text().isEmpty());
+    EXPECT_TRUE(f.lblLink->text().contains(QStringLiteral("href=\"https://")));
+    EXPECT_TRUE(f.lblLinkEmailAuthor->text().contains(QStringLiteral("href=\"mailto:")));
+
+    const auto originale = frmAbout::apriInformazioniSistema;
+    int aperture = 0;
+    frmAbout::apriInformazioniSistema = [&](QWidget* genitore) {
+        ++aperture;
+        EXPECT_EQ(genitore, &f);
+    };
+    f.cmdSysInfo->click();
+    EXPECT_EQ(aperture, 1);
+    // A failure of the information window is reported, not thrown.
+    frmAbout::apriInformazioniSistema = [](QWidget*) { throw std::runtime_error("guasto"); };
+    f.cmdSysInfo->click();
+    EXPECT_EQ(messaggi().testi(),
+              QStringList{QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili.")});
+    frmAbout::apriInformazioniSistema = originale;
+}
+
+TEST_F(Informazioni, TestoDelleInformazioniDiSistema) {
+    eseguiDiretto(
+        QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('Anna', 'Rossi'), ('Bruno', 'Verdi')"));
+    const QString testo = testoInformazioniSistema();
+    EXPECT_TRUE(testo.contains(QStringLiteral("Cartella del programma: ") + cartella()))
+        << testo.toStdString();
+    EXPECT_TRUE(testo.contains(QStringLiteral("Archivio: ") + percorsoArchivio()));
+    EXPECT_TRUE(testo.contains(QStringLiteral("Atleti: 2")));
+    EXPECT_TRUE(testo.contains(
+        QStringLiteral("Muscoli: %1").arg(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM muscoli")))));
+    EXPECT_TRUE(testo.contains(QStringLiteral("Qt: ") + QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(testo.contains(QStringLiteral("Sistema operativo: ")));
+    EXPECT_TRUE(messaggi().mostrati.empty());
+}
+
+class Guida : public ArchivioDiProva {
+protected:
+    void TearDown() override {
+        if (FinestraGuida* g = finestraGuida())
+            g->close();
+        if (Principale* p = principaleCaricata())
+            p->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        impostaFileGuida({});
+        ArchivioDiProva::TearDown();
+    }
+    void scriviGuida() {
+        QDir().mkpath(cartella() + QStringLiteral("/help"));
+        QFile f(cartella() + QStringLiteral("/help/help.hlp"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<html><head><title>Guida di prova</title></head><body><h1>Sommario</h1>"
+                "<p><a href=\"#uso\">Uso</a></p><h2 id=\"uso\">Uso</h2><p>Testo.</p></body></html>");
+    }
+};
+
+TEST_F(Guida, FileMancanteSegnalato) {
+    impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
+    apriGuida();
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(
+        QStringLiteral("Impossibile trovare la guida del programma")));
+    EXPECT_EQ(finestraGuida(), nullptr);
+}
+
+TEST_F(Guida, ApertaAlSommarioComeHtml) {
+    scriviGuida();
+    impostaFileGuida(percorsoProgramma(FileConsegnati::guida)); // "\HELP\HELP.hlp", any letter case on disk
+    Principale& p = principale();
+    p.mostra();
+    p.mnuHelpHelp->trigger();
+    ASSERT_NE(finestraGuida(), nullptr);
+    EXPECT_TRUE(finestraGuida()->isVisible());
+    QTextBrowser* b = finestraGuida()->browser();
+    EXPECT_TRUE(b->toPlainText().startsWith(QStringLiteral("Sommario")));
+    EXPECT_EQ(b->documentTitle(), QStringLiteral("Guida di prova"));
+    EXPECT_TRUE(finestraGuida()->windowTitle().contains(QStringLiteral("Guida di prova")));
+    EXPECT_TRUE(messaggi().mostrati.empty());
+
+    // Closing the main window ends the session: the help window goes with it.
+    p.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(finestraGuida(), nullptr);
+}
+
+TEST_F(Guida, TastoF1SullaFinestraPrincipale) {
+    scriviGuida();
+    impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
+    Principale& p = principale();
+    p.mostra();
+    QApplication::setActiveWindow(&p);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+    QTest::keyClick(&p, Qt::Key_F1);
+    ASSERT_NE(finestraGuida(), nullptr);
+    EXPECT_TRUE(finestraGuida()->isVisible());
+}
+
+} // namespace
