@@ -14,8 +14,8 @@ INSERT INTO Macchinari (ID_MAC, Caricata) VALUES
 
 -- Codes are those of the body map; groups that a trainer thinks of as one share a name.
 INSERT INTO muscoli (id_muscolo, nome, nomeMuscolo) VALUES
-    ('ADD', 'Adduttori', 'Adduttori della coscia'),
-    ('ADU', 'Addominali', 'Retto dell''addome'),
+    ('ADD', 'Addominali', 'Retto dell''addome'),
+    ('ADU', 'Adduttori', 'Adduttori della coscia'),
     ('BIC', 'Bicipiti', 'Bicipite brachiale'),
     ('DAL', 'Deltoidi', 'Deltoide anteriore e laterale'),
     ('DEP', 'Deltoidi', 'Deltoide posteriore'),
