@@ -1,7 +1,7 @@
 # Picture tool: draws every delivered picture and the click sound into the build's program folder,
 # and writes the figure catalogue SQL from the same exercise table.
-add_executable(vibrana-disegni
-  ${CMAKE_CURRENT_LIST_DIR}/disegni/main.cpp
+# Drawing code in a library, so the tests can check the poses and the catalogue table directly.
+add_library(vibrana_disegni_sorgenti STATIC
   ${CMAKE_CURRENT_LIST_DIR}/disegni/Vettore.h
   ${CMAKE_CURRENT_LIST_DIR}/disegni/Manichino.h ${CMAKE_CURRENT_LIST_DIR}/disegni/Manichino.cpp
   ${CMAKE_CURRENT_LIST_DIR}/disegni/Catalogo.h ${CMAKE_CURRENT_LIST_DIR}/disegni/Catalogo.cpp
@@ -10,8 +10,12 @@ add_executable(vibrana-disegni
   ${CMAKE_CURRENT_LIST_DIR}/disegni/Suono.h ${CMAKE_CURRENT_LIST_DIR}/disegni/Suono.cpp
   ${PROJECT_SOURCE_DIR}/src/pictures/ZoneMappa.h ${PROJECT_SOURCE_DIR}/src/pictures/ZoneMappa.cpp
   ${PROJECT_SOURCE_DIR}/src/pictures/FileConsegnati.h)
-target_include_directories(vibrana-disegni PRIVATE ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(vibrana-disegni PRIVATE Qt6::Gui vibrana_avvisi)
+target_include_directories(vibrana_disegni_sorgenti PUBLIC ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_LIST_DIR}/disegni)
+target_link_libraries(vibrana_disegni_sorgenti PUBLIC Qt6::Gui PRIVATE vibrana_avvisi)
+set_target_properties(vibrana_disegni_sorgenti PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+
+add_executable(vibrana-disegni ${CMAKE_CURRENT_LIST_DIR}/disegni/main.cpp)
+target_link_libraries(vibrana-disegni PRIVATE vibrana_disegni_sorgenti vibrana_avvisi)
 set_target_properties(vibrana-disegni PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
 
 # The pictures are drawn again only when the tool changes; the stamp stands for all of them.
