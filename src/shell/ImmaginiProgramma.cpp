@@ -32,23 +32,32 @@ QPixmap logoFamiglia(QSize massimo) {
 }
 
 QPixmap barraMenu() {
-    // The product name written upwards, fading into the bar colour at the top.
+    // The product name written upwards in the lowest 46 pixels, so that even a menu of two items shows
+    // it whole; above it the picture fades into the bar colour that fills the rest of the bar.
     const int larghezza = 22;
-    const int altezza = 96;
+    const int altezza = 72;
+    const int spazioTesto = 44;
+    const QString nome = QStringLiteral("Vibrana");
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    for (int px = 15; px >= 8; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(nome) <= spazioTesto)
+            break;
+    }
     QPixmap barra(larghezza, altezza);
     QPainter p(&barra);
     QLinearGradient sfumatura(0, 0, 0, altezza);
     sfumatura.setColorAt(0, QColor(255, 128, 128));
     sfumatura.setColorAt(1, QColor(176, 24, 32));
     p.fillRect(barra.rect(), sfumatura);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(15);
-    f.setBold(true);
+    p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(f);
     p.setPen(Qt::white);
-    p.translate(larghezza / 2 + QFontMetrics(f).ascent() / 2 - 1, altezza - 6);
+    const QFontMetrics fm(f);
+    p.translate(larghezza / 2 + (fm.ascent() - fm.descent()) / 2, altezza - 3);
     p.rotate(-90);
-    p.drawText(0, 0, QStringLiteral("Vibrana"));
+    p.drawText(0, 0, nome);
     return barra;
 }
 

@@ -59,6 +59,9 @@ Principale::Principale(QWidget* genitore) : QMainWindow(genitore) {
 
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("area"));
+    // The logo is drawn on white; the client area takes the same, system-chosen, background.
+    area->setBackgroundRole(QPalette::Base);
+    area->setAutoFillBackground(true);
     setCentralWidget(area);
     logoVibrana = new QLabel(area);
     logoVibrana->setObjectName(QStringLiteral("logoVibrana"));
@@ -190,7 +193,7 @@ void Principale::preparaMenu() {
         {"libro", "help-contents"}, {"nuova", "document-new"},
         {"apri", "document-open"},  {"damodello", "document-new-from-template"},
         {"info", "help-about"},     {"lista", "view-list-details"},
-        {"hint", "help-hint"}};
+        {"hint", "help-contents"}};
     ImageList_OwnerMenu.Clear();
     for (const auto& [chiave, icona] : immagini)
         ImageList_OwnerMenu.aggiungi(
