@@ -125,6 +125,19 @@ Posa quadrupedia() {
     return p;
 }
 
+// The same pose on the second machine, whose plate is lower: every point placed on the plate comes down.
+Posa suOstrel(Posa p) {
+    const V3 giu{0, altezzaPedana(Macchina::Ostrel) - HP, 0};
+    p.punto += giu;
+    for (Gamba* g : {&p.gdx, &p.gsx})
+        if (g->tallone && g->tallone->y > HP)
+            *g->tallone += giu;
+    for (Braccio* b : {&p.dx, &p.sx})
+        if (b->polso)
+            *b->polso += giu;
+    return p;
+}
+
 } // namespace
 
 QString idMacchina(Macchina m) {
@@ -288,7 +301,7 @@ const std::vector<Esercizio>& catalogo() {
             p.gsx = gamba(0, 0, 3, 0);
             agg(20, 19, "Plank inverso", {"TRI", "ERE", "GLU"}, p);
         }
-        agg(21, 20, "Piegamenti sulle braccia", {"PET", "TRI", "DAL"}, piegamento(30.3));
+        agg(21, 20, "Piegamenti sulle braccia", {"PET", "TRI", "DAL"}, piegamento(29.2));
         {
             Posa p;
             p.appoggio = Appoggio::Bacino;
@@ -472,23 +485,23 @@ const std::vector<Esercizio>& catalogo() {
         {
             Posa p = inPiedi(0.58, 0.22, 32, false);
             braccia(p, braccio(60, 10, 40));
-            agg(101, 1, "Squat statico", {"QUA", "GLU"}, p, Macchina::Ostrel);
+            agg(101, 1, "Squat statico", {"QUA", "GLU"}, suOstrel(p), Macchina::Ostrel);
         }
         {
             Posa p = inPiedi(0.90, 0.0, 4, false);
             sullePunte(p);
             maniAiFianchi(p);
-            agg(102, 2, "Sollevamento sulle punte", {"POL"}, p, Macchina::Ostrel);
+            agg(102, 2, "Sollevamento sulle punte", {"POL"}, suOstrel(p), Macchina::Ostrel);
         }
         {
             Posa p = inPiedi(0.74, 0.12, 18, false, false, 0.5);
             p.azimut = -26;
             p.gdx.abduzione = p.gsx.abduzione = 18;
             maniAiFianchi(p);
-            agg(103, 3, "Mezzo squat a gambe larghe", {"ADU", "QUA"}, p, Macchina::Ostrel);
+            agg(103, 3, "Mezzo squat a gambe larghe", {"ADU", "QUA"}, suOstrel(p), Macchina::Ostrel);
         }
-        agg(104, 4, "Piegamenti sulle braccia", {"PET", "TRI"}, piegamento(29.5), Macchina::Ostrel);
-        agg(105, 5, "Plank sugli avambracci", {"ADD", "ERE"}, plank(14.9), Macchina::Ostrel);
+        agg(104, 4, "Piegamenti sulle braccia", {"PET", "TRI"}, suOstrel(piegamento(27.1)), Macchina::Ostrel);
+        agg(105, 5, "Plank sugli avambracci", {"ADD", "ERE"}, suOstrel(plank(12.65)), Macchina::Ostrel);
         return v;
     }();
     return tutti;
