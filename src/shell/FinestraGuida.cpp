@@ -48,8 +48,7 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QMainWindow(genitore) {
     connect(browser_, &QTextBrowser::forwardAvailable, avanti, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString titolo = browser_->documentTitle();
-        setWindowTitle(titolo.isEmpty() ? QStringLiteral("Guida di ") + titoloApplicazione()
-                                        : titolo + QStringLiteral(" - Guida di ") + titoloApplicazione());
+        setWindowTitle(titolo.isEmpty() ? QStringLiteral("Guida di ") + titoloApplicazione() : titolo);
     });
 
     resize(760, 620);

@@ -4,8 +4,10 @@
 #include "shell/MonitorResolution.h"
 #include "shell/ResolutionConfirm.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <vector>
@@ -185,6 +187,18 @@ TEST(ResolutionConfirm, PulsantiEChiusuraInAltroModo) {
         EXPECT_EQ(esitoConferma, c.atteso);
         EXPECT_FALSE(finestra.isVisible());
     }
+}
+
+TEST(MonitorResolution, SenzaXRandRSiLeggeLoSchermoDiQtENonSiCambia) {
+    installaSchermo(nullptr);
+    QScreen* s = QGuiApplication::primaryScreen();
+    ASSERT_NE(s, nullptr);
+    const ModoSchermo m = leggiRisoluzione();
+    EXPECT_EQ(m.larghezza, static_cast<std::int32_t>(s->geometry().width() * s->devicePixelRatio()));
+    EXPECT_EQ(m.altezza, static_cast<std::int32_t>(s->geometry().height() * s->devicePixelRatio()));
+    EXPECT_GT(m.profondita, 0);
+    EXPECT_FALSE(impostaRisoluzione({1024, 768, m.profondita}));
+    EXPECT_EQ(leggiRisoluzione(), m);
 }
 
 TEST(valoreIniziale, NumeroInTestaAlTesto) {
