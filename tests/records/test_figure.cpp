@@ -92,7 +92,7 @@ TEST_F(CatalogoFigure, MuscoliInOrdineDiNome) {
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(nomi, ordinati);
     EXPECT_EQ(f.muscoli.Item(1).nome, QStringLiteral("Addominali"));
-    EXPECT_EQ(f.muscoli.Item(1).id_muscolo, QStringLiteral("ADU"));
+    EXPECT_EQ(f.muscoli.Item(1).id_muscolo, QStringLiteral("ADD"));
     EXPECT_EQ(f.muscoli.Item(1).nomeMuscolo, QStringLiteral("Retto dell'addome"));
 }
 
