@@ -10,7 +10,7 @@ PACCHETTI=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
   libxrandr-dev libpulse-dev
-  breeze-icon-theme
+  breeze-icon-theme libqt6svg6
   fonts-liberation2 fonts-dejavu-core fonts-urw-base35
   xvfb xauth
 )

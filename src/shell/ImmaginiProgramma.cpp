@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QStandardPaths>
 
 namespace ImmaginiProgramma {
 
@@ -63,7 +64,15 @@ QPixmap barraMenu() {
 
 QIcon icona(const QString& nome) {
     static const bool temaPronto = [] {
-        // Without a desktop session Qt may know no theme; the installed Breeze theme has the standard names.
+        // Without a desktop session (or on the offscreen platform) Qt may know neither the icon folders
+        // nor a theme; the installed Breeze theme has every standard name.
+        QStringList cartelle = QIcon::themeSearchPaths();
+        for (const QString& c :
+             QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                       QStandardPaths::LocateDirectory))
+            if (!cartelle.contains(c))
+                cartelle << c;
+        QIcon::setThemeSearchPaths(cartelle);
         if (!QIcon::hasThemeIcon(QStringLiteral("document-open")))
             QIcon::setThemeName(QStringLiteral("breeze"));
         return true;
