@@ -1,3 +1,4 @@
+#include "selection/RegistraSelezione.h"
 #include "shell/MessaggiFinestra.h"
 #include "shell/ModuloBase.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     installaTraduzioniQt(&app);
 
     installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
+    registraFinestreSelezione();
     const bool avviato = Main();
     // The program lives while a window is on screen.
     bool finestraAperta = false;

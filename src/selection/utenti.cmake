@@ -1,4 +1,5 @@
 target_sources(vibrana_gui PRIVATE
   SelettoreData.h SelettoreData.cpp
   UtentiSelezione.h UtentiSelezione.cpp
-  UtentiNuovo.h UtentiNuovo.cpp)
+  UtentiNuovo.h UtentiNuovo.cpp
+  RegistraSelezione.h RegistraSelezione.cpp)
