@@ -8,6 +8,8 @@
 
 #include <QButtonGroup>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,53 +17,48 @@
 #include <QRadioButton>
 
 namespace {
-QLabel* etichetta(QWidget* genitore, const QString& nome, const QString& testo, QRect dove) {
+QLabel* etichetta(QWidget* genitore, const QString& nome, const QString& testo) {
     auto* l = new QLabel(testo, genitore);
     l->setObjectName(nome);
-    l->setGeometry(dove);
     return l;
 }
 } // namespace
 
 UtentiNuovo::UtentiNuovo(QWidget* genitore) : QDialog(genitore) {
-    using twips::rettangolo;
     setObjectName(QStringLiteral("UtentiNuovo"));
     setWindowTitle(QStringLiteral("UTENTE"));
-    setFixedSize(twips::aPixel(5040), twips::aPixel(3330));
 
-    auto* l2 = etichetta(this, QStringLiteral("Label2"), QStringLiteral("&Cognome"),
-                         rettangolo(120, 120, 1335, 255));
+    // The designed arrangement (labels left, fields right, sex beside the date, notes under a line,
+    // buttons bottom right), laid out so that it fits whatever font is in use.
+    auto* l2 = etichetta(this, QStringLiteral("Label2"), QStringLiteral("&Cognome"));
     txtCognome_ = new QLineEdit(this);
     txtCognome_->setObjectName(QStringLiteral("txtCognome"));
-    txtCognome_->setGeometry(rettangolo(1560, 100, 3375, 330));
     l2->setBuddy(txtCognome_);
 
-    auto* l1 =
-        etichetta(this, QStringLiteral("Label1"), QStringLiteral("&Nome"), rettangolo(120, 480, 1335, 255));
+    auto* l1 = etichetta(this, QStringLiteral("Label1"), QStringLiteral("&Nome"));
     txtNome_ = new QLineEdit(this);
     txtNome_->setObjectName(QStringLiteral("txtNome"));
-    txtNome_->setGeometry(rettangolo(1560, 460, 3375, 330));
     l1->setBuddy(txtNome_);
 
-    auto* l3 = etichetta(this, QStringLiteral("Label3"), QStringLiteral("&Data di Nascita"),
-                         rettangolo(120, 870, 1435, 255));
+    auto* l3 = etichetta(this, QStringLiteral("Label3"), QStringLiteral("&Data di Nascita"));
     txtDataNascita_ = new SelettoreData(this);
     txtDataNascita_->setObjectName(QStringLiteral("txtDataNascita"));
-    txtDataNascita_->setGeometry(rettangolo(1560, 840, 1600, 345));
     txtDataNascita_->setIntervallo(QDate(1601, 1, 1), QDate(9999, 12, 31));
     txtDataNascita_->setData(QDate(2004, 1, 28));
+    txtDataNascita_->setMinimumWidth(twips::aPixel(1335) + 40);
     l3->setBuddy(txtDataNascita_);
 
-    etichetta(this, QStringLiteral("Label13"), QStringLiteral("Sesso:"), rettangolo(3240, 870, 600, 255));
+    auto* l13 = etichetta(this, QStringLiteral("Label13"), QStringLiteral("Sesso:"));
     auto* Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(rettangolo(3800, 800, 1135, 375));
     optM_ = new QRadioButton(QStringLiteral("&M"), Frame1);
     optM_->setObjectName(QStringLiteral("optM"));
-    optM_->setGeometry(rettangolo(0, 60, 540, 255));
     optF_ = new QRadioButton(QStringLiteral("&F"), Frame1);
     optF_->setObjectName(QStringLiteral("optF"));
-    optF_->setGeometry(rettangolo(600, 60, 540, 255));
+    auto* sesso = new QHBoxLayout(Frame1);
+    sesso->setContentsMargins(0, 0, 0, 0);
+    sesso->addWidget(optM_);
+    sesso->addWidget(optF_);
     auto* gruppo = new QButtonGroup(this);
     gruppo->addButton(optM_);
     gruppo->addButton(optF_);
@@ -71,27 +68,49 @@ UtentiNuovo::UtentiNuovo(QWidget* genitore) : QDialog(genitore) {
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setGeometry(rettangolo(120, 1230, 4800, 30));
 
-    auto* l4 =
-        etichetta(this, QStringLiteral("Label4"), QStringLiteral("N&ote:"), rettangolo(120, 1320, 1335, 255));
+    auto* l4 = etichetta(this, QStringLiteral("Label4"), QStringLiteral("N&ote:"));
+    l4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtNote_ = new QPlainTextEdit(this);
     txtNote_->setObjectName(QStringLiteral("txtNote"));
-    txtNote_->setGeometry(rettangolo(1560, 1320, 3375, 1245));
     txtNote_->setTabChangesFocus(true);
+    txtNote_->setMinimumHeight(twips::aPixel(1245));
     l4->setBuddy(txtNote_);
 
     cmdAnnulla_ =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("Annulla"), this);
+        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("&Annulla"), this);
     cmdAnnulla_->setObjectName(QStringLiteral("cmdAnnulla"));
     cmdAnnulla_->setToolTip(QStringLiteral("Annulla l'operazione"));
-    cmdAnnulla_->setGeometry(rettangolo(3105 - 300, 2625, 1215, 600));
     CmdSave_ =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("document-save")), QStringLiteral("Salva"), this);
+        new QPushButton(QIcon::fromTheme(QStringLiteral("document-save")), QStringLiteral("&Salva"), this);
     CmdSave_->setObjectName(QStringLiteral("CmdSave"));
     CmdSave_->setToolTip(QStringLiteral("Salva l'utente corrente"));
-    CmdSave_->setGeometry(rettangolo(4020 - 300, 2625, 1215, 600));
     CmdSave_->setDefault(true);
+    for (QPushButton* b : {cmdAnnulla_, CmdSave_})
+        b->setMinimumSize(twips::aPixel(915) + 16, twips::aPixel(705) - 12);
+
+    auto* griglia = new QGridLayout(this);
+    griglia->setContentsMargins(twips::aPixel(120), twips::aPixel(120), twips::aPixel(105),
+                                twips::aPixel(105));
+    griglia->addWidget(l2, 0, 0);
+    griglia->addWidget(txtCognome_, 0, 1, 1, 3);
+    griglia->addWidget(l1, 1, 0);
+    griglia->addWidget(txtNome_, 1, 1, 1, 3);
+    griglia->addWidget(l3, 2, 0);
+    griglia->addWidget(txtDataNascita_, 2, 1);
+    griglia->addWidget(l13, 2, 2, Qt::AlignRight);
+    griglia->addWidget(Frame1, 2, 3);
+    griglia->addWidget(Line1, 3, 0, 1, 4);
+    griglia->addWidget(l4, 4, 0);
+    griglia->addWidget(txtNote_, 4, 1, 1, 3);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch(1);
+    pulsanti->addWidget(cmdAnnulla_);
+    pulsanti->addWidget(CmdSave_);
+    griglia->addLayout(pulsanti, 5, 0, 1, 4);
+    griglia->setColumnStretch(1, 1);
+    griglia->setRowStretch(4, 1);
+    resize(qMax(twips::aPixel(5040), sizeHint().width()), qMax(twips::aPixel(3330), sizeHint().height()));
 
     setTabOrder(txtCognome_, txtNome_);
     setTabOrder(txtNome_, txtDataNascita_);

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -89,6 +90,7 @@ UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
     LW_->setRootIsDecorated(false);
     LW_->setUniformRowHeights(true);
     LW_->setAlternatingRowColors(true);
+    LW_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LW_->setSelectionMode(QAbstractItemView::SingleSelection);
     LW_->setHeaderLabels({QStringLiteral("ID_atleta"), QStringLiteral("Cognome"), QStringLiteral("Nome"),
                           QStringLiteral("Data Nascita")});
@@ -96,9 +98,10 @@ UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
     LW_->sortByColumn(ColId, Qt::AscendingOrder);
     LW_->header()->setSortIndicatorShown(true);
     LW_->header()->setSectionsClickable(true);
-    LW_->setColumnWidth(ColId, twips::aPixel(900));
-    LW_->setColumnWidth(ColCognome, twips::aPixel(1350));
-    LW_->setColumnWidth(ColNome, twips::aPixel(1200));
+    const QFontMetrics misure = LW_->fontMetrics();
+    LW_->setColumnWidth(ColId, misure.horizontalAdvance(QStringLiteral("ID_atleta")) + 28);
+    LW_->setColumnWidth(ColCognome, misure.horizontalAdvance(QLatin1Char('M')) * 10);
+    LW_->setColumnWidth(ColNome, misure.horizontalAdvance(QLatin1Char('M')) * 8);
     LW_->installEventFilter(this);
 
     Toolbar_ = new QToolBar(this);
@@ -113,6 +116,13 @@ UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
         a->setToolTip(QString::fromUtf8(p.suggerimento));
         connect(a, &QAction::triggered, this, [this, a] { Toolbar_ButtonClick(a->data().toString()); });
     }
+    // Keyboard: Ins or Ctrl+N adds, F2 edits, Del (on the list) deletes, Enter chooses, Esc cancels.
+    Toolbar_->findChild<QAction*>(QStringLiteral("nuovo"))
+        ->setShortcuts({QKeySequence(Qt::Key_Insert), QKeySequence(QKeySequence::New)});
+    Toolbar_->findChild<QAction*>(QStringLiteral("modifica"))->setShortcut(QKeySequence(Qt::Key_F2));
+    for (QAction* a : Toolbar_->actions())
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addActions(Toolbar_->actions());
 
     auto* griglia = new QGridLayout(this);
     griglia->setContentsMargins(twips::aPixel(45), twips::aPixel(45), twips::aPixel(30), 0);
@@ -123,8 +133,16 @@ UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
     griglia->addWidget(Toolbar_, 2, 0, 1, 2);
     griglia->setColumnStretch(1, 1);
     griglia->setRowStretch(1, 1);
-    resize(twips::aPixel(4575), twips::aPixel(6030));
-    setMinimumSize(twips::aPixel(4575), twips::aPixel(4000));
+    // The designed size (4575 x 6030 twips) is the least; the toolbar's five buttons and the four
+    // columns must fit whole with the fonts in use.
+    const int colonne = LW_->columnWidth(ColId) + LW_->columnWidth(ColCognome) + LW_->columnWidth(ColNome) +
+                        LW_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
+                        LW_->verticalScrollBar()->sizeHint().width() + 2 * LW_->frameWidth();
+    const int larghezza =
+        qMax(twips::aPixel(4575), qMax(Toolbar_->sizeHint().width(), colonne) +
+                                      griglia->contentsMargins().left() + griglia->contentsMargins().right());
+    setMinimumSize(larghezza, twips::aPixel(4000));
+    resize(larghezza, twips::aPixel(6030) + twips::aPixel(1500));
 
     connect(Ricerca_, &QLineEdit::textChanged, this, &UtentiSelezione::Ricerca_Change);
     connect(LW_, &QTreeWidget::itemDoubleClicked, this, [this] { LW_DblClick(); });
@@ -223,14 +241,6 @@ bool UtentiSelezione::eventFilter(QObject* oggetto, QEvent* evento) {
                 eliminaUtente();
                 return true;
             }
-            if (tasto->key() == Qt::Key_Insert) {
-                nuovoUtente();
-                return true;
-            }
-            if (tasto->key() == Qt::Key_F2) {
-                modificaUtente();
-                return true;
-            }
         }
     }
     return QDialog::eventFilter(oggetto, evento);
@@ -294,6 +304,7 @@ void UtentiSelezione::modificaUtente() {
     form.Tag = QString::number(id);
     form.parent = objectName();
     form.exec();
+    activateWindow();
 }
 
 void UtentiSelezione::nuovoUtente() {
@@ -301,6 +312,7 @@ void UtentiSelezione::nuovoUtente() {
     form.Tag = QStringLiteral("0");
     form.parent = objectName();
     form.exec();
+    activateWindow();
 }
 
 void UtentiSelezione::eliminaUtente() {
