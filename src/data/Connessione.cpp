@@ -19,11 +19,15 @@ struct Istruzione {
 enum class Tipo { Naturale, Data, SiNo, Intero, Reale, Testo };
 
 Tipo tipoDichiarato(const char* dichiarato) {
-    if (!dichiarato) return Tipo::Naturale;
+    if (!dichiarato)
+        return Tipo::Naturale;
     const QString t = QString::fromLatin1(dichiarato).toUpper();
-    if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME"))) return Tipo::Data;
-    if (t.contains(QLatin1String("BOOL")) || t.contains(QLatin1String("YESNO"))) return Tipo::SiNo;
-    if (t.contains(QLatin1String("INT")) || t.contains(QLatin1String("BYTE"))) return Tipo::Intero;
+    if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME")))
+        return Tipo::Data;
+    if (t.contains(QLatin1String("BOOL")) || t.contains(QLatin1String("YESNO")))
+        return Tipo::SiNo;
+    if (t.contains(QLatin1String("INT")) || t.contains(QLatin1String("BYTE")))
+        return Tipo::Intero;
     if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("SINGLE")) ||
         t.contains(QLatin1String("DOUB")) || t.contains(QLatin1String("FLOA")))
         return Tipo::Reale;
@@ -52,24 +56,29 @@ QVariant naturale(sqlite3_stmt* s, int i) {
 
 QVariant leggi(sqlite3_stmt* s, int i, Tipo tipo) {
     const QVariant v = naturale(s, i);
-    if (v.isNull()) return v;
+    if (v.isNull())
+        return v;
     switch (tipo) {
     case Tipo::Data: {
         const QString t = v.toString();
         if (t.size() == 10) {
             const QDate d = QDate::fromString(t, Qt::ISODate);
-            if (d.isValid()) return d;
+            if (d.isValid())
+                return d;
         } else {
             QDateTime dt = QDateTime::fromString(t, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-            if (dt.isValid()) return dt;
+            if (dt.isValid())
+                return dt;
         }
         return v;
     }
     case Tipo::SiNo:
-        if (v.typeId() == QMetaType::LongLong) return v.toLongLong() != 0;
+        if (v.typeId() == QMetaType::LongLong)
+            return v.toLongLong() != 0;
         return v;
     case Tipo::Reale:
-        if (v.typeId() == QMetaType::LongLong) return static_cast<double>(v.toLongLong());
+        if (v.typeId() == QMetaType::LongLong)
+            return static_cast<double>(v.toLongLong());
         return v;
     default:
         return v;
@@ -142,33 +151,42 @@ void Connessione::fallisci(int codice, const QString& sql) const {
     throw Errore(numero, descrizione, QStringLiteral("Motore di database"));
 }
 
-void Connessione::esegui(const QString& sql) {
+sqlite3_stmt* Connessione::prepara(const QString& sql) const {
     const QByteArray testo = sql.toUtf8();
-    Istruzione st;
+    sqlite3_stmt* stmt = nullptr;
     const char* coda = nullptr;
-    int rc = sqlite3_prepare_v2(db_, testo.constData(), static_cast<int>(testo.size()), &st.stmt, &coda);
-    if (rc != SQLITE_OK) fallisci(rc, sql);
+    const int rc = sqlite3_prepare_v2(db_, testo.constData(), static_cast<int>(testo.size()), &stmt, &coda);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        fallisci(rc, sql);
+    }
     // One statement per call, as the Jet engine accepts: anything after it is refused.
-    if (coda && QByteArray(coda).trimmed().size() > 0 && QByteArray(coda).trimmed() != ";")
+    const QByteArray resto = coda ? QByteArray(coda).trimmed() : QByteArray();
+    if (!resto.isEmpty() && resto != ";") {
+        sqlite3_finalize(stmt);
         throw Errore(NumeriErrore::SintassiSql,
                      QStringLiteral("Caratteri trovati dopo la fine dell'istruzione SQL: '%1'.").arg(sql),
                      QStringLiteral("Motore di database"));
-    if (!st.stmt) return;
+    }
+    return stmt;
+}
+
+void Connessione::esegui(const QString& sql) {
+    Istruzione st;
+    st.stmt = prepara(sql);
+    int rc;
+    if (!st.stmt)
+        return;
     while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
     }
-    if (rc != SQLITE_DONE) fallisci(rc, sql);
+    if (rc != SQLITE_DONE)
+        fallisci(rc, sql);
 }
 
 RecordSet Connessione::interroga(const QString& sql) {
-    const QByteArray testo = sql.toUtf8();
     Istruzione st;
-    const char* coda = nullptr;
-    int rc = sqlite3_prepare_v2(db_, testo.constData(), static_cast<int>(testo.size()), &st.stmt, &coda);
-    if (rc != SQLITE_OK) fallisci(rc, sql);
-    if (coda && QByteArray(coda).trimmed().size() > 0 && QByteArray(coda).trimmed() != ";")
-        throw Errore(NumeriErrore::SintassiSql,
-                     QStringLiteral("Caratteri trovati dopo la fine dell'istruzione SQL: '%1'.").arg(sql),
-                     QStringLiteral("Motore di database"));
+    st.stmt = prepara(sql);
+    int rc;
     if (!st.stmt)
         throw Errore(NumeriErrore::SintassiSql, QStringLiteral("Istruzione SQL vuota."),
                      QStringLiteral("Motore di database"));
@@ -187,7 +205,8 @@ RecordSet Connessione::interroga(const QString& sql) {
             riga.push_back(leggi(st.stmt, i, tipi[static_cast<size_t>(i)]));
         righe.push_back(std::move(riga));
     }
-    if (rc != SQLITE_DONE) fallisci(rc, sql);
+    if (rc != SQLITE_DONE)
+        fallisci(rc, sql);
     return RecordSet(std::move(nomi), std::move(righe));
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // One open SQLite connection to an existing database file (never created here), with a busy
 // timeout and foreign keys on. Statements are given in SQLite's dialect; failures throw Errore.
@@ -27,6 +28,8 @@ public:
 private:
     Connessione(sqlite3* db, QString percorso) : db_(db), percorso_(std::move(percorso)) {}
     [[noreturn]] void fallisci(int codice, const QString& sql) const;
+    // Prepares exactly one statement (null for an empty text); throws Errore.
+    sqlite3_stmt* prepara(const QString& sql) const;
 
     sqlite3* db_;
     QString percorso_;

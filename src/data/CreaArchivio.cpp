@@ -17,7 +17,8 @@ namespace {
 void creaArchivio(const QString& cartellaSql, const QString& destinazione) {
     QDir cartella(cartellaSql);
     const QStringList file = cartella.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
-    if (file.isEmpty()) fallisci(QStringLiteral("Nessun file SQL nella cartella \"%1\".").arg(cartellaSql));
+    if (file.isEmpty())
+        fallisci(QStringLiteral("Nessun file SQL nella cartella \"%1\".").arg(cartellaSql));
 
     const QString temporaneo = destinazione + QStringLiteral(".nuovo");
     QFile::remove(temporaneo);
@@ -54,7 +55,8 @@ QStringList verificaArchivio(const QString& percorso) {
     RecordSet integrita = conn->interroga(QStringLiteral("PRAGMA integrity_check"));
     for (integrita.MoveFirst(); !integrita.eof(); integrita.MoveNext()) {
         const QString riga = integrita.campo(0).toString();
-        if (riga != QLatin1String("ok")) problemi << riga;
+        if (riga != QLatin1String("ok"))
+            problemi << riga;
     }
     RecordSet chiavi = conn->interroga(QStringLiteral("PRAGMA foreign_key_check"));
     for (chiavi.MoveFirst(); !chiavi.eof(); chiavi.MoveNext())
@@ -73,11 +75,13 @@ void copiaArchivio(const QString& origine, const QString& destinazione) {
     {
         auto dest = creaArchivioVuoto(temporaneo);
         sqlite3_backup* b = sqlite3_backup_init(dest->handle(), "main", sorgente->handle(), "main");
-        if (!b) fallisci(QString::fromUtf8(sqlite3_errmsg(dest->handle())));
+        if (!b)
+            fallisci(QString::fromUtf8(sqlite3_errmsg(dest->handle())));
         int rc;
         do {
             rc = sqlite3_backup_step(b, 256);
-            if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) sqlite3_sleep(50);
+            if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+                sqlite3_sleep(50);
         } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
         sqlite3_backup_finish(b);
         if (rc != SQLITE_DONE) {

@@ -21,15 +21,18 @@ namespace {
 double numero(const QVariant& v) {
     bool ok = false;
     double d = 0;
-    if (v.typeId() == QMetaType::Bool) return v.toBool() ? -1 : 0;
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool() ? -1 : 0;
     if (v.typeId() == QMetaType::QString) {
         QString t = v.toString().trimmed();
         d = t.toDouble(&ok);
-        if (!ok) d = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        if (!ok)
+            d = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     } else {
         d = v.toDouble(&ok);
     }
-    if (!ok || !std::isfinite(d)) nonCorrisponde(v);
+    if (!ok || !std::isfinite(d))
+        nonCorrisponde(v);
     return d;
 }
 
@@ -50,15 +53,19 @@ QString nzStringa(const QVariant& valore) {
 }
 
 QDate nzData(const QVariant& valore) {
-    if (valore.isNull()) return QDate(1980, 1, 1);
-    if (valore.typeId() == QMetaType::QDate) return valore.toDate();
-    if (valore.typeId() == QMetaType::QDateTime) return valore.toDateTime().date();
+    if (valore.isNull())
+        return QDate(1980, 1, 1);
+    if (valore.typeId() == QMetaType::QDate)
+        return valore.toDate();
+    if (valore.typeId() == QMetaType::QDateTime)
+        return valore.toDateTime().date();
     if (valore.typeId() == QMetaType::QString) {
         const QString t = valore.toString().trimmed();
         for (const char* forma : {"dd/MM/yyyy", "d/M/yyyy", "yyyy-MM-dd", "dd/MM/yy"}) {
             QDate d = QDate::fromString(t, QString::fromLatin1(forma));
             if (d.isValid()) {
-                if (QLatin1String(forma) == QLatin1String("dd/MM/yy") && d.year() < 1930) d = d.addYears(100);
+                if (QLatin1String(forma) == QLatin1String("dd/MM/yy") && d.year() < 1930)
+                    d = d.addYears(100);
                 return d;
             }
         }
@@ -71,7 +78,8 @@ std::uint8_t nzByte(const QVariant& valore) {
 }
 
 QString cStringa(const QVariant& valore) {
-    if (valore.isNull()) usoNull();
+    if (valore.isNull())
+        usoNull();
     switch (valore.typeId()) {
     case QMetaType::QDate:
         return valore.toDate().toString(QStringLiteral("dd/MM/yyyy"));
@@ -87,7 +95,8 @@ QString cStringa(const QVariant& valore) {
 }
 
 qint32 cLong(const QVariant& valore) {
-    if (valore.isNull()) usoNull();
+    if (valore.isNull())
+        usoNull();
     const double r = std::nearbyint(numero(valore));
     if (r < std::numeric_limits<qint32>::min() || r > std::numeric_limits<qint32>::max())
         throw Errore(NumeriErrore::Overflow, QStringLiteral("Overflow"), QStringLiteral("Conversione"));
@@ -95,18 +104,22 @@ qint32 cLong(const QVariant& valore) {
 }
 
 std::uint8_t cByte(const QVariant& valore) {
-    if (valore.isNull()) usoNull();
+    if (valore.isNull())
+        usoNull();
     return aByte(valore);
 }
 
 double cSingle(const QVariant& valore) {
-    if (valore.isNull()) usoNull();
+    if (valore.isNull())
+        usoNull();
     return static_cast<double>(static_cast<float>(numero(valore)));
 }
 
 bool cBool(const QVariant& valore) {
-    if (valore.isNull()) usoNull();
-    if (valore.typeId() == QMetaType::Bool) return valore.toBool();
+    if (valore.isNull())
+        usoNull();
+    if (valore.typeId() == QMetaType::Bool)
+        return valore.toBool();
     if (valore.typeId() == QMetaType::QString) {
         const QString t = valore.toString().trimmed();
         if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||

@@ -4,7 +4,8 @@
 
 int RecordSet::indiceCampo(const QString& nome) const {
     for (int i = 0; i < nomi_.size(); ++i)
-        if (nomi_[i].compare(nome, Qt::CaseInsensitive) == 0) return i;
+        if (nomi_[i].compare(nome, Qt::CaseInsensitive) == 0)
+            return i;
     return -1;
 }
 

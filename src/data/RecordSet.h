@@ -19,7 +19,8 @@ public:
     bool bof() const { return corrente_ < 0 || RecordCount() == 0; }
     void MoveFirst() { corrente_ = 0; }
     void MoveNext() {
-        if (corrente_ < RecordCount()) ++corrente_;
+        if (corrente_ < RecordCount())
+            ++corrente_;
     }
     void Close() {
         righe_.clear();

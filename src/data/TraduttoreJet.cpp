@@ -26,17 +26,21 @@ QString dataIso(const QString& contenuto, const QString& sql) {
     static const QRegularExpression forma(
         QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{2}|\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
     const auto m = forma.match(contenuto);
-    if (!m.hasMatch()) erroreSintassi(QStringLiteral("data non valida"), sql);
+    if (!m.hasMatch())
+        erroreSintassi(QStringLiteral("data non valida"), sql);
     const int mese = m.captured(1).toInt();
     const int giorno = m.captured(2).toInt();
     int anno = m.captured(3).toInt();
-    if (m.captured(3).size() == 2) anno += anno < 30 ? 2000 : 1900;
+    if (m.captured(3).size() == 2)
+        anno += anno < 30 ? 2000 : 1900;
     const QDate d(anno, mese, giorno);
-    if (!d.isValid()) erroreSintassi(QStringLiteral("data non valida"), sql);
+    if (!d.isValid())
+        erroreSintassi(QStringLiteral("data non valida"), sql);
     QString iso = d.toString(QStringLiteral("yyyy-MM-dd"));
     if (!m.captured(4).isEmpty()) {
         const QTime t(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
-        if (!t.isValid()) erroreSintassi(QStringLiteral("data non valida"), sql);
+        if (!t.isValid())
+            erroreSintassi(QStringLiteral("data non valida"), sql);
         iso += QLatin1Char(' ') + t.toString(QStringLiteral("HH:mm:ss"));
     }
     return QLatin1Char('\'') + iso + QLatin1Char('\'');
@@ -69,13 +73,15 @@ QString traduciJet(const QString& jet) {
                 contenuto += jet[j];
                 ++j;
             }
-            if (!chiuso) erroreSintassi(QStringLiteral("stringa non terminata"), jet);
+            if (!chiuso)
+                erroreSintassi(QStringLiteral("stringa non terminata"), jet);
             contenuto.replace(QLatin1Char('\''), QStringLiteral("''"));
             out += QLatin1Char('\'') + contenuto + QLatin1Char('\'');
             i = j + 1;
         } else if (c == u'#') {
             const int chiusura = jet.indexOf(QLatin1Char('#'), i + 1);
-            if (chiusura < 0) erroreSintassi(QStringLiteral("data non terminata"), jet);
+            if (chiusura < 0)
+                erroreSintassi(QStringLiteral("data non terminata"), jet);
             out += dataIso(jet.mid(i + 1, chiusura - i - 1), jet);
             i = chiusura + 1;
         } else if (c == u'[') {

@@ -30,17 +30,20 @@ void mostraErrore(const QString& testo) {
 }
 
 QString descrizioneDi(const std::exception& e) {
-    if (auto* err = dynamic_cast<const Errore*>(&e)) return err->descrizione();
+    if (auto* err = dynamic_cast<const Errore*>(&e))
+        return err->descrizione();
     return QString::fromLocal8Bit(e.what());
 }
 
 long numeroDi(const std::exception& e) {
-    if (auto* err = dynamic_cast<const Errore*>(&e)) return err->numero();
+    if (auto* err = dynamic_cast<const Errore*>(&e))
+        return err->numero();
     return NumeriErrore::ErroreArchivio;
 }
 
 QString conCondizione(QString sql, const QString& sWhere) {
-    if (!sWhere.isEmpty()) sql += QStringLiteral("WHERE ") + sWhere;
+    if (!sWhere.isEmpty())
+        sql += QStringLiteral("WHERE ") + sWhere;
     return sql;
 }
 
@@ -54,7 +57,8 @@ QString letterale(const QString& testo) {
 } // namespace
 
 bool isMarcatoreErrore(const QVariant& valore) {
-    if (valore.typeId() != QMetaType::QString) return false;
+    if (valore.typeId() != QMetaType::QString)
+        return false;
     const QString t = valore.toString();
     return t == ERR_DATI_NON_TROVATI || t == ERR_CONNESSIONE;
 }
@@ -66,7 +70,8 @@ QString DB::percorsoArchivio() const {
 std::shared_ptr<Connessione> DB::getConn() const {
     const QString percorso = percorsoArchivio();
     auto& attive = transazioni();
-    if (auto it = attive.find(percorso); it != attive.end()) return it->second.connessione;
+    if (auto it = attive.find(percorso); it != attive.end())
+        return it->second.connessione;
     return Connessione::apri(percorso);
 }
 
@@ -117,7 +122,8 @@ QVariant DB::Dlookup(const QString& sField, const QString& sTable, const QString
 QVariant DB::DFirst(const QString& sField, const QString& sTable, const QString& sWhere) const {
     try {
         RecordSet rs = getRs(sqlDlookup(sField, sTable, sWhere));
-        if (rs.RecordCount() < 1) return ERR_DATI_NON_TROVATI;
+        if (rs.RecordCount() < 1)
+            return ERR_DATI_NON_TROVATI;
         return rs.campo(sField);
     } catch (const std::exception& e) {
         mostraErrore(descrizioneDi(e));
@@ -139,7 +145,8 @@ long DB::DCount(const QString& sField, const QString& sTable, const QString& sWh
 QVariant DB::dMax(const QString& sField, const QString& sTable, const QString& sWhere) const {
     try {
         RecordSet rs = getRs(sqlDMax(sField, sTable, sWhere));
-        if (rs.RecordCount() < 1) return ERR_DATI_NON_TROVATI;
+        if (rs.RecordCount() < 1)
+            return ERR_DATI_NON_TROVATI;
         return rs.campo(QStringLiteral("dMax"));
     } catch (const std::exception& e) {
         mostraErrore(descrizioneDi(e));
@@ -155,7 +162,8 @@ bool DB::Execute(const QString& sSQL) const {
         conn->esegui(traduciJet(sSQL));
         return true;
     } catch (const std::exception& e) {
-        if (auto it = transazioni().find(percorso); it != transazioni().end()) it->second.fallita = true;
+        if (auto it = transazioni().find(percorso); it != transazioni().end())
+            it->second.fallita = true;
         mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e));
         return false;
     }
@@ -192,7 +200,8 @@ bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabe
 QString DB::Load_Param(const QString& Nome_Param) const {
     QVariant v = Dlookup(QStringLiteral("VALORE"), QStringLiteral("Parametri"),
                          QStringLiteral("PARAMETRO = '") + letterale(Nome_Param) + QStringLiteral("'"));
-    if (v.isNull()) return QString();
+    if (v.isNull())
+        return QString();
     return nzStringa(v);
 }
 
@@ -220,7 +229,8 @@ QString DB::invertiGiornoMese(const QString& data) {
 }
 
 QString DB::dataPerSQL(const QString& data) {
-    if (data.isEmpty()) return QStringLiteral("null");
+    if (data.isEmpty())
+        return QStringLiteral("null");
     return QStringLiteral("#") + invertiGiornoMese(data) + QStringLiteral("#");
 }
 
@@ -256,13 +266,16 @@ Transazione::Transazione(const DB& archivio) : chiave_(archivio.percorsoArchivio
 }
 
 bool Transazione::commit() {
-    if (chiusa_) return false;
+    if (chiusa_)
+        return false;
     chiusa_ = true;
     auto& attive = transazioni();
     auto it = attive.find(chiave_);
-    if (it == attive.end()) return false;
+    if (it == attive.end())
+        return false;
     TransazioneAttiva& t = it->second;
-    if (--t.profondita > 0) return !t.fallita;
+    if (--t.profondita > 0)
+        return !t.fallita;
     auto conn = t.connessione;
     const bool fallita = t.fallita;
     attive.erase(it);
@@ -280,14 +293,17 @@ bool Transazione::commit() {
 }
 
 void Transazione::rollback() {
-    if (chiusa_) return;
+    if (chiusa_)
+        return;
     chiusa_ = true;
     auto& attive = transazioni();
     auto it = attive.find(chiave_);
-    if (it == attive.end()) return;
+    if (it == attive.end())
+        return;
     TransazioneAttiva& t = it->second;
     t.fallita = true;
-    if (--t.profondita > 0) return;
+    if (--t.profondita > 0)
+        return;
     auto conn = t.connessione;
     attive.erase(it);
     try {
