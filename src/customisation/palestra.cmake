@@ -1,2 +1,3 @@
-target_sources(vibrana_core PRIVATE ${CMAKE_CURRENT_LIST_DIR} / palestra.h ${CMAKE_CURRENT_LIST_DIR} /
-               palestra.cpp)
+target_sources(vibrana_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/palestra.h
+  ${CMAKE_CURRENT_LIST_DIR}/palestra.cpp)

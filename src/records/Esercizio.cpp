@@ -1,16 +1,11 @@
 #include "records/Esercizio.h"
 
 #include "data/LettoriCampi.h"
+#include "records/TestoSql.h"
 #include "shell/Messaggi.h"
 
-namespace {
-QString testo(const QString& s) {
-    return DB::correctApici(s);
-}
-QString numero(long n) {
-    return QString::number(n);
-}
-} // namespace
+using testoSql::numero;
+using testoSql::testo;
 
 QString Esercizio::tabella() const {
     return isModello ? QStringLiteral("EserciziModello") : QStringLiteral("Esercizi");
@@ -58,9 +53,11 @@ std::optional<std::int32_t> Esercizio::salva() {
             QStringLiteral("')");
         // The insert and the read-back of its key form one group, so the key read is this row's.
         Transazione t(db());
-        if (!db().Execute(sql)) return std::nullopt;
+        if (!db().Execute(sql))
+            return std::nullopt;
         const std::int32_t nuovo = cLong(db().dMax(QStringLiteral("ct"), tabella(), QString()));
-        if (!t.commit()) return std::nullopt;
+        if (!t.commit())
+            return std::nullopt;
         ct = nuovo;
         return ct;
     }
@@ -74,7 +71,8 @@ std::optional<std::int32_t> Esercizio::salva() {
         QStringLiteral("',peso = '") + testo(peso) + QStringLiteral("',isLibero = ") +
         DB::convBooleanToDB(isLibero) + QStringLiteral(",[Note]='") + testo(note) + QStringLiteral("' ") +
         QStringLiteral("WHERE ct=") + numero(ct);
-    if (!db().Execute(sql)) return std::nullopt;
+    if (!db().Execute(sql))
+        return std::nullopt;
     return 0;
 }
 

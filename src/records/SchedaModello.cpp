@@ -1,16 +1,11 @@
 #include "records/SchedaModello.h"
 
 #include "data/LettoriCampi.h"
+#include "records/TestoSql.h"
 #include "shell/Messaggi.h"
 
-namespace {
-QString testo(const QString& s) {
-    return DB::correctApici(s);
-}
-QString numero(long n) {
-    return QString::number(n);
-}
-} // namespace
+using testoSql::numero;
+using testoSql::testo;
 
 bool SchedaModello::carica(std::int32_t ID) {
     RecordSet rs =
@@ -45,7 +40,8 @@ std::optional<std::int32_t> SchedaModello::salvaIntestazione() {
             QStringLiteral("VALUES (") + numero(id_cat) + QStringLiteral(",'") + testo(descrizione) +
             QStringLiteral("',") + DB::convBooleanToDB(preimpostata) + QStringLiteral(",'") + testo(note) +
             QStringLiteral("')");
-        if (!db().Execute(sql)) return std::nullopt;
+        if (!db().Execute(sql))
+            return std::nullopt;
         id_scheda = cLong(db().dMax(QStringLiteral("id_Scheda"), QStringLiteral("schedemodello"), QString()));
         return id_scheda;
     }
@@ -54,7 +50,8 @@ std::optional<std::int32_t> SchedaModello::salvaIntestazione() {
                         QStringLiteral(",preimpostata=") + DB::convBooleanToDB(preimpostata) +
                         QStringLiteral(",[note]='") + testo(note) + QStringLiteral("' ") +
                         QStringLiteral("WHERE id_Scheda=") + numero(id_scheda);
-    if (!db().Execute(sql)) return std::nullopt;
+    if (!db().Execute(sql))
+        return std::nullopt;
     return 0;
 }
 

@@ -1,16 +1,11 @@
 #include "records/scheda.h"
 
 #include "data/LettoriCampi.h"
+#include "records/TestoSql.h"
 #include "shell/Messaggi.h"
 
-namespace {
-QString testo(const QString& s) {
-    return DB::correctApici(s);
-}
-QString numero(long n) {
-    return QString::number(n);
-}
-} // namespace
+using testoSql::numero;
+using testoSql::testo;
 
 bool scheda::carica(std::int32_t ID) {
     RecordSet rs =
@@ -54,7 +49,8 @@ std::optional<std::int32_t> scheda::salvaIntestazione() {
             QStringLiteral(",") + numero(id_cat) + QStringLiteral(",") + numero(FreqAllen) +
             QStringLiteral(",'") + testo(GGAllen) + QStringLiteral("','") + testo(Obiettivo) +
             QStringLiteral("','") + testo(note) + QStringLiteral("')");
-        if (!db().Execute(sql)) return std::nullopt;
+        if (!db().Execute(sql))
+            return std::nullopt;
         id_scheda = cLong(db().dMax(QStringLiteral("id_scheda"), QStringLiteral("schede"), QString()));
         return id_scheda;
     }
@@ -66,7 +62,8 @@ std::optional<std::int32_t> scheda::salvaIntestazione() {
         testo(Obiettivo) + QStringLiteral("',freqAllen=") + numero(FreqAllen) + QStringLiteral(",GGAllen='") +
         testo(GGAllen) + QStringLiteral("',[note]='") + testo(note) + QStringLiteral("' ") +
         QStringLiteral("WHERE id_scheda=") + numero(id_scheda);
-    if (!db().Execute(sql)) return std::nullopt;
+    if (!db().Execute(sql))
+        return std::nullopt;
     return 0;
 }
 
@@ -88,7 +85,8 @@ bool raccoglitore::caricaSchede() {
 
 bool raccoglitore::EliminaTutto() {
     Transazione t(db_);
-    if (archivio.isEmpty()) caricaSchede();
+    if (archivio.isEmpty())
+        caricaSchede();
     bool ok = true;
     const long n = archivio.Count();
     for (long i = 1; ok && i <= n; ++i)

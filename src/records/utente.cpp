@@ -1,13 +1,10 @@
 #include "records/utente.h"
 
 #include "data/LettoriCampi.h"
+#include "records/TestoSql.h"
 #include "shell/Messaggi.h"
 
-namespace {
-QString testo(const QString& s) {
-    return DB::correctApici(s);
-}
-} // namespace
+using testoSql::testo;
 
 void utente::leggi(const RecordSet& rs) {
     cognome = cStringa(rs[QStringLiteral("cognome")]);
@@ -80,6 +77,8 @@ bool utente::Elimina(std::int32_t ID) {
         db().Execute(QStringLiteral("DELETE * FROM utenti WHERE id_utente=") + QString::number(ID));
     bool ok = eliminato;
     if (ok) {
+        // A list loaded earlier may hold another athlete's cards: read this athlete's afresh.
+        raccoglitore.archivio.Clear();
         raccoglitore.id_utente = ID;
         ok = raccoglitore.EliminaTutto();
     }

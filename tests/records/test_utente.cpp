@@ -67,7 +67,8 @@ TEST_F(Atleti, ApostrofiDiventanoAccentiGraviInOgniCampo) {
     for (const auto& c : casi) {
         for (const bool aggiorna : {false, true}) {
             utente u = mario();
-            if (aggiorna) u.id_utente = atletaDiretto();
+            if (aggiorna)
+                u.id_utente = atletaDiretto();
             c.imposta(u);
             const auto nuovo = u.save();
             const auto id = aggiorna ? u.id_utente : nuovo;
@@ -150,6 +151,23 @@ TEST_F(Atleti, EliminaConOSenzaSchede) {
         EXPECT_EQ(conta(QStringLiteral("schede"), QStringLiteral("id_scheda = %1").arg(schedaAltrui)), 1);
         EXPECT_EQ(conta(QStringLiteral("Esercizi"), QStringLiteral("ID_Scheda = %1").arg(schedaAltrui)), 2);
     }
+}
+
+TEST_F(Atleti, EliminaNonUsaLeSchedeCaricatePrimaPerUnAltroAtleta) {
+    const auto altro = atletaDiretto(QStringLiteral("Verdi"));
+    const auto schedaAltrui = schedaDiretta(altro, 1);
+    const auto id = atletaDiretto();
+    schedaDiretta(id, 1);
+    utente u;
+    ASSERT_TRUE(u.carica(altro));
+    u.raccoglitore.caricaSchede(); // the record's list now holds the other athlete's card
+    ASSERT_EQ(u.raccoglitore.archivio.Count(), 1);
+
+    EXPECT_TRUE(u.Elimina(id));
+    EXPECT_EQ(conta(QStringLiteral("utenti"), QStringLiteral("id_utente = %1").arg(id)), 0);
+    EXPECT_EQ(conta(QStringLiteral("schede"), QStringLiteral("id_utente = %1").arg(id)), 0);
+    EXPECT_EQ(conta(QStringLiteral("schede"), QStringLiteral("id_scheda = %1").arg(schedaAltrui)), 1);
+    EXPECT_EQ(conta(QStringLiteral("Esercizi"), QStringLiteral("ID_Scheda = %1").arg(schedaAltrui)), 1);
 }
 
 TEST_F(Atleti, EliminaRifiutataNonCancellaNulla) {
