@@ -80,8 +80,9 @@ void controllaRisoluzione() {
     } else {
         // A counter that is not a sensible number (damaged, negative, huge) never stops the start:
         // below one it counts as no start yet, beyond the limit as the checks all done.
-        const double letto = std::nearbyint(valoreIniziale(db().Load_Param(chiaveRisoluzione)));
-        const double k = (letto < 0 ? 0 : letto) + 1;
+        // The next count is rounded as a whole (to the even neighbour on a half), not the stored text.
+        const double letto = valoreIniziale(db().Load_Param(chiaveRisoluzione));
+        const double k = std::nearbyint((letto < 0 ? 0 : letto) + 1);
         if (k > avviiConControllo)
             return;
         db().Save_Param(chiaveRisoluzione, QString::number(static_cast<int>(k)));

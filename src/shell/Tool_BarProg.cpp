@@ -61,7 +61,9 @@ void Tool_BarProg::update(float& nPasso) {
     frazione = nPasso / Totale;
     if (nPasso > Totale)
         return;
-    const float p = std::floor(frazione * 100);
+    // From the step itself: the single-precision fraction times 100 falls just short of some whole
+    // percentages (53 of 100 gave 52%), which were then never shown.
+    const float p = static_cast<float>(std::floor(static_cast<double>(nPasso) * 100 / Totale));
     if (p != percentualeMostrata) {
         Status->retStatus =
             QRect(0, 0, static_cast<int>(std::lround(Status->width() * frazione)), Status->height());

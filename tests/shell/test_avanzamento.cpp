@@ -58,6 +58,21 @@ TEST(Tool_BarProg, MilleePassiCentoRidisegni) {
     EXPECT_EQ(conta.disegni, 100);
 }
 
+TEST(Tool_BarProg, OgniPercentualeInteraVieneMostrata) {
+    // Totals whose single-precision fractions fall just short of a whole percentage.
+    for (const int totale : {100, 200, 300, 500}) {
+        Tool_BarProg finestra;
+        finestra.Totale = static_cast<float>(totale);
+        const int primi = finestra.ridisegni();
+        for (int i = 1; i <= totale; ++i) {
+            finestra.update(0);
+            ASSERT_EQ(finestra.Status->text(), QString::number(100 * i / totale) + QLatin1Char('%'))
+                << i << " di " << totale;
+        }
+        EXPECT_EQ(finestra.ridisegni() - primi, 100) << totale;
+    }
+}
+
 TEST(Tool_BarProg, PassoEsplicitoIndietroEPassoOltreIlTotale) {
     Tool_BarProg finestra;
     finestra.Totale = 10;

@@ -77,7 +77,7 @@ TEST_F(ControlloRisoluzione, ContatoreDegliAvvii) {
     const Caso casi[] = {
         {nullptr, "1", true}, {"1", "2", true},          {"7", "8", true},       {"8", "8", false},
         {"12", "12", false},  {"abc", "1", true},        {"3 avvii", "4", true}, {"  5", "6", true},
-        {"-4", "1", true},    {"99999", "99999", false},
+        {"-4", "1", true},    {"99999", "99999", false}, {"6.5", "8", true},     {"7.5", "8", true},
     };
     schermo({1280, 1024, 24});
     for (const Caso& c : casi) {
