@@ -2,7 +2,7 @@
 # and writes the figure catalogue SQL from the same exercise table.
 # Drawing code in a library, so the tests can check the poses and the catalogue table directly.
 add_library(vibrana_disegni_sorgenti STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/disegni/Vettore.h
+  ${CMAKE_CURRENT_LIST_DIR}/disegni/Vettore.h ${CMAKE_CURRENT_LIST_DIR}/disegni/Forme.h
   ${CMAKE_CURRENT_LIST_DIR}/disegni/Manichino.h ${CMAKE_CURRENT_LIST_DIR}/disegni/Manichino.cpp
   ${CMAKE_CURRENT_LIST_DIR}/disegni/Catalogo.h ${CMAKE_CURRENT_LIST_DIR}/disegni/Catalogo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/disegni/MappaCorpo.h ${CMAKE_CURRENT_LIST_DIR}/disegni/MappaCorpo.cpp

@@ -1,5 +1,7 @@
 #include "Manichino.h"
 
+#include "Forme.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -237,24 +239,7 @@ std::pair<double, double> raggi(const Capsula& c, const Camera& cam) {
 }
 
 QPainterPath forma(QPointF a, QPointF b, double ra, double rb) {
-    // united, not added: sub-paths of opposite winding would cancel where they overlap
-    QPainterPath p;
-    p.addEllipse(a, ra, ra);
-    QPainterPath eb;
-    eb.addEllipse(b, rb, rb);
-    p = p.united(eb);
-    QPointF ab = b - a;
-    double d = std::hypot(ab.x(), ab.y());
-    if (d > std::abs(ra - rb) + 1e-6) {
-        QPointF u = ab / d, n(-u.y(), u.x());
-        double s = (ra - rb) / d, c = std::sqrt(std::max(0.0, 1 - s * s));
-        QPointF m1 = n * c + u * s, m2 = -n * c + u * s;
-        QPainterPath poly;
-        poly.addPolygon(QPolygonF{a + m1 * ra, b + m1 * rb, b + m2 * rb, a + m2 * ra});
-        poly.closeSubpath();
-        p = p.united(poly);
-    }
-    return p;
+    return capsula(a, b, ra, rb);
 }
 
 const QPointF luce = dir2(QPointF(-0.55, -0.85));

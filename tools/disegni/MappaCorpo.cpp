@@ -1,5 +1,7 @@
 #include "MappaCorpo.h"
 
+#include "Forme.h"
+
 #include "pictures/ZoneMappa.h"
 
 #include <QPainter>
@@ -17,22 +19,6 @@ const QColor rosso(214, 36, 36);
 QPainterPath ellisse(QPointF c, double rx, double ry) {
     QPainterPath p;
     p.addEllipse(c, rx, ry);
-    return p;
-}
-
-QPainterPath capsula(QPointF a, QPointF b, double ra, double rb) {
-    QPainterPath p = ellisse(a, ra, ra).united(ellisse(b, rb, rb));
-    QPointF ab = b - a;
-    double d = std::hypot(ab.x(), ab.y());
-    if (d > std::abs(ra - rb) + 1e-6) {
-        QPointF u = ab / d, n(-u.y(), u.x());
-        double s = (ra - rb) / d, c = std::sqrt(std::max(0.0, 1 - s * s));
-        QPointF m1 = n * c + u * s, m2 = -n * c + u * s;
-        QPainterPath q;
-        q.addPolygon(QPolygonF{a + m1 * ra, b + m1 * rb, b + m2 * rb, a + m2 * ra});
-        q.closeSubpath();
-        p = p.united(q);
-    }
     return p;
 }
 
