@@ -1,9 +1,9 @@
 // Time to open "Elenco UTENTI" (load every athlete and fill the list) on registers of 1 000 and
 // 10 000 athletes.
+#include "base/CartellaProgramma.h"
 #include "data/Connessione.h"
 #include "data/CreaArchivio.h"
 #include "selection/UtentiSelezione.h"
-#include "shell/CartellaProgramma.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -41,7 +41,8 @@ BENCHMARK(BM_AperturaElenco)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecon
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
     cartella = &dir;

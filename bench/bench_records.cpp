@@ -1,5 +1,6 @@
 // Timings of the record classes on a database of realistic size: the athlete list, a long card,
 // and the figure catalogue read at start-up.
+#include "base/CartellaProgramma.h"
 #include "data/Connessione.h"
 #include "data/CreaArchivio.h"
 #include "data/LettoriCampi.h"
@@ -8,7 +9,6 @@
 #include "records/Figure.h"
 #include "records/scheda.h"
 #include "records/utente.h"
-#include "shell/CartellaProgramma.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -120,7 +120,8 @@ void CaricaScheda40(benchmark::State& stato) {
         scheda s;
         s.carica(id);
         s.caricaEsercizi();
-        if (s.esercizi.Count() != 40) stato.SkipWithError("la scheda non ha 40 esercizi");
+        if (s.esercizi.Count() != 40)
+            stato.SkipWithError("la scheda non ha 40 esercizi");
     }
 }
 BENCHMARK(CaricaScheda40)->Unit(benchmark::kMillisecond);
@@ -139,7 +140,8 @@ void SalvaNuovaScheda40(benchmark::State& stato) {
         s.id_utente = modello.id_utente;
         s.Istruttore = modello.Istruttore;
         stato.ResumeTiming();
-        if (s.save() == 0) stato.SkipWithError("salvataggio non riuscito");
+        if (s.save() == 0)
+            stato.SkipWithError("salvataggio non riuscito");
     }
 }
 BENCHMARK(SalvaNuovaScheda40)->Unit(benchmark::kMillisecond);
@@ -153,7 +155,8 @@ void SalvaSchedaEsistente40(benchmark::State& stato) {
     s.caricaEsercizi();
     for (auto _ : stato) {
         s.save();
-        if (!s.isSaved) stato.SkipWithError("salvataggio non riuscito");
+        if (!s.isSaved)
+            stato.SkipWithError("salvataggio non riuscito");
     }
 }
 BENCHMARK(SalvaSchedaEsistente40)->Unit(benchmark::kMillisecond);
@@ -183,7 +186,8 @@ void FigureInit500(benchmark::State& stato) {
     for (auto _ : stato) {
         Figure f;
         f.init(distinct);
-        if (f.figureVibrana.Count() != (distinct ? 500 : 1000)) stato.SkipWithError("catalogo incompleto");
+        if (f.figureVibrana.Count() != (distinct ? 500 : 1000))
+            stato.SkipWithError("catalogo incompleto");
     }
 }
 BENCHMARK(FigureInit500)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
-bash scripts/compila.sh
-exec ./build/programma/vibrana "$@"
+bash scripts/compila.sh build/esecuzione -DVIBRANA_WERROR=OFF -DVIBRANA_TESTS=OFF -DVIBRANA_BENCH=OFF
+exec ./build/esecuzione/programma/vibrana "$@"

@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (the program folder is build/programma).
+# Configures and builds. Usage: compila.sh BUILD_FOLDER [cmake options...]
+# Running and testing use separate folders (build/esecuzione, build/prove), so switching between
+# them never rebuilds everything; each folder's programma/ is a complete program folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+CARTELLA="$1"
+shift
 TIPO="${VIBRANA_BUILD_TYPE:-RelWithDebInfo}"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="$TIPO" -DVIBRANA_WERROR="${VIBRANA_WERROR:-OFF}" "$@"
-cmake --build build -j"$(nproc)"
+export CCACHE_BASEDIR="$PWD"
+cmake -S . -B "$CARTELLA" -G Ninja -DCMAKE_BUILD_TYPE="$TIPO" "$@"
+cmake --build "$CARTELLA" -j"$(nproc)"

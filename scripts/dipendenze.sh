@@ -13,6 +13,7 @@ PACCHETTI=(
   breeze-icon-theme libqt6svg6
   fonts-liberation2 fonts-dejavu-core fonts-urw-base35
   xvfb xauth
+  clang-format ccache poppler-utils
 )
 
 mancanti=()

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test without a display.
+# Installs what is missing, checks the formatting, builds with warnings as errors and runs every
+# test without a display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
-VIBRANA_WERROR=ON bash scripts/compila.sh
+bash scripts/formato.sh --controlla
+bash scripts/compila.sh build/prove -DVIBRANA_WERROR=ON
 export QT_QPA_PLATFORM=offscreen
-cd build
+cd build/prove
 ctest --output-on-failure -j"$(nproc)"

@@ -1,11 +1,11 @@
 // vibrana-archivio: maintenance of the Vibrana database from the command line.
+#include "base/CartellaProgramma.h"
+#include "base/Errore.h"
+#include "base/Messaggi.h"
 #include "data/Connessione.h"
 #include "data/CreaArchivio.h"
-#include "data/db.h"
 #include "data/LettoriCampi.h"
-#include "shell/CartellaProgramma.h"
-#include "shell/Errore.h"
-#include "shell/Messaggi.h"
+#include "data/db.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -19,13 +19,14 @@ void stampa(const QString& testo, FILE* dove = stdout) {
 }
 
 int uso() {
-    stampa(QStringLiteral("Uso:\n"
-                          "  vibrana-archivio crea CARTELLA_SQL FILE   crea un archivio dai file SQL\n"
-                          "  vibrana-archivio sql \"ISTRUZIONE\"          esegue un'istruzione sull'archivio "
-                          "della cartella del programma\n"
-                          "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
-                          "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso"),
-           stderr);
+    stampa(
+        QStringLiteral("Uso:\n"
+                       "  vibrana-archivio crea CARTELLA_SQL FILE   crea un archivio dai file SQL\n"
+                       "  vibrana-archivio sql \"ISTRUZIONE\"          esegue un'istruzione sull'archivio "
+                       "della cartella del programma\n"
+                       "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
+                       "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso"),
+        stderr);
     return 2;
 }
 
@@ -49,7 +50,8 @@ QString testoCampo(const QVariant& v) {
 
 int eseguiSql(const QString& istruzione, MessaggiConsole& messaggi) {
     const QString inizio = istruzione.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
-    if (inizio == QLatin1String("SELECT") || inizio == QLatin1String("PRAGMA") || inizio == QLatin1String("WITH")) {
+    if (inizio == QLatin1String("SELECT") || inizio == QLatin1String("PRAGMA") ||
+        inizio == QLatin1String("WITH")) {
         RecordSet rs = db().getRs(istruzione);
         stampa(rs.nomiCampi().join(QLatin1Char('\t')));
         for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {

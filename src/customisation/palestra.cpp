@@ -1,8 +1,8 @@
 #include "customisation/palestra.h"
 
+#include "base/Messaggi.h"
 #include "data/LettoriCampi.h"
 #include "data/db.h"
-#include "shell/Messaggi.h"
 
 namespace {
 // Names keep the house rule (apostrophe to backtick); the logo is a file path and must still name

@@ -1,6 +1,6 @@
 #include "data/Connessione.h"
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 #include <QDate>
 #include <QDateTime>

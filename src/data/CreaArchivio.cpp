@@ -1,7 +1,7 @@
 #include "data/CreaArchivio.h"
 
+#include "base/Errore.h"
 #include "data/Connessione.h"
-#include "shell/Errore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "data/LettoriCampi.h"
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 #include <QDateTime>
 #include <cmath>

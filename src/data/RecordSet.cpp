@@ -1,6 +1,6 @@
 #include "data/RecordSet.h"
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 int RecordSet::indiceCampo(const QString& nome) const {
     for (int i = 0; i < nomi_.size(); ++i)

@@ -1,6 +1,6 @@
 #include "data/TraduttoreJet.h"
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 #include <QDate>
 #include <QRegularExpression>

@@ -1,12 +1,12 @@
 #include "data/db.h"
 
+#include "base/CartellaProgramma.h"
+#include "base/Errore.h"
+#include "base/Logger.h"
+#include "base/Messaggi.h"
 #include "data/Connessione.h"
 #include "data/LettoriCampi.h"
 #include "data/TraduttoreJet.h"
-#include "shell/CartellaProgramma.h"
-#include "shell/Errore.h"
-#include "shell/Logger.h"
-#include "shell/Messaggi.h"
 
 #include <QDate>
 #include <limits>

@@ -1,11 +1,11 @@
 #include "editor/ImmaginiScheda.h"
 
+#include "base/CartellaProgramma.h"
 #include "data/LettoriCampi.h"
 #include "data/db.h"
 #include "pictures/FileConsegnati.h"
 #include "records/Figure.h"
 #include "shell/AvanzamentoBarra.h"
-#include "shell/CartellaProgramma.h"
 #include "shell/ImmaginiProgramma.h"
 
 #include <QImageReader>

@@ -1,7 +1,7 @@
 #include "pictures/RidimensionatoreImmagini.h"
 
-#include "shell/Errore.h"
-#include "shell/Twips.h"
+#include "base/Errore.h"
+#include "base/Twips.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,8 +1,8 @@
 #include "printing/ContatoreTempi.h"
 
+#include "base/Errore.h"
 #include "records/SchedaEditabile.h"
 #include "records/cTime.h"
-#include "shell/Errore.h"
 
 #include <cmath>
 
@@ -16,10 +16,12 @@ double valoreIniziale(const QString& testo) {
             ++i;
     };
     salta();
-    if (i < n && (testo[i] == u'-' || testo[i] == u'+')) numero += testo[i++];
+    if (i < n && (testo[i] == u'-' || testo[i] == u'+'))
+        numero += testo[i++];
     for (; i < n; ++i) {
         const QChar c = testo[i];
-        if (c == u' ' || c == u'\t') continue;
+        if (c == u' ' || c == u'\t')
+            continue;
         if (c.isDigit() && c.unicode() < 128) {
             numero += c;
             cifre = true;
@@ -30,7 +32,8 @@ double valoreIniziale(const QString& testo) {
             // An exponent counts only when digits follow it.
             int j = i + 1;
             QString coda = QStringLiteral("e");
-            if (j < n && (testo[j] == u'-' || testo[j] == u'+')) coda += testo[j++];
+            if (j < n && (testo[j] == u'-' || testo[j] == u'+'))
+                coda += testo[j++];
             if (j < n && testo[j].isDigit() && testo[j].unicode() < 128) {
                 numero += coda;
                 esponente = true;
@@ -42,7 +45,8 @@ double valoreIniziale(const QString& testo) {
             break;
         }
     }
-    if (!cifre) return 0;
+    if (!cifre)
+        return 0;
     bool ok = false;
     const double v = numero.toDouble(&ok);
     return ok ? v : 0;
@@ -52,7 +56,8 @@ QString ContatoreTempi::testoTempi() const {
     cTime effettivo, recupero, totale;
     if (scheda) {
         for (const Esercizio& e : scheda->esercizi) {
-            if (e.isLibero || e.id_fig == 0) continue;
+            if (e.isLibero || e.id_fig == 0)
+                continue;
             const double d = valoreIniziale(e.durata);
             // Rounded to the nearest whole second, halves to the even neighbour.
             const double secondi = std::nearbyint(static_cast<int>(e.serie) * d);
@@ -75,5 +80,6 @@ QString ContatoreTempi::testoTempi() const {
 
 void ContatoreTempi::contaEstampa() {
     const QString testo = testoTempi();
-    if (display) display->impostaTestoPannello(QStringLiteral("status"), testo);
+    if (display)
+        display->impostaTestoPannello(QStringLiteral("status"), testo);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 #include <QString>
 #include <iterator>

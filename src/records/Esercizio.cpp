@@ -1,8 +1,8 @@
 #include "records/Esercizio.h"
 
+#include "base/Messaggi.h"
 #include "data/LettoriCampi.h"
 #include "records/TestoSql.h"
-#include "shell/Messaggi.h"
 
 using testoSql::numero;
 using testoSql::testo;

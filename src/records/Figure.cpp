@@ -1,8 +1,8 @@
 #include "records/Figure.h"
 
+#include "base/CartellaProgramma.h"
+#include "base/Messaggi.h"
 #include "data/LettoriCampi.h"
-#include "shell/CartellaProgramma.h"
-#include "shell/Messaggi.h"
 
 QString figura::Figura() const {
     return percorsoProgramma(percorso_);
@@ -26,8 +26,10 @@ void Figure::init(bool distinct) {
                                         QStringLiteral("ID_MAC ='VIBRANA'")));
     isOstrelLoaded = cBool(db_.Dlookup(QStringLiteral("Caricata"), QStringLiteral("Macchinari"),
                                        QStringLiteral("ID_MAC ='OSTREL'")));
-    if (isVibranaLoaded) caricaFigure(figureVibrana, QStringLiteral("VIBRANA"), distinct);
-    if (isOstrelLoaded) caricaFigure(figureOstrel, QStringLiteral("OSTREL"), distinct);
+    if (isVibranaLoaded)
+        caricaFigure(figureVibrana, QStringLiteral("VIBRANA"), distinct);
+    if (isOstrelLoaded)
+        caricaFigure(figureOstrel, QStringLiteral("OSTREL"), distinct);
     caricaMuscoli();
 }
 

@@ -29,7 +29,8 @@ bool eNumero(const QVariant& v) {
 } // namespace
 
 std::int32_t SchedaEditabile::save() {
-    if (!categoria.isEmpty()) setCategoriaPerNome(QString());
+    if (!categoria.isEmpty())
+        setCategoriaPerNome(QString());
 
     const std::int32_t idPrima = id_scheda;
     std::vector<StatoEsercizio> prima;
@@ -77,7 +78,8 @@ std::int32_t SchedaEditabile::save() {
 
 void SchedaEditabile::EliminaEsercizio(long indice) {
     Esercizio& e = esercizi.Item(indice);
-    if (e.ct != 0) e.Elimina(0);
+    if (e.ct != 0)
+        e.Elimina(0);
     esercizi.Remove(indice);
     rinumeraEsercizi();
 }

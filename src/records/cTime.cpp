@@ -1,6 +1,6 @@
 #include "records/cTime.h"
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 namespace {
 
@@ -16,7 +16,8 @@ long diviso60(long v) {
 }
 
 QString dueCifre(std::int16_t v) {
-    if (v >= 0) return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+    if (v >= 0)
+        return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
     return QStringLiteral("-%1").arg(-static_cast<int>(v), 2, 10, QLatin1Char('0'));
 }
 
@@ -37,7 +38,8 @@ void cTime::setTime(std::int16_t newH, std::int16_t newM, std::int16_t newS) {
 
 QString cTime::getTime() const {
     QString t;
-    if (ore_ != 0) t = QString::number(ore_) + QLatin1Char(':');
+    if (ore_ != 0)
+        t = QString::number(ore_) + QLatin1Char(':');
     return t + dueCifre(minuti_) + QLatin1Char(':') + dueCifre(secondi_);
 }
 

@@ -1,6 +1,6 @@
 #include "selection/SelettoreData.h"
 
-#include "shell/Orologio.h"
+#include "base/Orologio.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "selection/UtentiNuovo.h"
 
+#include "base/Messaggi.h"
+#include "base/Twips.h"
 #include "records/utente.h"
 #include "selection/SelettoreData.h"
 #include "selection/UtentiSelezione.h"
-#include "shell/Messaggi.h"
-#include "shell/Twips.h"
 
 #include <QButtonGroup>
 #include <QFrame>

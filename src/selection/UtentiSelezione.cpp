@@ -1,11 +1,11 @@
 #include "selection/UtentiSelezione.h"
 
+#include "base/Errore.h"
+#include "base/Messaggi.h"
+#include "base/Twips.h"
+#include "base/variabiliGlobali.h"
 #include "records/utente.h"
 #include "selection/UtentiNuovo.h"
-#include "shell/Errore.h"
-#include "shell/Messaggi.h"
-#include "shell/Twips.h"
-#include "shell/variabiliGlobali.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "shell/FinestraGuida.h"
 
+#include "base/Messaggi.h"
 #include "shell/ImmaginiProgramma.h"
-#include "shell/Messaggi.h"
 
 #include <QAction>
 #include <QFileInfo>

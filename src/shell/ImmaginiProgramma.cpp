@@ -1,7 +1,7 @@
 #include "shell/ImmaginiProgramma.h"
 
+#include "base/CartellaProgramma.h"
 #include "pictures/FileConsegnati.h"
-#include "shell/CartellaProgramma.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "shell/Messaggi.h"
+#include "base/Messaggi.h"
 
 #include <QApplication>
 
 // Message boxes on screen.
 class MessaggiFinestra : public ServizioMessaggi {
 public:
-    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti, const QString& titolo) override;
+    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
+                    const QString& titolo) override;
 };
 
 // The application object: an exception that reaches the event loop is shown and the program goes on.

@@ -1,20 +1,20 @@
 #include "shell/ModuloBase.h"
 
+#include "base/CartellaProgramma.h"
+#include "base/Errore.h"
+#include "base/Logger.h"
+#include "base/Messaggi.h"
+#include "base/variabiliGlobali.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
 #include "pictures/FileConsegnati.h"
-#include "shell/CartellaProgramma.h"
-#include "shell/Errore.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
-#include "shell/Logger.h"
-#include "shell/Messaggi.h"
 #include "shell/MonitorResolution.h"
 #include "shell/Principale.h"
 #include "shell/ResolutionConfirm.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSplash.h"
-#include "shell/variabiliGlobali.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

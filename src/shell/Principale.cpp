@@ -1,18 +1,18 @@
 #include "shell/Principale.h"
 
+#include "base/CartellaProgramma.h"
+#include "base/Messaggi.h"
+#include "base/Twips.h"
+#include "base/variabiliGlobali.h"
 #include "data/db.h"
 #include "pictures/FileConsegnati.h"
 #include "pictures/RidimensionatoreImmagini.h"
 #include "shell/BarraStrumenti.h"
-#include "shell/CartellaProgramma.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
 #include "shell/ImmaginiProgramma.h"
-#include "shell/Messaggi.h"
 #include "shell/OwnMenu.h"
-#include "shell/Twips.h"
 #include "shell/f_library.h"
-#include "shell/variabiliGlobali.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "shell/Tool_BarProg.h"
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 #include <QApplication>
 #include <QPainter>

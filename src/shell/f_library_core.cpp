@@ -1,6 +1,6 @@
 #include "shell/f_library_core.h"
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 #include <cmath>
 
@@ -9,6 +9,7 @@ std::int16_t arrotondaSuperiore(double numero) {
     if (r != numero)
         r += 1;
     if (!std::isfinite(r) || r < -32768 || r > 32767)
-        throw Errore(NumeriErrore::Overflow, QStringLiteral("Overflow"), QStringLiteral("arrotondaSuperiore"));
+        throw Errore(NumeriErrore::Overflow, QStringLiteral("Overflow"),
+                     QStringLiteral("arrotondaSuperiore"));
     return static_cast<std::int16_t>(r);
 }

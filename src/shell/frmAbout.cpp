@@ -1,9 +1,9 @@
 #include "shell/frmAbout.h"
 
+#include "base/CartellaProgramma.h"
+#include "base/Messaggi.h"
 #include "data/db.h"
-#include "shell/CartellaProgramma.h"
 #include "shell/ImmaginiProgramma.h"
-#include "shell/Messaggi.h"
 #include "shell/MonitorResolution.h"
 #include "shell/frmSplash.h"
 

@@ -1,7 +1,7 @@
 #include "shell/frmSplash.h"
 
+#include "base/Messaggi.h"
 #include "shell/ImmaginiProgramma.h"
-#include "shell/Messaggi.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,22 +1,25 @@
 #include "comune/ArchivioDiProva.h"
 
+#include "base/CartellaProgramma.h"
+#include "base/Orologio.h"
+#include "base/variabiliGlobali.h"
 #include "data/Connessione.h"
 #include "data/CreaArchivio.h"
-#include "shell/CartellaProgramma.h"
-#include "shell/Orologio.h"
-#include "shell/variabiliGlobali.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
-QString cartellaSql() { return QStringLiteral(VIBRANA_SQL_DIR); }
+QString cartellaSql() {
+    return QStringLiteral(VIBRANA_SQL_DIR);
+}
 
 namespace {
 // One database per test binary and kind, copied for each test: building it is the slow part.
 QString modello(bool completo) {
     static QTemporaryDir cache;
-    const QString nome = cache.path() + (completo ? QStringLiteral("/completo.ps") : QStringLiteral("/base.ps"));
+    const QString nome =
+        cache.path() + (completo ? QStringLiteral("/completo.ps") : QStringLiteral("/base.ps"));
     if (!QFile::exists(nome)) {
         if (completo) {
             creaArchivio(cartellaSql(), nome);
@@ -58,7 +61,9 @@ QStringList ArchivioDiProva::righeLog() const {
     return righe;
 }
 
-void ArchivioDiProva::svuotaLog() const { QFile::remove(dir_.path() + QStringLiteral("/log.txt")); }
+void ArchivioDiProva::svuotaLog() const {
+    QFile::remove(dir_.path() + QStringLiteral("/log.txt"));
+}
 
 void ArchivioDiProva::eseguiDiretto(const QString& sql) const {
     auto c = Connessione::apri(percorsoArchivio());

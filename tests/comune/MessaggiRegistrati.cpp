@@ -23,4 +23,6 @@ QStringList MessaggiRegistrati::testi() const {
 RegistratoreInstallato::RegistratoreInstallato()
     : registro_(std::make_shared<MessaggiRegistrati>()), precedente_(installaServizioMessaggi(registro_)) {}
 
-RegistratoreInstallato::~RegistratoreInstallato() { installaServizioMessaggi(precedente_); }
+RegistratoreInstallato::~RegistratoreInstallato() {
+    installaServizioMessaggi(precedente_);
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Messaggi.h"
+#include "base/Messaggi.h"
 
 #include <QString>
 #include <deque>
@@ -17,7 +17,8 @@ public:
         QString titolo;
     };
 
-    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti, const QString& titolo) override;
+    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
+                    const QString& titolo) override;
 
     void rispondi(Risposta r) { risposte.push_back(r); }
     QStringList testi() const;

@@ -11,7 +11,8 @@ protected:
     QStringList istruzioni() const {
         QStringList r;
         for (const QString& riga : righeLog())
-            if (riga.startsWith(QStringLiteral("Execute - "))) r << riga.mid(10);
+            if (riga.startsWith(QStringLiteral("Execute - ")))
+                r << riga.mid(10);
         return r;
     }
 };

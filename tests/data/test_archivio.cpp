@@ -1,8 +1,8 @@
+#include "base/Errore.h"
 #include "comune/ArchivioDiProva.h"
 #include "data/Connessione.h"
 #include "data/CreaArchivio.h"
 #include "data/db.h"
-#include "shell/Errore.h"
 
 #include <QFile>
 #include <QProcess>
@@ -48,7 +48,8 @@ TEST_F(Archivio, CreaFallisceSenzaLasciareMezziFile) {
 
 TEST_F(Archivio, ComandoSqlStampaLeRigheEFallisceSugliErrori) {
     const QString programma = QStringLiteral(VIBRANA_CARTELLA_BUILD) + QStringLiteral("/vibrana-archivio");
-    if (!QFile::exists(programma)) GTEST_FAIL() << "manca " << programma.toStdString();
+    if (!QFile::exists(programma))
+        GTEST_FAIL() << "manca " << programma.toStdString();
     QProcess p;
     p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
     p.start(programma,

@@ -1,7 +1,7 @@
+#include "base/Errore.h"
 #include "comune/ArchivioDiProva.h"
 #include "data/Connessione.h"
 #include "data/db.h"
-#include "shell/Errore.h"
 
 #include <QDate>
 #include <QFile>

@@ -1,6 +1,6 @@
+#include "base/Errore.h"
 #include "data/LettoriCampi.h"
 #include "data/db.h"
-#include "shell/Errore.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

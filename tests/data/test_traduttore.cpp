@@ -1,5 +1,5 @@
+#include "base/Errore.h"
 #include "data/TraduttoreJet.h"
-#include "shell/Errore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "base/Errore.h"
 #include "pictures/RidimensionatoreImmagini.h"
-#include "shell/Errore.h"
 
 #include <QLabel>
 #include <QPixmap>

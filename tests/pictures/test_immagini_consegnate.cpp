@@ -1,7 +1,7 @@
 // The pictures, sound and help file that the build leaves in the program folder.
+#include "base/CartellaProgramma.h"
 #include "pictures/FileConsegnati.h"
 #include "pictures/ZoneMappa.h"
-#include "shell/CartellaProgramma.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,6 +1,6 @@
+#include "base/Errore.h"
 #include "printing/ContatoreTempi.h"
 #include "records/scheda.h"
-#include "shell/Errore.h"
 
 #include <QMap>
 #include <gtest/gtest.h>

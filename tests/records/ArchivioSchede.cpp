@@ -53,7 +53,8 @@ QStringList ArchivioSchede::istruzioni() const {
     QStringList r;
     const QString prefisso = QStringLiteral("Execute - ");
     for (const QString& riga : righeLog())
-        if (riga.startsWith(prefisso)) r << riga.mid(prefisso.size());
+        if (riga.startsWith(prefisso))
+            r << riga.mid(prefisso.size());
     return r;
 }
 

@@ -1,5 +1,5 @@
+#include "base/Errore.h"
 #include "records/cTime.h"
-#include "shell/Errore.h"
 
 #include <gtest/gtest.h>
 

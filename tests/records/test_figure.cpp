@@ -56,7 +56,8 @@ TEST_F(CatalogoFigure, ConMuscoliOgniVoceHaIlSuoMuscolo) {
     f.init(false);
     QStringList muscoliFigura1;
     for (const figura& v : f.figureVibrana)
-        if (v.id_fig == 1) muscoliFigura1 << v.id_muscolo + QLatin1Char('=') + v.nomeMuscolo;
+        if (v.id_fig == 1)
+            muscoliFigura1 << v.id_muscolo + QLatin1Char('=') + v.nomeMuscolo;
     muscoliFigura1.sort();
     EXPECT_EQ(muscoliFigura1, (QStringList{QStringLiteral("GLU=Glutei"), QStringLiteral("POL=Polpacci"),
                                            QStringLiteral("QUA=Quadricipiti")}));

@@ -1,9 +1,9 @@
+#include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "selection/RegistraSelezione.h"
 #include "selection/UtentiSelezione.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
-#include "shell/variabiliGlobali.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
+#include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "selection/SelettoreData.h"
 #include "selection/UtentiNuovo.h"
 #include "selection/UtentiSelezione.h"
-#include "shell/variabiliGlobali.h"
 
 #include <QAction>
 #include <QApplication>

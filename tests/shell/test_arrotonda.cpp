@@ -1,4 +1,4 @@
-#include "shell/Errore.h"
+#include "base/Errore.h"
 #include "shell/f_library_core.h"
 
 #include <gtest/gtest.h>

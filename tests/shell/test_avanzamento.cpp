@@ -1,4 +1,4 @@
-#include "shell/Errore.h"
+#include "base/Errore.h"
 #include "shell/Tool_BarProg.h"
 #include "shell/frmSplash.h"
 

@@ -1,15 +1,15 @@
+#include "base/Errore.h"
+#include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
 #include "records/Figure.h"
 #include "shell/AvanzamentoBarra.h"
-#include "shell/Errore.h"
 #include "shell/Finestre.h"
 #include "shell/ModuloBase.h"
 #include "shell/MonitorResolution.h"
 #include "shell/Principale.h"
 #include "shell/frmSplash.h"
-#include "shell/variabiliGlobali.h"
 
 #include <QApplication>
 #include <QDir>

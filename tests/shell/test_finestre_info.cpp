@@ -1,6 +1,6 @@
+#include "base/CartellaProgramma.h"
 #include "comune/ArchivioDiProva.h"
 #include "pictures/FileConsegnati.h"
-#include "shell/CartellaProgramma.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
 #include "shell/ModuloBase.h"

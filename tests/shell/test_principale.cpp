@@ -1,11 +1,11 @@
+#include "base/CartellaProgramma.h"
+#include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "pictures/FileConsegnati.h"
 #include "shell/BarraStrumenti.h"
-#include "shell/CartellaProgramma.h"
 #include "shell/Finestre.h"
 #include "shell/OwnMenu.h"
 #include "shell/Principale.h"
-#include "shell/variabiliGlobali.h"
 
 #include <QApplication>
 #include <QDir>

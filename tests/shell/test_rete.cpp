@@ -1,5 +1,5 @@
+#include "base/Errore.h"
 #include "comune/MessaggiRegistrati.h"
-#include "shell/Errore.h"
 #include "shell/MessaggiFinestra.h"
 
 #include <QTimer>

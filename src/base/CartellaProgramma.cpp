@@ -1,4 +1,4 @@
-#include "shell/CartellaProgramma.h"
+#include "base/CartellaProgramma.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -61,7 +61,8 @@ bool copiaFileMancanti(const QString& origine, const QString& destinazione) {
             continue;
         }
         // Installed copies are read-only; the user's copy must be writable (the database above all).
-        QFile::setPermissions(dest, QFile::permissions(dest) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+        QFile::setPermissions(dest,
+                              QFile::permissions(dest) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
     }
     return ok;
 }
@@ -75,7 +76,9 @@ QString cartellaProgramma() {
     return *cache();
 }
 
-void dimenticaCartellaProgramma() { cache().reset(); }
+void dimenticaCartellaProgramma() {
+    cache().reset();
+}
 
 QString risolviPercorso(const QString& percorso) {
     QString p = percorso;
@@ -104,8 +107,9 @@ QString risolviPercorso(const QString& percorso) {
             if (!ok) {
                 // Nothing matches: give back the rest as written.
                 QStringList resto = parti.mid(i);
-                return (corrente.isEmpty() || corrente.endsWith(QLatin1Char('/')) ? corrente
-                                                                                  : corrente + QLatin1Char('/')) +
+                return (corrente.isEmpty() || corrente.endsWith(QLatin1Char('/'))
+                            ? corrente
+                            : corrente + QLatin1Char('/')) +
                        resto.join(QLatin1Char('/'));
             }
         }

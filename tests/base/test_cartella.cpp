@@ -1,4 +1,4 @@
-#include "shell/CartellaProgramma.h"
+#include "base/CartellaProgramma.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/variabiliGlobali.h"
+#include "base/variabiliGlobali.h"
 
 std::int32_t idUtenteSelezionato = 0;
 std::int32_t idSchedaSelezionata = 0;

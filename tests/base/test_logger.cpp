@@ -1,6 +1,6 @@
-#include "shell/Errore.h"
-#include "shell/Logger.h"
-#include "shell/Orologio.h"
+#include "base/Errore.h"
+#include "base/Logger.h"
+#include "base/Orologio.h"
 
 #include <QFile>
 #include <QTemporaryDir>

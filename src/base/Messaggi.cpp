@@ -1,4 +1,4 @@
-#include "shell/Messaggi.h"
+#include "base/Messaggi.h"
 
 #include <cstdio>
 
@@ -19,7 +19,9 @@ Risposta primaRisposta(Pulsanti p) {
 }
 } // namespace
 
-QString titoloApplicazione() { return QStringLiteral("Vibrana"); }
+QString titoloApplicazione() {
+    return QStringLiteral("Vibrana");
+}
 
 Risposta mostraMessaggio(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti, const QString& titolo) {
     const QString t = titolo.isEmpty() ? titoloApplicazione() : titolo;
@@ -35,7 +37,7 @@ std::shared_ptr<ServizioMessaggi> installaServizioMessaggi(std::shared_ptr<Servi
     return precedente;
 }
 
-#include "shell/Errore.h"
+#include "base/Errore.h"
 
 QString testoErrore(const std::exception& e) {
     if (auto* err = dynamic_cast<const Errore*>(&e))

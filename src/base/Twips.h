@@ -10,8 +10,12 @@ constexpr double perPixel = 15.0;
 constexpr double perCentimetro = 567.0;
 constexpr double perPunto = 20.0;
 
-constexpr int aPixel(double t) { return static_cast<int>(t / perPixel + (t >= 0 ? 0.5 : -0.5)); }
-constexpr double daPixel(double px) { return px * perPixel; }
+constexpr int aPixel(double t) {
+    return static_cast<int>(t / perPixel + (t >= 0 ? 0.5 : -0.5));
+}
+constexpr double daPixel(double px) {
+    return px * perPixel;
+}
 inline QRect rettangolo(double sinistra, double alto, double larghezza, double altezza) {
     return QRect(aPixel(sinistra), aPixel(alto), aPixel(larghezza), aPixel(altezza));
 }

@@ -1,8 +1,8 @@
-#include "shell/Logger.h"
+#include "base/Logger.h"
 
-#include "shell/CartellaProgramma.h"
-#include "shell/Errore.h"
-#include "shell/Orologio.h"
+#include "base/CartellaProgramma.h"
+#include "base/Errore.h"
+#include "base/Orologio.h"
 
 #include <QFile>
 #include <QLocale>

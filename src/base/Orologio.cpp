@@ -1,4 +1,4 @@
-#include "shell/Orologio.h"
+#include "base/Orologio.h"
 
 #include <QByteArray>
 #include <optional>
@@ -23,7 +23,9 @@ QDateTime adesso() {
     return f ? *f : QDateTime::currentDateTime();
 }
 
-QDate oggi() { return adesso().date(); }
+QDate oggi() {
+    return adesso().date();
+}
 
 void impostaOrologio(const QDateTime& fisso) {
     if (fisso.isValid())

@@ -1,3 +1,0 @@
-target_sources(vibrana_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/GGAllenHELPER.h
-  ${CMAKE_CURRENT_LIST_DIR}/GGAllenHELPER.cpp)

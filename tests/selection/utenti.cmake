@@ -1,2 +1,0 @@
-vibrana_test(test_utenti_finestre GUI test_utenti_finestre.cpp)
-vibrana_test(test_utenti_comandi GUI test_utenti_comandi.cpp)
