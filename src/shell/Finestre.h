@@ -18,6 +18,11 @@ struct RegistroFinestre {
     std::function<void()> SchedeMODELLOSelezione;
     // Card editor: opens on what the selection state describes.
     std::function<void()> mdiSchedaMostra;
+    // Print preview of the card idSchedaSelezionata (sheets, printing, PDF), modal.
+    std::function<void()> PrinterCanvas;
+    // New-template dialog, modal: proposes categoriaNuovoModello; on confirmation inserts the empty
+    // template and sets idModelloSelezionato to it; dismissed, it leaves idModelloSelezionato at 0.
+    std::function<void()> SchedeMODELLONuova;
     // Usage-instructions print-out, modal.
     std::function<void()> PrinterDaNonFare;
     // Gym customisation, modal.

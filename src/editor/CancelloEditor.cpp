@@ -1,0 +1,13 @@
+#include "editor/CancelloEditor.h"
+
+namespace {
+bool puoiChiudere_ = false;
+}
+
+bool puoiChiudereEditor() {
+    return puoiChiudere_;
+}
+
+void setPuoiChiudereEditor(bool valore) {
+    puoiChiudere_ = valore;
+}

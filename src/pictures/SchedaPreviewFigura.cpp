@@ -1,0 +1,6 @@
+#include "pictures/SchedaPreviewFigura.h"
+
+SchedaPreviewFigura::SchedaPreviewFigura(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Preview"));
+    resize(200, 200);
+}
