@@ -28,6 +28,11 @@ public:
 
 protected:
     std::optional<std::int32_t> salvaIntestazione() override;
+
+private:
+    friend class raccoglitore;
+    // The header fields of one row of vw_schedacompleta.
+    void leggi(const RecordSet& rs);
 };
 
 // The cards of one athlete (headers only).

@@ -1,5 +1,9 @@
 #include "selection/RegistraSelezione.h"
 
+#include "base/variabiliGlobali.h"
+#include "selection/SchedeMODELLONuova.h"
+#include "selection/SchedeMODELLOSelezione.h"
+#include "selection/SchedeSelezione.h"
 #include "selection/UtentiSelezione.h"
 #include "shell/Finestre.h"
 
@@ -11,5 +15,18 @@ void registraFinestreSelezione() {
         UtentiSelezione lista(QApplication::activeWindow());
         lista.Tag = modo;
         lista.exec();
+    };
+    finestre().SchedeSelezione = [](std::int32_t id_utente) {
+        SchedeSelezione lista(QApplication::activeWindow());
+        lista.id_utente = id_utente;
+        lista.fillList();
+        lista.exec();
+    };
+    finestre().SchedeMODELLOSelezione = [] { SchedeMODELLOSelezione::apri(QApplication::activeWindow()); };
+    finestre().SchedeMODELLONuova = [] {
+        // Whatever identifier was current, after the dialog it names the new template or nothing.
+        idModelloSelezionato = 0;
+        SchedeMODELLONuova dialogo(QApplication::activeWindow());
+        dialogo.exec();
     };
 }

@@ -1,0 +1,244 @@
+#include "selection/SchedeSelezione.h"
+
+#include "base/Errore.h"
+#include "base/Messaggi.h"
+#include "base/Twips.h"
+#include "base/variabiliGlobali.h"
+#include "records/utente.h"
+#include "selection/ElencoSchede.h"
+#include "shell/BarraStrumenti.h"
+#include "shell/Finestre.h"
+#include "shell/f_library.h"
+#include "ui_SchedeSelezione.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+namespace {
+
+struct Pulsante {
+    const char* didascalia;
+    const char* chiave;
+    const char* suggerimento;
+    const char* icona;
+};
+
+const Pulsante pulsanti[] = {
+    {"Seleziona", "seleziona", "Seleziona la Scheda evidenziata", "document-open"},
+    {"Annulla", "annulla", "Chiude la finestra e annulla ogni processo in corso", "dialog-cancel"},
+    {"Elimina", "elimina", "Elimina la Scheda evidenziata", "edit-delete"},
+    {"Stampa", "stampa", "Anteprima di Stampa", "document-print-preview"},
+};
+
+} // namespace
+
+SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::SchedeSelezione) {
+    ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    Toolbar_ = new BarraStrumenti(QStringLiteral("Toolbar"), this);
+    Toolbar_->setIconSize(QSize(16, 16));
+    for (const Pulsante& p : pulsanti) {
+        QAction* a =
+            Toolbar_->aggiungiPulsante(QString::fromUtf8(p.didascalia), QString::fromLatin1(p.chiave),
+                                       QString::fromUtf8(p.suggerimento));
+        ImageList1.aggiungi(QString::fromLatin1(p.chiave),
+                            QIcon::fromTheme(QString::fromLatin1(p.icona)).pixmap(ImageList1.dimensione()));
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Esc cancels.
+    Toolbar_->pulsante(QStringLiteral("stampa"))->setShortcut(QKeySequence::Print);
+    addActions(Toolbar_->actions());
+    connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
+            [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
+    ui->postoToolbar->addStretch(1);
+    ui->postoToolbar->addWidget(Toolbar_);
+    aggiungiGuida(this);
+
+    QTreeWidget* lw = ui->LW;
+    preparaElenco(lw);
+    lw->setSortingEnabled(true);
+    lw->sortByColumn(ColId, Qt::AscendingOrder);
+    lw->installEventFilter(this);
+    const QFontMetrics misure = lw->fontMetrics();
+    const int margine = 3 * misure.horizontalAdvance(QLatin1Char('M'));
+    lw->setColumnWidth(ColId, misure.horizontalAdvance(QStringLiteral("ID_scheda")) + margine);
+    const int data = misure.horizontalAdvance(QStringLiteral("00/00/0000")) + margine;
+    lw->setColumnWidth(ColDal, data);
+    lw->setColumnWidth(ColAl, data);
+    lw->setColumnWidth(ColIstruttore, misure.horizontalAdvance(QLatin1Char('M')) * 9);
+
+    ui->Label1->setContentsMargins(twips::aPixel(60), 0, 0, 0);
+    // The designed size (6015 x 5115 twips) is the least; the label, the athlete's name, the four
+    // buttons and the five columns must fit with the fonts in use.
+    const int colonne = lw->columnWidth(ColId) + 2 * data + lw->columnWidth(ColIstruttore) +
+                        misure.horizontalAdvance(QStringLiteral("Categoria")) + margine +
+                        lw->verticalScrollBar()->sizeHint().width() + 2 * lw->frameWidth();
+    const int alto = ui->Label1->sizeHint().width() + misure.horizontalAdvance(QLatin1Char('M')) * 14 +
+                     Toolbar_->sizeHint().width();
+    const int larghezza = qMax(twips::aPixel(6015), qMax(colonne, alto));
+    setMinimumSize(larghezza, twips::aPixel(3000));
+    resize(larghezza, qMax(twips::aPixel(5115), Toolbar_->sizeHint().height() + twips::aPixel(4590)));
+
+    connect(lw, &QTreeWidget::itemDoubleClicked, this, [this] { LW_DblClick(); });
+    connect(lw->header(), &QHeaderView::sectionClicked, this, &SchedeSelezione::LW_ColumnClick);
+}
+
+SchedeSelezione::~SchedeSelezione() = default;
+
+QTreeWidget* SchedeSelezione::LW() const {
+    return ui->LW;
+}
+
+QLabel* SchedeSelezione::utente() const {
+    return ui->utente;
+}
+
+void SchedeSelezione::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (!caricata_) {
+        caricata_ = true;
+        proteggi([this] { Form_Load(); });
+    }
+}
+
+void SchedeSelezione::Form_Load() {
+    Toolbar_->setImageList(&ImageList1);
+    numeraImmaginiToolbar(Toolbar_);
+    // Nothing to preview with when no print preview is installed.
+    Toolbar_->pulsante(QStringLiteral("stampa"))->setEnabled(static_cast<bool>(finestre().PrinterCanvas));
+
+    // The caller normally fills the list just before showing it; a second load would only repeat it.
+    if (riempitaPer_ != id_utente)
+        fillList();
+
+    ::utente atleta;
+    atleta.carica(id_utente);
+    ui->utente->setText(QStringLiteral("[") + atleta.cognome + QStringLiteral(" ") + atleta.nome +
+                        QStringLiteral("]"));
+
+    if (ui->LW->topLevelItemCount() == 0) {
+        mostraMessaggio(QStringLiteral("L'utente non ha schede salvate!"), TipoMessaggio::Errore,
+                        Pulsanti::OK);
+        for (const char* k : {"seleziona", "elimina", "stampa"})
+            Toolbar_->pulsante(QString::fromLatin1(k))->setEnabled(false);
+    }
+    ui->LW->setFocus();
+}
+
+void SchedeSelezione::fillList() {
+    QTreeWidget* lw = ui->LW;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const long scelta = idRigaSelezionata(lw);
+    const int posizione = lw->currentItem() ? lw->indexOfTopLevelItem(lw->currentItem()) : 0;
+    lw->setEnabled(false);
+    lw->setUpdatesEnabled(false);
+    lw->setSortingEnabled(false);
+    lw->clear();
+
+    raccoglitore schede;
+    schede.id_utente = id_utente;
+    schede.caricaSchede();
+    QList<QTreeWidgetItem*> righe;
+    righe.reserve(schede.archivio.Count());
+    for (const scheda& s : schede.archivio) {
+        auto* riga = new RigaElenco;
+        riga->impostaNumero(ColId, s.id_scheda);
+        riga->impostaData(ColDal, s.PeriodoDal);
+        riga->impostaData(ColAl, s.PeriodoAl);
+        riga->impostaTesto(ColIstruttore, s.Istruttore);
+        riga->impostaTesto(ColCategoria, s.categoria);
+        righe << riga;
+    }
+    lw->addTopLevelItems(righe);
+    lw->setSortingEnabled(true);
+    selezionaDopoRicarica(lw, scelta, posizione);
+    riempitaPer_ = id_utente;
+    lw->setUpdatesEnabled(true);
+    lw->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+}
+
+bool SchedeSelezione::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == ui->LW && evento->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent*>(evento)->key();
+        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+            LW_DblClick();
+            return true;
+        }
+        if (tasto == Qt::Key_Delete) {
+            if (Toolbar_->pulsante(QStringLiteral("elimina"))->isEnabled())
+                eliminaScheda();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(oggetto, evento);
+}
+
+void SchedeSelezione::LW_DblClick() {
+    selezionaScheda();
+}
+
+void SchedeSelezione::LW_ColumnClick(int colonna) {
+    // Each click sorts ascending by the clicked column, as the other lists do.
+    ui->LW->sortByColumn(colonna, Qt::AscendingOrder);
+    if (QTreeWidgetItem* c = ui->LW->currentItem())
+        ui->LW->scrollToItem(c);
+}
+
+void SchedeSelezione::Toolbar_ButtonClick(const QString& chiave) {
+    const QString k = chiave.toLower();
+    if (k == QLatin1String("seleziona"))
+        selezionaScheda();
+    else if (k == QLatin1String("annulla"))
+        reject();
+    else if (k == QLatin1String("elimina"))
+        eliminaScheda();
+    else if (k == QLatin1String("stampa"))
+        stampaScheda();
+}
+
+void SchedeSelezione::selezionaScheda() {
+    const long id = idRigaSelezionata(ui->LW);
+    if (id == 0)
+        return;
+    idSchedaSelezionata = static_cast<std::int32_t>(id);
+    accept();
+}
+
+void SchedeSelezione::stampaScheda() {
+    const long id = idRigaSelezionata(ui->LW);
+    if (id == 0 || !finestre().PrinterCanvas)
+        return;
+    idSchedaSelezionata = static_cast<std::int32_t>(id);
+    setCursor(Qt::WaitCursor);
+    proteggi([] { finestre().PrinterCanvas(); });
+    unsetCursor();
+    idSchedaSelezionata = 0;
+    activateWindow();
+}
+
+void SchedeSelezione::eliminaScheda() {
+    const long id = idRigaSelezionata(ui->LW);
+    if (id == 0)
+        return;
+    try {
+        if (mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo) !=
+            Risposta::Si)
+            return;
+        scheda s;
+        if (s.Elimina(static_cast<std::int32_t>(id))) {
+            mostraMessaggio(QStringLiteral("Scheda eliminata"), TipoMessaggio::Informazione, Pulsanti::OK);
+            fillList();
+        }
+    } catch (const Errore& e) {
+        mostraErroreEliminazione(e.descrizione());
+    } catch (const std::exception& e) {
+        mostraErroreEliminazione(QString::fromLocal8Bit(e.what()));
+    }
+}
