@@ -1,28 +1,38 @@
 #include "selection/SchedeMODELLONuova.h"
 
 #include "base/Messaggi.h"
+#include "base/Twips.h"
 #include "base/variabiliGlobali.h"
 #include "records/Categorie.h"
 #include "records/SchedaModello.h"
 #include "selection/ElencoSchede.h"
+#include "shell/ImmaginiProgramma.h"
 #include "ui_SchedeMODELLONuova.h"
 
 #include <QComboBox>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 SchedeMODELLONuova::SchedeMODELLONuova(QWidget* parent) : QDialog(parent), ui(new Ui::SchedeMODELLONuova) {
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    ui->Image1->setPixmap(QIcon::fromTheme(QStringLiteral("document-new")).pixmap(QSize(32, 32)));
+    ui->Image1->setPixmap(ImmaginiProgramma::icona(QStringLiteral("document-new")).pixmap(QSize(32, 32)));
     ui->descrizione->installEventFilter(this);
     ui->cmdOK->setToolTip(QStringLiteral("Crea la nuova Scheda Modello"));
     connect(ui->cmdOK, &QPushButton::clicked, this, [this] { proteggi([this] { cmdOK_Click(); }); });
     aggiungiGuida(this);
-    // A short text box would cut a two-line description; the window may grow but starts at its design.
-    setMinimumSize(sizeHint());
+    // Three lines of description in view; the window starts at the least size that shows everything
+    // (never below its design, 4005 x 1815 twips) and may grow.
+    const QFontMetrics misure = ui->descrizione->fontMetrics();
+    ui->descrizione->setMinimumHeight(3 * misure.lineSpacing() + 2 * ui->descrizione->frameWidth() +
+                                      2 * static_cast<int>(ui->descrizione->document()->documentMargin()));
+    ui->descrizione->setMinimumWidth(misure.horizontalAdvance(QLatin1Char('M')) * 16);
+    setMinimumSize(layout()->minimumSize().expandedTo(QSize(twips::aPixel(4005), twips::aPixel(1815))));
+    resize(minimumSize());
     Form_Load();
 }
 

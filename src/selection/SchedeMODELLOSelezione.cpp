@@ -9,6 +9,7 @@
 #include "selection/ElencoSchede.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
+#include "shell/ImmaginiProgramma.h"
 #include "shell/f_library.h"
 #include "ui_SchedeMODELLOSelezione.h"
 
@@ -57,8 +58,9 @@ SchedeMODELLOSelezione::SchedeMODELLOSelezione(QWidget* parent)
         QAction* a =
             Toolbar_->aggiungiPulsante(QString::fromUtf8(p.didascalia), QString::fromLatin1(p.chiave),
                                        QString::fromUtf8(p.suggerimento));
-        ImageList1.aggiungi(QString::fromLatin1(p.chiave),
-                            QIcon::fromTheme(QString::fromLatin1(p.icona)).pixmap(ImageList1.dimensione()));
+        ImageList1.aggiungi(
+            QString::fromLatin1(p.chiave),
+            ImmaginiProgramma::icona(QString::fromLatin1(p.icona)).pixmap(ImageList1.dimensione()));
         a->setShortcutContext(Qt::WindowShortcut);
     }
     // Keyboard: Enter (on the list) chooses, Ins or Ctrl+N makes a new template, F2 edits, Del (on the

@@ -8,6 +8,7 @@
 #include "selection/ElencoSchede.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
+#include "shell/ImmaginiProgramma.h"
 #include "shell/f_library.h"
 #include "ui_SchedeSelezione.h"
 
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
 
@@ -47,8 +49,9 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
         QAction* a =
             Toolbar_->aggiungiPulsante(QString::fromUtf8(p.didascalia), QString::fromLatin1(p.chiave),
                                        QString::fromUtf8(p.suggerimento));
-        ImageList1.aggiungi(QString::fromLatin1(p.chiave),
-                            QIcon::fromTheme(QString::fromLatin1(p.icona)).pixmap(ImageList1.dimensione()));
+        ImageList1.aggiungi(
+            QString::fromLatin1(p.chiave),
+            ImmaginiProgramma::icona(QString::fromLatin1(p.icona)).pixmap(ImageList1.dimensione()));
         a->setShortcutContext(Qt::WindowShortcut);
     }
     // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Esc cancels.
@@ -117,6 +120,8 @@ void SchedeSelezione::Form_Load() {
     if (riempitaPer_ != id_utente)
         fillList();
 
+    adattaLarghezza();
+
     ::utente atleta;
     atleta.carica(id_utente);
     ui->utente->setText(QStringLiteral("[") + atleta.cognome + QStringLiteral(" ") + atleta.nome +
@@ -129,6 +134,18 @@ void SchedeSelezione::Form_Load() {
             Toolbar_->pulsante(QString::fromLatin1(k))->setEnabled(false);
     }
     ui->LW->setFocus();
+}
+
+void SchedeSelezione::adattaLarghezza() {
+    QTreeWidget* lw = ui->LW;
+    int colonne = larghezzaCategoria_ + lw->verticalScrollBar()->sizeHint().width() + 2 * lw->frameWidth();
+    for (int c = ColId; c < ColCategoria; ++c)
+        colonne += lw->columnWidth(c);
+    int larghezza = qMax(width(), colonne);
+    if (const QScreen* schermo = screen())
+        larghezza = qMin(larghezza, schermo->availableGeometry().width() * 9 / 10);
+    if (larghezza > width())
+        resize(larghezza, height());
 }
 
 void SchedeSelezione::fillList() {
@@ -146,7 +163,12 @@ void SchedeSelezione::fillList() {
     schede.caricaSchede();
     QList<QTreeWidgetItem*> righe;
     righe.reserve(schede.archivio.Count());
+    const QFontMetrics misure = lw->fontMetrics();
+    int istruttore = misure.horizontalAdvance(QStringLiteral("Istruttore"));
+    int categoria = misure.horizontalAdvance(QStringLiteral("Categoria"));
     for (const scheda& s : schede.archivio) {
+        istruttore = qMax(istruttore, misure.horizontalAdvance(s.Istruttore));
+        categoria = qMax(categoria, misure.horizontalAdvance(s.categoria));
         auto* riga = new RigaElenco;
         riga->impostaNumero(ColId, s.id_scheda);
         riga->impostaData(ColDal, s.PeriodoDal);
@@ -156,6 +178,10 @@ void SchedeSelezione::fillList() {
         righe << riga;
     }
     lw->addTopLevelItems(righe);
+    // Names as wide as they are, up to a limit; a longer one shows whole in its tooltip.
+    const int em = misure.horizontalAdvance(QLatin1Char('M'));
+    lw->setColumnWidth(ColIstruttore, qBound(9 * em, istruttore + 2 * em, 20 * em));
+    larghezzaCategoria_ = qMin(categoria + 2 * em, 20 * em);
     lw->setSortingEnabled(true);
     selezionaDopoRicarica(lw, scelta, posizione);
     riempitaPer_ = id_utente;

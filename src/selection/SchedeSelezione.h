@@ -48,10 +48,13 @@ private:
     void selezionaScheda();
     void eliminaScheda();
     void stampaScheda();
+    // Widens the window, within the screen, so the columns show whole.
+    void adattaLarghezza();
 
     std::unique_ptr<Ui::SchedeSelezione> ui;
     BarraStrumenti* Toolbar_;
     ListaImmagini ImageList1{QSize(16, 16)};
+    int larghezzaCategoria_ = 0;
     bool caricata_ = false;
     std::int32_t riempitaPer_ = -1; // the athlete the list was last filled for
 };
