@@ -4,12 +4,16 @@
 #include "selection/RegistraSelezione.h"
 #include "selection/SchedeSelezione.h"
 #include "shell/BarraStrumenti.h"
+#include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
 
 #include <QAction>
+#include <QFile>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace {
@@ -270,6 +274,49 @@ TEST_F(ListaSchede, EliminazioneRifiutataDallArchivioNonAnnunciaNulla) {
         w.reject();
     });
     EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM schede WHERE id_utente = 4")), 3);
+}
+
+TEST_F(ListaSchede, CellaTroncataMostraIlTestoInteroNelSuggerimento) {
+    const QString lungo = QStringLiteral("Istruttrice Maria Beatrice Castellammare di Stabia");
+    eseguiDiretto(QStringLiteral("UPDATE schede SET Istruttore = '%1' WHERE id_scheda = 9;").arg(lungo));
+    conLista(4, [&lungo](SchedeSelezione& w) {
+        QTreeWidget* lw = w.LW();
+        const struct {
+            int riga;
+            QString suggerimento;
+        } casi[] = {{1, lungo}, {0, QString()}}; // rows in id order: 2 (Aldo), 9 (the long name)
+        for (const auto& c : casi) {
+            QToolTip::hideText();
+            for (int i = 0; i < 100 && QToolTip::isVisible(); ++i)
+                QTest::qWait(10);
+            const QRect cella = lw->visualRect(lw->model()->index(c.riga, SchedeSelezione::ColIstruttore));
+            QHelpEvent aiuto(QEvent::ToolTip, cella.center(), lw->viewport()->mapToGlobal(cella.center()));
+            QApplication::sendEvent(lw->viewport(), &aiuto);
+            EXPECT_EQ((QToolTip::isVisible() ? QToolTip::text() : QString()).toStdString(),
+                      c.suggerimento.toStdString());
+        }
+        w.reject();
+    });
+}
+
+TEST_F(ListaSchede, F1ApreLaGuida) {
+    const QString guida = cartella() + QStringLiteral("/guida.html");
+    QFile f(guida);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<html><body>Guida</body></html>");
+    f.close();
+    impostaFileGuida(guida);
+    conLista(4, [](SchedeSelezione& w) {
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(w.LW(), Qt::Key_F1);
+        ASSERT_NE(finestraGuida(), nullptr);
+        EXPECT_TRUE(finestraGuida()->isVisible());
+        finestraGuida()->close();
+        w.reject();
+    });
+    impostaFileGuida(QString());
+    EXPECT_TRUE(messaggi().mostrati.empty());
 }
 
 } // namespace
