@@ -152,15 +152,18 @@ void segnalaImmaginiNonLette() {
         logger().log(QStringLiteral("Immagine non leggibile: ") + p);
     if (nonLette.isEmpty() && !senzaCartella)
         return;
-    QString testo;
+    QStringList frasi;
     if (senzaCartella)
-        testo = QStringLiteral("Manca la cartella delle immagini %1. ")
-                    .arg(QDir::toNativeSeparators(cartellaImmagini));
-    testo += nonLette.size() == 1
-                 ? QStringLiteral("Non è stato possibile leggere 1 immagine")
-                 : QStringLiteral("Non è stato possibile leggere %1 immagini").arg(nonLette.size());
-    testo += QStringLiteral(": al loro posto compare un simbolo. I percorsi sono elencati nel file %1.")
-                 .arg(QDir::toNativeSeparators(logger().percorsoFile()));
+        frasi << QStringLiteral("Manca la cartella delle immagini %1.")
+                     .arg(QDir::toNativeSeparators(cartellaImmagini));
+    if (!nonLette.isEmpty())
+        frasi << (nonLette.size() == 1
+                      ? QStringLiteral("Non è stato possibile leggere 1 immagine")
+                      : QStringLiteral("Non è stato possibile leggere %1 immagini").arg(nonLette.size())) +
+                     QStringLiteral(
+                         ": al loro posto compare un simbolo. I percorsi sono elencati nel file %1.")
+                         .arg(QDir::toNativeSeparators(logger().percorsoFile()));
+    const QString testo = frasi.join(QLatin1Char(' '));
     mostraMessaggio(testo, TipoMessaggio::Avviso, Pulsanti::OK);
 }
 
