@@ -2,6 +2,7 @@
 #include "comune/ArchivioDiProva.h"
 #include "data/Connessione.h"
 #include "data/db.h"
+#include "records/scheda.h"
 #include "records/utente.h"
 
 #include <QDate>
@@ -271,6 +272,32 @@ TEST_F(ArchivioOccupato, SaveSegnalaUnaVoltaERestituisceZero) {
     u.nome = QStringLiteral("Anna");
     u.cognome = QStringLiteral("Bianchi");
     EXPECT_GT(u.save(), 0);
+}
+
+TEST_F(ArchivioOccupato, LaSchedaConIEserciziNonVieneSalvataEResta) {
+    scheda s;
+    s.id_utente = 1;
+    s.Istruttore = QStringLiteral("Anna");
+    s.categoria = QStringLiteral("Tonificazione");
+    s.FreqAllen = 3;
+    s.GGAllen = QStringLiteral("001010100");
+    Esercizio libero;
+    libero.isLibero = true;
+    libero.note = QStringLiteral("corsa");
+    s.esercizi.Add(libero);
+    blocca();
+    std::int32_t risultato = -1;
+    EXPECT_NO_THROW(risultato = s.save());
+    libera();
+    EXPECT_EQ(risultato, 0);
+    EXPECT_FALSE(s.isSaved);
+    EXPECT_EQ(s.id_scheda, 0);
+    EXPECT_EQ(s.esercizi.Item(1).ct, 0);
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede")), 0);
+    // The same card saves once the other program lets go.
+    EXPECT_GT(s.save(), 0);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi")), 1);
 }
 
 TEST_F(ArchivioOccupato, UnGruppoCheNonPuoIniziareNonScriveNulla) {
