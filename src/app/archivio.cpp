@@ -21,7 +21,11 @@ void stampa(const QString& testo, FILE* dove = stdout) {
 int uso() {
     stampa(
         QStringLiteral("Uso:\n"
-                       "  vibrana-archivio crea CARTELLA_SQL FILE   crea un archivio dai file SQL\n"
+                       "  vibrana-archivio crea [--sovrascrivi] CARTELLA_SQL FILE\n"
+                       "                                            crea un archivio dai file SQL "
+                       "(con --sovrascrivi\n"
+                       "                                            sostituisce FILE e lo conserva come "
+                       "FILE.bak)\n"
                        "  vibrana-archivio sql \"ISTRUZIONE\"          esegue un'istruzione sull'archivio "
                        "della cartella del programma\n"
                        "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
@@ -78,9 +82,13 @@ int main(int argc, char** argv) {
         return uso();
     const QString comando = a[0];
     try {
-        if (comando == QLatin1String("crea") && a.size() == 3) {
-            creaArchivio(a[1], a[2]);
-            stampa(QStringLiteral("Archivio creato: %1").arg(a[2]));
+        if (comando == QLatin1String("crea")) {
+            QStringList argomenti = a.mid(1);
+            const bool sovrascrivi = argomenti.removeAll(QStringLiteral("--sovrascrivi")) > 0;
+            if (argomenti.size() != 2)
+                return uso();
+            creaArchivio(argomenti[0], argomenti[1], sovrascrivi);
+            stampa(QStringLiteral("Archivio creato: %1").arg(argomenti[1]));
             return 0;
         }
         if (comando == QLatin1String("sql") && a.size() == 2)
@@ -92,8 +100,9 @@ int main(int argc, char** argv) {
                 stampa(QStringLiteral("L'archivio %1 è integro.").arg(file));
                 return 0;
             }
+            stampa(QStringLiteral("L'archivio %1 non è integro:").arg(file), stderr);
             for (const QString& p : problemi)
-                stampa(p, stderr);
+                stampa(QStringLiteral("  ") + p, stderr);
             return 1;
         }
         if (comando == QLatin1String("copia") && a.size() == 2) {

@@ -1,10 +1,13 @@
 #include "base/CartellaProgramma.h"
 
+#include "base/Messaggi.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <optional>
 
@@ -29,17 +32,42 @@ QString cartellaInstallata() {
     return QStringLiteral(VIBRANA_DATI_INSTALLATI);
 }
 
-QString calcola() {
-    const QString exe = cartellaEseguibile();
-    if (QFileInfo::exists(exe + QStringLiteral("/splash.ps")))
-        return exe;
+const QString nomeArchivio = QStringLiteral("splash.ps");
+const QString chiaveCreato = QStringLiteral("Archivio/Creato");
+const QString chiavePercorso = QStringLiteral("Archivio/Percorso");
 
-    QString utente = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (utente.isEmpty())
-        utente = QDir::homePath() + QStringLiteral("/.local/share/vibrana");
-    QDir().mkpath(utente);
-    copiaFileMancanti(cartellaInstallata(), utente);
-    return utente;
+QString archivioIn(const QString& cartella) {
+    return cartella + QLatin1Char('/') + nomeArchivio;
+}
+
+struct Scelta {
+    QString cartella;
+    bool perUtente = false;
+};
+
+Scelta scegli(const LuoghiProgramma& l, const QString& ultimoArchivio) {
+    if (!l.variabile.isEmpty())
+        return {l.variabile, false};
+    if (QFileInfo::exists(archivioIn(l.eseguibile)))
+        return {l.eseguibile, false};
+    // The register used last time was beside the executable: its loss is reported there rather than
+    // hidden behind the per-user folder.
+    if (!ultimoArchivio.isEmpty() && ultimoArchivio == archivioIn(l.eseguibile))
+        return {l.eseguibile, false};
+    return {l.utente, true};
+}
+
+QSettings impostazioni() {
+    return QSettings(titoloApplicazione(), titoloApplicazione());
+}
+
+QString calcola() {
+    return scegli(luoghiProgramma(), impostazioni().value(chiavePercorso).toString()).cartella;
+}
+
+bool errore(const QString& testo) {
+    mostraMessaggio(testo, TipoMessaggio::Errore, Pulsanti::OK);
+    return false;
 }
 
 } // namespace
@@ -74,6 +102,76 @@ QString cartellaProgramma() {
     if (!cache())
         cache() = calcola();
     return *cache();
+}
+
+LuoghiProgramma luoghiProgramma() {
+    LuoghiProgramma l;
+    const QByteArray env = qgetenv("VIBRANA_CARTELLA");
+    if (!env.isEmpty())
+        l.variabile = QDir::cleanPath(QString::fromLocal8Bit(env));
+    l.eseguibile = cartellaEseguibile();
+    l.utente = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (l.utente.isEmpty())
+        l.utente = QDir::homePath() + QStringLiteral("/.local/share/vibrana");
+    l.installata = cartellaInstallata();
+    return l;
+}
+
+bool preparaCartellaProgramma() {
+    return preparaCartellaProgramma(luoghiProgramma());
+}
+
+bool preparaCartellaProgramma(const LuoghiProgramma& luoghi) {
+    QSettings registro = impostazioni();
+    const bool creato = registro.value(chiaveCreato).toBool();
+    const QString ultimo = registro.value(chiavePercorso).toString();
+    const Scelta scelta = scegli(luoghi, ultimo);
+    const QString archivio = archivioIn(scelta.cartella);
+    const QString installato = archivioIn(luoghi.installata);
+
+    if (!QFileInfo::exists(archivio)) {
+        const bool primoAvvio = scelta.perUtente && !creato;
+        if (!primoAvvio) {
+            const bool esisteva = (scelta.perUtente && creato) || ultimo == archivio;
+            QString domanda = QStringLiteral("Nella cartella %1 non c'è l'archivio %2.")
+                                  .arg(QDir::toNativeSeparators(scelta.cartella), nomeArchivio);
+            if (esisteva)
+                domanda += QStringLiteral(
+                    " L'archivio era stato creato in questa cartella: se è stato spostato o cancellato per "
+                    "errore, rispondere No e rimetterlo al suo posto, per esempio da una copia fatta con "
+                    "\"vibrana-archivio copia\".");
+            domanda += QStringLiteral("\n\nIniziare con un archivio vuoto?");
+            if (mostraMessaggio(domanda, TipoMessaggio::Domanda, Pulsanti::SiNo) != Risposta::Si)
+                return false;
+        }
+        if (!QFileInfo::exists(installato))
+            return errore(
+                QStringLiteral("Non è possibile preparare l'archivio %1: manca la copia installata %2.")
+                    .arg(QDir::toNativeSeparators(archivio), QDir::toNativeSeparators(installato)));
+        QDir().mkpath(scelta.cartella);
+        // The per-user folder takes the whole installed copy (pictures, guide); elsewhere only the
+        // register is missing. Only the register decides whether the program can go on.
+        if (scelta.perUtente)
+            copiaFileMancanti(luoghi.installata, scelta.cartella);
+        else
+            QFile::copy(installato, archivio);
+        const bool copiato = QFileInfo::exists(archivio);
+        if (!copiato)
+            return errore(
+                QStringLiteral("Non è possibile creare l'archivio %1: la cartella non è scrivibile.")
+                    .arg(QDir::toNativeSeparators(archivio)));
+        QFile::setPermissions(archivio, QFile::permissions(archivio) | QFileDevice::WriteOwner |
+                                            QFileDevice::ReadOwner);
+    }
+
+    if (luoghi.variabile.isEmpty()) {
+        if (scelta.perUtente)
+            registro.setValue(chiaveCreato, true);
+        registro.setValue(chiavePercorso, archivio);
+        registro.sync();
+    }
+    cache() = scelta.cartella;
+    return true;
 }
 
 void dimenticaCartellaProgramma() {

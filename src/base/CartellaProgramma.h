@@ -4,10 +4,29 @@
 
 // The folder that holds splash.ps, images/, HELP/ and log.txt:
 // 1. the environment variable VIBRANA_CARTELLA, when set;
-// 2. the executable's folder, when it holds splash.ps (a build tree runs in place);
-// 3. the per-user data folder, filled on first use from the installed read-only copy
-//    (an existing splash.ps is never overwritten).
+// 2. the executable's folder, when it holds splash.ps (a build tree runs in place), or when the
+//    register last used was there (its loss is then reported for that folder);
+// 3. the per-user data folder, filled from the installed read-only copy on the very first start.
+// Only looks: preparaCartellaProgramma fills and asks.
 QString cartellaProgramma();
+
+// The places the program folder is chosen among.
+struct LuoghiProgramma {
+    QString variabile;  // VIBRANA_CARTELLA, empty when unset
+    QString eseguibile; // the executable's folder
+    QString utente;     // the per-user data folder
+    QString installata; // the installed, read-only copy
+};
+LuoghiProgramma luoghiProgramma();
+
+// Start-up: chooses the program folder and makes sure it holds a register. The per-user folder is
+// filled from the installed copy only on the very first start; the per-user settings remember that
+// the register was created and where. A register that is missing is never replaced silently: the
+// user is told, with the folder searched, and an empty register is started only on "Sì".
+// False when the program must end (answer "No", or no register could be made); nothing has been
+// written in the program folder or the settings then.
+bool preparaCartellaProgramma();
+bool preparaCartellaProgramma(const LuoghiProgramma& luoghi);
 
 // Forgets the cached answer (tests that change the environment).
 void dimenticaCartellaProgramma();

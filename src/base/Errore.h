@@ -29,6 +29,7 @@ constexpr long FileNonTrovato = 53;
 constexpr long PercorsoNonTrovato = 76;
 constexpr long ElementoNonTrovato = 3265;
 constexpr long ArchivioNonTrovato = 3024;
+constexpr long ArchivioDanneggiato = 3049;
 constexpr long SintassiSql = 3075;
 constexpr long NessunRecordCorrente = 3021;
 constexpr long ErroreArchivio = 3146;

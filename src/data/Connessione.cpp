@@ -4,12 +4,24 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <sqlite3.h>
 
 namespace {
 
-constexpr int attesaOccupatoMs = 10000;
+constexpr int attesaPredefinitaMs = 10000;
+int attesaOccupatoMs = attesaPredefinitaMs;
+
+bool danneggiato(int codice) {
+    const int primario = codice & 0xff;
+    return primario == SQLITE_NOTADB || primario == SQLITE_CORRUPT;
+}
+
+[[noreturn]] void fallisciDanneggiato(const QString& percorso) {
+    // No source: the text is complete and is shown as it is.
+    throw Errore(NumeriErrore::ArchivioDanneggiato, testoArchivioDanneggiato(percorso), QString());
+}
 
 struct Istruzione {
     sqlite3_stmt* stmt = nullptr;
@@ -87,6 +99,21 @@ QVariant leggi(sqlite3_stmt* s, int i, Tipo tipo) {
 
 } // namespace
 
+QString testoArchivioDanneggiato(const QString& percorso) {
+    return QStringLiteral("L'archivio %1 è danneggiato o non è un archivio di Vibrana.\n"
+                          "Ripristinare una copia di sicurezza fatta con il comando "
+                          "\"vibrana-archivio copia\".")
+        .arg(QDir::toNativeSeparators(percorso));
+}
+
+int Connessione::attesaOccupato() {
+    return attesaOccupatoMs;
+}
+
+void Connessione::impostaAttesaOccupato(int millisecondi) {
+    attesaOccupatoMs = millisecondi < 0 ? attesaPredefinitaMs : millisecondi;
+}
+
 std::shared_ptr<Connessione> Connessione::apri(const QString& percorso) {
     if (!QFileInfo(percorso).isFile()) {
         throw Errore(
@@ -98,6 +125,10 @@ std::shared_ptr<Connessione> Connessione::apri(const QString& percorso) {
     }
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (danneggiato(rc)) {
+        sqlite3_close(db);
+        fallisciDanneggiato(percorso);
+    }
     if (rc != SQLITE_OK) {
         const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("memoria esaurita");
         sqlite3_close(db);
@@ -131,6 +162,8 @@ Connessione::~Connessione() {
 }
 
 void Connessione::fallisci(int codice, const QString& sql) const {
+    if (danneggiato(codice))
+        fallisciDanneggiato(percorso_);
     QString descrizione = QString::fromUtf8(sqlite3_errmsg(db_));
     const int primario = codice & 0xff;
     long numero = NumeriErrore::ErroreArchivio;
@@ -216,6 +249,10 @@ void Connessione::eseguiScript(const QString& sql) {
     if (rc != SQLITE_OK) {
         const QString msg = errore ? QString::fromUtf8(errore) : QString();
         sqlite3_free(errore);
+        const int primario = rc & 0xff;
+        if (danneggiato(rc) || primario == SQLITE_BUSY || primario == SQLITE_LOCKED ||
+            primario == SQLITE_READONLY)
+            fallisci(rc, sql);
         throw Errore(NumeriErrore::ErroreArchivio, QStringLiteral("Errore nello script SQL: %1").arg(msg),
                      QStringLiteral("Motore di database"));
     }

@@ -10,9 +10,15 @@ struct sqlite3_stmt;
 
 // One open SQLite connection to an existing database file (never created here), with a busy
 // timeout and foreign keys on. Statements are given in SQLite's dialect; failures throw Errore.
+// A file that is not a database or is damaged gives one Italian message (testoArchivioDanneggiato).
 class Connessione {
 public:
     static std::shared_ptr<Connessione> apri(const QString& percorso);
+
+    // How long an operation waits for a register locked by another program before giving up.
+    static int attesaOccupato();
+    // Tests shorten it; a value below zero restores the program's own.
+    static void impostaAttesaOccupato(int millisecondi);
     ~Connessione();
     Connessione(const Connessione&) = delete;
     Connessione& operator=(const Connessione&) = delete;
@@ -37,3 +43,6 @@ private:
 
 // Creates a new, empty database file (used only by the archive builder).
 std::shared_ptr<Connessione> creaArchivioVuoto(const QString& percorso);
+
+// The message for a file that is damaged or is not a register of this program.
+QString testoArchivioDanneggiato(const QString& percorso);

@@ -15,7 +15,7 @@
 namespace {
 
 struct TransazioneAttiva {
-    std::shared_ptr<Connessione> connessione;
+    std::shared_ptr<Connessione> connessione; // null when the group could not begin
     int profondita = 0;
     bool fallita = false;
 };
@@ -25,8 +25,22 @@ std::map<QString, TransazioneAttiva>& transazioni() {
     return t;
 }
 
-void mostraErrore(const QString& testo) {
+// A group that could not begin has said so once; what runs inside it fails without a message each.
+bool gruppoNonIniziato(const QString& percorso) {
+    const auto it = transazioni().find(percorso);
+    return it != transazioni().end() && !it->second.connessione;
+}
+
+void mostraErrore(const QString& testo, const QString& percorso = {}) {
+    if (!percorso.isEmpty() && gruppoNonIniziato(percorso))
+        return;
     mostraMessaggio(testo, TipoMessaggio::Errore, Pulsanti::OK);
+}
+
+// A NUL character (pasted from another program) would cut the statement short in the engine; no
+// value of this program needs one.
+QString senzaNul(QString sql) {
+    return sql.remove(QChar(u'\0'));
 }
 
 QString descrizioneDi(const std::exception& e) {
@@ -70,14 +84,20 @@ QString DB::percorsoArchivio() const {
 std::shared_ptr<Connessione> DB::getConn() const {
     const QString percorso = percorsoArchivio();
     auto& attive = transazioni();
-    if (auto it = attive.find(percorso); it != attive.end())
+    if (auto it = attive.find(percorso); it != attive.end()) {
+        if (!it->second.connessione)
+            throw Errore(NumeriErrore::ErroreArchivio,
+                         QStringLiteral("Operazione annullata: non è stato possibile iniziare il "
+                                        "salvataggio nell'archivio."),
+                         QStringLiteral("Motore di database"));
         return it->second.connessione;
+    }
     return Connessione::apri(percorso);
 }
 
 RecordSet DB::getRs(const QString& sSQL) const {
     auto conn = getConn();
-    return conn->interroga(traduciJet(sSQL));
+    return conn->interroga(traduciJet(senzaNul(sSQL)));
 }
 
 QString DB::sqlDlookup(const QString& sField, const QString& sTable, const QString& sWhere) {
@@ -109,7 +129,7 @@ QVariant DB::Dlookup(const QString& sField, const QString& sTable, const QString
         }
         return rs.campo(0);
     } catch (const std::exception& e) {
-        mostraErrore(descrizioneDi(e));
+        mostraErrore(descrizioneDi(e), percorsoArchivio());
         try {
             logger().log(QStringLiteral("DLOOKUP - ") + ERR_CONNESSIONE);
         } catch (const std::exception&) {
@@ -126,7 +146,7 @@ QVariant DB::DFirst(const QString& sField, const QString& sTable, const QString&
             return ERR_DATI_NON_TROVATI;
         return rs.campo(sField);
     } catch (const std::exception& e) {
-        mostraErrore(descrizioneDi(e));
+        mostraErrore(descrizioneDi(e), percorsoArchivio());
         return ERR_CONNESSIONE;
     }
 }
@@ -137,7 +157,7 @@ long DB::DCount(const QString& sField, const QString& sTable, const QString& sWh
         const QVariant v = rs.campo(QStringLiteral("Conteggio"));
         return static_cast<long>(v.toLongLong());
     } catch (const std::exception& e) {
-        mostraErrore(descrizioneDi(e));
+        mostraErrore(descrizioneDi(e), percorsoArchivio());
         return 0;
     }
 }
@@ -149,22 +169,23 @@ QVariant DB::dMax(const QString& sField, const QString& sTable, const QString& s
             return ERR_DATI_NON_TROVATI;
         return rs.campo(QStringLiteral("dMax"));
     } catch (const std::exception& e) {
-        mostraErrore(descrizioneDi(e));
+        mostraErrore(descrizioneDi(e), percorsoArchivio());
         return ERR_CONNESSIONE;
     }
 }
 
 bool DB::Execute(const QString& sSQL) const {
     const QString percorso = percorsoArchivio();
+    const QString sql = senzaNul(sSQL);
     try {
         auto conn = getConn();
-        logger().log(QStringLiteral("Execute - ") + sSQL);
-        conn->esegui(traduciJet(sSQL));
+        logger().log(QStringLiteral("Execute - ") + sql);
+        conn->esegui(traduciJet(sql));
         return true;
     } catch (const std::exception& e) {
         if (auto it = transazioni().find(percorso); it != transazioni().end())
             it->second.fallita = true;
-        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e));
+        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e), percorso);
         return false;
     }
 }
@@ -189,10 +210,11 @@ bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabe
                         campo + QStringLiteral("=") + testo + QStringLiteral(" ") + QStringLiteral("WHERE ") +
                         where;
     try {
-        getConn()->esegui(traduciJet(sql));
+        getConn()->esegui(traduciJet(senzaNul(sql)));
         return true;
     } catch (const std::exception& e) {
-        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e));
+        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e),
+                     percorsoArchivio());
         return false;
     }
 }
@@ -235,7 +257,7 @@ QString DB::dataPerSQL(const QString& data) {
 }
 
 QString DB::correctApici(const QString& str) {
-    QString r = str;
+    QString r = senzaNul(str);
     r.replace(QLatin1Char('\''), QLatin1Char('`'));
     return r;
 }
@@ -260,9 +282,15 @@ Transazione::Transazione(const DB& archivio) : chiave_(archivio.percorsoArchivio
         ++it->second.profondita;
         return;
     }
-    auto conn = Connessione::apri(chiave_);
-    conn->esegui(QStringLiteral("BEGIN IMMEDIATE"));
-    attive[chiave_] = TransazioneAttiva{conn, 1, false};
+    try {
+        auto conn = Connessione::apri(chiave_);
+        conn->esegui(QStringLiteral("BEGIN IMMEDIATE"));
+        attive[chiave_] = TransazioneAttiva{conn, 1, false};
+    } catch (const std::exception& e) {
+        // Said once here; the statements of the group then fail quietly and commit() answers false.
+        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e));
+        attive[chiave_] = TransazioneAttiva{nullptr, 1, true};
+    }
 }
 
 bool Transazione::commit() {
@@ -279,6 +307,8 @@ bool Transazione::commit() {
     auto conn = t.connessione;
     const bool fallita = t.fallita;
     attive.erase(it);
+    if (!conn)
+        return false;
     try {
         conn->esegui(fallita ? QStringLiteral("ROLLBACK") : QStringLiteral("COMMIT"));
     } catch (const std::exception& e) {
@@ -306,6 +336,8 @@ void Transazione::rollback() {
         return;
     auto conn = t.connessione;
     attive.erase(it);
+    if (!conn)
+        return;
     try {
         conn->esegui(QStringLiteral("ROLLBACK"));
     } catch (const std::exception&) {

@@ -69,7 +69,10 @@ DB& db();
 // A failed Execute inside the scope marks the whole group as failed.
 class Transazione {
 public:
-    explicit Transazione(const DB& archivio); // throws Errore when the database cannot be opened
+    // Never throws: when the group cannot begin (missing file, register locked past the busy timeout)
+    // the failure is shown once, the operations inside the scope fail without a message of their own
+    // and commit() answers false.
+    explicit Transazione(const DB& archivio);
     ~Transazione();
     Transazione(const Transazione&) = delete;
     Transazione& operator=(const Transazione&) = delete;

@@ -1,6 +1,7 @@
 #include "editor/ImmaginiScheda.h"
 
 #include "base/CartellaProgramma.h"
+#include "base/ImmaginiNonLette.h"
 #include "data/LettoriCampi.h"
 #include "data/db.h"
 #include "pictures/FileConsegnati.h"
@@ -39,8 +40,10 @@ void ImmaginiScheda::caricaImmagini(AvanzamentoBarra* barra) {
     ImageList1.setDimensione(QSize(25, 25));
     QImage cartella =
         leggiRidotta(percorsoProgramma(FileConsegnati::simboloCartella), ImageList1.dimensione());
-    if (cartella.isNull())
+    if (cartella.isNull()) {
+        segnalaImmagineNonLetta(percorsoProgramma(FileConsegnati::simboloCartella));
         cartella = segnaposto(ImageList1.dimensione(), QStringLiteral("folder"));
+    }
     ImageList1.aggiungi(QStringLiteral("Cartella"), cartella);
 
     ImageList2.setDimensione(QSize(150, 150));
@@ -54,8 +57,10 @@ void ImmaginiScheda::caricaImmagini(AvanzamentoBarra* barra) {
         if (f.carica(cLong(rs.campo(0)))) {
             const QString chiave = f.Figura();
             QImage immagine = leggiRidotta(chiave, ImageList2.dimensione());
-            if (immagine.isNull())
+            if (immagine.isNull()) {
+                segnalaImmagineNonLetta(chiave);
                 immagine = segnaposto(ImageList2.dimensione(), QStringLiteral("image-missing"));
+            }
             ImageList2.aggiungi(chiave, immagine);
         }
         if (barra)

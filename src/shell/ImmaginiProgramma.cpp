@@ -1,6 +1,7 @@
 #include "shell/ImmaginiProgramma.h"
 
 #include "base/CartellaProgramma.h"
+#include "base/ImmaginiNonLette.h"
 #include "pictures/FileConsegnati.h"
 
 #include <QFont>
@@ -14,13 +15,17 @@ namespace ImmaginiProgramma {
 
 namespace {
 QPixmap carica(const QString& relativo, QSize massimo) {
-    QImageReader lettore(percorsoProgramma(relativo));
+    const QString percorso = percorsoProgramma(relativo);
+    QImageReader lettore(percorso);
     lettore.setAutoTransform(true);
     const QSize propria = lettore.size();
     if (propria.isValid() && massimo.isValid() &&
         (propria.width() > massimo.width() || propria.height() > massimo.height()))
         lettore.setScaledSize(propria.scaled(massimo, Qt::KeepAspectRatio));
-    return QPixmap::fromImage(lettore.read());
+    const QImage immagine = lettore.read();
+    if (immagine.isNull())
+        segnalaImmagineNonLetta(percorso);
+    return QPixmap::fromImage(immagine);
 }
 } // namespace
 

@@ -6,7 +6,8 @@
 #include <QString>
 
 // Pictures the windows of the shell show: the delivered logos, the side-bar bitmap of the menus and
-// icons of the installed freedesktop theme. A missing file gives a null picture, never an error.
+// icons of the installed freedesktop theme. A missing or unreadable file gives a null picture, never an
+// error, and is reported to the list of pictures not read.
 namespace ImmaginiProgramma {
 
 // The logo scaled down (never up) into `massimo` keeping its proportions; an empty size keeps it whole.

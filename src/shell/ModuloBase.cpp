@@ -2,9 +2,11 @@
 
 #include "base/CartellaProgramma.h"
 #include "base/Errore.h"
+#include "base/ImmaginiNonLette.h"
 #include "base/Logger.h"
 #include "base/Messaggi.h"
 #include "base/variabiliGlobali.h"
+#include "data/CreaArchivio.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
 #include "pictures/FileConsegnati.h"
@@ -17,6 +19,8 @@
 #include "shell/frmSplash.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -138,12 +142,43 @@ bool installaTraduzioniQt(QCoreApplication* applicazione) {
     return false;
 }
 
+void segnalaImmaginiNonLette() {
+    const QStringList nonLette = immaginiNonLette();
+    const QString cartellaImmagini = percorsoProgramma(QStringLiteral("images"));
+    const bool senzaCartella = !QFileInfo(cartellaImmagini).isDir();
+    if (senzaCartella)
+        logger().log(QStringLiteral("Cartella delle immagini non trovata: ") + cartellaImmagini);
+    for (const QString& p : nonLette)
+        logger().log(QStringLiteral("Immagine non leggibile: ") + p);
+    if (nonLette.isEmpty() && !senzaCartella)
+        return;
+    QStringList frasi;
+    if (senzaCartella)
+        frasi << QStringLiteral("Manca la cartella delle immagini %1.")
+                     .arg(QDir::toNativeSeparators(cartellaImmagini));
+    if (!nonLette.isEmpty())
+        frasi << (nonLette.size() == 1
+                      ? QStringLiteral("Non è stato possibile leggere 1 immagine")
+                      : QStringLiteral("Non è stato possibile leggere %1 immagini").arg(nonLette.size())) +
+                     QStringLiteral(
+                         ": al loro posto compare un simbolo. I percorsi sono elencati nel file %1.")
+                         .arg(QDir::toNativeSeparators(logger().percorsoFile()));
+    const QString testo = frasi.join(QLatin1Char(' '));
+    mostraMessaggio(testo, TipoMessaggio::Avviso, Pulsanti::OK);
+}
+
 bool Main() {
     registraFinestreProprie();
     std::unique_ptr<frmSplash> splash;
     try {
+        // Before anything is written: answering "No" to a missing register leaves everything untouched.
+        if (!preparaCartellaProgramma())
+            return false;
+        azzeraImmaginiNonLette();
         logger().log(QStringLiteral("Application START"));
         db().dbName = QStringLiteral("splash.ps");
+        // A damaged register stops start-up here with one message, before each step fails on its own.
+        controllaArchivio(db().percorsoArchivio());
         registraPercorso();
         controllaRisoluzione();
         impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
@@ -159,6 +194,8 @@ bool Main() {
         Principale& finestra = principale();
         splash.reset();
         finestra.mostra();
+        // Start-up goes on without them; the user learns once how many pictures are missing.
+        segnalaImmaginiNonLette();
         logger().log(QStringLiteral("Application END"));
         return true;
     } catch (const Errore& e) {

@@ -9,6 +9,10 @@ class QCoreApplication;
 // (the error has been shown).
 bool Main();
 
+// Writes to the log every picture that start-up could not read (and a missing images/ folder) and
+// tells the user once how many there were.
+void segnalaImmaginiNonLette();
+
 // Writes the program folder into the per-user settings (section "General", key "Path").
 void registraPercorso();
 

@@ -4,12 +4,69 @@
 #include "data/CreaArchivio.h"
 #include "data/db.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 
 namespace {
 
-class Archivio : public ArchivioDiProva {};
+class Archivio : public ArchivioDiProva {
+protected:
+    void scrivi(const QString& percorso, const QByteArray& contenuto) const {
+        QFile f(percorso);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contenuto);
+    }
+    static QByteArray leggi(const QString& percorso) {
+        QFile f(percorso);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Files of the test folder besides the ones a test made on purpose: no temporary leftovers.
+    QStringList fileDellaCartella() const {
+        QStringList f = QDir(cartella()).entryList(QDir::Files | QDir::Hidden);
+        f.removeAll(QStringLiteral("log.txt"));
+        return f;
+    }
+    QString programma() const {
+        return QStringLiteral(VIBRANA_CARTELLA_BUILD) + QStringLiteral("/vibrana-archivio");
+    }
+    // Runs the maintenance command; exit code and standard error.
+    std::pair<int, QString> comando(const QStringList& argomenti) const {
+        QProcess p;
+        p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        p.start(programma(), argomenti);
+        if (!p.waitForFinished(30000))
+            return {-1, QStringLiteral("scaduto")};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    }
+};
+
+// The ways a file can fail to be this program's register.
+struct FileRovinato {
+    const char* nome;
+    QByteArray (*contenuto)(const QByteArray& archivioBuono);
+};
+
+const FileRovinato fileRovinati[] = {
+    {"vuoto", [](const QByteArray&) { return QByteArray(); }},
+    {"byte a caso",
+     [](const QByteArray&) {
+         QByteArray b(8192, Qt::Uninitialized);
+         QRandomGenerator g(42);
+         for (char& c : b)
+             c = static_cast<char>(g.bounded(256));
+         return b;
+     }},
+    {"testo", [](const QByteArray&) { return QByteArray("Elenco atleti: Rossi, Bianchi\n"); }},
+    {"pagine rovinate",
+     [](const QByteArray& buono) {
+         QByteArray b = buono;
+         for (qsizetype i = 4096; i < b.size(); ++i)
+             b[i] = static_cast<char>(0xA5);
+         return b;
+     }},
+};
 
 TEST_F(Archivio, CopiaConsistenteEVerifica) {
     eseguiDiretto(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('a','b')"));
@@ -67,6 +124,170 @@ TEST_F(Archivio, ComandoSqlStampaLeRigheEFallisceSugliErrori) {
     p.start(programma, {QStringLiteral("sconosciuto")});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_NE(p.exitCode(), 0);
+}
+
+TEST_F(Archivio, VerificaEControlloRifiutanoIFileChenonSonoUnArchivio) {
+    const QByteArray buono = leggi(percorsoArchivio());
+    const QString file = cartella() + QStringLiteral("/rovinato.ps");
+    for (const FileRovinato& r : fileRovinati) {
+        SCOPED_TRACE(r.nome);
+        scrivi(file, r.contenuto(buono));
+        try {
+            controllaArchivio(file);
+            ADD_FAILURE() << "accettato";
+        } catch (const Errore& e) {
+            EXPECT_EQ(e.descrizione(), testoArchivioDanneggiato(file));
+            EXPECT_TRUE(e.sorgente().isEmpty());
+        }
+        // verifica never calls such a file sound: a list of problems or an error.
+        bool integro = false;
+        try {
+            integro = verificaArchivio(file).isEmpty();
+        } catch (const Errore&) {
+        }
+        EXPECT_FALSE(integro);
+    }
+    // A database of some other program, and one that lost a view.
+    QFile::remove(file);
+    creaArchivioVuoto(file)->eseguiScript(QStringLiteral("CREATE TABLE rubrica (nome TEXT);"));
+    EXPECT_THROW(controllaArchivio(file), Errore);
+    EXPECT_TRUE(verificaArchivio(file).contains(QStringLiteral("manca la tabella utenti")));
+    eseguiDiretto(QStringLiteral("DROP VIEW vw_figure_muscoli"));
+    EXPECT_THROW(controllaArchivio(percorsoArchivio()), Errore);
+    EXPECT_EQ(verificaArchivio(percorsoArchivio()),
+              QStringList{QStringLiteral("manca la vista vw_figure_muscoli")});
+}
+
+TEST_F(Archivio, IlControlloAccettaLArchivioConsegnato) {
+    EXPECT_NO_THROW(controllaArchivio(percorsoArchivio()));
+    EXPECT_TRUE(verificaArchivio(percorsoArchivio()).isEmpty());
+}
+
+TEST_F(Archivio, UnArchivioDanneggiatoDaUnSoloMessaggioItaliano) {
+    const QByteArray buono = leggi(percorsoArchivio());
+    for (const FileRovinato& r : fileRovinati) {
+        if (QByteArray(r.nome) == "vuoto")
+            continue; // an empty file is an empty database to the engine: its lookups fail on the tables
+        SCOPED_TRACE(r.nome);
+        scrivi(percorsoArchivio(), r.contenuto(buono));
+        messaggi().mostrati.clear();
+        EXPECT_FALSE(db().Execute(QStringLiteral("DELETE * FROM utenti")));
+        ASSERT_EQ(messaggi().mostrati.size(), 1u);
+        EXPECT_TRUE(messaggi().mostrati[0].testo.endsWith(testoArchivioDanneggiato(percorsoArchivio())))
+            << messaggi().mostrati[0].testo.toStdString();
+    }
+}
+
+TEST_F(Archivio, CreaNonSostituisceUnFileEsistenteSenzaSovrascrivi) {
+    const QString dest = cartella() + QStringLiteral("/esistente.ps");
+    scrivi(dest, "archivio in uso");
+    try {
+        creaArchivio(cartellaSql(), dest);
+        ADD_FAILURE() << "sostituito";
+    } catch (const Errore& e) {
+        EXPECT_TRUE(e.descrizione().contains(QStringLiteral("esiste già"))) << e.descrizione().toStdString();
+        EXPECT_TRUE(e.descrizione().contains(QStringLiteral("--sovrascrivi")));
+    }
+    EXPECT_EQ(leggi(dest), QByteArray("archivio in uso"));
+    EXPECT_FALSE(QFile::exists(dest + QStringLiteral(".bak")));
+
+    creaArchivio(cartellaSql(), dest, true);
+    EXPECT_TRUE(verificaArchivio(dest).isEmpty());
+    EXPECT_EQ(leggi(dest + QStringLiteral(".bak")), QByteArray("archivio in uso"));
+    EXPECT_EQ(fileDellaCartella(),
+              (QStringList{QStringLiteral("esistente.ps"), QStringLiteral("esistente.ps.bak"),
+                           QStringLiteral("splash.ps")}));
+}
+
+TEST_F(Archivio, CopiaSostituisceLaDestinazioneSoloAFineCopia) {
+    const QString dest = cartella() + QStringLiteral("/copia.ps");
+    scrivi(dest, "copia di ieri");
+    eseguiDiretto(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('a','b')"));
+    copiaArchivio(percorsoArchivio(), dest);
+    EXPECT_TRUE(verificaArchivio(dest).isEmpty());
+    EXPECT_EQ(
+        Connessione::apri(dest)->interroga(QStringLiteral("SELECT COUNT(*) FROM utenti")).campo(0).toInt(),
+        1);
+    EXPECT_EQ(fileDellaCartella(), (QStringList{QStringLiteral("copia.ps"), QStringLiteral("splash.ps")}));
+}
+
+TEST_F(Archivio, CopiaNonRiuscitaLasciaTuttoComEra) {
+    const QString esistente = cartella() + QStringLiteral("/copia.ps");
+    scrivi(esistente, "copia di ieri");
+    scrivi(cartella() + QStringLiteral("/unfile"), "x");
+    struct Caso {
+        const char* nome;
+        QString destinazione;
+        bool occupato;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {"cartella inesistente", cartella() + QStringLiteral("/manca/copia.ps"), false,
+         "non esiste o non è scrivibile"},
+        {"sotto un file", cartella() + QStringLiteral("/unfile/copia.ps"), false,
+         "non esiste o non è scrivibile"},
+        {"archivio occupato", esistente, true, "in uso da un altro programma"},
+    };
+    Connessione::impostaAttesaOccupato(200);
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        std::shared_ptr<Connessione> altro;
+        if (c.occupato) {
+            altro = Connessione::apri(percorsoArchivio());
+            altro->esegui(QStringLiteral("BEGIN EXCLUSIVE"));
+        }
+        try {
+            copiaArchivio(percorsoArchivio(), c.destinazione);
+            ADD_FAILURE() << "riuscita";
+        } catch (const Errore& e) {
+            EXPECT_TRUE(e.descrizione().contains(QString::fromUtf8(c.atteso)))
+                << e.descrizione().toStdString();
+        }
+        if (altro)
+            altro->esegui(QStringLiteral("ROLLBACK"));
+        EXPECT_EQ(leggi(esistente), QByteArray("copia di ieri"));
+        EXPECT_EQ(fileDellaCartella(), (QStringList{QStringLiteral("copia.ps"), QStringLiteral("splash.ps"),
+                                                    QStringLiteral("unfile")}));
+    }
+    Connessione::impostaAttesaOccupato(-1);
+}
+
+TEST_F(Archivio, IlComandoFallisceConUnMessaggioItaliano) {
+    if (!QFile::exists(programma()))
+        GTEST_FAIL() << "manca " << programma().toStdString();
+    const QString vuoto = cartella() + QStringLiteral("/vuoto.ps");
+    scrivi(vuoto, QByteArray());
+    const QString casuale = cartella() + QStringLiteral("/casuale.ps");
+    scrivi(casuale, fileRovinati[1].contenuto({}));
+    struct Caso {
+        const char* nome;
+        QStringList argomenti;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {"verifica di un file vuoto", {QStringLiteral("verifica"), vuoto}, "manca la tabella utenti"},
+        {"verifica di byte a caso", {QStringLiteral("verifica"), casuale}, "non è un archivio di Vibrana"},
+        {"crea su un file esistente",
+         {QStringLiteral("crea"), cartellaSql(), percorsoArchivio()},
+         "esiste già"},
+        {"copia in un posto non scrivibile",
+         {QStringLiteral("copia"), cartella() + QStringLiteral("/manca/copia.ps")},
+         "non esiste o non è scrivibile"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const auto [codice, errore] = comando(c.argomenti);
+        EXPECT_NE(codice, 0);
+        EXPECT_TRUE(errore.contains(QString::fromUtf8(c.atteso))) << errore.toStdString();
+    }
+    EXPECT_EQ(fileDellaCartella(), (QStringList{QStringLiteral("casuale.ps"), QStringLiteral("splash.ps"),
+                                                QStringLiteral("vuoto.ps")}));
+
+    const auto [codice, errore] =
+        comando({QStringLiteral("crea"), QStringLiteral("--sovrascrivi"), cartellaSql(), vuoto});
+    EXPECT_EQ(codice, 0) << errore.toStdString();
+    EXPECT_TRUE(verificaArchivio(vuoto).isEmpty());
+    EXPECT_TRUE(QFile::exists(vuoto + QStringLiteral(".bak")));
 }
 
 } // namespace

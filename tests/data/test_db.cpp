@@ -2,6 +2,8 @@
 #include "comune/ArchivioDiProva.h"
 #include "data/Connessione.h"
 #include "data/db.h"
+#include "records/scheda.h"
+#include "records/utente.h"
 
 #include <QDate>
 #include <QFile>
@@ -187,6 +189,130 @@ TEST_F(Db, TransazioneSalvaTuttoONiente) {
         db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('i','l')"));
     } // destroyed without commit
     EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
+}
+
+TEST_F(Db, UnTestoConIlCarattereNulVieneSalvatoSenza) {
+    const QString nul(QChar(u'\0'));
+    utente u;
+    u.nome = QStringLiteral("Ma") + nul + QStringLiteral("rio");
+    u.cognome = nul + QStringLiteral("Rossi") + nul;
+    u.note = QStringLiteral("incollato") + nul + QStringLiteral(" da un altro programma");
+    const std::int32_t id = u.save();
+    ASSERT_GT(id, 0);
+    EXPECT_TRUE(messaggi().mostrati.empty());
+    utente letto;
+    ASSERT_TRUE(letto.carica(id));
+    EXPECT_EQ(letto.nome, QStringLiteral("Mario"));
+    EXPECT_EQ(letto.cognome, QStringLiteral("Rossi"));
+    EXPECT_EQ(letto.note, QStringLiteral("incollato da un altro programma"));
+
+    // Values that reach SQL by other ways than the record classes as well.
+    db().Save_Param(QStringLiteral("CHIAVE") + nul, QStringLiteral("va") + nul + QStringLiteral("lore"));
+    EXPECT_EQ(db().Load_Param(QStringLiteral("CHIAVE")), QStringLiteral("valore"));
+    EXPECT_TRUE(messaggi().mostrati.empty());
+    for (const QString& riga : righeLog())
+        EXPECT_FALSE(riga.contains(nul)) << riga.toStdString();
+}
+
+// Another program holds the register's write lock for longer than the program waits.
+class ArchivioOccupato : public ArchivioDiProva {
+protected:
+    void SetUp() override {
+        ArchivioDiProva::SetUp();
+        Connessione::impostaAttesaOccupato(200);
+        eseguiDiretto(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('Ugo', 'Neri')"));
+    }
+    void TearDown() override {
+        libera();
+        Connessione::impostaAttesaOccupato(-1);
+        ArchivioDiProva::TearDown();
+    }
+    void blocca() {
+        altro_ = Connessione::apri(percorsoArchivio());
+        altro_->esegui(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    void libera() {
+        if (altro_)
+            altro_->esegui(QStringLiteral("ROLLBACK"));
+        altro_.reset();
+    }
+
+private:
+    std::shared_ptr<Connessione> altro_;
+};
+
+TEST_F(ArchivioOccupato, SaveSegnalaUnaVoltaERestituisceZero) {
+    struct Caso {
+        const char* nome;
+        std::int32_t id;
+    };
+    for (const Caso c : {Caso{"nuovo", 0}, Caso{"esistente", 1}}) {
+        SCOPED_TRACE(c.nome);
+        messaggi().mostrati.clear();
+        utente u;
+        if (c.id) {
+            ASSERT_TRUE(u.carica(c.id));
+        }
+        u.id_utente = c.id;
+        u.nome = QStringLiteral("Anna");
+        u.cognome = QStringLiteral("Bianchi");
+        blocca();
+        std::int32_t risultato = -1;
+        EXPECT_NO_THROW(risultato = u.save());
+        libera();
+        EXPECT_EQ(risultato, 0);
+        EXPECT_FALSE(u.salvato());
+        ASSERT_EQ(messaggi().mostrati.size(), 1u);
+        EXPECT_TRUE(messaggi().mostrati[0].testo.contains(QStringLiteral("in uso da un altro programma")))
+            << messaggi().mostrati[0].testo.toStdString();
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE nome = 'Anna'")), 0);
+    }
+    // Once the lock is gone the same record saves.
+    utente u;
+    u.nome = QStringLiteral("Anna");
+    u.cognome = QStringLiteral("Bianchi");
+    EXPECT_GT(u.save(), 0);
+}
+
+TEST_F(ArchivioOccupato, LaSchedaConIEserciziNonVieneSalvataEResta) {
+    scheda s;
+    s.id_utente = 1;
+    s.Istruttore = QStringLiteral("Anna");
+    s.categoria = QStringLiteral("Tonificazione");
+    s.FreqAllen = 3;
+    s.GGAllen = QStringLiteral("001010100");
+    Esercizio libero;
+    libero.isLibero = true;
+    libero.note = QStringLiteral("corsa");
+    s.esercizi.Add(libero);
+    blocca();
+    std::int32_t risultato = -1;
+    EXPECT_NO_THROW(risultato = s.save());
+    libera();
+    EXPECT_EQ(risultato, 0);
+    EXPECT_FALSE(s.isSaved);
+    EXPECT_EQ(s.id_scheda, 0);
+    EXPECT_EQ(s.esercizi.Item(1).ct, 0);
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede")), 0);
+    // The same card saves once the other program lets go.
+    EXPECT_GT(s.save(), 0);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi")), 1);
+}
+
+TEST_F(ArchivioOccupato, UnGruppoCheNonPuoIniziareNonScriveNulla) {
+    blocca();
+    {
+        Transazione t(db());
+        EXPECT_FALSE(db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('a','b')")));
+        libera();
+        // Even with the lock gone, nothing of the group is written outside it.
+        EXPECT_FALSE(db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('c','d')")));
+        EXPECT_FALSE(t.commit());
+    }
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
+    EXPECT_TRUE(db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('e','f')")));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "base/Errore.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "data/Connessione.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
 #include "records/Figure.h"
@@ -13,9 +14,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,6 +38,10 @@ protected:
         // The per-user settings go to the test's folder, never the developer's.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            cartella() + QStringLiteral("/impostazioni"));
+        // The pictures start-up reads, so that only the tests about missing ones miss any.
+        immagine(QStringLiteral("images/FolderXP.JPG"), QSize(50, 50), Qt::green);
+        immagine(QStringLiteral("images/LogoVibrana.JPG"), QSize(300, 200), Qt::white);
+        immagine(QStringLiteral("images/LogoZDF.JPG"), QSize(80, 80), Qt::white);
     }
     void TearDown() override {
         if (Principale* p = principaleCaricata())
@@ -142,6 +149,7 @@ TEST_F(Avvio, ListeDelleImmaginiDellEditor) {
     figura(1, QStringLiteral("images\\esercizi\\larga.jpg"));
     figura(2, QStringLiteral("images\\esercizi\\alta.jpg")); // found without regard to letter case
     figura(3, QStringLiteral("images\\esercizi\\manca.jpg"));
+    messaggi().rispondi(Risposta::OK); // the notice of the missing picture
     ASSERT_TRUE(Main());
     const ImmaginiScheda* lista = immaginiScheda();
     ASSERT_NE(lista, nullptr);
@@ -174,7 +182,11 @@ TEST_F(Avvio, ListeDelleImmaginiDellEditor) {
     ::figura manca;
     manca.carica(3);
     EXPECT_FALSE(lista->ImageList2.immagine(manca.Figura()).isNull());
-    EXPECT_TRUE(messaggi().mostrati.empty());
+    // ... and the user is told.
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(
+        messaggi().mostrati[0].testo.startsWith(QStringLiteral("Non è stato possibile leggere 1 immagine:")));
+    EXPECT_TRUE(righeLog().contains(QStringLiteral("Immagine non leggibile: ") + manca.Figura()));
 }
 
 // Records what the loading asks of the splash window.
@@ -208,8 +220,10 @@ TEST_F(Avvio, LaBarraAvanzaUnaVoltaPerFigura) {
 }
 
 TEST_F(Avvio, ErroreDiAvvioMostraDescrizioneESorgente) {
-    eseguiDiretto(
-        QStringLiteral("DROP VIEW vw_figure_muscoli; DROP TABLE figure_muscoli; DROP TABLE figure;"));
+    // A catalogue table that has lost its columns: the register still looks like this program's.
+    eseguiDiretto(QStringLiteral("DROP VIEW vw_figure_muscoli; DROP TABLE figure_muscoli; DROP TABLE figure; "
+                                 "CREATE TABLE figure (x INTEGER); CREATE TABLE figure_muscoli (y INTEGER); "
+                                 "CREATE VIEW vw_figure_muscoli AS SELECT x FROM figure;"));
     QString atteso;
     try {
         db().getRs(QStringLiteral("SELECT ID_FIG from figure"));
@@ -237,6 +251,105 @@ TEST_F(Avvio, RegistroDelleFinestreProprie) {
     EXPECT_TRUE(static_cast<bool>(finestre().caricaEditorScheda));
     EXPECT_TRUE(principaleCaricata()->mnuHelpAbout->isEnabled());
     EXPECT_FALSE(principaleCaricata()->mnuSchedeNuova->isEnabled());
+}
+
+TEST_F(Avvio, UnArchivioDanneggiatoFermaLAvvioConUnSoloMessaggio) {
+    struct Caso {
+        const char* nome;
+        QByteArray contenuto;
+    };
+    const Caso casi[] = {
+        {"vuoto", QByteArray()},
+        {"testo", QByteArray("Elenco atleti: Rossi, Bianchi\n")},
+        {"byte a caso", QByteArray(4096, '\x5a')},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        QFile f(percorsoArchivio());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.contenuto);
+        f.close();
+        svuotaLog();
+        messaggi().mostrati.clear();
+        EXPECT_FALSE(Main());
+        ASSERT_EQ(messaggi().mostrati.size(), 1u);
+        EXPECT_EQ(messaggi().mostrati[0].testo, testoArchivioDanneggiato(percorsoArchivio()));
+        EXPECT_TRUE(finestreVisibili().isEmpty());
+        EXPECT_EQ(righeLog(), QStringList{QStringLiteral("Application START")});
+    }
+}
+
+TEST_F(Avvio, SenzaArchivioRispondereNoChiudeSenzaToccareNulla) {
+    QFile::remove(percorsoArchivio());
+    const QStringList prima = QDir(cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    messaggi().rispondi(Risposta::No);
+    EXPECT_FALSE(Main());
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_EQ(messaggi().mostrati[0].pulsanti, Pulsanti::SiNo);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(
+        QStringLiteral("Nella cartella %1 non c'è l'archivio splash.ps.").arg(cartella())));
+    EXPECT_TRUE(finestreVisibili().isEmpty());
+    EXPECT_EQ(QDir(cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), prima);
+    EXPECT_FALSE(QFile::exists(percorsoArchivio()));
+}
+
+TEST_F(Avvio, ImmaginiIllegibiliUnAvvisoEUnaRigaDiLogCiascuna) {
+    struct Caso {
+        const char* nome;
+        std::function<void()> guasta;
+        int nonLette;
+        bool senzaCartella;
+    };
+    const Caso casi[] = {
+        {"logo rovinato",
+         [this] {
+             QFile f(cartella() + QStringLiteral("/images/LogoZDF.JPG"));
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             f.write("non è una foto");
+         },
+         1, false},
+        {"figure mancanti",
+         [this] {
+             figura(1, QStringLiteral("images\\esercizi\\uno.jpg"));
+             figura(2, QStringLiteral("images\\esercizi\\due.jpg"));
+         },
+         2, false},
+        {"nessuna cartella delle immagini",
+         [this] { QDir(cartella() + QStringLiteral("/images")).removeRecursively(); }, 3, true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        c.guasta();
+        svuotaLog();
+        messaggi().mostrati.clear();
+        messaggi().rispondi(Risposta::OK);
+        ASSERT_TRUE(Main());
+        // Start-up went on.
+        ASSERT_NE(principaleCaricata(), nullptr);
+        EXPECT_TRUE(principaleCaricata()->isVisible());
+        ASSERT_EQ(messaggi().mostrati.size(), 1u);
+        const auto& m = messaggi().mostrati[0];
+        EXPECT_EQ(m.tipo, TipoMessaggio::Avviso);
+        EXPECT_TRUE(
+            m.testo.contains(QStringLiteral("Non è stato possibile leggere %1 immagin").arg(c.nonLette)))
+            << m.testo.toStdString();
+        EXPECT_EQ(m.testo.contains(QStringLiteral("Manca la cartella delle immagini")), c.senzaCartella);
+        const QStringList log = righeLog();
+        EXPECT_EQ(log.filter(QStringLiteral("Immagine non leggibile: ") + cartella()).size(), c.nonLette)
+            << log.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(log.contains(QStringLiteral("Cartella delle immagini non trovata: ") + cartella() +
+                               QStringLiteral("/images")),
+                  c.senzaCartella);
+        EXPECT_EQ(log.last(), QStringLiteral("Application END"));
+        principaleCaricata()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        scaricaImmaginiScheda();
+        // Each case on its own: the pictures of the fixture again, no figures.
+        eseguiDiretto(QStringLiteral("DELETE FROM figure"));
+        immagine(QStringLiteral("images/FolderXP.JPG"), QSize(50, 50), Qt::green);
+        immagine(QStringLiteral("images/LogoVibrana.JPG"), QSize(300, 200), Qt::white);
+        immagine(QStringLiteral("images/LogoZDF.JPG"), QSize(80, 80), Qt::white);
+    }
 }
 
 } // namespace
