@@ -14,7 +14,8 @@
 // Drives the modal windows one command opens one after another (athlete list, then card list...).
 // Each step names the class of the window expected next and what the user does in it. A window of
 // another class, a step whose window never opened and a window left open after its step fail the test;
-// such windows are closed so the test never hangs.
+// such windows are closed so the test never hangs. A window that a step itself opens (a form over a
+// list) is the step's own business: drive it there with usaModale.
 class SequenzaModali {
 public:
     template <class T> SequenzaModali& poi(std::function<void(T&)> agisci) {
@@ -27,6 +28,7 @@ public:
     // Runs `comando` (which returns when the command is over) while the steps are played.
     void esegui(const std::function<void()>& comando, int attesaMs = 5000) {
         std::size_t prossimo = 0;
+        bool occupato = false;
         QPointer<QWidget> ultima;
         QStringList errori;
         QElapsedTimer orologio;
@@ -34,6 +36,8 @@ public:
         QTimer timer;
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (occupato)
+                return;
             QWidget* attiva = QApplication::activeModalWidget();
             if (!attiva || attiva == ultima) {
                 if (orologio.elapsed() > attesaMs)
@@ -43,7 +47,9 @@ public:
             if (prossimo < passi_.size() && passi_[prossimo].eDelTipo(attiva)) {
                 QPointer<QWidget> guardia(attiva);
                 ultima = attiva;
+                occupato = true;
                 passi_[prossimo].agisci(attiva);
+                occupato = false;
                 QApplication::processEvents();
                 if (guardia && guardia->isVisible()) {
                     errori << QStringLiteral("rimasta aperta: ") +

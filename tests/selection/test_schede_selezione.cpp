@@ -245,6 +245,8 @@ TEST_F(ListaSchede, StampaMostraLAnteprimaELasciaLaListaAperta) {
         EXPECT_TRUE(w.isVisible());
         // Ctrl+P previews as well.
         selezionaRiga(w.LW(), QStringLiteral("10"));
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
         QTest::keySequence(&w, QKeySequence::Print);
         EXPECT_EQ(anteprime_, (QList<std::int32_t>{2, 10}));
         pulsante(w, "annulla")->trigger();
