@@ -45,7 +45,7 @@ UtentiNuovo::UtentiNuovo(QWidget* genitore) : QDialog(genitore) {
     txtDataNascita_->setObjectName(QStringLiteral("txtDataNascita"));
     txtDataNascita_->setIntervallo(QDate(1601, 1, 1), QDate(9999, 12, 31));
     txtDataNascita_->setData(QDate(2004, 1, 28));
-    txtDataNascita_->setMinimumWidth(twips::aPixel(1335) + 40);
+    txtDataNascita_->setNomeCampo(QStringLiteral("Data di Nascita"));
     l3->setBuddy(txtDataNascita_);
 
     auto* l13 = etichetta(this, QStringLiteral("Label13"), QStringLiteral("Sesso:"));
@@ -81,6 +81,8 @@ UtentiNuovo::UtentiNuovo(QWidget* genitore) : QDialog(genitore) {
         new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-cancel")), QStringLiteral("&Annulla"), this);
     cmdAnnulla_->setObjectName(QStringLiteral("cmdAnnulla"));
     cmdAnnulla_->setToolTip(QStringLiteral("Annulla l'operazione"));
+    // Cancelling needs no valid date.
+    cmdAnnulla_->setProperty("controllaDati", false);
     CmdSave_ =
         new QPushButton(QIcon::fromTheme(QStringLiteral("document-save")), QStringLiteral("&Salva"), this);
     CmdSave_->setObjectName(QStringLiteral("CmdSave"));
@@ -92,24 +94,29 @@ UtentiNuovo::UtentiNuovo(QWidget* genitore) : QDialog(genitore) {
     auto* griglia = new QGridLayout(this);
     griglia->setContentsMargins(twips::aPixel(120), twips::aPixel(120), twips::aPixel(105),
                                 twips::aPixel(105));
+    // Column 4 only takes what a wide window gives, so the sex stays beside the date.
     griglia->addWidget(l2, 0, 0);
-    griglia->addWidget(txtCognome_, 0, 1, 1, 3);
+    griglia->addWidget(txtCognome_, 0, 1, 1, 4);
     griglia->addWidget(l1, 1, 0);
-    griglia->addWidget(txtNome_, 1, 1, 1, 3);
+    griglia->addWidget(txtNome_, 1, 1, 1, 4);
     griglia->addWidget(l3, 2, 0);
     griglia->addWidget(txtDataNascita_, 2, 1);
     griglia->addWidget(l13, 2, 2, Qt::AlignRight);
     griglia->addWidget(Frame1, 2, 3);
-    griglia->addWidget(Line1, 3, 0, 1, 4);
+    griglia->addWidget(Line1, 3, 0, 1, 5);
     griglia->addWidget(l4, 4, 0);
-    griglia->addWidget(txtNote_, 4, 1, 1, 3);
+    griglia->addWidget(txtNote_, 4, 1, 1, 4);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch(1);
     pulsanti->addWidget(cmdAnnulla_);
     pulsanti->addWidget(CmdSave_);
-    griglia->addLayout(pulsanti, 5, 0, 1, 4);
-    griglia->setColumnStretch(1, 1);
+    griglia->addLayout(pulsanti, 5, 0, 1, 5);
+    griglia->setColumnStretch(4, 1);
     griglia->setRowStretch(4, 1);
+    // Names get room for long ones, no more; only the notes take what a wide window gives.
+    const int nomeLungo = txtCognome_->fontMetrics().averageCharWidth() * 40;
+    for (QLineEdit* campo : {txtCognome_, txtNome_})
+        campo->setMaximumWidth(qMax(twips::aPixel(3375), nomeLungo));
     resize(qMax(twips::aPixel(5040), sizeHint().width()), qMax(twips::aPixel(3330), sizeHint().height()));
 
     setTabOrder(txtCognome_, txtNome_);
@@ -159,11 +166,14 @@ void UtentiNuovo::Form_Activate() {
 }
 
 void UtentiNuovo::CmdSave_Click() {
-    if (txtCognome_->text().isEmpty() || txtNome_->text().isEmpty() || !txtDataNascita_->data().isValid()) {
+    if (txtCognome_->text().isEmpty() || txtNome_->text().isEmpty() || txtDataNascita_->isVuota()) {
         mostraMessaggio(QStringLiteral("Mancano alcuni dati essenziali!"), TipoMessaggio::Errore,
                         Pulsanti::OK);
         return;
     }
+    // A date that is there but impossible is named as such, and the field gets the focus.
+    if (!txtDataNascita_->controlla())
+        return;
     utente& u = record();
     u.cognome = txtCognome_->text();
     u.nome = txtNome_->text();

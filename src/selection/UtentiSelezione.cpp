@@ -5,7 +5,9 @@
 #include "base/Twips.h"
 #include "base/variabiliGlobali.h"
 #include "records/utente.h"
+#include "selection/DelegatoTestoIntero.h"
 #include "selection/UtentiNuovo.h"
+#include "shell/f_library.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,10 +100,17 @@ UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
     LW_->sortByColumn(ColId, Qt::AscendingOrder);
     LW_->header()->setSortIndicatorShown(true);
     LW_->header()->setSectionsClickable(true);
+    LW_->setItemDelegate(new DelegatoTestoIntero(LW_));
+    // Identifier and birth date keep their width; surname and first name share whatever the window
+    // gives beyond it.
     const QFontMetrics misure = LW_->fontMetrics();
+    QHeaderView* intestazione = LW_->header();
+    intestazione->setStretchLastSection(false);
+    intestazione->setMinimumSectionSize(misure.horizontalAdvance(QLatin1Char('M')) * 4);
     LW_->setColumnWidth(ColId, misure.horizontalAdvance(QStringLiteral("ID_atleta")) + 28);
-    LW_->setColumnWidth(ColCognome, misure.horizontalAdvance(QLatin1Char('M')) * 10);
-    LW_->setColumnWidth(ColNome, misure.horizontalAdvance(QLatin1Char('M')) * 8);
+    LW_->setColumnWidth(ColDataNascita, misure.horizontalAdvance(QStringLiteral("Data Nascita")) + 28);
+    for (int c : {ColCognome, ColNome})
+        intestazione->setSectionResizeMode(c, QHeaderView::Stretch);
     LW_->installEventFilter(this);
 
     Toolbar_ = new QToolBar(this);
@@ -135,8 +144,8 @@ UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
     griglia->setRowStretch(1, 1);
     // The designed size (4575 x 6030 twips) is the least; the toolbar's five buttons and the four
     // columns must fit whole with the fonts in use.
-    const int colonne = LW_->columnWidth(ColId) + LW_->columnWidth(ColCognome) + LW_->columnWidth(ColNome) +
-                        LW_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
+    const int colonne = LW_->columnWidth(ColId) + LW_->columnWidth(ColDataNascita) +
+                        misure.horizontalAdvance(QLatin1Char('M')) * 18 +
                         LW_->verticalScrollBar()->sizeHint().width() + 2 * LW_->frameWidth();
     const int larghezza =
         qMax(twips::aPixel(4575), qMax(Toolbar_->sizeHint().width(), colonne) +
@@ -203,18 +212,9 @@ void UtentiSelezione::selezionaId(long id) {
 }
 
 void UtentiSelezione::Ricerca_Change(const QString& testo) {
-    const QString t = testo.toLower();
-    for (int i = 0; i < LW_->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* riga = LW_->topLevelItem(i);
-        for (int c : {ColCognome, ColNome}) {
-            const QString valore = riga->text(c).toLower();
-            if (!valore.isEmpty() && valore.startsWith(t)) {
-                LW_->setCurrentItem(riga);
-                LW_->scrollToItem(riga);
-                return;
-            }
-        }
-    }
+    // Surname and first name are the two columns after the identifier.
+    QString t = testo;
+    cercaInLista(LW_, t, 2);
 }
 
 bool UtentiSelezione::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -322,13 +322,21 @@ void UtentiSelezione::eliminaUtente() {
     try {
         if (mostraMessaggio(
                 QStringLiteral("Sei sicuro di cancellare l'atleta? Verranno cancellate tutte le sue schede!"),
-                TipoMessaggio::Errore, Pulsanti::SiNo) != Risposta::Si)
+                TipoMessaggio::Errore, Pulsanti::SiNo, {}, Risposta::No) != Risposta::Si)
             return;
+        const int posizione = LW_->indexOfTopLevelItem(LW_->currentItem());
         utente u;
         if (u.Elimina(static_cast<std::int32_t>(id))) {
             mostraMessaggio(QStringLiteral("Utente e schede eliminati"), TipoMessaggio::Informazione,
                             Pulsanti::OK);
             FillListAtleti();
+            // The row that took the deleted one's place, or the new last row.
+            const int righe = LW_->topLevelItemCount();
+            if (righe > 0 && posizione >= 0) {
+                QTreeWidgetItem* vicina = LW_->topLevelItem(qMin(posizione, righe - 1));
+                LW_->setCurrentItem(vicina);
+                LW_->scrollToItem(vicina);
+            }
         }
     } catch (const Errore& e) {
         mostraMessaggio(QStringLiteral("Si è verificato un errore:") + e.descrizione() + QLatin1Char('\r') +

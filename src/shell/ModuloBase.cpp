@@ -4,6 +4,7 @@
 #include "base/Errore.h"
 #include "base/Logger.h"
 #include "base/Messaggi.h"
+#include "base/ValoreIniziale.h"
 #include "base/variabiliGlobali.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
 #include <cmath>
@@ -56,13 +56,6 @@ void registraFinestreProprie() {
 
 void impostaConfermaRisoluzione(std::function<void()> mostra) {
     confermaRisoluzione() = std::move(mostra);
-}
-
-double valoreIniziale(const QString& testo) {
-    static const QRegularExpression numero(
-        QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
-    const QRegularExpressionMatch m = numero.match(testo);
-    return m.hasMatch() ? m.captured(1).toDouble() : 0;
 }
 
 void registraPercorso() {
