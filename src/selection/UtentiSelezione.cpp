@@ -85,6 +85,8 @@ UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
         QStringLiteral("Inserire una parte del nome o cognome per ricercare in automatico l'utente"));
     Ricerca_->setClearButtonEnabled(true);
     Ricerca_->installEventFilter(this);
+    // A surname or a first name is short: the box keeps a sensible width on a wide window.
+    Ricerca_->setMaximumWidth(qMax(twips::aPixel(1950), Ricerca_->fontMetrics().averageCharWidth() * 36));
     Label1_->setBuddy(Ricerca_);
 
     LW_ = new QTreeWidget(this);

@@ -330,9 +330,11 @@ TEST_F(FinestreUtenti, ColonneSiAllarganoETestoTagliatoNelSuggerimento) {
     const int nomePrima = h->sectionSize(UtentiSelezione::ColNome);
     EXPECT_EQ(somma(), lw->viewport()->width());
 
+    const int ricerca = w.Ricerca()->width();
     w.resize(w.width() + 300, 400);
     QApplication::processEvents();
     EXPECT_EQ(somma(), lw->viewport()->width()); // no empty strip, no scrolling
+    EXPECT_LT(w.Ricerca()->width(), ricerca + 150);
     EXPECT_GT(h->sectionSize(UtentiSelezione::ColCognome), cognomePrima + 100);
     EXPECT_GT(h->sectionSize(UtentiSelezione::ColNome), nomePrima + 100);
 
