@@ -4,6 +4,7 @@
 #include "pictures/FileConsegnati.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
+#include "shell/MessaggiFinestra.h"
 #include "shell/ModuloBase.h"
 #include "shell/Principale.h"
 #include "shell/frmAbout.h"
@@ -30,6 +31,36 @@ TEST(Traduzioni, PulsantiDeiMessaggiInItaliano) {
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sì"));
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("No"));
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annulla"));
+}
+
+// The real message boxes: Enter answers with the default button the caller named, else the first.
+TEST(MessaggiFinestra, InvioRispondeConIlPulsantePredefinito) {
+    struct {
+        Pulsanti pulsanti;
+        std::optional<Risposta> predefinita;
+        Risposta attesa;
+    } casi[] = {
+        {Pulsanti::OK, std::nullopt, Risposta::OK},
+        {Pulsanti::SiNo, std::nullopt, Risposta::Si},
+        {Pulsanti::SiNo, Risposta::No, Risposta::No},
+        {Pulsanti::SiNoAnnulla, Risposta::Annulla, Risposta::Annulla},
+        {Pulsanti::OKAnnulla, std::nullopt, Risposta::OK},
+    };
+    auto precedente = installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
+    for (const auto& c : casi) {
+        Risposta r = Risposta::OK;
+        usaModale<QMessageBox>(
+            [&] {
+                r = mostraMessaggio(QStringLiteral("Domanda?"), TipoMessaggio::Domanda, c.pulsanti, {},
+                                    c.predefinita);
+            },
+            [](QMessageBox& box) {
+                ASSERT_NE(box.defaultButton(), nullptr);
+                QTest::keyClick(&box, Qt::Key_Return);
+            });
+        EXPECT_EQ(r, c.attesa) << static_cast<int>(c.pulsanti);
+    }
+    installaServizioMessaggi(precedente);
 }
 
 class Informazioni : public ArchivioDiProva {};
