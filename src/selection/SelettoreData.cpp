@@ -167,6 +167,12 @@ bool SelettoreData::controlla() {
 void SelettoreData::controllaDopoUscita() {
     if (campo_->hasFocus() || !isVisible() || !window()->isVisible() || isAccettabile())
         return;
+    // A click that took the focus is let finish first: a save button checks the field itself, and
+    // the user sees one message, not two.
+    if (QApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(30, this, &SelettoreData::controllaDopoUscita);
+        return;
+    }
     // A cancel button, like a closed window, lets the user leave without a valid date.
     if (const QWidget* verso = QApplication::focusWidget()) {
         const QVariant controllo = verso->property("controllaDati");

@@ -379,6 +379,34 @@ TEST_F(FinestreUtenti, ModuloLargoNonStiraICampiBrevi) {
     EXPECT_GE(f.txtNote()->width(), note + 500); // the notes take the room
 }
 
+TEST_F(FinestreUtenti, SalvaCliccatoConDataImpossibileUnSoloMessaggio) {
+    UtentiNuovo f;
+    f.Tag = QStringLiteral("0");
+    f.show();
+    QApplication::setActiveWindow(&f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.txtCognome()->setText(QStringLiteral("Neri"));
+    f.txtNome()->setText(QStringLiteral("Ugo"));
+    f.txtDataNascita()->campo()->setFocus();
+    f.txtDataNascita()->campo()->selectAll();
+    QTest::keyClicks(f.txtDataNascita()->campo(), QStringLiteral("30/02/1990"));
+    QTest::mouseClick(f.CmdSave(), Qt::LeftButton);
+    QTest::qWait(100);
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(QStringLiteral("Data non valida: «30/02/1990»")));
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(f.txtDataNascita()->campo()->hasFocus());
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 4);
+
+    // Corrected, the same click saves.
+    QTest::keyClicks(f.txtDataNascita()->campo(), QStringLiteral("28021990"));
+    QTest::mouseClick(f.CmdSave(), Qt::LeftButton);
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE dataNascita = '1990-02-28'")),
+              1);
+}
+
 TEST_F(FinestreUtenti, TastiDiAccessoDelModulo) {
     UtentiNuovo f;
     f.show();
