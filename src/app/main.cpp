@@ -1,4 +1,5 @@
 #include "selection/RegistraSelezione.h"
+#include "shell/FinestraGuida.h"
 #include "shell/MessaggiFinestra.h"
 #include "shell/ModuloBase.h"
 
@@ -9,13 +10,14 @@
 
 int main(int argc, char** argv) {
     Applicazione app(argc, argv);
+    // No display name: the platform would append it to every window title (" Arvel — Vibrana").
     QApplication::setApplicationName(QStringLiteral("vibrana"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vibrana"));
     QApplication::setApplicationVersion(QStringLiteral(VIBRANA_VERSIONE));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     installaTraduzioniQt(&app);
 
     installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
+    installaTastoGuida(&app);
     registraFinestreSelezione();
     const bool avviato = Main();
     // The program lives while a window is on screen.

@@ -7,9 +7,10 @@ std::shared_ptr<ServizioMessaggi>& servizioCorrente() {
     static std::shared_ptr<ServizioMessaggi> s;
     return s;
 }
+} // namespace
 
-Risposta primaRisposta(Pulsanti p) {
-    switch (p) {
+Risposta primaRisposta(Pulsanti pulsanti) {
+    switch (pulsanti) {
     case Pulsanti::SiNo:
     case Pulsanti::SiNoAnnulla:
         return Risposta::Si;
@@ -17,18 +18,19 @@ Risposta primaRisposta(Pulsanti p) {
         return Risposta::OK;
     }
 }
-} // namespace
 
 QString titoloApplicazione() {
     return QStringLiteral("Vibrana");
 }
 
-Risposta mostraMessaggio(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti, const QString& titolo) {
+Risposta mostraMessaggio(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti, const QString& titolo,
+                         std::optional<Risposta> predefinita) {
     const QString t = titolo.isEmpty() ? titoloApplicazione() : titolo;
+    const Risposta invio = predefinita.value_or(primaRisposta(pulsanti));
     if (auto& s = servizioCorrente())
-        return s->mostra(testo, tipo, pulsanti, t);
+        return s->mostra(testo, tipo, pulsanti, t, invio);
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(t), qUtf8Printable(testo));
-    return primaRisposta(pulsanti);
+    return invio;
 }
 
 std::shared_ptr<ServizioMessaggi> installaServizioMessaggi(std::shared_ptr<ServizioMessaggi> servizio) {

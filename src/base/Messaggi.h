@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 // Every message box of the program goes through here, so tests can read the exact text and
 // script the answer.
@@ -14,14 +15,26 @@ public:
     virtual ~ServizioMessaggi() = default;
     virtual Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
                             const QString& titolo) = 0;
+    // `predefinita` is the button that Enter presses. A service that cannot set it shows the box
+    // as the four-argument form does.
+    virtual Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
+                            const QString& titolo, Risposta predefinita) {
+        (void)predefinita;
+        return mostra(testo, tipo, pulsanti, titolo);
+    }
 };
 
-// An empty title means the application's title.
+// The first button of a set: what Enter presses unless told otherwise.
+Risposta primaRisposta(Pulsanti pulsanti);
+
+// An empty title means the application's title. Without `predefinita` the first button is the
+// default; a question that deletes something passes Risposta::No, so a hasty Enter deletes nothing.
 Risposta mostraMessaggio(const QString& testo, TipoMessaggio tipo = TipoMessaggio::Errore,
-                         Pulsanti pulsanti = Pulsanti::OK, const QString& titolo = {});
+                         Pulsanti pulsanti = Pulsanti::OK, const QString& titolo = {},
+                         std::optional<Risposta> predefinita = std::nullopt);
 
 // Installs the service and returns the previous one. Without one, messages go to standard
-// error and the answer is the first button.
+// error and the answer is the default button.
 std::shared_ptr<ServizioMessaggi> installaServizioMessaggi(std::shared_ptr<ServizioMessaggi> servizio);
 
 QString titoloApplicazione();

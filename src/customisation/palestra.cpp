@@ -1,6 +1,7 @@
 #include "customisation/palestra.h"
 
 #include "base/Messaggi.h"
+#include "data/Apici.h"
 #include "data/LettoriCampi.h"
 #include "data/db.h"
 
@@ -8,9 +9,7 @@ namespace {
 // Names keep the house rule (apostrophe to backtick); the logo is a file path and must still name
 // its file when read back, so its apostrophes are doubled, which the engine stores as one.
 QString percorsoSql(const QString& percorso) {
-    QString t = percorso;
-    t.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return t;
+    return raddoppiaApici(percorso);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "data/TraduttoreJet.h"
 
 #include "base/Errore.h"
+#include "data/Apici.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -75,8 +76,7 @@ QString traduciJet(const QString& jet) {
             }
             if (!chiuso)
                 erroreSintassi(QStringLiteral("stringa non terminata"), jet);
-            contenuto.replace(QLatin1Char('\''), QStringLiteral("''"));
-            out += QLatin1Char('\'') + contenuto + QLatin1Char('\'');
+            out += QLatin1Char('\'') + raddoppiaApici(contenuto) + QLatin1Char('\'');
             i = j + 1;
         } else if (c == u'#') {
             const int chiusura = jet.indexOf(QLatin1Char('#'), i + 1);

@@ -4,6 +4,7 @@
 #include "base/Errore.h"
 #include "base/Logger.h"
 #include "base/Messaggi.h"
+#include "data/Apici.h"
 #include "data/Connessione.h"
 #include "data/LettoriCampi.h"
 #include "data/TraduttoreJet.h"
@@ -63,9 +64,7 @@ QString conCondizione(QString sql, const QString& sWhere) {
 
 // Key and value of a parameter are written doubling the apostrophe, so any text round-trips.
 QString letterale(const QString& testo) {
-    QString t = testo;
-    t.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return t;
+    return raddoppiaApici(testo);
 }
 
 } // namespace

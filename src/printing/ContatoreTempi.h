@@ -23,7 +23,3 @@ public:
     // The text contaEstampa writes.
     QString testoTempi() const;
 };
-
-// The leading number of a text, as "30s" gives 30: blanks skipped, a point as decimal separator,
-// reading stops at the first character that cannot belong to the number; nothing gives 0.
-double valoreIniziale(const QString& testo);

@@ -1,5 +1,6 @@
 #include "records/SchedaEditabile.h"
 
+#include "data/Apici.h"
 #include "data/LettoriCampi.h"
 
 #include <vector>
@@ -93,8 +94,7 @@ void SchedaEditabile::rinumeraEsercizi() {
 void SchedaEditabile::setCategoriaPerNome(const QString& Cat) {
     const QString nome = Cat.isEmpty() ? categoria : Cat;
     // The name is matched exactly as the catalogue holds it, apostrophes included.
-    QString letterale = nome;
-    letterale.replace(QLatin1Char('\''), QStringLiteral("''"));
+    const QString letterale = raddoppiaApici(nome);
     const QVariant v = db().Dlookup(QStringLiteral("id_cat"), QStringLiteral("categorie"),
                                     QStringLiteral("nome = '") + letterale + QStringLiteral("'"));
     if (v.isNull() || !eNumero(v))

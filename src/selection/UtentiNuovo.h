@@ -11,6 +11,9 @@ class QPushButton;
 class QRadioButton;
 class SelettoreData;
 class utente;
+namespace Ui {
+class UtentiNuovo;
+}
 
 // "UTENTE": enters a new athlete or changes one's personal data. Modal, opened from the athlete list.
 class UtentiNuovo : public QDialog {
@@ -44,14 +47,15 @@ private:
     void Form_Activate();
     utente& record();
 
-    QLineEdit* txtCognome_;
-    QLineEdit* txtNome_;
-    SelettoreData* txtDataNascita_;
-    QRadioButton* optM_;
-    QRadioButton* optF_;
-    QPlainTextEdit* txtNote_;
-    QPushButton* cmdAnnulla_;
-    QPushButton* CmdSave_;
+    QLineEdit* txtCognome_ = nullptr;
+    QLineEdit* txtNome_ = nullptr;
+    SelettoreData* txtDataNascita_ = nullptr;
+    QRadioButton* optM_ = nullptr;
+    QRadioButton* optF_ = nullptr;
+    QPlainTextEdit* txtNote_ = nullptr;
+    QPushButton* cmdAnnulla_ = nullptr;
+    QPushButton* CmdSave_ = nullptr;
+    std::unique_ptr<Ui::UtentiNuovo> ui_;
     std::unique_ptr<utente> utente_;
     bool caricato_ = false;
 };

@@ -5,11 +5,14 @@
 #include "base/Twips.h"
 #include "base/variabiliGlobali.h"
 #include "records/utente.h"
+#include "selection/DelegatoTestoIntero.h"
 #include "selection/UtentiNuovo.h"
+#include "shell/f_library.h"
+
+#include "ui_UtentiSelezione.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,99 +51,56 @@ public:
     }
 };
 
-struct Pulsante {
-    const char* didascalia;
-    const char* chiave;
-    const char* suggerimento;
-    const char* icona;
-};
-
-const Pulsante pulsanti[] = {
-    {"Seleziona", "seleziona", "Seleziona l'utente evidenziato", "dialog-ok-apply"},
-    {"Annulla", "annulla", "Annulla ogni processo in corso ed esce dalla finestra", "dialog-cancel"},
-    {"Nuovo", "nuovo", "Inserisce un nuovo utente", "list-add-user"},
-    {"Modifica", "modifica", "Modifica i dati anagrafici dell'utente evidenziato", "document-edit"},
-    {"Elimina", "elimina", "Elimina l'utente evidenziato e tutti i suoi dati in archivio",
-     "list-remove-user"},
-};
-
 } // namespace
 
-UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("UtentiSelezione"));
-    setWindowTitle(QStringLiteral("Elenco UTENTI"));
+UtentiSelezione::UtentiSelezione(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::UtentiSelezione>()) {
+    ui_->setupUi(this);
+    Label1_ = ui_->Label1;
+    Ricerca_ = ui_->Ricerca;
+    LW_ = ui_->LW;
+    Toolbar_ = ui_->Toolbar;
     Tag = SELEZIONA;
 
-    Label1_ = new QLabel(QStringLiteral("Ricerca per Cognome/Nome:"), this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    QFont verdana(QStringLiteral("Verdana"));
-    verdana.setPointSizeF(Label1_->font().pointSizeF());
-    Label1_->setFont(verdana);
-
-    Ricerca_ = new QLineEdit(this);
-    Ricerca_->setObjectName(QStringLiteral("Ricerca"));
-    Ricerca_->setToolTip(
-        QStringLiteral("Inserire una parte del nome o cognome per ricercare in automatico l'utente"));
-    Ricerca_->setClearButtonEnabled(true);
     Ricerca_->installEventFilter(this);
-    Label1_->setBuddy(Ricerca_);
+    // A surname or a first name is short: the box keeps a sensible width on a wide window.
+    Ricerca_->setMaximumWidth(qMax(twips::aPixel(1950), Ricerca_->fontMetrics().averageCharWidth() * 36));
 
-    LW_ = new QTreeWidget(this);
-    LW_->setObjectName(QStringLiteral("LW"));
-    LW_->setRootIsDecorated(false);
-    LW_->setUniformRowHeights(true);
-    LW_->setAlternatingRowColors(true);
-    LW_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    LW_->setSelectionMode(QAbstractItemView::SingleSelection);
-    LW_->setHeaderLabels({QStringLiteral("ID_atleta"), QStringLiteral("Cognome"), QStringLiteral("Nome"),
-                          QStringLiteral("Data Nascita")});
-    LW_->setSortingEnabled(true);
     LW_->sortByColumn(ColId, Qt::AscendingOrder);
     LW_->header()->setSortIndicatorShown(true);
     LW_->header()->setSectionsClickable(true);
+    LW_->setItemDelegate(new DelegatoTestoIntero(LW_));
+    // Identifier and birth date keep their width; surname and first name share whatever the window
+    // gives beyond it.
     const QFontMetrics misure = LW_->fontMetrics();
+    QHeaderView* intestazione = LW_->header();
+    intestazione->setStretchLastSection(false);
+    intestazione->setMinimumSectionSize(misure.horizontalAdvance(QLatin1Char('M')) * 4);
     LW_->setColumnWidth(ColId, misure.horizontalAdvance(QStringLiteral("ID_atleta")) + 28);
-    LW_->setColumnWidth(ColCognome, misure.horizontalAdvance(QLatin1Char('M')) * 10);
-    LW_->setColumnWidth(ColNome, misure.horizontalAdvance(QLatin1Char('M')) * 8);
+    LW_->setColumnWidth(ColDataNascita, misure.horizontalAdvance(QStringLiteral("Data Nascita")) + 28);
+    for (int c : {ColCognome, ColNome})
+        intestazione->setSectionResizeMode(c, QHeaderView::Stretch);
     LW_->installEventFilter(this);
 
-    Toolbar_ = new QToolBar(this);
-    Toolbar_->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Toolbar_->setIconSize(QSize(16, 16));
-    for (const Pulsante& p : pulsanti) {
-        QAction* a = Toolbar_->addAction(QIcon::fromTheme(QString::fromLatin1(p.icona)),
-                                         QString::fromUtf8(p.didascalia));
-        a->setObjectName(QString::fromLatin1(p.chiave));
-        a->setData(QString::fromLatin1(p.chiave));
-        a->setToolTip(QString::fromUtf8(p.suggerimento));
+    // Each button's key is its name; the toolbar owns its commands, where callers look them up.
+    for (QAction* a : Toolbar_->actions()) {
+        a->setParent(Toolbar_);
+        a->setData(a->objectName());
         connect(a, &QAction::triggered, this, [this, a] { Toolbar_ButtonClick(a->data().toString()); });
     }
     // Keyboard: Ins or Ctrl+N adds, F2 edits, Del (on the list) deletes, Enter chooses, Esc cancels.
-    Toolbar_->findChild<QAction*>(QStringLiteral("nuovo"))
-        ->setShortcuts({QKeySequence(Qt::Key_Insert), QKeySequence(QKeySequence::New)});
-    Toolbar_->findChild<QAction*>(QStringLiteral("modifica"))->setShortcut(QKeySequence(Qt::Key_F2));
-    for (QAction* a : Toolbar_->actions())
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    ui_->nuovo->setShortcuts({QKeySequence(Qt::Key_Insert), QKeySequence(QKeySequence::New)});
+    ui_->modifica->setShortcut(QKeySequence(Qt::Key_F2));
     addActions(Toolbar_->actions());
 
-    auto* griglia = new QGridLayout(this);
-    griglia->setContentsMargins(twips::aPixel(45), twips::aPixel(45), twips::aPixel(30), 0);
-    griglia->setVerticalSpacing(2);
-    griglia->addWidget(Label1_, 0, 0);
-    griglia->addWidget(Ricerca_, 0, 1);
-    griglia->addWidget(LW_, 1, 0, 1, 2);
-    griglia->addWidget(Toolbar_, 2, 0, 1, 2);
-    griglia->setColumnStretch(1, 1);
-    griglia->setRowStretch(1, 1);
     // The designed size (4575 x 6030 twips) is the least; the toolbar's five buttons and the four
     // columns must fit whole with the fonts in use.
-    const int colonne = LW_->columnWidth(ColId) + LW_->columnWidth(ColCognome) + LW_->columnWidth(ColNome) +
-                        LW_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
+    const QMargins margini = ui_->griglia->contentsMargins();
+    const int colonne = LW_->columnWidth(ColId) + LW_->columnWidth(ColDataNascita) +
+                        misure.horizontalAdvance(QLatin1Char('M')) * 18 +
                         LW_->verticalScrollBar()->sizeHint().width() + 2 * LW_->frameWidth();
-    const int larghezza =
-        qMax(twips::aPixel(4575), qMax(Toolbar_->sizeHint().width(), colonne) +
-                                      griglia->contentsMargins().left() + griglia->contentsMargins().right());
+    const int larghezza = qMax(twips::aPixel(4575), qMax(Toolbar_->sizeHint().width(), colonne) +
+                                                        margini.left() + margini.right());
     setMinimumSize(larghezza, twips::aPixel(4000));
     resize(larghezza, twips::aPixel(6030) + twips::aPixel(1500));
 
@@ -152,6 +112,8 @@ UtentiSelezione::UtentiSelezione(QWidget* parent) : QDialog(parent) {
     FillListAtleti();
     Ricerca_->setFocus();
 }
+
+UtentiSelezione::~UtentiSelezione() = default;
 
 void UtentiSelezione::FillListAtleti() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -203,18 +165,9 @@ void UtentiSelezione::selezionaId(long id) {
 }
 
 void UtentiSelezione::Ricerca_Change(const QString& testo) {
-    const QString t = testo.toLower();
-    for (int i = 0; i < LW_->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* riga = LW_->topLevelItem(i);
-        for (int c : {ColCognome, ColNome}) {
-            const QString valore = riga->text(c).toLower();
-            if (!valore.isEmpty() && valore.startsWith(t)) {
-                LW_->setCurrentItem(riga);
-                LW_->scrollToItem(riga);
-                return;
-            }
-        }
-    }
+    // Surname and first name are the two columns after the identifier.
+    QString t = testo;
+    cercaInLista(LW_, t, 2);
 }
 
 bool UtentiSelezione::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -322,13 +275,21 @@ void UtentiSelezione::eliminaUtente() {
     try {
         if (mostraMessaggio(
                 QStringLiteral("Sei sicuro di cancellare l'atleta? Verranno cancellate tutte le sue schede!"),
-                TipoMessaggio::Errore, Pulsanti::SiNo) != Risposta::Si)
+                TipoMessaggio::Errore, Pulsanti::SiNo, {}, Risposta::No) != Risposta::Si)
             return;
+        const int posizione = LW_->indexOfTopLevelItem(LW_->currentItem());
         utente u;
         if (u.Elimina(static_cast<std::int32_t>(id))) {
             mostraMessaggio(QStringLiteral("Utente e schede eliminati"), TipoMessaggio::Informazione,
                             Pulsanti::OK);
             FillListAtleti();
+            // The row that took the deleted one's place, or the new last row.
+            const int righe = LW_->topLevelItemCount();
+            if (righe > 0 && posizione >= 0) {
+                QTreeWidgetItem* vicina = LW_->topLevelItem(qMin(posizione, righe - 1));
+                LW_->setCurrentItem(vicina);
+                LW_->scrollToItem(vicina);
+            }
         }
     } catch (const Errore& e) {
         mostraMessaggio(QStringLiteral("Si è verificato un errore:") + e.descrizione() + QLatin1Char('\r') +

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -9,6 +10,9 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QAction;
+namespace Ui {
+class UtentiSelezione;
+}
 
 // "Elenco UTENTI": the athlete register. Modal; opened to choose an athlete (mode "SELEZIONA") or
 // to manage the register (mode "MODIFICA"). The choice goes back through idUtenteSelezionato.
@@ -19,6 +23,7 @@ public:
     static inline const QString MODIFICA = QStringLiteral("MODIFICA");
 
     explicit UtentiSelezione(QWidget* parent = nullptr);
+    ~UtentiSelezione() override;
 
     // The mode: "SELEZIONA" or "MODIFICA".
     QString Tag;
@@ -52,8 +57,9 @@ private:
     long idSelezionato() const;
     void aggiornaComandi();
 
-    QLabel* Label1_;
-    QLineEdit* Ricerca_;
-    QTreeWidget* LW_;
-    QToolBar* Toolbar_;
+    std::unique_ptr<Ui::UtentiSelezione> ui_;
+    QLabel* Label1_ = nullptr;
+    QLineEdit* Ricerca_ = nullptr;
+    QTreeWidget* LW_ = nullptr;
+    QToolBar* Toolbar_ = nullptr;
 };

@@ -4,7 +4,9 @@
 #include "shell/ImmaginiProgramma.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
@@ -91,8 +93,46 @@ void apriGuida() {
     auto& f = istanza();
     if (!f)
         f = new FinestraGuida;
+    // A modal window blocks every window but its own: over one, the help window becomes its own.
+    QWidget* modale = QApplication::activeModalWidget();
+    if (modale && modale != f && f->parentWidget() != modale) {
+        const QRect posto = f->geometry();
+        f->setParent(modale, Qt::Window);
+        f->setGeometry(posto);
+    } else if (!modale && f->parentWidget()) {
+        f->setParent(nullptr, Qt::Window);
+    }
     f->apri(file);
     f->show();
     f->raise();
     f->activateWindow();
+}
+
+namespace {
+class TastoGuida : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        // The main window's menu has F1 as a shortcut of its own; every other window comes here.
+        if (evento->type() == QEvent::KeyPress && oggetto->isWidgetType()) {
+            auto* tasto = static_cast<QKeyEvent*>(evento);
+            if (tasto->key() == Qt::Key_F1 && tasto->modifiers() == Qt::NoModifier) {
+                proteggi([] { apriGuida(); });
+                return true;
+            }
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+};
+} // namespace
+
+void installaTastoGuida(QCoreApplication* applicazione) {
+    const QString nome = QStringLiteral("tastoGuida");
+    if (applicazione->findChild<QObject*>(nome, Qt::FindDirectChildrenOnly))
+        return;
+    auto* filtro = new TastoGuida(applicazione);
+    filtro->setObjectName(nome);
+    applicazione->installEventFilter(filtro);
 }

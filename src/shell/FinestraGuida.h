@@ -29,3 +29,8 @@ QString fileGuida();
 void apriGuida();
 // The help window when it is open, else nullptr; closing it unloads it.
 FinestraGuida* finestraGuida();
+
+class QCoreApplication;
+// F1 opens the help from every window of the application, modal ones included (over a modal window
+// the help belongs to it, so it can be read and closed while that window waits).
+void installaTastoGuida(QCoreApplication* applicazione);

@@ -5,6 +5,11 @@
 
 Risposta MessaggiFinestra::mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
                                   const QString& titolo) {
+    return mostra(testo, tipo, pulsanti, titolo, primaRisposta(pulsanti));
+}
+
+Risposta MessaggiFinestra::mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
+                                  const QString& titolo, Risposta predefinita) {
     QMessageBox box;
     box.setWindowTitle(titolo);
     // Texts written with carriage return and line feed show one line break each.
@@ -37,6 +42,20 @@ Risposta MessaggiFinestra::mostra(const QString& testo, TipoMessaggio tipo, Puls
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
+    const QMessageBox::StandardButton invio = [predefinita] {
+        switch (predefinita) {
+        case Risposta::Si:
+            return QMessageBox::Yes;
+        case Risposta::No:
+            return QMessageBox::No;
+        case Risposta::Annulla:
+            return QMessageBox::Cancel;
+        default:
+            return QMessageBox::Ok;
+        }
+    }();
+    if (box.button(invio))
+        box.setDefaultButton(invio);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Risposta::Si;

@@ -9,6 +9,8 @@ class MessaggiFinestra : public ServizioMessaggi {
 public:
     Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
                     const QString& titolo) override;
+    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti, const QString& titolo,
+                    Risposta predefinita) override;
 };
 
 // The application object: an exception that reaches the event loop is shown and the program goes on.

@@ -5,6 +5,7 @@
 #include "base/ImmaginiNonLette.h"
 #include "base/Logger.h"
 #include "base/Messaggi.h"
+#include "base/ValoreIniziale.h"
 #include "base/variabiliGlobali.h"
 #include "data/CreaArchivio.h"
 #include "data/db.h"
@@ -23,7 +24,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
 #include <cmath>
@@ -60,13 +60,6 @@ void registraFinestreProprie() {
 
 void impostaConfermaRisoluzione(std::function<void()> mostra) {
     confermaRisoluzione() = std::move(mostra);
-}
-
-double valoreIniziale(const QString& testo) {
-    static const QRegularExpression numero(
-        QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
-    const QRegularExpressionMatch m = numero.match(testo);
-    return m.hasMatch() ? m.captured(1).toDouble() : 0;
 }
 
 void registraPercorso() {

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFrame>
@@ -20,11 +21,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSysInfo>
+#include <QUrl>
 #include <QVBoxLayout>
 
 std::function<void(QWidget*)> frmAbout::apriInformazioniSistema = [](QWidget* genitore) {
     InformazioniSistema finestra(genitore);
     finestra.exec();
+};
+
+std::function<bool(const QString&)> frmAbout::apriCollegamento = [](const QString& indirizzo) {
+    return QDesktopServices::openUrl(QUrl(indirizzo));
 };
 
 frmAbout::frmAbout(QWidget* genitore) : QDialog(genitore) {
@@ -61,13 +67,15 @@ frmAbout::frmAbout(QWidget* genitore) : QDialog(genitore) {
     lblLink = new QLabel(
         QStringLiteral("<a href=\"https://www.arvel.example/vibrana\">www.arvel.example/vibrana</a>"), this);
     lblLink->setObjectName(QStringLiteral("lblLink"));
-    lblLink->setOpenExternalLinks(true);
+    lblLink->setOpenExternalLinks(false);
     lblLink->setTextInteractionFlags(Qt::TextBrowserInteraction);
     lblLinkEmailAuthor = new QLabel(
         QStringLiteral("<a href=\"mailto:assistenza@arvel.example\">assistenza@arvel.example</a>"), this);
     lblLinkEmailAuthor->setObjectName(QStringLiteral("lblLinkEmailAuthor"));
-    lblLinkEmailAuthor->setOpenExternalLinks(true);
+    lblLinkEmailAuthor->setOpenExternalLinks(false);
     lblLinkEmailAuthor->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    for (QLabel* l : {lblLink, lblLinkEmailAuthor})
+        connect(l, &QLabel::linkActivated, this, &frmAbout::apriLink);
 
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -122,6 +130,20 @@ frmAbout::frmAbout(QWidget* genitore) : QDialog(genitore) {
     griglia->addLayout(basso, 0, 2, 3, 1);
     griglia->setColumnStretch(1, 1);
     setFixedWidth(620);
+}
+
+void frmAbout::apriLink(const QString& indirizzo) {
+    if (apriCollegamento && apriCollegamento(indirizzo))
+        return;
+    const bool posta = indirizzo.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
+    const QString mostrato = posta ? indirizzo.mid(7) : indirizzo;
+    mostraMessaggio(
+        (posta ? QStringLiteral("Impossibile aprire il programma di posta elettronica: su questo computer "
+                                "non ne risulta installato uno.\nScrivere a: ")
+               : QStringLiteral("Impossibile aprire il collegamento: su questo computer non risulta "
+                                "installato un browser.\nIndirizzo: ")) +
+            mostrato,
+        TipoMessaggio::Avviso, Pulsanti::OK);
 }
 
 void frmAbout::StartSysInfo() {

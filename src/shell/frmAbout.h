@@ -28,9 +28,13 @@ public:
 
     // Shows the system information window, modal (tests replace it).
     static std::function<void(QWidget* genitore)> apriInformazioniSistema;
+    // Opens a link with the desktop's browser or mail program; false when none could (tests replace it).
+    static std::function<bool(const QString& indirizzo)> apriCollegamento;
 
 public slots:
     void StartSysInfo();
+    // A link of the box was clicked: opens it, or says that nothing on this computer can.
+    void apriLink(const QString& indirizzo);
 };
 
 // The system information window: operating system, Qt, screen, program folder, database and its counts.

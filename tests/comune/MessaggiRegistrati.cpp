@@ -1,16 +1,24 @@
 #include "comune/MessaggiRegistrati.h"
 
 #include <QStringList>
+#include <gtest/gtest.h>
 
 Risposta MessaggiRegistrati::mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
                                     const QString& titolo) {
-    mostrati.push_back({testo, tipo, pulsanti, titolo});
+    return mostra(testo, tipo, pulsanti, titolo, primaRisposta(pulsanti));
+}
+
+Risposta MessaggiRegistrati::mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
+                                    const QString& titolo, Risposta predefinita) {
+    mostrati.push_back({testo, tipo, pulsanti, titolo, predefinita});
     if (!risposte.empty()) {
         const Risposta r = risposte.front();
         risposte.pop_front();
         return r;
     }
-    return pulsanti == Pulsanti::SiNo || pulsanti == Pulsanti::SiNoAnnulla ? Risposta::Si : Risposta::OK;
+    if (pulsanti != Pulsanti::OK)
+        ADD_FAILURE() << "Domanda senza risposta preparata: " << testo.toStdString();
+    return predefinita;
 }
 
 QStringList MessaggiRegistrati::testi() const {

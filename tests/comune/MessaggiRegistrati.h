@@ -7,7 +7,8 @@
 #include <memory>
 #include <vector>
 
-// Records every message shown and answers with scripted replies (the first button when none is left).
+// Records every message shown and answers with scripted replies. A notice (OK alone) needs no
+// answer; a question nobody scripted fails the test and gets its default button.
 class MessaggiRegistrati : public ServizioMessaggi {
 public:
     struct Messaggio {
@@ -15,10 +16,13 @@ public:
         TipoMessaggio tipo;
         Pulsanti pulsanti;
         QString titolo;
+        Risposta predefinita;
     };
 
     Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
                     const QString& titolo) override;
+    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti, const QString& titolo,
+                    Risposta predefinita) override;
 
     void rispondi(Risposta r) { risposte.push_back(r); }
     QStringList testi() const;

@@ -1,15 +1,15 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/Modale.h"
 #include "selection/RegistraSelezione.h"
 #include "selection/UtentiSelezione.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QLineEdit>
-#include <QTimer>
+#include <QTest>
 #include <QTreeWidget>
-#include <functional>
 
 namespace {
 
@@ -30,15 +30,10 @@ protected:
         finestre() = salvato_;
         ArchivioDiProva::TearDown();
     }
-    // Acts on the athlete list as soon as it is shown modally.
-    static void sullaLista(std::function<void(UtentiSelezione&)> azione) {
-        QTimer::singleShot(0, [azione] {
-            auto* w = qobject_cast<UtentiSelezione*>(QApplication::activeModalWidget());
-            ASSERT_NE(w, nullptr);
-            azione(*w);
-            if (w->isVisible())
-                w->reject();
-        });
+    static void premi(UtentiSelezione& w, const char* chiave) {
+        auto* a = w.findChild<QAction*>(QString::fromLatin1(chiave));
+        ASSERT_NE(a, nullptr) << chiave;
+        a->trigger();
     }
 
     RegistroFinestre salvato_;
@@ -47,27 +42,33 @@ protected:
 
 TEST_F(ComandiUtenti, GestioneApreLElencoInModifica) {
     Principale p;
+    p.mostra();
     QString modo;
-    sullaLista([&](UtentiSelezione& w) { modo = w.Tag; });
-    p.mnuUtentiGestione_Click();
+    usaModale<UtentiSelezione>([&] { p.mnuUtentiGestione->trigger(); },
+                               [&](UtentiSelezione& w) {
+                                   modo = w.Tag;
+                                   premi(w, "annulla");
+                               });
     EXPECT_EQ(modo, QStringLiteral("MODIFICA"));
     EXPECT_EQ(apertureEditor_, 0);
 }
 
 TEST_F(ComandiUtenti, NuovaSchedaSceglieLAtletaPoiApreLEditor) {
     Principale p;
-    sullaLista([](UtentiSelezione& w) {
-        EXPECT_EQ(w.Tag, QStringLiteral("SELEZIONA"));
-        w.Ricerca()->setText(QStringLiteral("bia"));
-        w.Toolbar_ButtonClick(QStringLiteral("seleziona"));
-    });
-    p.mnuSchedeNuova_Click();
+    p.mostra();
+    usaModale<UtentiSelezione>([&] { p.mnuSchedeNuova->trigger(); },
+                               [](UtentiSelezione& w) {
+                                   EXPECT_EQ(w.Tag, QStringLiteral("SELEZIONA"));
+                                   QTest::keyClicks(w.Ricerca(), QStringLiteral("bia"));
+                                   premi(w, "seleziona");
+                               });
     EXPECT_EQ(idUtenteSelezionato, 7);
     EXPECT_EQ(apertureEditor_, 1);
 
     // Cancelling opens nothing, even after an earlier choice.
-    sullaLista([](UtentiSelezione& w) { w.Toolbar_ButtonClick(QStringLiteral("annulla")); });
-    p.mnuSchedeNuova_Click();
+    p.mostra();
+    usaModale<UtentiSelezione>([&] { p.mnuSchedeNuova->trigger(); },
+                               [](UtentiSelezione& w) { premi(w, "annulla"); });
     EXPECT_EQ(idUtenteSelezionato, 0);
     EXPECT_EQ(apertureEditor_, 1);
 }

@@ -1,18 +1,21 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/Modale.h"
 #include "selection/SelettoreData.h"
 #include "selection/UtentiNuovo.h"
 #include "selection/UtentiSelezione.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <functional>
 
@@ -46,15 +49,21 @@ protected:
             if (lw->topLevelItem(i)->text(0) == id)
                 lw->setCurrentItem(lw->topLevelItem(i));
     }
-    // Runs `azione` on the entry form as soon as it is shown modally.
-    static void sulModulo(std::function<void(UtentiNuovo&)> azione) {
-        QTimer::singleShot(0, [azione] {
-            auto* f = qobject_cast<UtentiNuovo*>(QApplication::activeModalWidget());
-            ASSERT_NE(f, nullptr);
-            azione(*f);
-            if (f->isVisible())
-                f->reject();
-        });
+    // A toolbar command, as a click on its button does.
+    static void premi(UtentiSelezione& w, const char* chiave) {
+        auto* a = w.findChild<QAction*>(QString::fromLatin1(chiave));
+        ASSERT_NE(a, nullptr) << chiave;
+        a->trigger();
+    }
+    // Opens the entry form with a toolbar command and runs `azione` on it while it is up.
+    static void sulModulo(UtentiSelezione& w, const char* chiave,
+                          const std::function<void(UtentiNuovo&)>& azione) {
+        usaModale<UtentiNuovo>([&] { premi(w, chiave); },
+                               [&](UtentiNuovo& f) {
+                                   azione(f);
+                                   if (f.isVisible())
+                                       f.cmdAnnulla()->click();
+                               });
     }
 };
 
@@ -67,11 +76,20 @@ TEST_F(FinestreUtenti, ColonneEOrdinePerValore) {
     EXPECT_EQ(colonna(lw, 0), (QStringList{"2", "9", "10", "11"}));
     EXPECT_EQ(colonna(lw, 3), (QStringList{"31/01/1990", "02/05/1980", "01/12/1975", "15/07/2001"}));
 
-    lw->header()->sectionClicked(UtentiSelezione::ColCognome);
+    w.show();
+    QApplication::processEvents();
+    const auto clicIntestazione = [lw](int c) {
+        QHeaderView* h = lw->header();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                          QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
+    };
+    clicIntestazione(UtentiSelezione::ColCognome);
     EXPECT_EQ(colonna(lw, 1), (QStringList{"bianchi", "Rossi", "Ruggeri", "Verdi"}));
-    lw->header()->sectionClicked(UtentiSelezione::ColDataNascita);
+    clicIntestazione(UtentiSelezione::ColDataNascita);
     EXPECT_EQ(colonna(lw, 0), (QStringList{"10", "9", "2", "11"}));
-    lw->header()->sectionClicked(UtentiSelezione::ColNome);
+    clicIntestazione(UtentiSelezione::ColNome);
+    EXPECT_EQ(colonna(lw, 2), (QStringList{"anna", "Bice", "Luca", "Mario"}));
+    clicIntestazione(UtentiSelezione::ColNome); // a second click keeps the ascending order
     EXPECT_EQ(colonna(lw, 2), (QStringList{"anna", "Bice", "Luca", "Mario"}));
 }
 
@@ -113,30 +131,32 @@ TEST_F(FinestreUtenti, AnnullaLasciaLaSceltaPrecedente) {
     UtentiSelezione w;
     w.show();
     selezionaRiga(w.LW(), QStringLiteral("9"));
-    w.Toolbar_ButtonClick(QStringLiteral("Annulla"));
+    premi(w, "annulla");
     EXPECT_EQ(idUtenteSelezionato, 77);
     EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(FinestreUtenti, DoppioClicSecondoIlModo) {
+    // The list's signal for a double click on a row.
+    const auto doppioClic = [](QTreeWidget* lw) { emit lw->itemDoubleClicked(lw->currentItem(), 0); };
     UtentiSelezione w;
     w.Tag = UtentiSelezione::SELEZIONA;
+    w.show();
     selezionaRiga(w.LW(), QStringLiteral("11"));
-    emit w.LW()->itemDoubleClicked(w.LW()->currentItem(), 0);
+    doppioClic(w.LW());
     EXPECT_EQ(idUtenteSelezionato, 11);
 
     idUtenteSelezionato = 0;
     UtentiSelezione m;
     m.Tag = UtentiSelezione::MODIFICA;
+    m.show();
     selezionaRiga(m.LW(), QStringLiteral("10"));
-    bool aperto = false;
-    sulModulo([&](UtentiNuovo& f) {
-        aperto = true;
-        EXPECT_EQ(f.txtCognome()->text(), QStringLiteral("bianchi"));
-        EXPECT_TRUE(f.optF()->isChecked());
-    });
-    emit m.LW()->itemDoubleClicked(m.LW()->currentItem(), 0);
-    EXPECT_TRUE(aperto);
+    usaModale<UtentiNuovo>([&] { doppioClic(m.LW()); },
+                           [](UtentiNuovo& f) {
+                               EXPECT_EQ(f.txtCognome()->text(), QStringLiteral("bianchi"));
+                               EXPECT_TRUE(f.optF()->isChecked());
+                               f.cmdAnnulla()->click();
+                           });
     EXPECT_EQ(idUtenteSelezionato, 0);
 }
 
@@ -145,10 +165,13 @@ TEST_F(FinestreUtenti, ModuloRifiutaIDatiMancanti) {
         const char* cognome;
         const char* nome;
         const char* data;
-    } casi[] = {{"", "Ugo", "01/01/2000"},
-                {"Neri", "", "01/01/2000"},
-                {"Neri", "Ugo", ""},
-                {"Neri", "Ugo", "31/02/2000"}};
+        const char* messaggio;
+    } casi[] = {{"", "Ugo", "01/01/2000", "Mancano alcuni dati essenziali!"},
+                {"Neri", "", "01/01/2000", "Mancano alcuni dati essenziali!"},
+                {"Neri", "Ugo", "", "Mancano alcuni dati essenziali!"},
+                // a date is there, but no such day exists: the message says so and names the field
+                {"Neri", "Ugo", "31/02/2000", "Data non valida: «31/02/2000» nel campo «Data di Nascita»"},
+                {"Neri", "Ugo", "1/13/85", "Data non valida: «1/13/85» nel campo «Data di Nascita»"}};
     for (const auto& c : casi) {
         messaggi().mostrati.clear();
         UtentiNuovo f;
@@ -157,11 +180,13 @@ TEST_F(FinestreUtenti, ModuloRifiutaIDatiMancanti) {
         f.txtCognome()->setText(QString::fromLatin1(c.cognome));
         f.txtNome()->setText(QString::fromLatin1(c.nome));
         f.txtDataNascita()->campo()->setText(QString::fromLatin1(c.data));
-        f.CmdSave_Click();
-        EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Mancano alcuni dati essenziali!")})
-            << c.cognome << c.nome << c.data;
+        f.CmdSave()->click();
+        ASSERT_EQ(messaggi().mostrati.size(), 1u) << c.cognome << c.nome << c.data;
+        EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(QString::fromUtf8(c.messaggio)))
+            << messaggi().mostrati[0].testo.toStdString();
         EXPECT_TRUE(f.isVisible());
         EXPECT_EQ(f.txtNome()->text(), QString::fromLatin1(c.nome)); // what was typed stays
+        EXPECT_EQ(f.txtDataNascita()->testo(), QString::fromLatin1(c.data));
     }
     EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 4);
 }
@@ -169,18 +194,18 @@ TEST_F(FinestreUtenti, ModuloRifiutaIDatiMancanti) {
 TEST_F(FinestreUtenti, NuovoAtletaAggiornaLElenco) {
     UtentiSelezione w;
     w.show();
-    sulModulo([](UtentiNuovo& f) {
+    sulModulo(w, "nuovo", [](UtentiNuovo& f) {
         EXPECT_TRUE(f.optM()->isChecked());
         EXPECT_EQ(f.txtDataNascita()->data(), QDate(2004, 1, 28));
-        f.txtCognome()->setText(QStringLiteral("D'Angelo"));
-        f.txtNome()->setText(QStringLiteral("Nino"));
-        f.txtDataNascita()->setData(QDate(1999, 3, 4));
-        f.optF()->setChecked(true);
-        f.txtNote()->setPlainText(QStringLiteral("l'atleta"));
-        f.CmdSave_Click();
+        QTest::keyClicks(f.txtCognome(), QStringLiteral("D'Angelo"));
+        QTest::keyClicks(f.txtNome(), QStringLiteral("Nino"));
+        f.txtDataNascita()->campo()->clear();
+        QTest::keyClicks(f.txtDataNascita()->campo(), QStringLiteral("4/3/99"));
+        f.optF()->click();
+        QTest::keyClicks(f.txtNote(), QStringLiteral("l'atleta"));
+        f.CmdSave()->click();
         EXPECT_FALSE(f.isVisible());
     });
-    w.Toolbar_ButtonClick(QStringLiteral("nuovo"));
     EXPECT_EQ(w.LW()->topLevelItemCount(), 5);
     EXPECT_TRUE(colonna(w.LW(), 1).contains(QStringLiteral("D`Angelo")));
     EXPECT_EQ(selezionato(w.LW()), QStringLiteral("12")); // the new athlete is the selected row
@@ -198,7 +223,7 @@ TEST_F(FinestreUtenti, SalvataggioRifiutatoLasciaApertoIlModulo) {
     f.show();
     f.txtCognome()->setText(QStringLiteral("Neri"));
     f.txtNome()->setText(QStringLiteral("Ugo"));
-    f.CmdSave_Click();
+    f.CmdSave()->click();
     EXPECT_EQ(messaggi().mostrati.size(), 1u);
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.txtCognome()->text(), QStringLiteral("Neri"));
@@ -209,19 +234,17 @@ TEST_F(FinestreUtenti, ModificaSalvaEAnnullaNonTocca) {
     w.Tag = UtentiSelezione::MODIFICA;
     w.show();
     selezionaRiga(w.LW(), QStringLiteral("2"));
-    sulModulo([](UtentiNuovo& f) {
+    sulModulo(w, "modifica", [](UtentiNuovo& f) {
         EXPECT_TRUE(f.optF()->isChecked()); // empty sex shows F
         f.txtNome()->setText(QStringLiteral("Cambiato"));
-        f.cmdAnnulla_Click();
+        f.cmdAnnulla()->click();
     });
-    w.Toolbar_ButtonClick(QStringLiteral("modifica"));
     EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE nome='Luca'")), 1);
 
-    sulModulo([](UtentiNuovo& f) {
+    sulModulo(w, "modifica", [](UtentiNuovo& f) {
         f.txtNome()->setText(QStringLiteral("Lucio"));
-        f.CmdSave_Click();
+        f.CmdSave()->click();
     });
-    w.Toolbar_ButtonClick(QStringLiteral("MODIFICA"));
     EXPECT_TRUE(colonna(w.LW(), 2).contains(QStringLiteral("Lucio")));
     EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 4);
 }
@@ -231,14 +254,17 @@ TEST_F(FinestreUtenti, EliminaChiedeECancellaLeSchede) {
     w.show();
     selezionaRiga(w.LW(), QStringLiteral("9"));
     messaggi().rispondi(Risposta::No);
-    w.Toolbar_ButtonClick(QStringLiteral("elimina"));
+    premi(w, "elimina");
     EXPECT_EQ(messaggi().testi(),
               QStringList{QStringLiteral(
                   "Sei sicuro di cancellare l'atleta? Verranno cancellate tutte le sue schede!")});
+    // A hasty Enter deletes nothing.
+    EXPECT_EQ(messaggi().mostrati[0].predefinita, Risposta::No);
     EXPECT_EQ(w.LW()->topLevelItemCount(), 4);
 
     messaggi().mostrati.clear();
-    w.Toolbar_ButtonClick(QStringLiteral("elimina"));
+    messaggi().rispondi(Risposta::Si);
+    premi(w, "elimina");
     EXPECT_EQ(messaggi().testi(),
               (QStringList{QStringLiteral(
                                "Sei sicuro di cancellare l'atleta? Verranno cancellate tutte le sue schede!"),
@@ -254,7 +280,7 @@ TEST_F(FinestreUtenti, ElencoVuotoNonFaNulla) {
     w.show();
     EXPECT_EQ(w.LW()->topLevelItemCount(), 0);
     for (const char* k : {"seleziona", "modifica", "elimina"})
-        w.Toolbar_ButtonClick(QString::fromLatin1(k));
+        premi(w, k);
     QTest::keyClick(w.Ricerca(), Qt::Key_Return);
     EXPECT_EQ(idUtenteSelezionato, 0);
     EXPECT_TRUE(w.isVisible());
@@ -262,18 +288,142 @@ TEST_F(FinestreUtenti, ElencoVuotoNonFaNulla) {
     EXPECT_FALSE(w.Toolbar()->findChild<QAction*>(QStringLiteral("elimina"))->isEnabled());
 }
 
-TEST_F(FinestreUtenti, SelettoreDataAccettaDateItaliane) {
-    SelettoreData s;
-    const std::pair<const char*, QDate> casi[] = {{"05/12/2004", QDate(2004, 12, 5)},
-                                                  {"5/1/2004", QDate(2004, 1, 5)},
-                                                  {"", QDate()},
-                                                  {"32/01/2004", QDate()}};
-    for (const auto& [testo, data] : casi) {
-        s.campo()->setText(QString::fromLatin1(testo));
-        EXPECT_EQ(s.data(), data) << testo;
+TEST_F(FinestreUtenti, DopoLEliminazioneSiSelezionaLaRigaVicina) {
+    // Rows in list order: 2, 9, 10, 11.
+    struct {
+        const char* elimina;
+        QStringList restano;
+        const char* selezionata;
+    } casi[] = {
+        {"9", {"2", "10", "11"}, "10"}, // the next row takes its place
+        {"11", {"2", "10"}, "10"},      // the last row: the new last one
+        {"2", {"10"}, "10"},
+        {"10", {}, ""}, // the list is empty
+    };
+    UtentiSelezione w;
+    w.show();
+    for (const auto& c : casi) {
+        selezionaRiga(w.LW(), QString::fromLatin1(c.elimina));
+        messaggi().rispondi(Risposta::Si);
+        premi(w, "elimina");
+        EXPECT_EQ(colonna(w.LW(), 0), c.restano) << c.elimina;
+        EXPECT_EQ(selezionato(w.LW()), QString::fromLatin1(c.selezionata)) << c.elimina;
     }
-    s.setData(QDate(2026, 12, 10));
-    EXPECT_EQ(s.testo(), QStringLiteral("10/12/2026"));
+}
+
+TEST_F(FinestreUtenti, ColonneSiAllarganoETestoTagliatoNelSuggerimento) {
+    eseguiDiretto(QStringLiteral("INSERT INTO utenti (id_utente, nome, cognome, dataNascita) VALUES "
+                                 "(20, 'Maria', 'Bartolomeo Della Gherardesca Lungavilla', '1970-01-01')"));
+    UtentiSelezione w;
+    w.resize(w.minimumWidth(), 400);
+    w.show();
+    QApplication::processEvents();
+    QTreeWidget* lw = w.LW();
+    QHeaderView* h = lw->header();
+    const auto somma = [h] {
+        int s = 0;
+        for (int c = 0; c < h->count(); ++c)
+            s += h->sectionSize(c);
+        return s;
+    };
+    const int cognomePrima = h->sectionSize(UtentiSelezione::ColCognome);
+    const int nomePrima = h->sectionSize(UtentiSelezione::ColNome);
+    EXPECT_EQ(somma(), lw->viewport()->width());
+
+    const int ricerca = w.Ricerca()->width();
+    w.resize(w.width() + 300, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(somma(), lw->viewport()->width()); // no empty strip, no scrolling
+    EXPECT_LT(w.Ricerca()->width(), ricerca + 150);
+    EXPECT_GT(h->sectionSize(UtentiSelezione::ColCognome), cognomePrima + 100);
+    EXPECT_GT(h->sectionSize(UtentiSelezione::ColNome), nomePrima + 100);
+
+    // Narrow again: the long surname is cut and its tooltip shows it whole; a short name has none.
+    w.resize(w.minimumWidth(), 400);
+    QApplication::processEvents();
+    const auto suggerimento = [lw](const QString& id, int colonna) {
+        QTreeWidgetItem* riga = nullptr;
+        for (int i = 0; i < lw->topLevelItemCount(); ++i)
+            if (lw->topLevelItem(i)->text(0) == id)
+                riga = lw->topLevelItem(i);
+        lw->scrollToItem(riga);
+        // A tip on screen fades out over a moment: wait until it has gone.
+        QToolTip::hideText();
+        QElapsedTimer attesa;
+        attesa.start();
+        while (QToolTip::isVisible() && attesa.elapsed() < 3000)
+            QTest::qWait(20);
+        const QPoint punto =
+            lw->visualItemRect(riga).topLeft() + QPoint(lw->header()->sectionPosition(colonna) + 4, 4);
+        QHelpEvent evento(QEvent::ToolTip, punto, lw->viewport()->mapToGlobal(punto));
+        QApplication::sendEvent(lw->viewport(), &evento);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(suggerimento(QStringLiteral("20"), UtentiSelezione::ColCognome),
+              QStringLiteral("Bartolomeo Della Gherardesca Lungavilla"));
+    EXPECT_EQ(suggerimento(QStringLiteral("9"), UtentiSelezione::ColCognome), QString());
+    QToolTip::hideText();
+}
+
+TEST_F(FinestreUtenti, ModuloLargoNonStiraICampiBrevi) {
+    UtentiNuovo f;
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("UTENTE"));
+    f.show();
+    const int cognome = f.txtCognome()->width(), data = f.txtDataNascita()->width(),
+              note = f.txtNote()->width();
+    f.resize(f.width() + 800, f.height());
+    QApplication::processEvents();
+    EXPECT_EQ(f.txtDataNascita()->width(), data);
+    EXPECT_LT(f.txtCognome()->width(), cognome + 400);
+    EXPECT_EQ(f.txtNome()->width(), f.txtCognome()->width());
+    EXPECT_GE(f.txtNote()->width(), note + 500); // the notes take the room
+}
+
+TEST_F(FinestreUtenti, SalvaCliccatoConDataImpossibileUnSoloMessaggio) {
+    UtentiNuovo f;
+    f.Tag = QStringLiteral("0");
+    f.show();
+    QApplication::setActiveWindow(&f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.txtCognome()->setText(QStringLiteral("Neri"));
+    f.txtNome()->setText(QStringLiteral("Ugo"));
+    f.txtDataNascita()->campo()->setFocus();
+    f.txtDataNascita()->campo()->selectAll();
+    QTest::keyClicks(f.txtDataNascita()->campo(), QStringLiteral("30/02/1990"));
+    QTest::mouseClick(f.CmdSave(), Qt::LeftButton);
+    QTest::qWait(100);
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(QStringLiteral("Data non valida: «30/02/1990»")));
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(f.txtDataNascita()->campo()->hasFocus());
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 4);
+
+    // Corrected, the same click saves.
+    QTest::keyClicks(f.txtDataNascita()->campo(), QStringLiteral("28021990"));
+    QTest::mouseClick(f.CmdSave(), Qt::LeftButton);
+    EXPECT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE dataNascita = '1990-02-28'")),
+              1);
+}
+
+TEST_F(FinestreUtenti, TastiDiAccessoDelModulo) {
+    UtentiNuovo f;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    struct {
+        Qt::Key tasto;
+        QWidget* campo;
+    } casi[] = {{Qt::Key_D, f.txtDataNascita()->campo()},
+                {Qt::Key_C, f.txtCognome()},
+                {Qt::Key_N, f.txtNome()},
+                {Qt::Key_O, f.txtNote()}};
+    for (const auto& c : casi) {
+        QTest::keyClick(&f, c.tasto, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), c.campo) << char(c.tasto);
+    }
+    EXPECT_TRUE(messaggi().mostrati.empty());
 }
 
 } // namespace

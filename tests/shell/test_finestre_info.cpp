@@ -1,20 +1,25 @@
 #include "base/CartellaProgramma.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/Modale.h"
 #include "pictures/FileConsegnati.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
+#include "shell/MessaggiFinestra.h"
 #include "shell/ModuloBase.h"
 #include "shell/Principale.h"
 #include "shell/frmAbout.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +31,36 @@ TEST(Traduzioni, PulsantiDeiMessaggiInItaliano) {
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sì"));
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("No"));
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annulla"));
+}
+
+// The real message boxes: Enter answers with the default button the caller named, else the first.
+TEST(MessaggiFinestra, InvioRispondeConIlPulsantePredefinito) {
+    struct {
+        Pulsanti pulsanti;
+        std::optional<Risposta> predefinita;
+        Risposta attesa;
+    } casi[] = {
+        {Pulsanti::OK, std::nullopt, Risposta::OK},
+        {Pulsanti::SiNo, std::nullopt, Risposta::Si},
+        {Pulsanti::SiNo, Risposta::No, Risposta::No},
+        {Pulsanti::SiNoAnnulla, Risposta::Annulla, Risposta::Annulla},
+        {Pulsanti::OKAnnulla, std::nullopt, Risposta::OK},
+    };
+    auto precedente = installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
+    for (const auto& c : casi) {
+        Risposta r = Risposta::OK;
+        usaModale<QMessageBox>(
+            [&] {
+                r = mostraMessaggio(QStringLiteral("Domanda?"), TipoMessaggio::Domanda, c.pulsanti, {},
+                                    c.predefinita);
+            },
+            [](QMessageBox& box) {
+                ASSERT_NE(box.defaultButton(), nullptr);
+                QTest::keyClick(&box, Qt::Key_Return);
+            });
+        EXPECT_EQ(r, c.attesa) << static_cast<int>(c.pulsanti);
+    }
+    installaServizioMessaggi(precedente);
 }
 
 class Informazioni : public ArchivioDiProva {};
@@ -55,6 +90,45 @@ TEST_F(Informazioni, FinestraInformazioniSu) {
     EXPECT_EQ(messaggi().testi(),
               QStringList{QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili.")});
     frmAbout::apriInformazioniSistema = originale;
+}
+
+TEST_F(Informazioni, CollegamentoSenzaProgrammaPerAprirlo) {
+    frmAbout f;
+    const auto originale = frmAbout::apriCollegamento;
+    QStringList aperti;
+    struct {
+        QLabel* etichetta;
+        bool riesce;
+        const char* messaggio;
+    } casi[] = {
+        {f.lblLink, true, nullptr},
+        {f.lblLinkEmailAuthor, true, nullptr},
+        {f.lblLink, false,
+         "Impossibile aprire il collegamento: su questo computer non risulta installato "
+         "un browser.\nIndirizzo: https://www.arvel.example/vibrana"},
+        {f.lblLinkEmailAuthor, false,
+         "Impossibile aprire il programma di posta elettronica: su questo "
+         "computer non ne risulta installato uno.\nScrivere a: "
+         "assistenza@arvel.example"},
+    };
+    for (const auto& c : casi) {
+        messaggi().mostrati.clear();
+        aperti.clear();
+        frmAbout::apriCollegamento = [&](const QString& indirizzo) {
+            aperti << indirizzo;
+            return c.riesce;
+        };
+        // The label's own signal, as a click on its link gives it.
+        const QString href = c.etichetta->text().section(QLatin1Char('"'), 1, 1);
+        emit c.etichetta->linkActivated(href);
+        EXPECT_EQ(aperti, QStringList{href});
+        if (c.messaggio) {
+            EXPECT_EQ(messaggi().testi(), QStringList{QString::fromUtf8(c.messaggio)});
+        } else {
+            EXPECT_TRUE(messaggi().mostrati.empty());
+        }
+    }
+    frmAbout::apriCollegamento = originale;
 }
 
 TEST_F(Informazioni, TestoDelleInformazioniDiSistema) {
@@ -131,6 +205,43 @@ TEST_F(Guida, TastoF1SullaFinestraPrincipale) {
     QTest::keyClick(&p, Qt::Key_F1);
     ASSERT_NE(finestraGuida(), nullptr);
     EXPECT_TRUE(finestraGuida()->isVisible());
+}
+
+// Any window, a modal one included: the help opens over it and can be used while it waits.
+TEST_F(Guida, TastoF1DaUnaFinestraModale) {
+    scriviGuida();
+    impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
+    installaTastoGuida(qApp);
+    installaTastoGuida(qApp); // once is enough: a second call adds nothing
+    QDialog finestra;
+    auto* campo = new QLineEdit(&finestra);
+    (new QVBoxLayout(&finestra))->addWidget(campo);
+    usaModale<QDialog>([&] { finestra.exec(); },
+                       [&](QDialog& d) {
+                           campo->setFocus();
+                           QTest::keyClick(campo, Qt::Key_F1);
+                           FinestraGuida* g = finestraGuida();
+                           ASSERT_NE(g, nullptr);
+                           EXPECT_TRUE(g->isVisible());
+                           EXPECT_TRUE(g->isWindow());
+                           // Not blocked by the modal window: it belongs to it.
+                           EXPECT_EQ(g->parentWidget(), &d);
+                           d.accept();
+                       });
+    EXPECT_TRUE(messaggi().mostrati.empty());
+    const int filtri = qApp->findChildren<QObject*>(QStringLiteral("tastoGuida")).size();
+    EXPECT_EQ(filtri, 1);
+}
+
+TEST_F(Guida, TastoF1SenzaGuidaLoDice) {
+    impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
+    installaTastoGuida(qApp);
+    QLineEdit campo;
+    campo.show();
+    QTest::keyClick(&campo, Qt::Key_F1);
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(
+        QStringLiteral("Impossibile trovare la guida del programma")));
 }
 
 } // namespace

@@ -161,72 +161,62 @@ TEST_F(FinestraPrincipale, BarraDegliStrumenti) {
 TEST_F(FinestraPrincipale, ComandiEStatoDiSelezione) {
     struct Caso {
         const char* nome;
-        void (Principale::*comando)();
+        QAction* Principale::*comando; // the menu command, triggered as a click on it does
         std::int32_t utente, scheda, modello;
         QStringList attese;
     };
     const QString sel = QStringLiteral("UtentiSelezione SELEZIONA");
     const Caso casi[] = {
-        {"nuova",
-         &Principale::mnuSchedeNuova_Click,
-         5,
-         0,
-         0,
-         {sel, QStringLiteral("mdiScheda.mostra 5/0/0")}},
+        {"nuova", &Principale::mnuSchedeNuova, 5, 0, 0, {sel, QStringLiteral("mdiScheda.mostra 5/0/0")}},
         // Cancelling the athlete list opens nothing, whatever an earlier command had chosen.
-        {"nuova annullata", &Principale::mnuSchedeNuova_Click, 0, 0, 0, {sel}},
+        {"nuova annullata", &Principale::mnuSchedeNuova, 0, 0, 0, {sel}},
         {"apri",
-         &Principale::mnuSchedeApri_Click,
+         &Principale::mnuSchedeApri,
          5,
          7,
          0,
          {sel, QStringLiteral("SchedeSelezione 5"), QStringLiteral("mdiScheda.mostra 5/7/0")}},
         {"apri senza scheda",
-         &Principale::mnuSchedeApri_Click,
+         &Principale::mnuSchedeApri,
          5,
          0,
          0,
          {sel, QStringLiteral("SchedeSelezione 5")}},
-        {"apri senza atleta", &Principale::mnuSchedeApri_Click, 0, 7, 0, {sel}},
+        {"apri senza atleta", &Principale::mnuSchedeApri, 0, 7, 0, {sel}},
         {"da modello",
-         &Principale::mnuSchedeDaModello_Click,
+         &Principale::mnuSchedeDaModello,
          5,
          0,
          3,
          {sel, QStringLiteral("SchedeMODELLOSelezione"), QStringLiteral("mdiScheda.mostra 5/0/3")}},
         {"da modello annullato",
-         &Principale::mnuSchedeDaModello_Click,
+         &Principale::mnuSchedeDaModello,
          5,
          0,
          -1,
          {sel, QStringLiteral("SchedeMODELLOSelezione")}},
-        {"da modello senza atleta", &Principale::mnuSchedeDaModello_Click, 0, 0, 3, {sel}},
+        {"da modello senza atleta", &Principale::mnuSchedeDaModello, 0, 0, 3, {sel}},
         {"gestione modelli",
-         &Principale::mnuSchedeGestioneModello_Click,
+         &Principale::mnuSchedeGestioneModello,
          0,
          0,
          4,
          {QStringLiteral("SchedeMODELLOSelezione"), QStringLiteral("mdiScheda.mostra 0/0/4")}},
         {"gestione modelli annullata",
-         &Principale::mnuSchedeGestioneModello_Click,
+         &Principale::mnuSchedeGestioneModello,
          0,
          0,
          -1,
          {QStringLiteral("SchedeMODELLOSelezione")}},
         {"gestione atleti",
-         &Principale::mnuUtentiGestione_Click,
+         &Principale::mnuUtentiGestione,
          5,
          0,
          0,
          {QStringLiteral("UtentiSelezione MODIFICA")}},
-        {"istruzioni",
-         &Principale::mnuSchedeCosaNonFare_Click,
-         0,
-         0,
-         0,
-         {QStringLiteral("PrinterDaNonFare")}},
-        {"personalizza", &Principale::mnuZDFPersonalizza_Click, 0, 0, 0, {QStringLiteral("frmPersonalizza")}},
-        {"informazioni", &Principale::mnuHelpAbout_Click, 0, 0, 0, {QStringLiteral("frmAbout")}},
+        {"istruzioni", &Principale::mnuSchedeCosaNonFare, 0, 0, 0, {QStringLiteral("PrinterDaNonFare")}},
+        {"personalizza", &Principale::mnuZDFPersonalizza, 0, 0, 0, {QStringLiteral("frmPersonalizza")}},
+        {"informazioni", &Principale::mnuHelpAbout, 0, 0, 0, {QStringLiteral("frmAbout")}},
     };
     for (const Caso& c : casi) {
         Principale& p = principale();
@@ -238,7 +228,7 @@ TEST_F(FinestraPrincipale, ComandiEStatoDiSelezione) {
         utenteScelto = c.utente;
         schedaScelta = c.scheda;
         modelloScelto = c.modello;
-        (p.*c.comando)();
+        (p.*c.comando)->trigger();
         EXPECT_EQ(chiamate, c.attese) << c.nome;
         const bool editorAperto = chiamate.filter(QStringLiteral("mdiScheda")).size() == 1;
         // Handing over to the card editor hides the main window; anything else leaves it on screen.

@@ -116,6 +116,7 @@ TEST_F(ControlloRisoluzione, RispostaNoLasciaLoSchermoComEra) {
 TEST_F(ControlloRisoluzione, ConfermaTieneIlNuovoModoConLaProfonditaDiPrima) {
     auto s = schermo({800, 600, 16});
     rispostaConferma = 1;
+    messaggi().rispondi(Risposta::Si);
     controllaRisoluzione();
     ASSERT_EQ(s->richieste.size(), 1u);
     EXPECT_EQ(s->richieste[0], (ModoSchermo{1024, 768, 16}));
@@ -132,6 +133,7 @@ TEST_F(ControlloRisoluzione, ConfermaTieneIlNuovoModoConLaProfonditaDiPrima) {
 TEST_F(ControlloRisoluzione, AnnullaOTempoScadutoTornaAlModoPrecedente) {
     auto s = schermo({800, 600, 16});
     rispostaConferma = 2;
+    messaggi().rispondi(Risposta::Si);
     controllaRisoluzione();
     ASSERT_EQ(s->richieste.size(), 2u);
     EXPECT_EQ(s->richieste[1], (ModoSchermo{800, 600, 16}));
@@ -141,6 +143,7 @@ TEST_F(ControlloRisoluzione, AnnullaOTempoScadutoTornaAlModoPrecedente) {
 
 TEST_F(ControlloRisoluzione, CambioImpossibileNonChiedeConferma) {
     auto s = schermo({800, 600, 24}, false);
+    messaggi().rispondi(Risposta::Si);
     controllaRisoluzione();
     EXPECT_EQ(conferme, 0);
     ASSERT_EQ(s->richieste.size(), 1u);
@@ -199,22 +202,6 @@ TEST(MonitorResolution, SenzaXRandRSiLeggeLoSchermoDiQtENonSiCambia) {
     EXPECT_GT(m.profondita, 0);
     EXPECT_FALSE(impostaRisoluzione({1024, 768, m.profondita}));
     EXPECT_EQ(leggiRisoluzione(), m);
-}
-
-TEST(valoreIniziale, NumeroInTestaAlTesto) {
-    const std::pair<const char*, double> casi[] = {{"8", 8},
-                                                   {" 12", 12},
-                                                   {"3.5", 3.5},
-                                                   {"4abc", 4},
-                                                   {"abc", 0},
-                                                   {"", 0},
-                                                   {"-2", -2},
-                                                   {"+7x", 7},
-                                                   {".5", 0.5},
-                                                   {"1e2", 100},
-                                                   {"ERR:Dati non trovati", 0}};
-    for (const auto& [testo, atteso] : casi)
-        EXPECT_DOUBLE_EQ(valoreIniziale(QString::fromUtf8(testo)), atteso) << testo;
 }
 
 } // namespace
