@@ -1,15 +1,10 @@
 #include "selection/ElencoSchede.h"
 
 #include "base/Messaggi.h"
-#include "shell/FinestraGuida.h"
+#include "selection/DelegatoTestoIntero.h"
 
-#include <QAction>
 #include <QDate>
-#include <QDialog>
-#include <QEvent>
 #include <QHeaderView>
-#include <QHelpEvent>
-#include <QToolTip>
 #include <QTreeWidget>
 
 void RigaElenco::impostaNumero(int colonna, qlonglong valore) {
@@ -45,41 +40,6 @@ bool RigaElenco::operator<(const QTreeWidgetItem& altra) const {
     return data(0, Qt::UserRole).toLongLong() < altra.data(0, Qt::UserRole).toLongLong();
 }
 
-namespace {
-
-// Shows the whole text of a cell that its column cuts short.
-class SuggerimentoCelle : public QObject {
-public:
-    explicit SuggerimentoCelle(QTreeWidget* lista) : QObject(lista), lista_(lista) {}
-
-    bool eventFilter(QObject* oggetto, QEvent* evento) override {
-        if (evento->type() != QEvent::ToolTip || oggetto != lista_->viewport())
-            return false;
-        auto* aiuto = static_cast<QHelpEvent*>(evento);
-        const QModelIndex indice = lista_->indexAt(aiuto->pos());
-        QTreeWidgetItem* riga = lista_->itemAt(aiuto->pos());
-        if (!riga || !indice.isValid()) {
-            QToolTip::hideText();
-            return true;
-        }
-        const int c = indice.column();
-        const QString testo = riga->text(c);
-        const QRect cella = lista_->visualRect(indice);
-        const int margine =
-            2 * lista_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lista_) + 2;
-        if (!testo.isEmpty() && lista_->fontMetrics().horizontalAdvance(testo) + margine > cella.width())
-            QToolTip::showText(aiuto->globalPos(), testo, lista_->viewport(), cella);
-        else
-            QToolTip::hideText();
-        return true;
-    }
-
-private:
-    QTreeWidget* lista_;
-};
-
-} // namespace
-
 void preparaElenco(QTreeWidget* lista) {
     lista->setRootIsDecorated(false);
     lista->setUniformRowHeights(true);
@@ -90,7 +50,7 @@ void preparaElenco(QTreeWidget* lista) {
     lista->header()->setSectionsClickable(true);
     lista->header()->setSortIndicatorShown(true);
     lista->header()->setStretchLastSection(true);
-    lista->viewport()->installEventFilter(new SuggerimentoCelle(lista));
+    lista->setItemDelegate(new DelegatoTestoIntero(lista));
 }
 
 long idRigaSelezionata(const QTreeWidget* lista) {
@@ -113,15 +73,6 @@ void selezionaDopoRicarica(QTreeWidget* lista, long id, int posizione) {
     lista->setCurrentItem(scelta);
     scelta->setSelected(true);
     lista->scrollToItem(scelta);
-}
-
-void aggiungiGuida(QDialog* finestra) {
-    auto* guida = new QAction(finestra);
-    guida->setObjectName(QStringLiteral("guida"));
-    guida->setShortcut(QKeySequence(Qt::Key_F1));
-    guida->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(guida, &QAction::triggered, finestra, [] { proteggi([] { apriGuida(); }); });
-    finestra->addAction(guida);
 }
 
 void mostraErroreEliminazione(const QString& descrizione) {

@@ -4,7 +4,6 @@
 #include <QTreeWidgetItem>
 #include <QVariant>
 
-class QDialog;
 class QTreeWidget;
 
 // A row of the card and template lists. Each column sorts by the value stored under Qt::UserRole
@@ -28,7 +27,5 @@ void preparaElenco(QTreeWidget* lista);
 long idRigaSelezionata(const QTreeWidget* lista);
 // After a refill: selects the row with `id`, else the row at `posizione` (or the last), else nothing.
 void selezionaDopoRicarica(QTreeWidget* lista, long id, int posizione);
-// F1 in the dialog opens the program's help.
-void aggiungiGuida(QDialog* finestra);
 // "Si è verificato un errore:" + description + CR + "Contattare il supporto tecnico", stop symbol.
 void mostraErroreEliminazione(const QString& descrizione);

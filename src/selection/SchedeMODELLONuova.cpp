@@ -24,7 +24,6 @@ SchedeMODELLONuova::SchedeMODELLONuova(QWidget* parent) : QDialog(parent), ui(ne
     ui->descrizione->installEventFilter(this);
     ui->cmdOK->setToolTip(QStringLiteral("Crea la nuova Scheda Modello"));
     connect(ui->cmdOK, &QPushButton::clicked, this, [this] { proteggi([this] { cmdOK_Click(); }); });
-    aggiungiGuida(this);
     // Three lines of description in view; the window starts at the least size that shows everything
     // (never below its design, 4005 x 1815 twips) and may grow.
     const QFontMetrics misure = ui->descrizione->fontMetrics();

@@ -73,7 +73,6 @@ SchedeMODELLOSelezione::SchedeMODELLOSelezione(QWidget* parent)
             [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
     ui->postoToolbar->addWidget(Toolbar_);
     ui->postoToolbar->addStretch(1);
-    aggiungiGuida(this);
 
     QTreeWidget* lw = ui->LW;
     preparaElenco(lw);
@@ -265,8 +264,8 @@ void SchedeMODELLOSelezione::eliminaModello() {
                 TipoMessaggio::Errore, Pulsanti::OK);
             return;
         }
-        if (mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo) !=
-            Risposta::Si)
+        if (mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo, {},
+                            Risposta::No) != Risposta::Si)
             return;
         if (modello.Elimina(static_cast<std::int32_t>(id))) {
             mostraMessaggio(QStringLiteral("Scheda eliminata"), TipoMessaggio::Informazione, Pulsanti::OK);

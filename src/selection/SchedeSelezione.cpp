@@ -61,7 +61,6 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
             [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
     ui->postoToolbar->addStretch(1);
     ui->postoToolbar->addWidget(Toolbar_);
-    aggiungiGuida(this);
 
     QTreeWidget* lw = ui->LW;
     preparaElenco(lw);
@@ -254,8 +253,8 @@ void SchedeSelezione::eliminaScheda() {
     if (id == 0)
         return;
     try {
-        if (mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo) !=
-            Risposta::Si)
+        if (mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo, {},
+                            Risposta::No) != Risposta::Si)
             return;
         scheda s;
         if (s.Elimina(static_cast<std::int32_t>(id))) {

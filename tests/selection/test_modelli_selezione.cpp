@@ -218,6 +218,7 @@ TEST_F(ListaModelli, EliminaRifiutaIPreimpostatiEConfermaGliAltri) {
         messaggi().rispondi(Risposta::No);
         pulsante(w, "elimina")->trigger();
         EXPECT_EQ(messaggi().testi(), QStringList{"Confermi?"});
+        EXPECT_EQ(messaggi().mostrati.at(0).predefinita, Risposta::No);
         EXPECT_EQ(colonna(lw, 0), (QStringList{"3", "4", "12"}));
 
         messaggi().mostrati.clear();

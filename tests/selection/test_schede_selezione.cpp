@@ -195,6 +195,7 @@ TEST_F(ListaSchede, EliminaChiedeConfermaEPassaAllaRigaVicina) {
         pulsante(w, "elimina")->trigger();
         EXPECT_EQ(messaggi().testi(), QStringList{"Confermi?"});
         EXPECT_EQ(messaggi().mostrati.at(0).pulsanti, Pulsanti::SiNo);
+        EXPECT_EQ(messaggi().mostrati.at(0).predefinita, Risposta::No); // a hasty Enter deletes nothing
         EXPECT_EQ(colonna(lw, 0), (QStringList{"2", "9", "10"}));
 
         messaggi().rispondi(Risposta::Si);
@@ -308,12 +309,15 @@ TEST_F(ListaSchede, F1ApreLaGuida) {
     f.write("<html><body>Guida</body></html>");
     f.close();
     impostaFileGuida(guida);
+    installaTastoGuida(QApplication::instance());
     conLista(4, [](SchedeSelezione& w) {
         w.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(w.LW(), Qt::Key_F1);
         ASSERT_NE(finestraGuida(), nullptr);
         EXPECT_TRUE(finestraGuida()->isVisible());
+        // Over a modal list the help belongs to it, so it can be read while the list waits.
+        EXPECT_EQ(finestraGuida()->parentWidget(), &w);
         finestraGuida()->close();
         w.reject();
     });
