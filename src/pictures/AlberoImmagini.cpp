@@ -30,19 +30,17 @@ QMimeData* AlberoImmagini::mimeData(const QList<QTreeWidgetItem*>& items) const 
     return dati;
 }
 
+QTreeWidgetItem* AlberoImmagini::nodoPremuto() const {
+    return nodoPremuto_.isValid() ? itemFromIndex(nodoPremuto_) : nullptr;
+}
+
 void AlberoImmagini::mousePressEvent(QMouseEvent* e) {
-    nodoPremuto_ = itemAt(e->position().toPoint());
+    nodoPremuto_ = indexAt(e->position().toPoint());
     QTreeWidget::mousePressEvent(e);
 }
 
-void AlberoImmagini::rowsAboutToBeRemoved(const QModelIndex& genitore, int inizio, int fine) {
-    // A refill removes the nodes: never keep one that no longer exists.
-    nodoPremuto_ = nullptr;
-    QTreeWidget::rowsAboutToBeRemoved(genitore, inizio, fine);
-}
-
 QDrag* AlberoImmagini::preparaTrascinamento() {
-    QTreeWidgetItem* nodo = nodoPremuto_;
+    QTreeWidgetItem* nodo = nodoPremuto();
     if (!nodo)
         return nullptr;
     QMimeData* dati = mimeData({nodo});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPointer>
+#include <QPersistentModelIndex>
 #include <QTreeWidget>
 
 class QDrag;
@@ -13,7 +13,7 @@ public:
     explicit AlberoImmagini(QWidget* parent = nullptr);
 
     // The node under the pointer when a button last went down (nullptr on empty space).
-    QTreeWidgetItem* nodoPremuto() const { return nodoPremuto_; }
+    QTreeWidgetItem* nodoPremuto() const;
 
     // The drag for the pressed node, ready to run; nullptr when the press was on empty space or the
     // node carries no identifier, so such a drag does nothing.
@@ -26,8 +26,8 @@ protected:
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
     void mousePressEvent(QMouseEvent* e) override;
     void startDrag(Qt::DropActions azioni) override;
-    void rowsAboutToBeRemoved(const QModelIndex& genitore, int inizio, int fine) override;
 
 private:
-    QTreeWidgetItem* nodoPremuto_ = nullptr;
+    // Kept as a model index, so a refill that removes the node leaves nothing dangling.
+    QPersistentModelIndex nodoPremuto_;
 };

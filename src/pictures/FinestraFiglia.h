@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <functional>
 
 class QWidget;
 
@@ -12,6 +13,10 @@ QWidget* cornice(QWidget* finestra);
 // Outer size in pixels, frame included.
 void impostaDimensioneEsterna(QWidget* finestra, QSize pixel);
 QSize dimensioneEsterna(QWidget* finestra);
+// Keeps the window's outer size at `dimensione()` whenever it is put into an MDI frame or that frame
+// is shown (an MDI area sizes a frame it shows by the widget's hint, which a window without layouts
+// does not give). The size is applied at once too.
+void mantieniDimensione(QWidget* finestra, std::function<QSize()> dimensione);
 // F1 on the window or any of its controls opens the program's help.
 void collegaGuida(QWidget* finestra);
 

@@ -28,7 +28,9 @@ SchedaPreviewFigura::SchedaPreviewFigura(QWidget* parent)
     connect(ui_->ZoomMeno, &QPushButton::clicked, this, [this] { ZoomMeno_Click(); });
     connect(ui_->cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     FinestraFiglia::collegaGuida(this);
-    applicaDimensione();
+    FinestraFiglia::mantieniDimensione(this, [this] {
+        return QSize(twips::aPixel(dimensione_.width()), twips::aPixel(dimensione_.height()));
+    });
 }
 
 SchedaPreviewFigura::~SchedaPreviewFigura() = default;
@@ -86,14 +88,6 @@ void SchedaPreviewFigura::cmdClose_Click() {
 void SchedaPreviewFigura::applicaDimensione() {
     FinestraFiglia::impostaDimensioneEsterna(
         this, QSize(twips::aPixel(dimensione_.width()), twips::aPixel(dimensione_.height())));
-}
-
-// Placed into the editor's MDI frame after construction: the frame takes the window's outer size.
-bool SchedaPreviewFigura::event(QEvent* e) {
-    const bool r = QWidget::event(e);
-    if (e->type() == QEvent::ParentChange)
-        applicaDimensione();
-    return r;
 }
 
 void SchedaPreviewFigura::closeEvent(QCloseEvent* e) {

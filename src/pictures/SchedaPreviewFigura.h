@@ -36,7 +36,6 @@ public:
     QLabel* Label1() const;
 
 protected:
-    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

@@ -70,7 +70,7 @@ SchedaSelezioneFIGURE::SchedaSelezioneFIGURE(QWidget* parent)
     FinestraFiglia::collegaGuida(this);
 
     // Load.
-    applicaDimensione();
+    FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(6930), twips::aPixel(7635)); });
     riempimento_ = true;
     proteggi([this] { inizializzaListaCartelle(); });
     riempimento_ = false;
@@ -191,18 +191,6 @@ void SchedaSelezioneFIGURE::cmdZoom_Click() {
             preview_->LoadImage(NodoAlbero::immagine(nodo));
         preview_->Show();
     });
-}
-
-void SchedaSelezioneFIGURE::applicaDimensione() {
-    FinestraFiglia::impostaDimensioneEsterna(this, QSize(twips::aPixel(6930), twips::aPixel(7635)));
-}
-
-// Placed into the editor's MDI frame after construction: the frame takes the window's outer size.
-bool SchedaSelezioneFIGURE::event(QEvent* e) {
-    const bool r = QWidget::event(e);
-    if (e->type() == QEvent::ParentChange)
-        applicaDimensione();
-    return r;
 }
 
 void SchedaSelezioneFIGURE::closeEvent(QCloseEvent* e) {

@@ -40,7 +40,6 @@ public:
     const QString& ultimoGruppo() const { return ultimoGruppo_; }
 
 protected:
-    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -53,7 +52,6 @@ private:
     void cmdZoom_Click();
     // Refills the picture tree while it is hidden, so it is drawn once at the end.
     void riempiImmagini();
-    void applicaDimensione();
 
     std::unique_ptr<Ui::SchedaSelezioneFIGURE> ui_;
     std::unique_ptr<GestoreListaIMG> gestoreImmagini_;

@@ -11,6 +11,8 @@
 
 #include <QDrag>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
@@ -75,6 +77,20 @@ TEST_F(Selezione, AllAperturaMappaConIPettorali) {
     EXPECT_TRUE(w->BodyMap1()->immagineMostrata().endsWith(QStringLiteral("Corpo_PET.JPG")));
     EXPECT_EQ(w->ultimoGruppo(), QStringLiteral("PET"));
     EXPECT_TRUE(messaggi().mostrati.empty()) << qPrintable(messaggi().testi().join(QLatin1Char('|')));
+}
+
+// In the editor's MDI area the frame takes the window's outer size, also once the area is shown.
+TEST_F(Selezione, NellAreaMdiLaCorniceHaLaDimensioneDellaFinestra) {
+    QMdiArea area;
+    area.resize(1200, 900);
+    QMdiSubWindow* sub = area.addSubWindow(new SchedaSelezioneFIGURE);
+    EXPECT_EQ(sub->size(), QSize(462, 509));
+    area.show();
+    sub->show();
+    EXPECT_EQ(sub->size(), QSize(462, 509));
+    setPuoiChiudereEditor(false);
+    EXPECT_FALSE(sub->close());
+    EXPECT_TRUE(sub->isVisible());
 }
 
 TEST_F(Selezione, NodiConChiaveTestoImmagineETag) {
