@@ -14,12 +14,12 @@ namespace {
 const QString chiaveCartella = QStringLiteral("Cartella");
 
 // Pictures with text, no lines or expand signs, a single-line border, no label editing.
-void impostaStile(QTreeWidget* tw, QSize lato) {
+void impostaStile(QTreeWidget* tw, QSize lato, int rientro) {
     tw->setHeaderHidden(true);
     tw->setColumnCount(1);
     tw->setRootIsDecorated(false);
     tw->setItemsExpandable(false);
-    tw->setIndentation(0);
+    tw->setIndentation(rientro);
     tw->setIconSize(lato);
     tw->setFrameShape(QFrame::Box);
     tw->setFrameShadow(QFrame::Plain);
@@ -57,7 +57,7 @@ bool TreeViewHelper::esisteChiave(const QTreeWidget* tw, const QString& key) {
 
 void GestoreListaIMG::init(const ListaImmagini& img) {
     img_ = &img;
-    impostaStile(tw, img.dimensione());
+    impostaStile(tw, img.dimensione(), 0);
 }
 
 void GestoreListaIMG::aggiorna() {
@@ -110,7 +110,8 @@ void GestoreListaIMG::aggiungiImmagine(const QString& path, float numero, long i
 void GestoreListaFolder::init(const ListaImmagini& img) {
     img_ = &img;
     tw->clear();
-    impostaStile(tw, img.dimensione());
+    // The folders sit a step to the right of the root, as in a file manager.
+    impostaStile(tw, img.dimensione(), img.dimensione().width());
 }
 
 void GestoreListaFolder::fillList() {

@@ -126,6 +126,9 @@ void SchedaSelezioneFIGURE::riempiImmagini() {
     proteggi([this] { gestoreImmagini_->aggiorna(); });
     riempimento_ = false;
     ui_->twImage->show();
+    // Laid out only now that it shows again: bring the selected node into view.
+    if (QTreeWidgetItem* nodo = ui_->twImage->currentItem())
+        ui_->twImage->scrollToItem(nodo, QAbstractItemView::PositionAtTop);
 }
 
 void SchedaSelezioneFIGURE::TabStrip1_Click(int indice) {

@@ -227,6 +227,44 @@ TEST_F(Selezione, SenzaGruppoUnAvvisoELaListaResta) {
     EXPECT_EQ(testi(&tw), (QStringList{"[1]", "[12.5]"}));
 }
 
+// Counts the progress windows shown while it lives.
+class SpiaAvanzamento : public QObject {
+public:
+    SpiaAvanzamento() { qApp->installEventFilter(this); }
+    ~SpiaAvanzamento() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && o->objectName() == QLatin1String("Tool_BarProg"))
+            ++mostrate;
+        return false;
+    }
+    int mostrate = 0;
+};
+
+// The progress window shows for more than ten catalogue entries (one per figure and muscle when a
+// group is listed), not for ten.
+TEST_F(Selezione, AvanzamentoSoloOltreDieciVoci) {
+    QTreeWidget tw;
+    GestoreListaIMG g;
+    g.tw = &tw;
+    g.init(immaginiScheda()->ImageList2);
+    g.muscolo = QStringLiteral("QUA");
+    // 7 pairs in the fixture; 3 more make 10, one more 11.
+    eseguiDiretto(QStringLiteral(
+        "INSERT INTO figure_muscoli (id_fig, id_muscolo) VALUES (1, 'BIC'), (3, 'BIC'), (5, 'BIC');"));
+    {
+        SpiaAvanzamento spia;
+        g.aggiorna();
+        EXPECT_EQ(spia.mostrate, 0);
+    }
+    eseguiDiretto(QStringLiteral("INSERT INTO figure_muscoli (id_fig, id_muscolo) VALUES (13, 'BIC');"));
+    {
+        SpiaAvanzamento spia;
+        g.aggiorna();
+        EXPECT_EQ(spia.mostrate, 1);
+    }
+    EXPECT_EQ(testi(&tw), QStringList{QStringLiteral("[4]")});
+}
+
 TEST_F(Selezione, EsisteChiaveATuttiILivelliConMaiuscoleDistinte) {
     QTreeWidget tw;
     auto* radice = new QTreeWidgetItem(&tw);
