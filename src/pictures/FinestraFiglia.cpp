@@ -4,9 +4,9 @@
 #include "shell/FinestraGuida.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QShortcut>
 #include <QWidget>
 
 namespace {
@@ -43,6 +43,20 @@ private:
     std::function<QSize()> dimensione_;
 };
 
+// F1 as a key the window handles when no control used it, not as a shortcut: the editor around it
+// may have its own F1 shortcut, and two would cancel each other out.
+class GuardiaGuida : public QObject {
+public:
+    explicit GuardiaGuida(QWidget* finestra) : QObject(finestra) { finestra->installEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_F1)
+            return false;
+        proteggi([] { apriGuida(); });
+        return true;
+    }
+};
+
 } // namespace
 
 namespace FinestraFiglia {
@@ -66,9 +80,7 @@ void mantieniDimensione(QWidget* finestra, std::function<QSize()> dimensione) {
 }
 
 void collegaGuida(QWidget* finestra) {
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), finestra);
-    f1->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(f1, &QShortcut::activated, finestra, [] { proteggi([] { apriGuida(); }); });
+    new GuardiaGuida(finestra);
 }
 
 } // namespace FinestraFiglia

@@ -386,6 +386,20 @@ TEST_F(Selezione, ImmagineDellaMappaMancanteSegnalataELElencoCeLoStesso) {
     EXPECT_EQ(messaggi().mostrati.size(), 1u);
 }
 
+// F1 from any control opens the help (here: its file is not set, so the message about it shows).
+TEST_F(Selezione, F1ApreLaGuida) {
+    auto w = apri();
+    SchedaPreviewFigura anteprima;
+    anteprima.show();
+    QWidget* dove[] = {w->twImage(), w->twFolder(), w->cmdZoom(), &anteprima};
+    for (QWidget* controllo : dove) {
+        messaggi().mostrati.clear();
+        QTest::keyClick(controllo, Qt::Key_F1);
+        ASSERT_EQ(messaggi().mostrati.size(), 1u) << qPrintable(controllo->objectName());
+        EXPECT_TRUE(messaggi().testi().at(0).startsWith(QStringLiteral("Impossibile trovare la guida")));
+    }
+}
+
 TEST_F(Selezione, SiChiudeSoloQuandoLEditorLoPermette) {
     auto w = apri();
     setPuoiChiudereEditor(false);
