@@ -70,9 +70,9 @@ TEST_F(Mappa, UnClicManda_IlCodiceDellaZonaPiuInAlto) {
         {{2800, 2900}, QString()},             // outside the picture
     };
     for (const Caso& c : casi) {
-        const QStringList r = cliccaIn(m, c.twip);
-        const QStringList atteso = c.atteso.isEmpty() ? QStringList() : QStringList{c.atteso};
-        EXPECT_EQ(r, atteso) << c.twip.x() << "," << c.twip.y();
+        // One event with the code, or none.
+        EXPECT_EQ(cliccaIn(m, c.twip).join(QLatin1Char('|')).toStdString(), c.atteso.toStdString())
+            << c.twip.x() << "," << c.twip.y();
     }
     // A click changes neither the picture nor anything else: the container decides.
     EXPECT_TRUE(m.immagineMostrata().endsWith(QStringLiteral("corpo.JPG")))
