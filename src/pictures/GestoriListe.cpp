@@ -71,7 +71,11 @@ void GestoreListaIMG::aggiorna() {
         const int n = catalogo.figureVibrana.Count();
         std::unique_ptr<Tool_BarProg> avanzamento;
         if (n > 10) {
-            avanzamento = std::make_unique<Tool_BarProg>();
+            avanzamento = std::make_unique<Tool_BarProg>(tw->window());
+            // Over the window whose list it fills, not in a corner of the screen.
+            const QWidget* finestra = tw->window();
+            avanzamento->move(finestra->mapToGlobal(finestra->rect().center()) -
+                              avanzamento->rect().center());
             avanzamento->show();
             avanzamento->setTitolo(QStringLiteral("Caricamento immagini in corso"));
             avanzamento->Totale = static_cast<float>(n);

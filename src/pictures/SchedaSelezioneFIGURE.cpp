@@ -39,6 +39,9 @@ SchedaSelezioneFIGURE::SchedaSelezioneFIGURE(QWidget* parent)
     ui_->BodyMap1->move(twips::rettangolo(165, 705, 2835, 3015).topLeft());
     ui_->twImage->setGeometry(twips::rettangolo(3495, 240, 3180, 6870));
     ui_->cmdZoom->setGeometry(twips::rettangolo(465, 6690, 2955, 480));
+    QFont verdana = ui_->Label1->font();
+    verdana.setPointSizeF(8.25);
+    ui_->Label1->setFont(verdana);
     ui_->cmdZoom->setIcon(ImmaginiProgramma::icona(QStringLiteral("zoom-in")));
 
     ui_->TabStrip1->setShape(QTabBar::RoundedWest);
