@@ -60,7 +60,8 @@ void usaModale(const std::function<void()>& apri, const std::function<void(T&)>&
     EXPECT_TRUE(estranea.isEmpty()) << "Si e' aperta una finestra modale inattesa: "
                                     << estranea.toStdString();
     EXPECT_TRUE(aperta) << "La finestra modale attesa non si e' aperta: " << T::staticMetaObject.className();
-    if (aperta)
+    if (aperta) {
         EXPECT_TRUE(chiusaDopo) << "La finestra modale e' rimasta aperta: "
                                 << T::staticMetaObject.className();
+    }
 }
