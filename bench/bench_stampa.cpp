@@ -25,19 +25,19 @@ std::int32_t idScheda = 0;
 
 std::int32_t preparaScheda(const QString& archivio) {
     auto c = Connessione::apri(archivio);
-    c->eseguiScript(
-        QStringLiteral("INSERT INTO utenti (nome, cognome, dataNascita, sesso, Note) "
-                       "VALUES ('Mario', 'Rossi', '1990-03-04', 'M', '');"
-                       "INSERT INTO schede (id_utente, Istruttore, PeriodoDal, PeriodoAl, id_cat, "
-                       "FreqAllen, GGAllen, Obiettivo, note) SELECT max(id_utente), 'Anna', "
-                       "'2026-12-01', '2026-12-22', 1, 3, '001010100', '', 'Bere molta acqua' "
-                       "FROM utenti;"
-                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 40) "
-                       "INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, "
-                       "RecuperoMin, RecuperoSec, Serie, Modalita, Peso, isLibero, Note) "
-                       "SELECT i, (SELECT max(id_scheda) FROM schede), (SELECT id_fig FROM figure "
-                       "ORDER BY id_fig LIMIT 1 OFFSET i - 1), '30s', '40Hz', 'H', 1, 30, 3, "
-                       "'Combinata', '', 0, 'esercizio ' || i FROM n;"));
+    c->eseguiScript(QStringLiteral(
+        "INSERT INTO utenti (nome, cognome, dataNascita, sesso, Note) "
+        "VALUES ('Mario', 'Rossi', '1990-03-04', 'M', '');"
+        "INSERT INTO schede (id_utente, Istruttore, PeriodoDal, PeriodoAl, id_cat, "
+        "FreqAllen, GGAllen, Obiettivo, note) SELECT max(id_utente), 'Anna', "
+        "'2026-12-01', '2026-12-22', 1, 3, '001010100', '', 'Bere molta acqua' "
+        "FROM utenti;"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 40) "
+        "INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, "
+        "RecuperoMin, RecuperoSec, Serie, Modalita, Peso, isLibero, Note) "
+        "SELECT i, (SELECT max(id_scheda) FROM schede), f.id_fig, '30s', '40Hz', 'H', 1, 30, 3, "
+        "'Combinata', '', 0, 'esercizio ' || i FROM n JOIN (SELECT id_fig, "
+        "row_number() OVER (ORDER BY id_fig) AS r FROM figure) AS f ON f.r = n.i;"));
     return static_cast<std::int32_t>(
         c->interroga(QStringLiteral("SELECT max(id_scheda) FROM schede")).campo(0).toInt());
 }

@@ -24,8 +24,9 @@ INSERT INTO schede (id_utente, Istruttore, PeriodoDal, PeriodoAl, id_cat, FreqAl
 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40)
 INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, RecuperoMin, RecuperoSec, Serie,
                       Modalita, Peso, isLibero, Note)
-  SELECT i, (SELECT max(id_scheda) FROM schede), (SELECT id_fig FROM figure ORDER BY id_fig LIMIT 1 OFFSET i - 1),
-         '30s', '40Hz', 'H', 1, 30, 3, 'Combinata', '', 0, 'esercizio ' || i FROM n;
+  SELECT i, (SELECT max(id_scheda) FROM schede), f.id_fig, '30s', '40Hz', 'H', 1, 30, 3, 'Combinata', '', 0,
+         'esercizio ' || i
+  FROM n JOIN (SELECT id_fig, row_number() OVER (ORDER BY id_fig) AS r FROM figure) AS f ON f.r = n.i;
 SQL
 ID="$(sqlite3 "$LAVORO/splash.ps" 'SELECT max(id_scheda) FROM schede')"
 export VIBRANA_CARTELLA="$LAVORO" QT_QPA_PLATFORM=offscreen
@@ -42,6 +43,9 @@ else
     fine=$(date +%s%N)
     echo "$comando: $(( (fine - inizio) / RUNS / 1000000 )) ms in media su $RUNS esecuzioni"
   done
+fi
+if [ -x /usr/bin/time ]; then
+  /usr/bin/time -f "pdf: %e s reali, %U s utente + %S s sistema, %M KB di memoria" $PDF >/dev/null
 fi
 echo "scheda.pdf: $(stat -c %s "$LAVORO/scheda.pdf") byte, $(pdfinfo "$LAVORO/scheda.pdf" | awk '/^Pages:/ {print $2}') pagine"
 echo "istruzioni.pdf: $(stat -c %s "$LAVORO/istruzioni.pdf") byte"
