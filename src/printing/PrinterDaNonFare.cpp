@@ -12,6 +12,8 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QStatusBar>
 
 PrinterDaNonFare::PrinterDaNonFare(QWidget* genitore)
     : AnteprimaFoglio(genitore), foglio_(FoglioIstruzioni::crea()) {
@@ -28,7 +30,8 @@ PrinterDaNonFare::PrinterDaNonFare(QWidget* genitore)
                                             QStringLiteral("Esci dall'anteprima"));
     esci->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
     canvas()->mostra(&foglio_);
-    impostaStato(QStringLiteral("Istruzioni d'uso"));
+    // One fixed sheet: nothing to report in a status bar.
+    StatusBar1()->hide();
 }
 
 void PrinterDaNonFare::showEvent(QShowEvent* evento) {
@@ -37,6 +40,9 @@ void PrinterDaNonFare::showEvent(QShowEvent* evento) {
         return;
     caricata_ = true;
     adattaAlloSchermo();
+    // As wide as the sheet and its scroll bar, as tall as the screen allows.
+    if (!isMaximized())
+        resize(canvas()->width() + VScroll1()->sizeHint().width(), height());
 }
 
 void PrinterDaNonFare::Toolbar_ButtonClick(QAction* pulsante) {

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -175,6 +176,10 @@ TEST_F(Anteprima, IstruzioniStampateInCopie) {
     PrinterDaNonFare w;
     w.show();
     QApplication::processEvents();
+    // As wide as the sheet: shown from its left edge, without a status bar.
+    EXPECT_EQ(w.canvas()->x(), 0);
+    EXPECT_FALSE(w.StatusBar1()->isVisible());
+    EXPECT_EQ(w.Toolbar()->pulsante(QStringLiteral("PagSucc")), nullptr);
     premi(w, "Stampa");
     EXPECT_EQ(dialoghi->intervalloProposto, qMakePair(0, 0));
     EXPECT_EQ(StrumentiPdf::pagine(dialoghi->filePdf), 3);
