@@ -180,14 +180,10 @@ int Page::righe() const {
 }
 
 void Page::setCanvas(Foglio& f) const {
-    impostaFoglio(f);
+    // The surface is 20 x 28 cm by construction (Foglio::larghezza x Foglio::altezza).
     scriviIntestazione(f);
     scriviEsercizi(f);
     setPiePagina(f);
-}
-
-void Page::impostaFoglio(Foglio&) const {
-    // The surface is always 20 x 28 cm (Foglio::larghezza x Foglio::altezza).
 }
 
 void Page::scriviIntestazione(Foglio& f) const {

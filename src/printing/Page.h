@@ -40,7 +40,6 @@ public:
     static double twipInCm(double tw) { return tw / 567.0; }
 
 private:
-    void impostaFoglio(Foglio& f) const;
     void scriviIntestazione(Foglio& f) const;
     void scriviEsercizi(Foglio& f) const;
     static void mostraRiquadro(Foglio& f, int k, bool visibile);
