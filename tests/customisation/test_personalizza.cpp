@@ -193,3 +193,23 @@ TEST_F(Personalizza, FileCheNonEUnImmagineRifiutato) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Personalizza, LogoConApostrofoNelNomeNominaAncoraIlSuoFile) {
+    DialoghiInstallati dialoghi;
+    dialoghi->fileScelto = immagine(cartella() + QStringLiteral("/altrove/l'olmo.jpg"), Qt::green);
+    auto w = apri();
+    messaggi().mostrati.clear();
+    clic(*w, "cmdApriIMG");
+    clic(*w, "cmdOK");
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+    const QString salvato = campo("logo");
+    EXPECT_TRUE(salvato.endsWith(QStringLiteral("/images/l'olmo.jpg"))) << salvato.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(salvato));
+    // Opened again, the window shows it.
+    auto di_nuovo = apri();
+    EXPECT_TRUE(di_nuovo->logoCaricato());
+}
+
+} // namespace
