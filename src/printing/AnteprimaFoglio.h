@@ -29,6 +29,9 @@ public:
     // The text of the status bar's first panel.
     QString testoStato() const;
 
+    // Drag scrolling of the sheet (tests give it the pointer's position).
+    SliderEffect& trascinamento() { return slider_; }
+
     // Fits the window to the screen, as when it opens.
     void adattaAlloSchermo();
 

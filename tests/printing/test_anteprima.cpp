@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
@@ -143,6 +144,27 @@ TEST_F(Anteprima, FoglioCentratoSeLaFinestraELarga) {
     // Scrolling moves the sheet up.
     w->VScroll1()->setValue(1500);
     EXPECT_EQ(w->canvas()->y(), -100);
+}
+
+TEST_F(Anteprima, TrascinandoIlFoglioConIlTastoSinistroScorre) {
+    auto w = apri(3);
+    w->resize(900, 500);
+    QApplication::processEvents();
+    int y = 300;
+    w->trascinamento().posizioneY = [&y] { return y; };
+    auto muovi = [&](int nuovaY, Qt::MouseButtons pulsanti) {
+        y = nuovaY;
+        QMouseEvent e(QEvent::MouseMove, QPointF(100, 100), QPointF(100, nuovaY), Qt::NoButton, pulsanti,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w->canvas(), &e);
+    };
+    w->VScroll1()->setValue(2000);
+    muovi(300, Qt::NoButton);
+    muovi(290, Qt::LeftButton); // pointer up by 10 pixels: 400 twips further down the sheet
+    EXPECT_EQ(w->VScroll1()->value(), 2400);
+    EXPECT_EQ(w->canvas()->y(), -160);
+    muovi(280, Qt::RightButton);
+    EXPECT_EQ(w->VScroll1()->value(), 2400);
 }
 
 TEST(TrascinaFoglio, OgniPixelVersoIlBassoSale40Twip) {
