@@ -6,6 +6,8 @@
 #include "printing/SuperficieFoglio.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/FinestraGuida.h"
+#include "shell/ImmaginiProgramma.h"
+#include "shell/f_library.h"
 #include "ui_AnteprimaFoglio.h"
 
 #include <QApplication>
@@ -70,6 +72,14 @@ QStatusBar* AnteprimaFoglio::StatusBar1() const {
 
 QString AnteprimaFoglio::testoStato() const {
     return pannello1_->text();
+}
+
+void AnteprimaFoglio::impostaImmaginiBarra(const QStringList& icone) {
+    ImageList.Clear();
+    for (const QString& nome : icone)
+        ImageList.aggiungi(nome, ImmaginiProgramma::icona(nome).pixmap(ImageList.dimensione()));
+    toolbar_->setImageList(&ImageList);
+    numeraImmaginiToolbar(toolbar_);
 }
 
 void AnteprimaFoglio::impostaStato(const QString& testo) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/SliderEffect.h"
+#include "shell/ListaImmagini.h"
 
 #include <QDialog>
 #include <memory>
@@ -38,6 +39,9 @@ public:
 protected:
     explicit AnteprimaFoglio(QWidget* genitore);
 
+    // Fills the tool bar's picture list with theme icons, one per button in button order, and numbers
+    // the buttons to take them.
+    void impostaImmaginiBarra(const QStringList& icone);
     void impostaStato(const QString& testo);
     void impostaNotaStato(const QString& testo);
     // Places the sheet and sets the scroll range for the current size.
@@ -51,6 +55,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::AnteprimaFoglio> ui_;
+    ListaImmagini ImageList{QSize(24, 24)};
     BarraStrumenti* toolbar_;
     SuperficieFoglio* canvas_;
     QLabel* pannello1_;

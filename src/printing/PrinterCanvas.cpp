@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
@@ -24,28 +23,25 @@ PrinterCanvas::PrinterCanvas(QWidget* genitore) : AnteprimaFoglio(genitore), fog
     BarraStrumenti* barra = Toolbar();
     QAction* stampa = barra->aggiungiPulsante(QStringLiteral("Stampa"), QStringLiteral("Stampa"),
                                               QStringLiteral("Stampa l'intera scheda"));
-    stampa->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     stampa->setShortcut(QKeySequence::Print);
     QAction* pdf = barra->aggiungiPulsante(QStringLiteral("PDF"), QStringLiteral("PDF"),
                                            QStringLiteral("Salva la scheda in PDF"));
-    pdf->setIcon(QIcon::fromTheme(QStringLiteral("application-pdf"),
-                                  QIcon::fromTheme(QStringLiteral("document-save-as"))));
     pdf->setShortcut(QKeySequence::Save);
     barra->aggiungiSeparatore();
     QAction* prec = barra->aggiungiPulsante(QStringLiteral("Pag.Prec"), QStringLiteral("PagPrec"),
                                             QStringLiteral("Vai a Pagina precedente"));
-    prec->setIcon(QIcon::fromTheme(QStringLiteral("go-previous")));
     prec->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     QAction* succ = barra->aggiungiPulsante(QStringLiteral("Pag.Succ"), QStringLiteral("PagSucc"),
                                             QStringLiteral("Vai a Pagina successiva"));
-    succ->setIcon(QIcon::fromTheme(QStringLiteral("go-next")));
     succ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     barra->aggiungiSeparatore();
     QAction* esci = barra->aggiungiPulsante(QStringLiteral("Esci"), QStringLiteral("esci"),
                                             QStringLiteral("Esci dall'anteprima di stampa"));
-    esci->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
     for (QAction* a : {stampa, pdf, prec, succ, esci})
         a->setShortcutContext(Qt::WindowShortcut);
+    impostaImmaginiBarra({QStringLiteral("document-print"), QStringLiteral("application-pdf"),
+                          QStringLiteral("go-previous"), QStringLiteral("go-next"),
+                          QStringLiteral("application-exit")});
     canvas()->mostra(&foglio_);
 }
 

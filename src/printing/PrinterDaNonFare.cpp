@@ -9,7 +9,6 @@
 #include "shell/BarraStrumenti.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
@@ -22,13 +21,12 @@ PrinterDaNonFare::PrinterDaNonFare(QWidget* genitore)
     BarraStrumenti* barra = Toolbar();
     QAction* stampa = barra->aggiungiPulsante(QStringLiteral("Stampa"), QStringLiteral("Stampa"),
                                               QStringLiteral("Stampa la scheda corrente"));
-    stampa->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     stampa->setShortcut(QKeySequence::Print);
     barra->aggiungiSeparatore();
     // A single sheet: the paging buttons are not offered.
-    QAction* esci = barra->aggiungiPulsante(QStringLiteral("Esci"), QStringLiteral("esci"),
-                                            QStringLiteral("Esci dall'anteprima"));
-    esci->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
+    barra->aggiungiPulsante(QStringLiteral("Esci"), QStringLiteral("esci"),
+                            QStringLiteral("Esci dall'anteprima"));
+    impostaImmaginiBarra({QStringLiteral("document-print"), QStringLiteral("application-exit")});
     canvas()->mostra(&foglio_);
     // One fixed sheet: nothing to report in a status bar.
     StatusBar1()->hide();

@@ -49,6 +49,9 @@ protected:
 TEST_F(Anteprima, SfogliaIFogliFermandosiAgliEstremi) {
     auto w = apri(25);
     EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 1/3"));
+    // Pictures numbered by button, separators skipped.
+    EXPECT_EQ(BarraStrumenti::numeroImmagine(w->Toolbar()->pulsante(QStringLiteral("esci"))), 5);
+    EXPECT_FALSE(w->Toolbar()->pulsante(QStringLiteral("Stampa"))->icon().isNull());
     premi(*w, "PagPrec");
     EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 1/3"));
     premi(*w, "PagSucc");
