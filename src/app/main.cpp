@@ -1,3 +1,4 @@
+#include "editor/mdiScheda.h"
 #include "selection/RegistraSelezione.h"
 #include "shell/MessaggiFinestra.h"
 #include "shell/ModuloBase.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
 
     installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
     registraFinestreSelezione();
+    registraFinestreEditor();
     const bool avviato = Main();
     // The program lives while a window is on screen.
     bool finestraAperta = false;

@@ -58,13 +58,6 @@ void impostaConfermaRisoluzione(std::function<void()> mostra) {
     confermaRisoluzione() = std::move(mostra);
 }
 
-double valoreIniziale(const QString& testo) {
-    static const QRegularExpression numero(
-        QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
-    const QRegularExpressionMatch m = numero.match(testo);
-    return m.hasMatch() ? m.captured(1).toDouble() : 0;
-}
-
 void registraPercorso() {
     QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
     // A key at the root is stored in the settings file's [General] section.

@@ -1,5 +1,8 @@
 #pragma once
 
+// valoreIniziale, with which the counter of starts is read, is the one of the time totals.
+#include "printing/ContatoreTempi.h"
+
 #include <QString>
 #include <functional>
 
@@ -18,10 +21,6 @@ void controllaRisoluzione();
 
 // Shows the confirmation of a new display mode, modal (ResolutionConfirm); tests replace it.
 void impostaConfermaRisoluzione(std::function<void()> mostra);
-
-// The numeric value at the start of a text, as the counter of starts is read: leading blanks skipped,
-// digits with sign and decimal point up to the first other character; 0 when there is none.
-double valoreIniziale(const QString& testo);
 
 // Qt's own Italian texts (buttons of message boxes, standard dialogs). False when not installed.
 bool installaTraduzioniQt(QCoreApplication* applicazione);
