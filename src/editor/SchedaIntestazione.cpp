@@ -49,6 +49,7 @@ SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
         item->setCheckState(Qt::Unchecked);
     }
     ui->GGAllen->installEventFilter(this);
+    ui->Text1->setCursorPosition(0);
 
     ui->categoria->setMinimumWidth(twips::aPixel(2820));
     ui->Obiettivo->setMinimumWidth(twips::aPixel(2820));

@@ -232,6 +232,9 @@ void mdiScheda::mostra() {
 
 QMdiSubWindow* mdiScheda::aggiungiFiglia(QWidget* finestra) {
     auto* sub = new FinestraFiglia(area_);
+    // A window without a layout keeps the size it gave itself.
+    if (!finestra->layout())
+        finestra->setMinimumSize(finestra->size());
     sub->setWidget(finestra);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -462,8 +465,11 @@ void mdiScheda::closeEvent(QCloseEvent* e) {
 
 mdiScheda& editorScheda() {
     auto& e = istanza();
-    if (!e)
+    if (!e) {
         e = std::make_unique<mdiScheda>();
+        // Windows must go before the application object does.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { istanza().reset(); });
+    }
     return *e;
 }
 

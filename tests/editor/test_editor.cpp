@@ -13,6 +13,7 @@
 #include "selection/SelettoreData.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
+#include "shell/Principale.h"
 
 #include <QAction>
 #include <QApplication>
@@ -715,6 +716,29 @@ TEST_F(Editor, UnaSchedaScrittaDalleFinestreTornaUgualeDallArchivio) {
     const Esercizio& c = letta.esercizi.Item(3);
     EXPECT_EQ(c.id_fig, 9);
     EXPECT_EQ(c.nprog, 4);
+}
+
+TEST_F(Editor, NuovaSchedaDallaFinestraPrincipaleApreLEditorEFineLaRiporta) {
+    registraFinestreEditor();
+    finestre().UtentiSelezione = [](const QString&) { idUtenteSelezionato = 9; };
+    Principale& p = principale();
+    p.mostra();
+    p.aggiornaComandi();
+    ASSERT_TRUE(p.mnuSchedeNuova->isEnabled());
+    p.mnuSchedeNuova->trigger();
+    mdiScheda* e = editorSchedaCaricato();
+    ASSERT_NE(e, nullptr);
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_EQ(static_cast<scheda*>(e->scheda())->id_utente, 9);
+    messaggi().rispondi(Risposta::No);
+    pulsante(*e, "fine")->trigger();
+    EXPECT_FALSE(e->isVisible());
+    EXPECT_TRUE(p.isVisible());
+    p.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Closing the main window unloads the editor with the program.
+    EXPECT_EQ(editorSchedaCaricato(), nullptr);
 }
 
 } // namespace
