@@ -23,9 +23,15 @@ ImmagineEsercizio::ImmagineEsercizio(QWidget* genitore) : QLabel(genitore) {
     pulisci();
 }
 
-std::int32_t ImmagineEsercizio::figuraDaTesto(const QString& testo) {
+namespace {
+const QRegularExpression& numeroFigura() {
     static const QRegularExpression numero(QStringLiteral("^\\s*([0-9]{1,9})\\s*$"));
-    const QRegularExpressionMatch m = numero.match(testo);
+    return numero;
+}
+} // namespace
+
+std::int32_t ImmagineEsercizio::figuraDaTesto(const QString& testo) {
+    const QRegularExpressionMatch m = numeroFigura().match(testo);
     if (!m.hasMatch())
         return 0;
     const std::int32_t id = m.captured(1).toInt();
@@ -71,7 +77,9 @@ bool ImmagineEsercizio::mostraFigura(std::int32_t id) {
 }
 
 bool ImmagineEsercizio::accettabile(const QMimeData* dati, Qt::DropActions azioni) const {
-    return dati && dati->hasText() && (azioni & Qt::CopyAction);
+    // Only a number can be a figure: other text is refused already while it is dragged over.
+    return dati && dati->hasText() && (azioni & Qt::CopyAction) &&
+           numeroFigura().match(dati->text()).hasMatch();
 }
 
 void ImmagineEsercizio::dragEnterEvent(QDragEnterEvent* e) {
