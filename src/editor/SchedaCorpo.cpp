@@ -34,10 +34,10 @@ SchedaCorpo::SchedaCorpo(mdiScheda& editor, QWidget* genitore)
         collegaPannello(k);
 
     auto* avanti = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
-    avanti->setContext(Qt::WidgetWithChildrenShortcut);
+    avanti->setContext(Qt::WindowShortcut);
     connect(avanti, &QShortcut::activated, this, [this] { ui->VS->setValue(ui->VS->value() + 1); });
     auto* indietro = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
-    indietro->setContext(Qt::WidgetWithChildrenShortcut);
+    indietro->setContext(Qt::WindowShortcut);
     connect(indietro, &QShortcut::activated, this, [this] { ui->VS->setValue(ui->VS->value() - 1); });
 
     Form_Load();

@@ -634,6 +634,52 @@ TEST_F(Editor, SalvaSuNuovoModelloDaUnPreimpostatoApreIlNuovoModifiabile) {
     EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvo le ultime modifiche?")});
 }
 
+TEST_F(Editor, SalvaSuNuovoModelloDaUnModelloProprioChiedeDiSalvareIlPrecedente) {
+    for (Risposta r : {Risposta::Si, Risposta::No}) {
+        SCOPED_TRACE(r == Risposta::Si ? "Si" : "No");
+        SchedaModello proprio;
+        proprio.descrizione = QStringLiteral("Vecchio");
+        proprio.categoria = QStringLiteral("Dimagrimento");
+        proprio.save();
+        mdiScheda& e = apri(0, 0, proprio.id_scheda);
+        scrivi(e.intestazioneModello()->findChild<QPlainTextEdit*>(QStringLiteral("note")),
+               QStringLiteral("riviste"));
+        messaggi().mostrati.clear();
+        messaggi().rispondi(r);
+        pulsante(e, "SalvaSuModello")->trigger();
+        ASSERT_EQ(messaggi().testi().size(), 2);
+        EXPECT_EQ(messaggi().testi()[0], QStringLiteral("Salvare le modifiche al modello precedente?"));
+        EXPECT_EQ(messaggi().mostrati[0].pulsanti, Pulsanti::SiNo);
+        EXPECT_NE(e.scheda()->id_scheda, proprio.id_scheda);
+        EXPECT_EQ(
+            contaDiretto(
+                QStringLiteral("SELECT COUNT(*) FROM schedeModello WHERE id_Scheda = %1 AND note = 'riviste'")
+                    .arg(proprio.id_scheda)),
+            r == Risposta::Si ? 1 : 0);
+        scaricaEditorScheda();
+    }
+}
+
+TEST_F(Editor, IComandiSiRaggiungonoDallaTastiera) {
+    mdiScheda& e = apri(9, 0, 0);
+    trascina(campo<ImmagineEsercizio>(e, 0, "figura"), QStringLiteral("6"));
+    QTest::keyClick(&e, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
+    QTest::keyClick(&e, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(anteprime.size(), 1);
+    messaggi().rispondi(Risposta::Annulla);
+    QTest::keyClick(&e, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(messaggi().testi().last(), QStringLiteral("Salvo le ultime modifiche?"));
+    // Pages from the fields of the panels.
+    QTest::mouseClick(campo<QLineEdit>(e, 1, "peso"), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(vs(e)->value(), 2);
+    EXPECT_EQ(campo<QLabel>(e, 0, "nEsercizio")->text(), QStringLiteral("3"));
+    QTest::mouseClick(campo<QLineEdit>(e, 0, "serie"), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(vs(e)->value(), 1);
+}
+
 TEST_F(Editor, UnErroreInUnComandoVieneMostratoELaSchedaRestaInMemoria) {
     mdiScheda& e = apri(9, 0, 0);
     trascina(campo<ImmagineEsercizio>(e, 0, "figura"), QStringLiteral("2"));
