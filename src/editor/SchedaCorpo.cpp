@@ -116,7 +116,7 @@ void SchedaCorpo::modificata() {
 
 void SchedaCorpo::riconta() {
     ScriviDati();
-    editor_.contaTempi.contaEstampa();
+    editor_.ricontaTempi();
     modificata();
 }
 
@@ -257,7 +257,7 @@ void SchedaCorpo::InserisciEsecizio_Click(int k) {
     caricamento_ = false;
     caricaPannelli();
     valoriPredefiniti();
-    editor_.contaTempi.contaEstampa();
+    editor_.ricontaTempi();
     modificata();
 }
 
@@ -271,7 +271,7 @@ void SchedaCorpo::EliminaEsercizio_Click(int k) {
         pannello(j)->controlli().figura->pulisci();
     caricaPannelli();
     valoriPredefiniti();
-    editor_.contaTempi.contaEstampa();
+    editor_.ricontaTempi();
     modificata();
 }
 

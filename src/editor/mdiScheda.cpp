@@ -176,6 +176,18 @@ void mdiScheda::aggiornaPulsanti() {
         ->setEnabled(!modello && static_cast<bool>(finestre().PrinterCanvas));
 }
 
+void mdiScheda::ricontaTempi() {
+    try {
+        contaTempi.contaEstampa();
+    } catch (const Errore& e) {
+        if (e.numero() != NumeriErrore::Overflow)
+            throw;
+        barraStato_->impostaTestoPannello(
+            QStringLiteral("status"),
+            QStringLiteral("Tempi Vibrana: la durata dell'allenamento è troppo lunga per essere calcolata"));
+    }
+}
+
 void mdiScheda::mostra() {
     ToolbarSchede->setVisible(true);
     if (idUtenteSelezionato != 0)
@@ -215,7 +227,7 @@ void mdiScheda::mostra() {
     contaTempi.scheda = scheda_.get();
     contaTempi.display = barraStato_.get();
     barraStato_->impostaTestoPannello(QStringLiteral("date2"), oggi().toString(QStringLiteral("dd/MM/yyyy")));
-    contaTempi.contaEstampa();
+    ricontaTempi();
 
     // Without a window manager the maximised state alone leaves the window at its default size.
     if (!isVisible())
@@ -357,7 +369,7 @@ void mdiScheda::stampa() {
     idSchedaSelezionata = scheda_->id_scheda;
     finestre().PrinterCanvas();
     scheda_->caricaEsercizi();
-    contaTempi.contaEstampa();
+    ricontaTempi();
 }
 
 void mdiScheda::salvaSuNuovoModello() {
@@ -404,7 +416,7 @@ void mdiScheda::salvaSuNuovoModello() {
     nuovo->caricaEsercizi();
     scheda_ = std::move(nuovo);
     contaTempi.scheda = scheda_.get();
-    contaTempi.contaEstampa();
+    ricontaTempi();
     disponiFinestre();
     salvaAbilitato_ = !scheda_->preimpostata;
     aggiornaPulsanti();

@@ -49,6 +49,9 @@ public:
 
     // Opens the editor on what idSchedaSelezionata, idModelloSelezionato and idUtenteSelezionato name.
     void mostra();
+    // Recounts the time totals into the status bar; totals too long to be counted are said so there
+    // instead of stopping the work in progress.
+    void ricontaTempi();
     // Places the child windows, loading those not loaded yet.
     void disponiFinestre();
 

@@ -680,6 +680,28 @@ TEST_F(Editor, IComandiSiRaggiungonoDallaTastiera) {
     EXPECT_EQ(vs(e)->value(), 1);
 }
 
+TEST_F(Editor, UnaSchedaCoiTempiTroppoLunghiSiApreLoStesso) {
+    // 255 minutes of recovery after each of 150 series cannot be counted.
+    scheda s;
+    s.id_utente = 9;
+    s.categoria = QStringLiteral("Tonificazione");
+    Esercizio lungo;
+    lungo.id_fig = 1;
+    lungo.durata = QStringLiteral("30s");
+    lungo.serie = 150;
+    lungo.recuperoMin = 255;
+    s.esercizi.Add(lungo);
+    s.save();
+    mdiScheda& e = apri(9, s.id_scheda, 0);
+    EXPECT_TRUE(e.isVisible());
+    EXPECT_NE(e.corpo(), nullptr);
+    EXPECT_TRUE(stato(e).contains(QStringLiteral("troppo lunga"))) << stato(e).toStdString();
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+    // Back to a countable value, the totals come back.
+    scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("1"));
+    EXPECT_TRUE(stato(e).contains(QStringLiteral("Tempo recupero: 2:30:00"))) << stato(e).toStdString();
+}
+
 TEST_F(Editor, UnErroreInUnComandoVieneMostratoELaSchedaRestaInMemoria) {
     mdiScheda& e = apri(9, 0, 0);
     trascina(campo<ImmagineEsercizio>(e, 0, "figura"), QStringLiteral("2"));
