@@ -250,11 +250,6 @@ void SchedaCorpo::InserisciEsecizio_Click(int k) {
     card().esercizi.Add(vuoto);
     card().rinumeraEsercizi();
     impostaMassimo();
-    // The new exercise starts from the defaults, not from what the panel showed before.
-    Ui::PannelloEsercizio& c = pannello(k)->controlli();
-    caricamento_ = true;
-    c.figura->pulisci();
-    caricamento_ = false;
     caricaPannelli();
     valoriPredefiniti();
     editor_.ricontaTempi();
@@ -267,8 +262,6 @@ void SchedaCorpo::EliminaEsercizio_Click(int k) {
     Esercizio vuoto;
     vuoto.isModello = card().isModello;
     card().esercizi.Add(std::move(vuoto));
-    for (int j = 0; j < numPannelli; ++j)
-        pannello(j)->controlli().figura->pulisci();
     caricaPannelli();
     valoriPredefiniti();
     editor_.ricontaTempi();
