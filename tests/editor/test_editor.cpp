@@ -388,6 +388,8 @@ TEST_F(Editor, ValoriOltreIlByteNonArrivanoAllEsercizioELeLettereNonEntrano) {
         scrivi(c, QStringLiteral("a1b2-c"));
         EXPECT_EQ(c->text(), QStringLiteral("12")) << n;
     }
+    // Nothing overflowed on the way.
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
     pulsante(e, "salva")->trigger();
     EXPECT_EQ(static_cast<int>(es.recuperoMin), 99);
 }
