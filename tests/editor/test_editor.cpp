@@ -383,6 +383,8 @@ TEST_F(Editor, ValoriOltreIlByteNonArrivanoAllEsercizioELeLettereNonEntrano) {
     EXPECT_EQ(static_cast<int>(es.recuperoMin), 30);
     scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("999"));
     EXPECT_EQ(static_cast<int>(es.recuperoMin), 99);
+    // Corrected before leaving the field, so no check message either.
+    scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("99"));
     for (const char* n : {"recuperoMin", "recuperoSec", "serie"}) {
         auto* c = campo<QLineEdit>(e, 1, n);
         scrivi(c, QStringLiteral("a1b2-c"));
