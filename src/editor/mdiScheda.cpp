@@ -223,6 +223,12 @@ void mdiScheda::mostra() {
     }
     if (scheda_->id_scheda != 0)
         scheda_->caricaEsercizi();
+    // A card named without its athlete still shows whose it is.
+    if (!scheda_->isModello && idUtenteSelezionato == 0) {
+        const std::int32_t atleta = static_cast<::scheda&>(*scheda_).id_utente;
+        if (atleta != 0)
+            utente_.carica(atleta);
+    }
 
     contaTempi.scheda = scheda_.get();
     contaTempi.display = barraStato_.get();
@@ -271,9 +277,11 @@ void mdiScheda::disponiFinestre() {
     subSelezione_->move(qMax(0, area_->width() - subSelezione_->width() - margine), 0);
     subSelezione_->show();
 
-    QPointer<QMdiSubWindow>& testa = idUtenteSelezionato != 0 ? subIntestazione_ : subIntestazioneModello_;
+    // The header follows what is edited, so a card never reaches the template header.
+    const bool perScheda = !scheda_->isModello;
+    QPointer<QMdiSubWindow>& testa = perScheda ? subIntestazione_ : subIntestazioneModello_;
     if (!testa) {
-        if (idUtenteSelezionato != 0)
+        if (perScheda)
             testa = aggiungiFiglia(new SchedaIntestazione(*this));
         else
             testa = aggiungiFiglia(new SchedaIntestazioneMODELLO(*this));

@@ -232,6 +232,14 @@ TEST_F(Editor, IQuattroModiDiAperturaMostranoLaTestataEIPulsantiGiusti) {
     }
 }
 
+TEST_F(Editor, UnaSchedaApertaSenzaAtletaSelezionatoMostraLaTestataDellaScheda) {
+    mdiScheda& e = apri(0, schedaConEsercizi({1}), 0);
+    ASSERT_NE(e.intestazione(), nullptr);
+    EXPECT_EQ(e.intestazioneModello(), nullptr);
+    EXPECT_EQ(testa<QLabel>(e, "utente")->text(), QStringLiteral("Rossi Mario"));
+    EXPECT_TRUE(pulsante(e, "stampa")->isEnabled());
+}
+
 TEST_F(Editor, StampaDisabilitataSenzaAnteprimaEChiamaLAnteprimaSullaSchedaSalvata) {
     finestre().PrinterCanvas = nullptr;
     mdiScheda& e = apri(9, 0, 0);
