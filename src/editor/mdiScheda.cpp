@@ -40,9 +40,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override {
         if (!puoiChiudereEditor()) {
-            // The window inside still gets its say (the body writes its panels back).
-            if (widget())
-                widget()->close();
+            // The window inside still gets its say (the body writes its panels back), and stays shown
+            // whatever it answers.
+            if (widget()) {
+                QCloseEvent chiusura;
+                QCoreApplication::sendEvent(widget(), &chiusura);
+            }
             e->ignore();
             return;
         }

@@ -565,6 +565,7 @@ TEST_F(Editor, UnModelloPreimpostatoSiChiudeSenzaDomanda) {
 
 TEST_F(Editor, ChiudereLaCorniceOLeFinestreFiglieDuranteLaModificaNonFaNulla) {
     mdiScheda& e = apri(9, 0, 0);
+    campo<QLineEdit>(e, 0, "peso")->setText(QStringLiteral("3 kg"));
     e.close();
     QApplication::processEvents();
     EXPECT_TRUE(e.isVisible());
@@ -573,8 +574,11 @@ TEST_F(Editor, ChiudereLaCorniceOLeFinestreFiglieDuranteLaModificaNonFaNulla) {
         sub->close();
         QApplication::processEvents();
         EXPECT_EQ(sub->isVisible(), visibile) << sub->objectName().toStdString();
+        EXPECT_EQ(sub->widget()->isVisible(), visibile) << sub->objectName().toStdString();
     }
     EXPECT_EQ(e.area()->subWindowList().size(), 4);
+    // The refused close of the body still wrote its panels back.
+    EXPECT_EQ(e.scheda()->esercizi.Item(1).peso, QStringLiteral("3 kg"));
     EXPECT_NE(e.corpo(), nullptr);
     EXPECT_TRUE(messaggi().testi().isEmpty());
 }
