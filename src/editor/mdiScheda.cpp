@@ -89,6 +89,11 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
     area_ = new QMdiArea(this);
     area_->setObjectName(QStringLiteral("area"));
     setCentralWidget(area_);
+    // The training-days list behaves as a drop-down: working in another child window closes it.
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* attiva) {
+        if (SchedaIntestazione* t = intestazione(); t && attiva != subIntestazione_)
+            t->nascondiTutto();
+    });
 
     ToolbarSchede = new BarraStrumenti(QStringLiteral("ToolbarSchede"), this);
     ToolbarSchede->setIconSize(QSize(24, 24));

@@ -318,6 +318,11 @@ TEST_F(Editor, LaTestataScriveNellaSchedaAdOgniModifica) {
     giorni->item(2)->setCheckState(Qt::Checked);
     giorni->item(4)->setCheckState(Qt::Checked);
     EXPECT_EQ(s.GGAllen, QStringLiteral("001010000"));
+    // Working in the body closes it, as a drop-down would.
+    e.area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(e.corpo()->parentWidget()));
+    EXPECT_FALSE(giorni->isVisible());
+    QTest::keyClick(testa<QToolButton>(e, "apriGGAllen"), Qt::Key_Space);
+    EXPECT_TRUE(giorni->isVisible());
     pulsante(e, "salva")->trigger();
     EXPECT_FALSE(giorni->isVisible());
     EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
