@@ -1,3 +1,4 @@
+#include "editor/mdiScheda.h"
 #include "printing/RegistraStampa.h"
 #include "selection/RegistraSelezione.h"
 #include "shell/FinestraGuida.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     installaTastoGuida(&app);
     registraFinestreSelezione();
     registraFinestreStampa();
+    registraFinestreEditor();
     const bool avviato = Main();
     // The program lives while a window is on screen.
     bool finestraAperta = false;
