@@ -6,6 +6,7 @@
 #include "data/CreaArchivio.h"
 #include "data/LettoriCampi.h"
 #include "data/db.h"
+#include "printing/StampaPdf.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -72,6 +73,9 @@ int eseguiSql(const QString& istruzione, MessaggiConsole& messaggi) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Printing commands draw sheets, so they run with their own (windowless) graphics application.
+    if (argc >= 2 && comandoStampa(argv[1]))
+        return eseguiComandoStampa(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vibrana"));
     auto messaggi = std::make_shared<MessaggiConsole>();

@@ -1,3 +1,5 @@
+#include "editor/mdiScheda.h"
+#include "printing/RegistraStampa.h"
 #include "selection/RegistraSelezione.h"
 #include "shell/FinestraGuida.h"
 #include "shell/MessaggiFinestra.h"
@@ -19,6 +21,8 @@ int main(int argc, char** argv) {
     installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
     installaTastoGuida(&app);
     registraFinestreSelezione();
+    registraFinestreStampa();
+    registraFinestreEditor();
     const bool avviato = Main();
     // The program lives while a window is on screen.
     bool finestraAperta = false;

@@ -141,7 +141,8 @@ bool preparaCartellaProgramma(const LuoghiProgramma& luoghi) {
                     "errore, rispondere No e rimetterlo al suo posto, per esempio da una copia fatta con "
                     "\"vibrana-archivio copia\".");
             domanda += QStringLiteral("\n\nIniziare con un archivio vuoto?");
-            if (mostraMessaggio(domanda, TipoMessaggio::Domanda, Pulsanti::SiNo) != Risposta::Si)
+            if (mostraMessaggio(domanda, TipoMessaggio::Domanda, Pulsanti::SiNo, {}, Risposta::No) !=
+                Risposta::Si)
                 return false;
         }
         if (!QFileInfo::exists(installato))

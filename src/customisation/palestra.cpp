@@ -14,12 +14,17 @@ QString percorsoSql(const QString& percorso) {
 } // namespace
 
 bool palestra::carica() {
+    if (leggi())
+        return true;
+    mostraMessaggio(QStringLiteral("Archivio Vuoto o Problemi di connessione!"), TipoMessaggio::Errore,
+                    Pulsanti::OK);
+    return false;
+}
+
+bool palestra::leggi() {
     RecordSet rs = db().getRs(QStringLiteral("SELECT * From palestra "));
-    if (rs.RecordCount() == 0) {
-        mostraMessaggio(QStringLiteral("Archivio Vuoto o Problemi di connessione!"), TipoMessaggio::Errore,
-                        Pulsanti::OK);
+    if (rs.RecordCount() == 0)
         return false;
-    }
     nome = nzStringa(rs[QStringLiteral("nome")]);
     responsabile = nzStringa(rs[QStringLiteral("responsabile")]);
     logo = nzStringa(rs[QStringLiteral("logo")]);

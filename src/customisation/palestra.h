@@ -13,4 +13,6 @@ public:
     bool save();
     // Reads the first row; an empty table is reported and gives false.
     bool carica();
+    // As carica, without a message for an empty table (a gym never customised has no logo to print).
+    bool leggi();
 };

@@ -1,6 +1,98 @@
 #include "pictures/SchedaPreviewFigura.h"
 
-SchedaPreviewFigura::SchedaPreviewFigura(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Preview"));
-    resize(200, 200);
+#include "base/Errore.h"
+#include "base/Twips.h"
+#include "editor/CancelloEditor.h"
+#include "pictures/FinestraFiglia.h"
+#include "shell/ImmaginiProgramma.h"
+#include "ui_SchedaPreviewFigura.h"
+
+#include <QCloseEvent>
+#include <QImageReader>
+
+namespace {
+constexpr double passoZoom = 1.2;
+}
+
+SchedaPreviewFigura::SchedaPreviewFigura(QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::SchedaPreviewFigura>()) {
+    ui_->setupUi(this);
+    ui_->Image1->setGeometry(twips::rettangolo(0, 0, 5775, 5775));
+    ui_->Label1->setGeometry(twips::rettangolo(675, 2385, 4470, 480));
+    ui_->ZoomPiu->setGeometry(twips::rettangolo(4335, 15, 480, 255));
+    ui_->ZoomMeno->setGeometry(twips::rettangolo(4815, 15, 480, 255));
+    ui_->cmdClose->setGeometry(twips::rettangolo(5295, 15, 480, 255));
+    ui_->cmdClose->setIcon(ImmaginiProgramma::icona(QStringLiteral("window-close")));
+
+    connect(ui_->ZoomPiu, &QPushButton::clicked, this, [this] { ZoomPiu_Click(); });
+    connect(ui_->ZoomMeno, &QPushButton::clicked, this, [this] { ZoomMeno_Click(); });
+    connect(ui_->cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    FinestraFiglia::collegaGuida(this);
+    FinestraFiglia::mantieniDimensione(this, [this] {
+        return QSize(twips::aPixel(dimensione_.width()), twips::aPixel(dimensione_.height()));
+    });
+}
+
+SchedaPreviewFigura::~SchedaPreviewFigura() = default;
+
+QLabel* SchedaPreviewFigura::Image1() const {
+    return ui_->Image1;
+}
+
+QLabel* SchedaPreviewFigura::Label1() const {
+    return ui_->Label1;
+}
+
+void SchedaPreviewFigura::LoadImage(const QString& link) {
+    if (link.isEmpty()) {
+        ui_->Image1->clear();
+        immagine_.clear();
+        return;
+    }
+    QImageReader lettore(link);
+    lettore.setAutoTransform(true);
+    const QImage letta = lettore.read();
+    if (letta.isNull())
+        throw Errore(NumeriErrore::FileNonTrovato,
+                     QStringLiteral("Impossibile caricare l'immagine dell'esercizio:\n%1").arg(link),
+                     QStringLiteral("SchedaPreviewFigura"));
+    ui_->Image1->setPixmap(QPixmap::fromImage(letta));
+    immagine_ = link;
+}
+
+void SchedaPreviewFigura::Show() {
+    QWidget* c = FinestraFiglia::cornice(this);
+    show();
+    c->show();
+    c->raise();
+}
+
+bool SchedaPreviewFigura::visibile() const {
+    return FinestraFiglia::cornice(const_cast<SchedaPreviewFigura*>(this))->isVisible() && !isHidden();
+}
+
+void SchedaPreviewFigura::ZoomPiu_Click() {
+    dimensione_ *= passoZoom;
+    applicaDimensione();
+}
+
+void SchedaPreviewFigura::ZoomMeno_Click() {
+    dimensione_ /= passoZoom;
+    applicaDimensione();
+}
+
+void SchedaPreviewFigura::cmdClose_Click() {
+    FinestraFiglia::cornice(this)->hide();
+}
+
+void SchedaPreviewFigura::applicaDimensione() {
+    FinestraFiglia::impostaDimensioneEsterna(
+        this, QSize(twips::aPixel(dimensione_.width()), twips::aPixel(dimensione_.height())));
+}
+
+void SchedaPreviewFigura::closeEvent(QCloseEvent* e) {
+    if (puoiChiudereEditor())
+        e->accept();
+    else
+        e->ignore();
 }

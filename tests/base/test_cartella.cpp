@@ -151,6 +151,8 @@ TEST_F(Preparazione, UnArchivioPersoNonVieneMaiSostituitoInSilenzio) {
         ASSERT_EQ(messaggi->mostrati.size(), 1u);
         const auto& m = messaggi->mostrati[0];
         EXPECT_EQ(m.pulsanti, Pulsanti::SiNo);
+        // A hasty Enter must not replace a lost register.
+        EXPECT_EQ(m.predefinita, Risposta::No);
         // The folder actually searched is named, never another one.
         EXPECT_TRUE(m.testo.startsWith(
             QStringLiteral("Nella cartella %1 non c'è l'archivio splash.ps.").arg(cartella)))

@@ -90,3 +90,22 @@ TEST_F(Palestra, SalvataggioRifiutatoNonEUnSuccesso) {
 }
 
 } // namespace
+
+namespace {
+
+// Reading the gym for a printed sheet: a gym never customised is no error worth a message.
+TEST_F(Palestra, LetturaSilenziosaPerLaStampa) {
+    palestra p;
+    p.logo = QStringLiteral("invariato");
+    EXPECT_FALSE(p.leggi());
+    EXPECT_EQ(p.logo, QStringLiteral("invariato"));
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+    eseguiDiretto(
+        QStringLiteral("INSERT INTO palestra (nome, responsabile, logo) VALUES ('Sole', NULL, '/a/b.jpg')"));
+    EXPECT_TRUE(p.leggi());
+    EXPECT_EQ(p.nome, QStringLiteral("Sole"));
+    EXPECT_EQ(p.responsabile, QString());
+    EXPECT_EQ(p.logo, QStringLiteral("/a/b.jpg"));
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+// Card editor timings: opening on a stored 40-exercise card, paging one page forward, recounting the
+// time totals of a 400-exercise card. Run by hand (QT_QPA_PLATFORM=offscreen); the picture lists are
+// loaded first, as at start-up.
+#include "base/CartellaProgramma.h"
+#include "base/variabiliGlobali.h"
+#include "data/Connessione.h"
+#include "data/CreaArchivio.h"
+#include "editor/ImmaginiScheda.h"
+#include "editor/SchedaCorpo.h"
+#include "editor/mdiScheda.h"
+#include "printing/ContatoreTempi.h"
+#include "records/scheda.h"
+#include "shell/AvanzamentoBarra.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SenzaBarra : public AvanzamentoBarra {
+public:
+    void barReset() override {}
+    void barSetMax(std::int16_t) override {}
+    void barStep() override {}
+};
+
+std::int32_t schedaDi(int esercizi) {
+    scheda s;
+    s.id_utente = 1;
+    s.categoria = QStringLiteral("Tonificazione");
+    for (int i = 0; i < esercizi; ++i) {
+        Esercizio e;
+        e.id_fig = 1 + i % 40;
+        e.durata = QStringLiteral("45s");
+        e.frequenza = QStringLiteral("40Hz");
+        e.ampiezza = QStringLiteral("H");
+        e.modalita = QStringLiteral("Combinata");
+        e.serie = 3;
+        e.recuperoMin = 1;
+        e.recuperoSec = 30;
+        e.note = QStringLiteral("esercizio %1").arg(i + 1);
+        s.esercizi.Add(e);
+    }
+    s.save();
+    return s.id_scheda;
+}
+
+void BM_AperturaEditor(benchmark::State& stato) {
+    const std::int32_t id = schedaDi(40);
+    mdiScheda& e = editorScheda();
+    for (auto _ : stato) {
+        idUtenteSelezionato = 1;
+        idSchedaSelezionata = id;
+        idModelloSelezionato = 0;
+        e.mostra();
+        QApplication::processEvents();
+        if (e.scheda()->esercizi.Count() != 42)
+            stato.SkipWithError("la scheda non si e' aperta intera");
+    }
+}
+BENCHMARK(BM_AperturaEditor)->Unit(benchmark::kMillisecond);
+
+void BM_PaginaAvanti(benchmark::State& stato) {
+    const std::int32_t id = schedaDi(40);
+    idUtenteSelezionato = 1;
+    idSchedaSelezionata = id;
+    idModelloSelezionato = 0;
+    mdiScheda& e = editorScheda();
+    e.mostra();
+    QScrollBar* vs = e.corpo()->findChild<QScrollBar*>(QStringLiteral("VS"));
+    int pagina = 1;
+    for (auto _ : stato) {
+        pagina = pagina >= 20 ? 1 : pagina + 1;
+        vs->setValue(pagina);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PaginaAvanti)->Unit(benchmark::kMillisecond);
+
+void BM_ConteggioTempi400(benchmark::State& stato) {
+    scheda s;
+    for (int i = 0; i < 400; ++i) {
+        Esercizio e;
+        e.id_fig = 1;
+        e.durata = QStringLiteral("30s");
+        e.serie = 2;
+        e.recuperoSec = 10;
+        s.esercizi.Add(e);
+    }
+    class Niente : public PannelliStato {
+    public:
+        void impostaTestoPannello(const QString&, const QString& t) override { testo = t; }
+        QString testo;
+    } display;
+    ContatoreTempi conta;
+    conta.scheda = &s;
+    conta.display = &display;
+    for (auto _ : stato) {
+        conta.contaEstampa();
+        benchmark::DoNotOptimize(display.testo);
+    }
+}
+BENCHMARK(BM_ConteggioTempi400)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    creaArchivio(QStringLiteral(VIBRANA_SQL_DIR), dir.path() + QStringLiteral("/splash.ps"));
+    qputenv("VIBRANA_CARTELLA", dir.path().toLocal8Bit());
+    Connessione::apri(dir.path() + QStringLiteral("/splash.ps"))
+        ->eseguiScript(QStringLiteral(
+            "INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES (1, 'Mario', 'Rossi', 'M');"));
+    SenzaBarra barra;
+    caricaImmaginiScheda(barra);
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    scaricaEditorScheda();
+    scaricaImmaginiScheda();
+    return 0;
+}

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Whole-process time and size of "vibrana-archivio pdf" for a 40-exercise card (four sheets, 40
+# pictures of the delivered catalogue), and of "vibrana-archivio istruzioni".
+#
+#   bash bench/stampa_pdf.sh [build folder] [runs]        (defaults: build/prove 10)
+#
+# Works on a copy of the build's database; the build's images are used in place. Uses hyperfine
+# when installed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD="${1:-build/prove}"
+RUNS="${2:-10}"
+PROGRAMMA="$(realpath "$BUILD/programma")"
+[ -x "$PROGRAMMA/vibrana-archivio" ] && [ -f "$PROGRAMMA/splash.ps" ] || { echo "Manca la build in $BUILD" >&2; exit 1; }
+
+LAVORO="$(mktemp -d)"
+trap 'rm -rf "$LAVORO"' EXIT
+cp "$PROGRAMMA/splash.ps" "$LAVORO/splash.ps"
+ln -s "$PROGRAMMA/images" "$LAVORO/images"
+sqlite3 "$LAVORO/splash.ps" <<'SQL'
+INSERT INTO utenti (nome, cognome, dataNascita, sesso, Note) VALUES ('Mario', 'Rossi', '1990-03-04', 'M', '');
+INSERT INTO schede (id_utente, Istruttore, PeriodoDal, PeriodoAl, id_cat, FreqAllen, GGAllen, Obiettivo, note)
+  SELECT max(id_utente), 'Anna', '2026-12-01', '2026-12-22', 1, 3, '001010100', '', 'Bere molta acqua' FROM utenti;
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40)
+INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, RecuperoMin, RecuperoSec, Serie,
+                      Modalita, Peso, isLibero, Note)
+  SELECT i, (SELECT max(id_scheda) FROM schede), f.id_fig, '30s', '40Hz', 'H', 1, 30, 3, 'Combinata', '', 0,
+         'esercizio ' || i
+  FROM n JOIN (SELECT id_fig, row_number() OVER (ORDER BY id_fig) AS r FROM figure) AS f ON f.r = n.i;
+SQL
+ID="$(sqlite3 "$LAVORO/splash.ps" 'SELECT max(id_scheda) FROM schede')"
+export VIBRANA_CARTELLA="$LAVORO" QT_QPA_PLATFORM=offscreen
+PDF="$PROGRAMMA/vibrana-archivio pdf $ID $LAVORO/scheda.pdf"
+IST="$PROGRAMMA/vibrana-archivio istruzioni $LAVORO/istruzioni.pdf"
+
+if command -v hyperfine >/dev/null; then
+  hyperfine -N --warmup 2 --runs "$RUNS" "$PDF" "$IST"
+else
+  for comando in "$PDF" "$IST"; do
+    $comando >/dev/null
+    inizio=$(date +%s%N)
+    for _ in $(seq "$RUNS"); do $comando >/dev/null; done
+    fine=$(date +%s%N)
+    echo "$comando: $(( (fine - inizio) / RUNS / 1000000 )) ms in media su $RUNS esecuzioni"
+  done
+fi
+if [ -x /usr/bin/time ]; then
+  /usr/bin/time -f "pdf: %e s reali, %U s utente + %S s sistema, %M KB di memoria" $PDF >/dev/null
+fi
+echo "scheda.pdf: $(stat -c %s "$LAVORO/scheda.pdf") byte, $(pdfinfo "$LAVORO/scheda.pdf" | awk '/^Pages:/ {print $2}') pagine"
+echo "istruzioni.pdf: $(stat -c %s "$LAVORO/istruzioni.pdf") byte"
+if command -v pdfimages >/dev/null; then
+  echo "immagini disegnate / incorporate: $(pdfimages -list "$LAVORO/scheda.pdf" | tail -n +3 | wc -l) / $(pdfimages -list "$LAVORO/scheda.pdf" | tail -n +3 | awk '{print $11}' | sort -u | wc -l)"
+fi

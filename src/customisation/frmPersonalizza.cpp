@@ -1,0 +1,158 @@
+#include "customisation/frmPersonalizza.h"
+
+#include "base/CartellaProgramma.h"
+#include "base/Errore.h"
+#include "base/Messaggi.h"
+#include "printing/AnteprimaFoglio.h"
+#include "printing/DialoghiStampa.h"
+#include "shell/FinestraGuida.h"
+#include "ui_frmPersonalizza.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+#include <QShortcut>
+
+namespace {
+QString cartellaImmagini() {
+    return QDir(cartellaProgramma()).absoluteFilePath(QStringLiteral("images"));
+}
+} // namespace
+
+QString destinazioneLogo(const QString& scelto) {
+    return QDir(cartellaImmagini()).absoluteFilePath(QFileInfo(scelto).fileName());
+}
+
+QString copiaLogo(const QString& scelto) {
+    const QString destinazione = destinazioneLogo(scelto);
+    const QFileInfo origine(scelto);
+    // The same file reached by another spelling must never be removed to be copied onto itself.
+    if (destinazione == origine.absoluteFilePath() ||
+        (QFileInfo::exists(destinazione) &&
+         origine.canonicalFilePath() == QFileInfo(destinazione).canonicalFilePath()))
+        return destinazione;
+    if (!QDir().mkpath(cartellaImmagini()))
+        return {};
+    // Copied beside the target first, so a failed copy leaves the old file untouched.
+    const QString provvisorio = destinazione + QStringLiteral(".copia");
+    QFile::remove(provvisorio);
+    if (!QFile::copy(scelto, provvisorio)) {
+        QFile::remove(provvisorio);
+        return {};
+    }
+    if (QFileInfo::exists(destinazione) && !QFile::remove(destinazione)) {
+        QFile::remove(provvisorio);
+        return {};
+    }
+    if (!QFile::rename(provvisorio, destinazione)) {
+        QFile::remove(provvisorio);
+        return {};
+    }
+    return destinazione;
+}
+
+frmPersonalizza::frmPersonalizza(QWidget* genitore)
+    : QDialog(genitore), ui_(std::make_unique<Ui::frmPersonalizza>()) {
+    ui_->setupUi(this);
+    ui_->tbsOptions->setTabToolTip(0, QStringLiteral("Personalizzazioni della palestra"));
+    ridimensionatore_.MAX = 2400; // the logo's box, 160 x 160 pixels
+    connect(ui_->cmdApriIMG, &QPushButton::clicked, this,
+            [this] { proteggi([this] { cmdApriIMG_Click(); }); });
+    connect(ui_->cmdOK, &QPushButton::clicked, this, [this] { proteggi([this] { cmdOK_Click(); }); });
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(ui_->cmdApply, &QPushButton::clicked, this, [this] { proteggi([this] { cmdApply_Click(); }); });
+    auto* guida = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(guida, &QShortcut::activated, this, [] { proteggi([] { apriGuida(); }); });
+}
+
+frmPersonalizza::~frmPersonalizza() = default;
+
+void frmPersonalizza::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (caricata_)
+        return;
+    caricata_ = true;
+    proteggi([this] { Form_Load(); });
+}
+
+bool frmPersonalizza::logoCaricato() const {
+    return !ui_->logo->pixmap().isNull();
+}
+
+void frmPersonalizza::Form_Load() {
+    ridimensionatore_.setImage(ui_->logo);
+    CursoreAttesa attesa;
+    palestra_.carica();
+    ui_->nome->setText(palestra_.nome);
+    ui_->responsabile->setText(palestra_.responsabile);
+    tag_ = palestra_.logo;
+    if (!palestra_.logo.isEmpty())
+        mostraLogo(palestra_.logo);
+}
+
+void frmPersonalizza::mostraLogo(const QString& percorso) {
+    tag_ = percorso;
+    QLabel* logo = ui_->logo;
+    logo->setScaledContents(false);
+    logo->setGeometry(0, 0, ui_->riquadroLogo->width(), ui_->riquadroLogo->height());
+    const QPixmap immagine(risolviPercorso(percorso));
+    logo->setPixmap(immagine);
+    if (immagine.isNull()) {
+        // A logo moved or deleted since it was chosen: its path is kept until another one is chosen.
+        ui_->noImage->setVisible(true);
+        ui_->noImage->setToolTip(
+            QStringLiteral("Immagine non trovata: %1").arg(QDir::toNativeSeparators(percorso)));
+        return;
+    }
+    ridimensionatore_.ridimensiona();
+    ui_->noImage->setVisible(false);
+    ui_->noImage->setToolTip(QString());
+}
+
+void frmPersonalizza::cmdApriIMG_Click() {
+    const QString scelto =
+        dialoghi().apriFile(this, QStringLiteral("Seleziona Immagine"), cartellaImmagini(),
+                            QStringLiteral("File Immagine (*.JPG *.BMP *.GIF *.jpg *.bmp *.gif "
+                                           "*.jpeg *.JPEG)"));
+    if (scelto.isEmpty())
+        return;
+    CursoreAttesa attesa;
+    if (QImageReader(scelto).size().isEmpty() && QPixmap(scelto).isNull()) {
+        mostraMessaggio(QStringLiteral("Il file scelto non è un'immagine leggibile:\n%1")
+                            .arg(QDir::toNativeSeparators(scelto)),
+                        TipoMessaggio::Errore, Pulsanti::OK);
+        return;
+    }
+    const QString destinazione = copiaLogo(scelto);
+    if (destinazione.isEmpty()) {
+        mostraMessaggio(
+            QStringLiteral("Impossibile copiare il logo nella cartella delle immagini del programma:\n%1")
+                .arg(QDir::toNativeSeparators(destinazioneLogo(scelto))),
+            TipoMessaggio::Errore, Pulsanti::OK);
+        return;
+    }
+    mostraLogo(destinazione);
+}
+
+bool frmPersonalizza::salvaPalestra() {
+    CursoreAttesa attesa;
+    palestra_.nome = ui_->nome->text();
+    palestra_.responsabile = ui_->responsabile->text();
+    palestra_.logo = tag_;
+    return palestra_.save();
+}
+
+void frmPersonalizza::cmdOK_Click() {
+    if (salvaPalestra())
+        accept();
+}
+
+void frmPersonalizza::cmdCancel_Click() {
+    reject();
+}
+
+void frmPersonalizza::cmdApply_Click() {
+    salvaPalestra();
+}

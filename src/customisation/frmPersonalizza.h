@@ -1,0 +1,49 @@
+#pragma once
+
+#include "customisation/palestra.h"
+#include "pictures/RidimensionatoreImmagini.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class frmPersonalizza;
+}
+
+// "Personalizza": the gym's name, manager and logo. A chosen logo is copied into the program's
+// images folder; nothing is stored until "Applica" or "OK".
+class frmPersonalizza : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmPersonalizza(QWidget* genitore = nullptr);
+    ~frmPersonalizza() override;
+
+    // The logo's file path as it will be stored (the picture's tag).
+    QString percorsoLogo() const { return tag_; }
+    bool logoCaricato() const;
+
+    void cmdApriIMG_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdApply_Click();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    void Form_Load();
+    void mostraLogo(const QString& percorso);
+    bool salvaPalestra();
+
+    std::unique_ptr<Ui::frmPersonalizza> ui_;
+    palestra palestra_;
+    RidimensionatoreImmagini ridimensionatore_;
+    QString tag_;
+    bool caricata_ = false;
+};
+
+// The path a chosen logo takes in the program's images folder.
+QString destinazioneLogo(const QString& scelto);
+// Copies a chosen logo into the images folder, replacing a file of the same name; the file there is
+// left as it was when the copy fails. Returns the target, or an empty text after a failure.
+QString copiaLogo(const QString& scelto);

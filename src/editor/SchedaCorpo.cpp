@@ -1,0 +1,295 @@
+#include "editor/SchedaCorpo.h"
+#include "ui_PannelloEsercizio.h"
+#include "ui_SchedaCorpo.h"
+
+#include "base/Messaggi.h"
+#include "editor/ControlliEditor.h"
+#include "editor/PannelloEsercizio.h"
+#include "editor/mdiScheda.h"
+#include "records/SchedaEditabile.h"
+
+#include <QCloseEvent>
+#include <QShortcut>
+
+namespace {
+
+// A typed value that does not fit the exercise's byte is left out: the field's check refuses it.
+void scriviByte(ValoreByte& membro, const QString& testo) {
+    const long v = controlliEditor::leggiNumero(testo);
+    if (v <= 255)
+        membro = static_cast<int>(v);
+}
+
+QString testoByte(const ValoreByte& v) {
+    return QString::number(static_cast<int>(v));
+}
+
+} // namespace
+
+SchedaCorpo::SchedaCorpo(mdiScheda& editor, QWidget* genitore)
+    : QWidget(genitore), ui(std::make_unique<Ui::SchedaCorpo>()), editor_(editor) {
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("SchedaCorpo"));
+    for (int k = 0; k < numPannelli; ++k)
+        collegaPannello(k);
+
+    auto* avanti = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+    avanti->setContext(Qt::WindowShortcut);
+    connect(avanti, &QShortcut::activated, this, [this] { ui->VS->setValue(ui->VS->value() + 1); });
+    auto* indietro = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+    indietro->setContext(Qt::WindowShortcut);
+    connect(indietro, &QShortcut::activated, this, [this] { ui->VS->setValue(ui->VS->value() - 1); });
+
+    Form_Load();
+    connect(ui->VS, &QScrollBar::valueChanged, this,
+            [this](int v) { proteggi([this, v] { VS_Change(v); }); });
+}
+
+SchedaCorpo::~SchedaCorpo() = default;
+
+SchedaEditabile& SchedaCorpo::card() const {
+    return *editor_.scheda();
+}
+
+PannelloEsercizio* SchedaCorpo::pannello(int k) const {
+    return k == 0 ? ui->pannello0 : ui->pannello1;
+}
+
+void SchedaCorpo::collegaPannello(int k) {
+    PannelloEsercizio* p = pannello(k);
+    Ui::PannelloEsercizio& c = p->controlli();
+    using controlliEditor::validaAllUscita;
+
+    for (QComboBox* box : {c.durata, c.frequenza, c.ampiezza, c.modalita})
+        controlliEditor::validaElenco(box);
+    controlliEditor::soloCifre(c.recuperoMin);
+    controlliEditor::soloCifre(c.recuperoSec);
+    controlliEditor::soloCifre(c.serie);
+    validaAllUscita(c.recuperoSec, [campo = c.recuperoSec] {
+        return controlliEditor::leggiNumero(campo->text()) > 59
+                   ? QStringLiteral("Inserire un numero tra 0 e 59")
+                   : QString();
+    });
+    validaAllUscita(c.serie, [campo = c.serie] {
+        return controlliEditor::leggiNumero(campo->text()) > 99 ? QStringLiteral("Valore troppo grande!")
+                                                                : QString();
+    });
+    validaAllUscita(c.recuperoMin, [campo = c.recuperoMin] {
+        return controlliEditor::leggiNumero(campo->text()) > 255
+                   ? QStringLiteral("Inserire un numero tra 0 e 255")
+                   : QString();
+    });
+
+    auto tempi = [this] {
+        if (!caricamento_)
+            proteggi([this] { riconta(); });
+    };
+    connect(c.durata, &QComboBox::activated, this, tempi);
+    connect(c.recuperoMin, &QLineEdit::textChanged, this, tempi);
+    connect(c.recuperoSec, &QLineEdit::textChanged, this, tempi);
+    connect(c.serie, &QLineEdit::textChanged, this, [this, tempi](const QString& t) {
+        if (controlliEditor::leggiNumero(t) <= 99)
+            tempi();
+    });
+    for (QComboBox* box : {c.frequenza, c.ampiezza, c.modalita})
+        connect(box, &QComboBox::activated, this, [this] { modificata(); });
+    connect(c.peso, &QLineEdit::textChanged, this, [this] { modificata(); });
+    connect(c.note, &QPlainTextEdit::textChanged, this, [this] { modificata(); });
+    connect(c.noteLibero, &QPlainTextEdit::textChanged, this, [this] { modificata(); });
+
+    connect(c.InserisciEsecizio, &QToolButton::clicked, this,
+            [this, k] { proteggi([this, k] { InserisciEsecizio_Click(k); }); });
+    connect(c.EliminaEsercizio, &QToolButton::clicked, this,
+            [this, k] { proteggi([this, k] { EliminaEsercizio_Click(k); }); });
+    connect(c.TipoEsercizio, &QTabBar::currentChanged, this, [this, k] {
+        if (!caricamento_)
+            proteggi([this, k] { TipoEsercizio_Click(k); });
+    });
+    connect(c.figura, &ImmagineEsercizio::figuraCambiata, this,
+            [this, k] { proteggi([this, k] { figura_Drop(k); }); });
+}
+
+void SchedaCorpo::modificata() {
+    if (SchedaEditabile* s = editor_.scheda())
+        s->isSaved = false;
+}
+
+void SchedaCorpo::riconta() {
+    ScriviDati();
+    editor_.ricontaTempi();
+    modificata();
+}
+
+void SchedaCorpo::Form_Load() {
+    valoriPredefiniti();
+    primoEsercizio_ = 1;
+    if (!card().esercizi.isEmpty())
+        caricaPannelli();
+    aggiungiPagina();
+    caricamento_ = true;
+    ui->VS->setMinimum(1);
+    ui->VS->setValue(1);
+    caricamento_ = false;
+    impostaMassimo();
+    valoriPredefiniti();
+    numeraPannelli();
+}
+
+void SchedaCorpo::caricaPannelli() {
+    for (int k = 0; k < numPannelli; ++k) {
+        const long p = primoEsercizio_ + k;
+        if (p > card().esercizi.Count())
+            return;
+        const Esercizio& e = card().esercizi.Item(p);
+        Ui::PannelloEsercizio& c = pannello(k)->controlli();
+        caricamento_ = true;
+        pannello(k)->selezionaTipo(e.isLibero ? QStringLiteral("libero") : QStringLiteral("vibrana"));
+        c.durata->setEditText(e.durata);
+        c.frequenza->setEditText(e.frequenza);
+        c.ampiezza->setEditText(e.ampiezza);
+        c.recuperoMin->setText(testoByte(e.recuperoMin));
+        c.recuperoSec->setText(testoByte(e.recuperoSec));
+        c.modalita->setEditText(e.modalita);
+        c.serie->setText(testoByte(e.serie));
+        c.peso->setText(e.peso);
+        c.note->setPlainText(e.note);
+        c.noteLibero->setPlainText(e.note);
+        if (e.id_fig != 0)
+            c.figura->mostraFigura(e.id_fig);
+        else
+            c.figura->pulisci();
+        caricamento_ = false;
+    }
+}
+
+void SchedaCorpo::valoriPredefiniti() {
+    caricamento_ = true;
+    for (int k = 0; k < numPannelli; ++k) {
+        Ui::PannelloEsercizio& c = pannello(k)->controlli();
+        for (QComboBox* box : {c.durata, c.frequenza, c.modalita, c.ampiezza})
+            if (box->currentText().isEmpty()) {
+                box->setCurrentIndex(-1);
+                box->setCurrentIndex(0);
+            }
+        for (QLineEdit* campo : {c.recuperoMin, c.recuperoSec, c.serie})
+            if (campo->text().isEmpty())
+                campo->setText(QStringLiteral("0"));
+        if (c.figura->Tag.isEmpty())
+            c.figura->pulisci();
+    }
+    caricamento_ = false;
+}
+
+void SchedaCorpo::aggiungiPagina() {
+    const long r = card().esercizi.Count() % numPannelli;
+    const long nuovi = r != 0 ? r : numPannelli;
+    for (long i = 0; i < nuovi; ++i) {
+        Esercizio vuoto;
+        vuoto.isModello = card().isModello;
+        card().esercizi.Add(std::move(vuoto));
+    }
+}
+
+void SchedaCorpo::impostaMassimo() {
+    const long n = card().esercizi.Count();
+    const long pagine = (n + numPannelli - 1) / numPannelli;
+    ui->VS->setMaximum(static_cast<int>(pagine + 1));
+}
+
+void SchedaCorpo::numeraPannelli() {
+    for (int k = 0; k < numPannelli; ++k)
+        pannello(k)->controlli().nEsercizio->setText(QString::number(primoEsercizio_ + k));
+}
+
+void SchedaCorpo::ScriviDati() {
+    SchedaEditabile* s = editor_.scheda();
+    if (!s)
+        return;
+    for (int k = 0; k < numPannelli; ++k) {
+        const long p = primoEsercizio_ + k;
+        if (p > s->esercizi.Count())
+            return;
+        Esercizio& e = s->esercizi.Item(p);
+        Ui::PannelloEsercizio& c = pannello(k)->controlli();
+        e.durata = c.durata->currentText();
+        e.frequenza = c.frequenza->currentText();
+        e.ampiezza = c.ampiezza->currentText();
+        e.modalita = c.modalita->currentText();
+        e.peso = c.peso->text();
+        e.note = c.note->toPlainText();
+        scriviByte(e.recuperoMin, c.recuperoMin->text());
+        scriviByte(e.recuperoSec, c.recuperoSec->text());
+        scriviByte(e.serie, c.serie->text());
+        e.isLibero = pannello(k)->tipo() == QLatin1String("libero");
+        if (e.isLibero)
+            e.note = c.noteLibero->toPlainText();
+        if (!c.figura->Tag.isEmpty())
+            e.id_fig = c.figura->Tag.toInt();
+    }
+}
+
+void SchedaCorpo::VS_Change(int v) {
+    if (!caricamento_)
+        ScriviDati();
+    primoEsercizio_ = v * numPannelli - 1;
+    if (caricamento_)
+        return;
+    if (primoEsercizio_ > card().esercizi.Count())
+        aggiungiPagina();
+    caricaPannelli();
+    valoriPredefiniti();
+    numeraPannelli();
+    impostaMassimo();
+}
+
+void SchedaCorpo::InserisciEsecizio_Click(int k) {
+    ScriviDati();
+    Esercizio vuoto;
+    vuoto.isModello = card().isModello;
+    card().esercizi.Add(vuoto, primoEsercizio_ + k);
+    card().esercizi.Add(vuoto);
+    card().rinumeraEsercizi();
+    impostaMassimo();
+    caricaPannelli();
+    valoriPredefiniti();
+    editor_.ricontaTempi();
+    modificata();
+}
+
+void SchedaCorpo::EliminaEsercizio_Click(int k) {
+    ScriviDati();
+    card().EliminaEsercizio(primoEsercizio_ + k);
+    Esercizio vuoto;
+    vuoto.isModello = card().isModello;
+    card().esercizi.Add(std::move(vuoto));
+    caricaPannelli();
+    valoriPredefiniti();
+    editor_.ricontaTempi();
+    modificata();
+}
+
+void SchedaCorpo::TipoEsercizio_Click(int k) {
+    // The note goes with the exercise into the box of the other kind.
+    Ui::PannelloEsercizio& c = pannello(k)->controlli();
+    caricamento_ = true;
+    if (pannello(k)->tipo() == QLatin1String("libero"))
+        c.noteLibero->setPlainText(c.note->toPlainText());
+    else
+        c.note->setPlainText(c.noteLibero->toPlainText());
+    caricamento_ = false;
+    pannello(k)->applicaTipo();
+    riconta();
+}
+
+void SchedaCorpo::figura_Drop(int /*k*/) {
+    riconta();
+}
+
+void SchedaCorpo::closeEvent(QCloseEvent* e) {
+    proteggi([this] { ScriviDati(); });
+    if (!mdiScheda::puoiChiudere()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}

@@ -1,0 +1,225 @@
+#include "editor/SchedaIntestazione.h"
+#include "ui_SchedaIntestazione.h"
+
+#include "base/Orologio.h"
+#include "base/Twips.h"
+#include "editor/ControlliEditor.h"
+#include "editor/GGAllenHELPER.h"
+#include "editor/mdiScheda.h"
+#include "records/Categorie.h"
+#include "records/scheda.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+
+namespace {
+
+const QString formatoData = QStringLiteral("dd/MM/yyyy");
+
+const char* const vociGiorni[] = {"Giornaliero", "Nessuno", "Lunedi", "Martedi", "Mercoledi",
+                                  "Giovedi",     "Venerdi", "Sabato", "Domenica"};
+
+class ListaGiorni : public ListaSpunte {
+public:
+    explicit ListaGiorni(QListWidget* l) : lista_(l) {}
+    int numeroVoci() const override { return lista_->count(); }
+    bool spuntata(int i) const override { return lista_->item(i)->checkState() == Qt::Checked; }
+    void spunta(int i, bool v) override { lista_->item(i)->setCheckState(v ? Qt::Checked : Qt::Unchecked); }
+
+private:
+    QListWidget* lista_;
+};
+
+} // namespace
+
+SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
+    : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazione>()), editor_(editor) {
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("SchedaIntestazione"));
+
+    // The day list opens over the fields above the prompt, like a drop-down.
+    ui->griglia->removeWidget(ui->GGAllen);
+    ui->GGAllen->setParent(ui->Frame1);
+    ui->GGAllen->hide();
+    ui->GGAllen->setStyleSheet(QStringLiteral("QListWidget { background: #d4d0c8; }"));
+    for (const char* voce : vociGiorni) {
+        auto* item = new QListWidgetItem(QString::fromLatin1(voce), ui->GGAllen);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    ui->GGAllen->installEventFilter(this);
+    ui->Text1->setCursorPosition(0);
+
+    ui->categoria->setMinimumWidth(twips::aPixel(2820));
+    ui->Obiettivo->setMinimumWidth(twips::aPixel(2820));
+    ui->Istruttore->setMinimumWidth(twips::aPixel(2820));
+    ui->dal->setMinimumWidth(twips::aPixel(1290) + 30);
+    ui->al->setMinimumWidth(twips::aPixel(1290) + 30);
+
+    controlliEditor::validaElenco(ui->categoria);
+    controlliEditor::validaElenco(ui->FreqAllen);
+    for (QWidget* w : {static_cast<QWidget*>(ui->categoria), static_cast<QWidget*>(ui->dal->campo()),
+                       static_cast<QWidget*>(ui->Obiettivo), static_cast<QWidget*>(ui->Istruttore),
+                       static_cast<QWidget*>(ui->note)})
+        w->installEventFilter(this);
+
+    Form_Load();
+
+    connect(ui->Istruttore, &QLineEdit::textChanged, this, [this](const QString& t) {
+        card()->Istruttore = t;
+        modificata();
+    });
+    connect(ui->Obiettivo, &QLineEdit::textChanged, this, [this](const QString& t) {
+        card()->Obiettivo = t;
+        modificata();
+    });
+    connect(ui->note, &QPlainTextEdit::textChanged, this, [this] {
+        card()->note = ui->note->toPlainText();
+        modificata();
+    });
+    connect(ui->dal, &SelettoreData::dataCambiata, this, [this](const QDate& d) {
+        // A date still being typed keeps the last whole one.
+        if (!d.isValid())
+            return;
+        card()->PeriodoDal = d.toString(formatoData);
+        modificata();
+    });
+    connect(ui->al, &SelettoreData::dataCambiata, this, [this](const QDate& d) {
+        // A date still being typed keeps the last whole one.
+        if (!d.isValid())
+            return;
+        card()->PeriodoAl = d.toString(formatoData);
+        modificata();
+    });
+    connect(ui->categoria, &QComboBox::activated, this, [this] {
+        card()->categoria = ui->categoria->currentText();
+        modificata();
+    });
+    connect(ui->FreqAllen, &QComboBox::currentTextChanged, this, &SchedaIntestazione::FreqAllen_Change);
+    connect(ui->apriGGAllen, &QToolButton::clicked, this, &SchedaIntestazione::apriGGAllen_Click);
+    connect(ui->GGAllen, &QListWidget::itemChanged, this, &SchedaIntestazione::GGAllen_ItemChanged);
+}
+
+SchedaIntestazione::~SchedaIntestazione() = default;
+
+scheda* SchedaIntestazione::card() const {
+    return static_cast<scheda*>(editor_.scheda());
+}
+
+void SchedaIntestazione::modificata() {
+    if (!caricamento_)
+        card()->isSaved = false;
+}
+
+void SchedaIntestazione::Form_Load() {
+    scheda& s = *card();
+    caricamento_ = true;
+    ui->utente->setText(editor_.utente().cognome + QLatin1Char(' ') + editor_.utente().nome);
+    Categorie().fillcategorie(*ui->categoria);
+    ui->Istruttore->setText(s.Istruttore);
+    ui->categoria->setEditText(s.categoria);
+    ui->Obiettivo->setText(s.Obiettivo);
+    ui->FreqAllen->setEditText(QString::number(static_cast<int>(s.FreqAllen)));
+    {
+        ListaGiorni giorni(ui->GGAllen);
+        GGAllenHELPER::impostaGiorni(s.GGAllen, giorni);
+    }
+    ui->note->setPlainText(s.note);
+    caricamento_ = false;
+
+    // The defaults of a new card are written into it as if the user had chosen them.
+    const QDate dal = QDate::fromString(s.PeriodoDal, formatoData);
+    if (dal.isValid()) {
+        ui->dal->setData(dal);
+    } else {
+        ui->dal->setData(oggi());
+        s.PeriodoDal = oggi().toString(formatoData);
+        s.isSaved = false;
+    }
+    const QDate al = QDate::fromString(s.PeriodoAl, formatoData);
+    if (al.isValid()) {
+        ui->al->setData(al);
+    } else {
+        ui->al->setData(oggi().addDays(21));
+        s.PeriodoAl = oggi().addDays(21).toString(formatoData);
+        s.isSaved = false;
+    }
+    if (static_cast<int>(s.FreqAllen) == 0) {
+        ui->FreqAllen->setEditText(QStringLiteral("3"));
+        s.FreqAllen = 3;
+        s.isSaved = false;
+    }
+    if (ui->categoria->currentText().isEmpty() && ui->categoria->count() > 1) {
+        ui->categoria->setCurrentIndex(1);
+        s.categoria = ui->categoria->currentText();
+        s.isSaved = false;
+    }
+}
+
+void SchedaIntestazione::FreqAllen_Change(const QString& testo) {
+    // Only a whole number that fits the card's byte is stored; anything else waits for the check
+    // made when the box is left.
+    bool ok = false;
+    const int n = testo.trimmed().toInt(&ok);
+    if (ok && n >= 0 && n <= 255 && !testo.trimmed().startsWith(u'+') && !testo.trimmed().startsWith(u'-'))
+        card()->FreqAllen = n;
+    modificata();
+}
+
+void SchedaIntestazione::nascondiTutto() {
+    ui->GGAllen->hide();
+}
+
+void SchedaIntestazione::apriGGAllen_Click() {
+    if (ui->GGAllen->isVisible()) {
+        ui->GGAllen->hide();
+        ui->apriGGAllen->setFocus();
+        return;
+    }
+    const QRect prompt = ui->Text1->geometry().united(ui->apriGGAllen->geometry());
+    const QPoint inFrame = ui->Text1->parentWidget()->mapTo(ui->Frame1, prompt.topLeft());
+    const int righe = ui->GGAllen->count();
+    const int altezza = ui->GGAllen->sizeHintForRow(0) * righe + 2 * ui->GGAllen->frameWidth() + 2;
+    const int alto = qMax(0, inFrame.y() - altezza);
+    ui->GGAllen->setGeometry(inFrame.x(), alto, qMax(prompt.width(), twips::aPixel(1845)),
+                             qMin(altezza, inFrame.y() - alto + prompt.height()));
+    ui->GGAllen->show();
+    ui->GGAllen->raise();
+    ui->GGAllen->setFocus();
+    if (!ui->GGAllen->currentItem())
+        ui->GGAllen->setCurrentRow(0);
+}
+
+void SchedaIntestazione::GGAllen_ItemChanged() {
+    if (caricamento_)
+        return;
+    const ListaGiorni giorni(ui->GGAllen);
+    card()->GGAllen = GGAllenHELPER::leggiGiorni(giorni);
+    card()->isSaved = false;
+}
+
+bool SchedaIntestazione::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == ui->GGAllen && evento->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent*>(evento)->key();
+        if (tasto == Qt::Key_Escape || tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+            apriGGAllen_Click();
+            return true;
+        }
+    } else if (oggetto == ui->GGAllen && evento->type() == QEvent::FocusOut) {
+        const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
+        if (motivo == Qt::TabFocusReason || motivo == Qt::BacktabFocusReason)
+            nascondiTutto();
+    } else if (evento->type() == QEvent::FocusIn && oggetto != ui->GGAllen) {
+        nascondiTutto();
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void SchedaIntestazione::closeEvent(QCloseEvent* e) {
+    if (!mdiScheda::puoiChiudere()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class SchedaIntestazione;
+}
+class mdiScheda;
+class scheda;
+
+// The header of a training card: every change goes straight into the card being edited and marks
+// it as not saved.
+class SchedaIntestazione : public QWidget {
+    Q_OBJECT
+public:
+    explicit SchedaIntestazione(mdiScheda& editor, QWidget* genitore = nullptr);
+    ~SchedaIntestazione() override;
+
+    // Closes the training-days list.
+    void nascondiTutto();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void Form_Load();
+    void apriGGAllen_Click();
+    void GGAllen_ItemChanged();
+    void FreqAllen_Change(const QString& testo);
+    scheda* card() const;
+    void modificata();
+
+    std::unique_ptr<Ui::SchedaIntestazione> ui;
+    mdiScheda& editor_;
+    bool caricamento_ = false;
+};

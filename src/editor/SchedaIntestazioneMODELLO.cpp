@@ -1,0 +1,61 @@
+#include "editor/SchedaIntestazioneMODELLO.h"
+#include "ui_SchedaIntestazioneMODELLO.h"
+
+#include "editor/mdiScheda.h"
+#include "records/Categorie.h"
+#include "records/SchedaModello.h"
+
+#include <QCloseEvent>
+
+SchedaIntestazioneMODELLO::SchedaIntestazioneMODELLO(mdiScheda& editor, QWidget* genitore)
+    : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazioneMODELLO>()), editor_(editor) {
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("SchedaIntestazioneMODELLO"));
+    Form_Load();
+    connect(ui->categoria, &QComboBox::activated, this, [this] {
+        modello()->categoria = ui->categoria->currentText();
+        modificata();
+    });
+    connect(ui->descrizione, &QPlainTextEdit::textChanged, this, [this] {
+        modello()->descrizione = ui->descrizione->toPlainText();
+        modificata();
+    });
+    connect(ui->note, &QPlainTextEdit::textChanged, this, [this] {
+        modello()->note = ui->note->toPlainText();
+        modificata();
+    });
+}
+
+SchedaIntestazioneMODELLO::~SchedaIntestazioneMODELLO() = default;
+
+SchedaModello* SchedaIntestazioneMODELLO::modello() const {
+    return static_cast<SchedaModello*>(editor_.scheda());
+}
+
+void SchedaIntestazioneMODELLO::modificata() {
+    if (!caricamento_)
+        modello()->isSaved = false;
+}
+
+void SchedaIntestazioneMODELLO::Form_Load() {
+    SchedaModello& m = *modello();
+    caricamento_ = true;
+    Categorie().fillcategorie(*ui->categoria);
+    ui->categoria->setEditText(m.categoria);
+    ui->descrizione->setPlainText(m.descrizione);
+    ui->note->setPlainText(m.note);
+    caricamento_ = false;
+    if (ui->categoria->currentText().isEmpty() && ui->categoria->count() > 1) {
+        ui->categoria->setCurrentIndex(1);
+        m.categoria = ui->categoria->currentText();
+        m.isSaved = false;
+    }
+}
+
+void SchedaIntestazioneMODELLO::closeEvent(QCloseEvent* e) {
+    if (!mdiScheda::puoiChiudere()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}

@@ -1,0 +1,523 @@
+#include "editor/mdiScheda.h"
+
+#include "base/Messaggi.h"
+#include "base/Orologio.h"
+#include "base/Twips.h"
+#include "base/variabiliGlobali.h"
+#include "editor/CancelloEditor.h"
+#include "editor/ImmaginiScheda.h"
+#include "editor/SchedaCorpo.h"
+#include "editor/SchedaIntestazione.h"
+#include "editor/SchedaIntestazioneMODELLO.h"
+#include "pictures/SchedaPreviewFigura.h"
+#include "pictures/SchedaSelezioneFIGURE.h"
+#include "records/SchedaModello.h"
+#include "records/scheda.h"
+#include "shell/BarraStrumenti.h"
+#include "shell/FinestraGuida.h"
+#include "shell/Finestre.h"
+#include "shell/ImmaginiProgramma.h"
+#include "shell/Principale.h"
+#include "shell/f_library.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+
+namespace {
+
+// A child window of the editor: it closes only when the editor's gate is open.
+class FinestraFiglia : public QMdiSubWindow {
+public:
+    using QMdiSubWindow::QMdiSubWindow;
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        if (!puoiChiudereEditor()) {
+            // The window inside still gets its say (the body writes its panels back), and stays shown
+            // whatever it answers.
+            if (widget()) {
+                QCloseEvent chiusura;
+                QCoreApplication::sendEvent(widget(), &chiusura);
+            }
+            e->ignore();
+            return;
+        }
+        QMdiSubWindow::closeEvent(e);
+    }
+};
+
+std::unique_ptr<mdiScheda>& istanza() {
+    static std::unique_ptr<mdiScheda> e;
+    return e;
+}
+
+} // namespace
+
+BarraStatoEditor::BarraStatoEditor(QStatusBar* barra) {
+    status_ = new QLabel(barra);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setMinimumWidth(300);
+    date2_ = new QLabel(barra);
+    date2_->setObjectName(QStringLiteral("date2"));
+    barra->addWidget(status_, 1);
+    barra->addPermanentWidget(date2_);
+}
+
+void BarraStatoEditor::impostaTestoPannello(const QString& chiave, const QString& testo) {
+    if (QLabel* p = pannello(chiave))
+        p->setText(testo);
+}
+
+QLabel* BarraStatoEditor::pannello(const QString& chiave) const {
+    if (chiave.compare(QLatin1String("status"), Qt::CaseInsensitive) == 0)
+        return status_;
+    if (chiave.compare(QLatin1String("date2"), Qt::CaseInsensitive) == 0)
+        return date2_;
+    return nullptr;
+}
+
+mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
+    setObjectName(QStringLiteral("mdiScheda"));
+    setWindowTitle(QStringLiteral(" Arvel"));
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("area"));
+    setCentralWidget(area_);
+    // The training-days list behaves as a drop-down: working in another child window closes it.
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* attiva) {
+        if (SchedaIntestazione* t = intestazione(); t && attiva != subIntestazione_)
+            t->nascondiTutto();
+    });
+
+    ToolbarSchede = new BarraStrumenti(QStringLiteral("ToolbarSchede"), this);
+    ToolbarSchede->setIconSize(QSize(24, 24));
+    QAction* salva = ToolbarSchede->aggiungiPulsante(QStringLiteral("Salva"), QStringLiteral("salva"),
+                                                     QStringLiteral("Salva in archivio la scheda corrente"));
+    QAction* modello = ToolbarSchede->aggiungiPulsante(
+        QStringLiteral("Salva su nuovo Modello"), QStringLiteral("SalvaSuModello"),
+        QStringLiteral("Salva la scheda corrente come Modello"));
+    ToolbarSchede->aggiungiSeparatore();
+    QAction* stampa = ToolbarSchede->aggiungiPulsante(QStringLiteral("Stampa"), QStringLiteral("stampa"),
+                                                      QStringLiteral("Anteprima di stampa"));
+    ToolbarSchede->aggiungiSeparatore();
+    QAction* fine = ToolbarSchede->aggiungiPulsante(QStringLiteral("Fine"), QStringLiteral("fine"),
+                                                    QStringLiteral("Esce dall'inserimento/modifica Schede"));
+    salva->setShortcut(QKeySequence::Save);
+    modello->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    stampa->setShortcut(QKeySequence::Print);
+    fine->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    for (QAction* a : ToolbarSchede->actions())
+        a->setShortcutContext(Qt::WindowShortcut);
+    addToolBar(Qt::TopToolBarArea, ToolbarSchede);
+    connect(ToolbarSchede, &BarraStrumenti::ButtonClick, this, &mdiScheda::ToolbarSchede_ButtonClick);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(StatusBar1);
+    barraStato_ = std::make_unique<BarraStatoEditor>(StatusBar1);
+
+    auto* guida = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(guida, &QShortcut::activated, this, [] { proteggi([] { apriGuida(); }); });
+
+    MDIForm_Load();
+}
+
+mdiScheda::~mdiScheda() {
+    // Going for good: the children may close now.
+    setPuoiChiudere(true);
+}
+
+bool mdiScheda::puoiChiudere() {
+    return puoiChiudereEditor();
+}
+
+void mdiScheda::setPuoiChiudere(bool valore) {
+    setPuoiChiudereEditor(valore);
+}
+
+void mdiScheda::MDIForm_Load() {
+    const char* const icone[] = {"document-save", "document-save-as-template", "document-print",
+                                 "application-exit"};
+    ImageListToolBar.Clear();
+    int i = 0;
+    for (const char* nome : icone) {
+        QIcon icona = ImmaginiProgramma::icona(QString::fromLatin1(nome));
+        if (icona.isNull() && i == 1)
+            icona = ImmaginiProgramma::icona(QStringLiteral("document-save-as"));
+        ImageListToolBar.aggiungi(QString::number(++i), icona.pixmap(ImageListToolBar.dimensione()));
+    }
+    ToolbarSchede->setImageList(&ImageListToolBar);
+    numeraImmaginiToolbar(ToolbarSchede);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+SchedaIntestazione* mdiScheda::intestazione() const {
+    return subIntestazione_ ? qobject_cast<SchedaIntestazione*>(subIntestazione_->widget()) : nullptr;
+}
+SchedaIntestazioneMODELLO* mdiScheda::intestazioneModello() const {
+    return subIntestazioneModello_
+               ? qobject_cast<SchedaIntestazioneMODELLO*>(subIntestazioneModello_->widget())
+               : nullptr;
+}
+SchedaCorpo* mdiScheda::corpo() const {
+    return subCorpo_ ? qobject_cast<SchedaCorpo*>(subCorpo_->widget()) : nullptr;
+}
+SchedaSelezioneFIGURE* mdiScheda::selezioneFigure() const {
+    return subSelezione_ ? qobject_cast<SchedaSelezioneFIGURE*>(subSelezione_->widget()) : nullptr;
+}
+SchedaPreviewFigura* mdiScheda::previewFigura() const {
+    return subPreview_ ? qobject_cast<SchedaPreviewFigura*>(subPreview_->widget()) : nullptr;
+}
+
+void mdiScheda::aggiornaPulsanti() {
+    const bool modello = scheda_ && scheda_->isModello;
+    ToolbarSchede->pulsante(QStringLiteral("salva"))->setEnabled(salvaAbilitato_);
+    ToolbarSchede->pulsante(QStringLiteral("SalvaSuModello"))
+        ->setEnabled(static_cast<bool>(finestre().SchedeMODELLONuova));
+    ToolbarSchede->pulsante(QStringLiteral("stampa"))
+        ->setEnabled(!modello && static_cast<bool>(finestre().PrinterCanvas));
+}
+
+void mdiScheda::ricontaTempi() {
+    try {
+        contaTempi.contaEstampa();
+    } catch (const Errore& e) {
+        if (e.numero() != NumeriErrore::Overflow)
+            throw;
+        barraStato_->impostaTestoPannello(
+            QStringLiteral("status"),
+            QStringLiteral("Tempi Vibrana: la durata dell'allenamento è troppo lunga per essere calcolata"));
+    }
+}
+
+void mdiScheda::mostra() {
+    ToolbarSchede->setVisible(true);
+    if (idUtenteSelezionato != 0)
+        utente_.carica(idUtenteSelezionato);
+    scaricaFiglia(subIntestazione_);
+    scaricaFiglia(subIntestazioneModello_);
+    scaricaFiglia(subCorpo_);
+    contaTempi.scheda = nullptr;
+    scheda_.reset();
+    salvaAbilitato_ = true;
+
+    if (idSchedaSelezionata != 0) {
+        auto s = std::make_unique<::scheda>();
+        s->carica(idSchedaSelezionata);
+        scheda_ = std::move(s);
+    } else if (idModelloSelezionato > 0 && idUtenteSelezionato == 0) {
+        auto m = std::make_unique<SchedaModello>();
+        m->carica(idModelloSelezionato);
+        salvaAbilitato_ = !m->preimpostata;
+        scheda_ = std::move(m);
+    } else if (idModelloSelezionato > 0) {
+        SchedaModello m;
+        m.carica(idModelloSelezionato);
+        m.caricaEsercizi();
+        auto s = std::make_unique<::scheda>();
+        m.travasaTo(*s, false);
+        s->id_utente = idUtenteSelezionato;
+        scheda_ = std::move(s);
+    } else {
+        auto s = std::make_unique<::scheda>();
+        s->id_utente = idUtenteSelezionato;
+        scheda_ = std::move(s);
+    }
+    if (scheda_->id_scheda != 0)
+        scheda_->caricaEsercizi();
+    // A card named without its athlete still shows whose it is.
+    if (!scheda_->isModello && idUtenteSelezionato == 0) {
+        const std::int32_t atleta = static_cast<::scheda&>(*scheda_).id_utente;
+        if (atleta != 0)
+            utente_.carica(atleta);
+    }
+
+    contaTempi.scheda = scheda_.get();
+    contaTempi.display = barraStato_.get();
+    barraStato_->impostaTestoPannello(QStringLiteral("date2"), oggi().toString(QStringLiteral("dd/MM/yyyy")));
+    ricontaTempi();
+
+    // Without a window manager the maximised state alone leaves the window at its default size.
+    if (!isVisible())
+        if (QScreen* s = screen())
+            setGeometry(s->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    show();
+    disponiFinestre();
+    setPuoiChiudere(false);
+    aggiornaPulsanti();
+    raise();
+    activateWindow();
+}
+
+QMdiSubWindow* mdiScheda::aggiungiFiglia(QWidget* finestra) {
+    auto* sub = new FinestraFiglia(area_);
+    // A window without a layout keeps the size it gave itself.
+    if (!finestra->layout())
+        finestra->setMinimumSize(finestra->size());
+    sub->setWidget(finestra);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    sub->setWindowTitle(finestra->windowTitle());
+    sub->setObjectName(QStringLiteral("sub") + finestra->objectName());
+    area_->addSubWindow(sub);
+    return sub;
+}
+
+void mdiScheda::disponiFinestre() {
+    const int margine = twips::aPixel(250);
+    if (!subSelezione_) {
+        subSelezione_ = aggiungiFiglia(new SchedaSelezioneFIGURE);
+        subSelezione_->widget()->setObjectName(QStringLiteral("SchedaSelezioneFIGURE"));
+    }
+    if (!subPreview_) {
+        subPreview_ = aggiungiFiglia(new SchedaPreviewFigura);
+        subPreview_->widget()->setObjectName(QStringLiteral("SchedaPreviewFigura"));
+        selezioneFigure()->setPreview(previewFigura());
+    }
+    subSelezione_->adjustSize();
+    subSelezione_->move(qMax(0, area_->width() - subSelezione_->width() - margine), 0);
+    subSelezione_->show();
+
+    // The header follows what is edited, so a card never reaches the template header.
+    const bool perScheda = !scheda_->isModello;
+    QPointer<QMdiSubWindow>& testa = perScheda ? subIntestazione_ : subIntestazioneModello_;
+    if (!testa) {
+        if (perScheda)
+            testa = aggiungiFiglia(new SchedaIntestazione(*this));
+        else
+            testa = aggiungiFiglia(new SchedaIntestazioneMODELLO(*this));
+    }
+    testa->adjustSize();
+    testa->move(0, 0);
+    testa->show();
+    const int h = testa->height();
+
+    if (!subCorpo_)
+        subCorpo_ = aggiungiFiglia(new SchedaCorpo(*this));
+    subCorpo_->adjustSize();
+    subCorpo_->resize(testa->width() > subCorpo_->width() ? testa->width() : subCorpo_->width(),
+                      subCorpo_->height());
+    testa->resize(subCorpo_->width(), testa->height());
+    subCorpo_->move(0, h);
+    subCorpo_->show();
+
+    subPreview_->adjustSize();
+    subPreview_->move(qMax(0, subSelezione_->x() - twips::aPixel(1500)),
+                      subSelezione_->y() + twips::aPixel(200));
+    subPreview_->hide();
+    area_->setActiveSubWindow(testa);
+}
+
+void mdiScheda::scaricaFiglia(QPointer<QMdiSubWindow>& figlia) {
+    if (!figlia)
+        return;
+    const bool prima = puoiChiudere();
+    setPuoiChiudere(true);
+    QMdiSubWindow* sub = figlia;
+    figlia = nullptr;
+    sub->close();
+    if (area_->subWindowList().contains(sub))
+        area_->removeSubWindow(sub);
+    delete sub;
+    setPuoiChiudere(prima);
+}
+
+void mdiScheda::scriviPannelli() {
+    if (scheda_ && !scheda_->isModello)
+        if (SchedaIntestazione* t = intestazione())
+            t->nascondiTutto();
+    if (SchedaCorpo* c = corpo())
+        c->ScriviDati();
+}
+
+void mdiScheda::ToolbarSchede_ButtonClick(QAction* Button) {
+    ToolbarSchede_ButtonClickChiave(BarraStrumenti::chiave(Button));
+}
+
+void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
+    if (!scheda_)
+        return;
+    proteggi([this, &chiave] {
+        scriviPannelli();
+        const QString k = chiave.toLower();
+        if (k == QLatin1String("salva")) {
+            if (!salvaAbilitato_)
+                return;
+            scheda_->save();
+            // A save the database refused has been reported already and must not look done.
+            if (scheda_->isSaved)
+                mostraMessaggio(QStringLiteral("Salvataggio effettuato"), TipoMessaggio::Informazione,
+                                Pulsanti::OK);
+        } else if (k == QLatin1String("salvasumodello")) {
+            salvaSuNuovoModello();
+        } else if (k == QLatin1String("stampa")) {
+            stampa();
+        } else if (k == QLatin1String("fine")) {
+            chiudiScheda();
+        }
+    });
+    aggiornaPulsanti();
+}
+
+void mdiScheda::stampa() {
+    if (scheda_->isModello || !finestre().PrinterCanvas)
+        return;
+    setPuoiChiudere(true);
+    scaricaFiglia(subCorpo_);
+    setPuoiChiudere(false);
+    // Whatever happens, the body comes back on the exercises in memory.
+    struct Riapri {
+        mdiScheda* e;
+        ~Riapri() {
+            proteggi([this] { e->disponiFinestre(); });
+        }
+    } riapri{this};
+    scheda_->save();
+    if (!scheda_->isSaved)
+        return;
+    idSchedaSelezionata = scheda_->id_scheda;
+    finestre().PrinterCanvas();
+    scheda_->caricaEsercizi();
+    ricontaTempi();
+}
+
+void mdiScheda::salvaSuNuovoModello() {
+    if (!finestre().SchedeMODELLONuova)
+        return;
+    struct Pulisci {
+        ~Pulisci() {
+            categoriaNuovoModello.clear();
+            idModelloSelezionato = 0;
+        }
+    } pulisci;
+    if (SchedaCorpo* c = corpo())
+        c->ScriviDati();
+    categoriaNuovoModello = scheda_->categoria;
+    idModelloSelezionato = 0;
+    finestre().SchedeMODELLONuova();
+    if (idModelloSelezionato <= 0)
+        return;
+
+    auto nuovo = std::make_unique<SchedaModello>();
+    nuovo->carica(idModelloSelezionato);
+    scheda_->travasaTo(*nuovo, true);
+    nuovo->save();
+    if (!nuovo->isSaved)
+        return;
+    const QString descrizione = nuovo->descrizione;
+
+    if (!scheda_->isModello) {
+        mostraMessaggio(QStringLiteral("Creata la nuova Scheda Modello '") + descrizione +
+                            QStringLiteral("'"),
+                        TipoMessaggio::Informazione, Pulsanti::OK);
+        return;
+    }
+    if (!scheda_->preimpostata &&
+        mostraMessaggio(QStringLiteral("Salvare le modifiche al modello precedente?"),
+                        TipoMessaggio::Informazione, Pulsanti::SiNo) == Risposta::Si)
+        scheda_->save();
+
+    setPuoiChiudere(true);
+    scaricaFiglia(subIntestazioneModello_);
+    scaricaFiglia(subCorpo_);
+    setPuoiChiudere(false);
+    // The exercises are read back so that they carry their stored identifiers.
+    nuovo->caricaEsercizi();
+    scheda_ = std::move(nuovo);
+    contaTempi.scheda = scheda_.get();
+    ricontaTempi();
+    disponiFinestre();
+    salvaAbilitato_ = !scheda_->preimpostata;
+    aggiornaPulsanti();
+    mostraMessaggio(QStringLiteral("Creata e aperta la nuova Scheda Modello '") + descrizione +
+                        QStringLiteral("'"),
+                    TipoMessaggio::Informazione, Pulsanti::OK);
+}
+
+void mdiScheda::chiudiScheda() {
+    if (scheda_->isModello && scheda_->preimpostata) {
+        setPuoiChiudere(true);
+        scarica();
+        return;
+    }
+    const Risposta r = mostraMessaggio(QStringLiteral("Salvo le ultime modifiche?"),
+                                       TipoMessaggio::Informazione, Pulsanti::SiNoAnnulla);
+    if (r == Risposta::Annulla) {
+        setPuoiChiudere(false);
+        return;
+    }
+    if (r == Risposta::Si) {
+        scheda_->save();
+        // A refused save leaves the editor open, so nothing typed is lost.
+        if (!scheda_->isSaved)
+            return;
+    }
+    setPuoiChiudere(true);
+    idUtenteSelezionato = 0;
+    idSchedaSelezionata = 0;
+    idModelloSelezionato = 0;
+    scarica();
+}
+
+void mdiScheda::scarica() {
+    scaricaFiglia(subIntestazione_);
+    scaricaFiglia(subIntestazioneModello_);
+    scaricaFiglia(subCorpo_);
+    scaricaFiglia(subSelezione_);
+    scaricaFiglia(subPreview_);
+    hide();
+    if (!inChiusura)
+        if (Principale* p = principaleCaricata())
+            p->mostra();
+}
+
+void mdiScheda::closeEvent(QCloseEvent* e) {
+    if (inChiusura) {
+        setPuoiChiudere(true);
+        e->accept();
+        return;
+    }
+    e->ignore();
+    // While editing every child refuses to go, and so does the editor.
+    if (!puoiChiudere())
+        return;
+    scarica();
+}
+
+mdiScheda& editorScheda() {
+    auto& e = istanza();
+    if (!e) {
+        e = std::make_unique<mdiScheda>();
+        // Windows must go before the application object does.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { istanza().reset(); });
+    }
+    return *e;
+}
+
+mdiScheda* editorSchedaCaricato() {
+    return istanza().get();
+}
+
+void scaricaEditorScheda() {
+    istanza().reset();
+}
+
+void registraFinestreEditor() {
+    RegistroFinestre& f = finestre();
+    f.mdiSchedaMostra = [] { editorScheda().mostra(); };
+    f.caricaEditorScheda = [](AvanzamentoBarra& barra) {
+        caricaImmaginiScheda(barra);
+        editorScheda();
+    };
+    f.scaricaEditorScheda = [] {
+        scaricaEditorScheda();
+        scaricaImmaginiScheda();
+    };
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "printing/ContatoreTempi.h"
+#include "records/SchedaEditabile.h"
+#include "records/utente.h"
+#include "shell/ListaImmagini.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class BarraStrumenti;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QStatusBar;
+class SchedaCorpo;
+class SchedaIntestazione;
+class SchedaIntestazioneMODELLO;
+class SchedaPreviewFigura;
+class SchedaSelezioneFIGURE;
+
+// The status bar of the editor seen as keyed panels: "status" (time totals) and "date2" (today).
+class BarraStatoEditor : public PannelliStato {
+public:
+    explicit BarraStatoEditor(QStatusBar* barra);
+    void impostaTestoPannello(const QString& chiave, const QString& testo) override;
+    QLabel* pannello(const QString& chiave) const;
+
+private:
+    QLabel* status_;
+    QLabel* date2_;
+};
+
+// The frame in which one card or template is edited: header and body on the left, picture selection
+// and preview on the right, toolbar and status bar. Created hidden once, then shown and hidden by the
+// main window; what it edits comes from the selection state.
+class mdiScheda : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit mdiScheda(QWidget* genitore = nullptr);
+    ~mdiScheda() override;
+
+    // The card or template being edited (nullptr before the first mostra).
+    SchedaEditabile* scheda() const { return scheda_.get(); }
+    ::utente& utente() { return utente_; }
+    ContatoreTempi contaTempi;
+
+    // Opens the editor on what idSchedaSelezionata, idModelloSelezionato and idUtenteSelezionato name.
+    void mostra();
+    // Recounts the time totals into the status bar; totals too long to be counted are said so there
+    // instead of stopping the work in progress.
+    void ricontaTempi();
+    // Places the child windows, loading those not loaded yet.
+    void disponiFinestre();
+
+    // The gate every child window consults before closing.
+    static bool puoiChiudere();
+    static void setPuoiChiudere(bool valore);
+
+    BarraStrumenti* ToolbarSchede;
+    QStatusBar* StatusBar1;
+    ListaImmagini ImageListToolBar{QSize(24, 24)};
+    QMdiArea* area() const { return area_; }
+
+    SchedaIntestazione* intestazione() const;
+    SchedaIntestazioneMODELLO* intestazioneModello() const;
+    SchedaCorpo* corpo() const;
+    SchedaSelezioneFIGURE* selezioneFigure() const;
+    SchedaPreviewFigura* previewFigura() const;
+    BarraStatoEditor& barraStato() { return *barraStato_; }
+
+    // Whether the windows it calls exist (the buttons that need them are disabled otherwise).
+    void aggiornaPulsanti();
+
+public slots:
+    void ToolbarSchede_ButtonClick(QAction* Button);
+    void ToolbarSchede_ButtonClickChiave(const QString& chiave);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void MDIForm_Load();
+    void salvaSuNuovoModello();
+    void stampa();
+    void chiudiScheda();
+    // Closes the child windows and hides the editor, bringing the main window back.
+    void scarica();
+    // Closes one child window on purpose (the gate is opened just for it).
+    void scaricaFiglia(QPointer<QMdiSubWindow>& figlia);
+    QMdiSubWindow* aggiungiFiglia(QWidget* finestra);
+    void scriviPannelli();
+
+    QMdiArea* area_;
+    std::unique_ptr<SchedaEditabile> scheda_;
+    ::utente utente_;
+    std::unique_ptr<BarraStatoEditor> barraStato_;
+    bool salvaAbilitato_ = true;
+
+    QPointer<QMdiSubWindow> subIntestazione_;
+    QPointer<QMdiSubWindow> subIntestazioneModello_;
+    QPointer<QMdiSubWindow> subCorpo_;
+    QPointer<QMdiSubWindow> subSelezione_;
+    QPointer<QMdiSubWindow> subPreview_;
+};
+
+// The one editor of the program, created on first use (hidden) and destroyed when the program ends.
+mdiScheda& editorScheda();
+mdiScheda* editorSchedaCaricato();
+void scaricaEditorScheda();
+
+// Makes the editor reachable from the main window: opening it, loading it with its picture lists at
+// start-up, unloading it at the end.
+void registraFinestreEditor();

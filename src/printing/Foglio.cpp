@@ -1,0 +1,51 @@
+#include "printing/Foglio.h"
+
+#include "base/Errore.h"
+
+ElementoFoglio& Foglio::aggiungi(ElementoFoglio e) {
+    const QString k = chiave(e.nome, e.indice);
+    posizioni_.insert(k, elementi_.size());
+    elementi_.push_back(std::move(e));
+    return elementi_.back();
+}
+
+QString Foglio::chiave(const QString& nome, int indice) {
+    return nome + QLatin1Char('#') + QString::number(indice);
+}
+
+const ElementoFoglio* Foglio::trova(const QString& nome, int indice) const {
+    const auto it = posizioni_.constFind(chiave(nome, indice));
+    return it == posizioni_.constEnd() ? nullptr : &elementi_[it.value()];
+}
+
+const ElementoFoglio& Foglio::el(const QString& nome, int indice) const {
+    const ElementoFoglio* e = trova(nome, indice);
+    if (!e)
+        throw Errore(NumeriErrore::ElementoNonTrovato,
+                     QStringLiteral("Elemento del foglio non trovato: %1(%2)").arg(nome).arg(indice));
+    return *e;
+}
+
+ElementoFoglio& Foglio::el(const QString& nome, int indice) {
+    return const_cast<ElementoFoglio&>(std::as_const(*this).el(nome, indice));
+}
+
+namespace FamiglieFoglio {
+QStringList msSansSerif() {
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("DejaVu Sans")};
+}
+QStringList arial() {
+    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+}
+QStringList verdana() {
+    return {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+}
+QStringList centuryGothic() {
+    return {QStringLiteral("Century Gothic"), QStringLiteral("URW Gothic"), QStringLiteral("DejaVu Sans")};
+}
+QStringList timesNewRoman() {
+    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+            QStringLiteral("DejaVu Serif")};
+}
+} // namespace FamiglieFoglio

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// One element of a printed sheet. Every length is in twips from the sheet's top-left corner; a line
+// runs from (left, top) to (left + width, top + height).
+struct ElementoFoglio {
+    enum class Tipo { Etichetta, Immagine, Linea, Cornice };
+
+    Tipo tipo = Tipo::Etichetta;
+    QString nome;
+    int indice = -1; // position in a group of alike elements; -1 for a single element
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    bool visibile = true;
+
+    // Labels.
+    QString testo;
+    QStringList famiglie; // the first family installed is used
+    double punti = 8.25;
+    bool grassetto = false;
+    bool corsivo = false;
+    int allineamento = 0; // Qt::Alignment flags; 0 = left and top
+    QColor colore = Qt::black;
+    QColor sfondo;      // invalid = transparent
+    bool bordo = false; // a thin frame round a label, or the outline of a frame
+
+    // Pictures: the file, drawn stretched into the element's rectangle.
+    QString immagine;
+};
+
+// The elements of a sheet, designed once; the layout code only moves, fills, shows and hides them.
+// Elements are drawn in the order they were added.
+class Foglio {
+public:
+    static constexpr double larghezza = 11340; // 20 cm
+    static constexpr double altezza = 15876;   // 28 cm
+
+    ElementoFoglio& aggiungi(ElementoFoglio e);
+    // Throws Errore when the sheet has no such element.
+    ElementoFoglio& el(const QString& nome, int indice = -1);
+    const ElementoFoglio& el(const QString& nome, int indice = -1) const;
+    const ElementoFoglio* trova(const QString& nome, int indice = -1) const;
+
+    const std::vector<ElementoFoglio>& elementi() const { return elementi_; }
+
+private:
+    static QString chiave(const QString& nome, int indice);
+    std::vector<ElementoFoglio> elementi_;
+    QHash<QString, std::size_t> posizioni_;
+};
+
+// Font families asked for by the sheets, each followed by installed look-alikes.
+namespace FamiglieFoglio {
+QStringList msSansSerif();
+QStringList arial();
+QStringList verdana();
+QStringList centuryGothic();
+QStringList timesNewRoman();
+} // namespace FamiglieFoglio

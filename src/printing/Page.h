@@ -1,0 +1,54 @@
+#pragma once
+
+#include "printing/Foglio.h"
+#include "records/Collezione.h"
+#include "records/Esercizio.h"
+#include "records/scheda.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// Layout values of the last sheet laid out, in centimetres: top of the first row of blocks, left
+// edge of the last row, gap between rows. Each layout sets them afresh.
+namespace LayoutPagina {
+extern double margineAlto;
+extern double margineSinistroUltimaRiga;
+extern double spazioTraRighe;
+} // namespace LayoutPagina
+
+// The page surface of a card sheet as designed: header, ten exercise blocks, rules, logos, final
+// notes and footer, before any layout.
+Foglio superficieScheda();
+
+// The elements that make up exercise block k, the frame first.
+const QStringList& elementiRiquadro();
+
+// One sheet of a card: up to ten exercises, laid out onto a card surface.
+class Page {
+public:
+    std::int32_t id_scheda = 0;
+    std::shared_ptr<const scheda> sc;
+    Collezione<Esercizio> esercizi;
+    bool isLastPage = false;
+
+    // Writes this sheet onto the surface f: header, exercise blocks and their placement, footer.
+    void setCanvas(Foglio& f) const;
+    void setPiePagina(Foglio& f) const;
+
+    static double cmInTwip(double cm) { return cm * 567.0; }
+    static double twipInCm(double tw) { return tw / 567.0; }
+
+private:
+    void scriviIntestazione(Foglio& f) const;
+    void scriviEsercizi(Foglio& f) const;
+    static void mostraRiquadro(Foglio& f, int k, bool visibile);
+    void calcolaMargineUltimaRiga(const Foglio& f) const;
+    void calcolaSpaziVerticali(const Foglio& f) const;
+    void posizionaRiquadri(Foglio& f) const;
+    static void spostaRiquadro(Foglio& f, int k, double top, double left);
+    int righe() const;
+};
+
+// The gym's logo path, read without a message when the gym was never customised.
+QString logoPalestraPerStampa();

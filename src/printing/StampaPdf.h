@@ -1,0 +1,33 @@
+#pragma once
+
+#include "printing/Foglio.h"
+
+#include <QPageSize>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class scheda;
+
+// The printed sheet, 20 x 28 cm.
+QPageSize formatoFoglio();
+
+// Writes `numero` sheets into a PDF file; `prepara(i, f)` fills sheet i (from 1) on the surface f,
+// which is handed over as `superficie` and reused from sheet to sheet. Throws Errore when the file
+// cannot be written.
+void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio superficie,
+               const std::function<void(int, Foglio&)>& prepara);
+
+// Every sheet of the card into a PDF file; returns the number of sheets. A card without exercises
+// raises the error with the preview's message and writes nothing.
+int scriviSchedaPdf(std::int32_t idScheda, const QString& file);
+// The usage-instructions sheet into a PDF file.
+void scriviIstruzioniPdf(const QString& file);
+
+// The proposed file name for a card's PDF: athlete and validity period, safe for any file system.
+QString nomePdfScheda(const scheda& s);
+
+// The commands "pdf ID_SCHEDA FILE" and "istruzioni FILE" of vibrana-archivio. `comandoStampa` says
+// whether the first argument names one of them; `eseguiComandoStampa` runs it as a whole program.
+bool comandoStampa(const char* primo);
+int eseguiComandoStampa(int argc, char** argv);

@@ -1,0 +1,41 @@
+#include "printing/pages.h"
+
+#include "base/Messaggi.h"
+#include "shell/f_library_core.h"
+
+void pages::createPages(std::int32_t id) {
+    if (id != 0)
+        id_scheda = id;
+    pages.clear();
+    auto card = std::make_shared<scheda>();
+    card->carica(id_scheda);
+    card->caricaEsercizi();
+    const long n = card->esercizi.Count();
+    const int fogli = arrotondaSuperiore(static_cast<double>(n) / 10);
+    std::shared_ptr<const scheda> condivisa = card;
+    for (int s = 1; s <= fogli; ++s) {
+        Page p;
+        p.id_scheda = id_scheda;
+        p.sc = condivisa;
+        for (long i = 10L * (s - 1) + 1; i <= std::min(10L * s, n); ++i)
+            p.esercizi.Add(card->esercizi[i]);
+        p.isLastPage = s == fogli;
+        pages.push_back(std::move(p));
+    }
+}
+
+void pages::OpenCanvas(Foglio& f) {
+    f.el(QStringLiteral("info")).testo = QStringLiteral("Printed with: ") + titoloApplicazione();
+}
+
+QString testoPagina(int p, int m) {
+    return QStringLiteral("Pagina %1/%2").arg(p).arg(m);
+}
+
+QString pages::PreviewPage(std::int16_t p, Foglio& f) {
+    pages.at(static_cast<std::size_t>(p - 1)).setCanvas(f);
+    currentPage = p;
+    const QString testo = testoPagina(p, numeroPagine());
+    f.el(QStringLiteral("piepagina")).testo = testo;
+    return testo;
+}

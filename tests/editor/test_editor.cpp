@@ -1,0 +1,833 @@
+#include "base/variabiliGlobali.h"
+#include "comune/ArchivioDiProva.h"
+#include "editor/CancelloEditor.h"
+#include "editor/ImmagineEsercizio.h"
+#include "editor/ImmaginiScheda.h"
+#include "editor/PannelloEsercizio.h"
+#include "editor/SchedaCorpo.h"
+#include "editor/SchedaIntestazione.h"
+#include "editor/SchedaIntestazioneMODELLO.h"
+#include "editor/mdiScheda.h"
+#include "records/SchedaModello.h"
+#include "records/scheda.h"
+#include "selection/SelettoreData.h"
+#include "shell/BarraStrumenti.h"
+#include "shell/Finestre.h"
+#include "shell/Principale.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+class Editor : public ArchivioDiProva {
+protected:
+    bool archivioCompleto() const override { return true; }
+
+    void SetUp() override {
+        ArchivioDiProva::SetUp();
+        salvato_ = finestre();
+        finestre().PrinterCanvas = [this] { anteprime << idSchedaSelezionata; };
+        finestre().SchedeMODELLONuova = [this] {
+            categorieProposte << categoriaNuovoModello;
+            if (!confermaNuovoModello)
+                return;
+            SchedaModello m;
+            m.descrizione = QStringLiteral("Il mio modello");
+            m.categoria = QStringLiteral("Riabilitazione");
+            m.save();
+            idModelloSelezionato = m.id_scheda;
+        };
+        // The picture lists as start-up leaves them (the test folder has no picture files, so every
+        // figure gets the stand-in picture).
+        caricaImmaginiScheda(barra_);
+        eseguiDiretto(QStringLiteral("INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES "
+                                     "(9, 'Mario', 'Rossi', 'M');"));
+    }
+    void TearDown() override {
+        scaricaEditorScheda();
+        scaricaImmaginiScheda();
+        setPuoiChiudereEditor(false);
+        finestre() = salvato_;
+        ArchivioDiProva::TearDown();
+    }
+
+    // A stored card of athlete 9 with one platform exercise per figure given (0 = free exercise).
+    std::int32_t schedaConEsercizi(const std::vector<int>& figure) {
+        scheda s;
+        s.id_utente = 9;
+        s.categoria = QStringLiteral("Tonificazione");
+        s.Istruttore = QStringLiteral("Anna");
+        s.FreqAllen = 2;
+        s.PeriodoDal = QStringLiteral("01/12/2026");
+        s.PeriodoAl = QStringLiteral("31/12/2026");
+        int n = 0;
+        for (int fig : figure) {
+            Esercizio e;
+            e.id_fig = fig;
+            e.isLibero = fig == 0;
+            e.durata = QStringLiteral("45s");
+            e.frequenza = QStringLiteral("40Hz");
+            e.ampiezza = QStringLiteral("H");
+            e.modalita = QStringLiteral("Combinata");
+            e.serie = 2;
+            e.recuperoMin = 1;
+            e.recuperoSec = 0;
+            e.note = QStringLiteral("nota %1").arg(++n);
+            s.esercizi.Add(e);
+        }
+        s.save();
+        return s.id_scheda;
+    }
+
+    mdiScheda& apri(std::int32_t utente, std::int32_t schedaId, std::int32_t modello) {
+        idUtenteSelezionato = utente;
+        idSchedaSelezionata = schedaId;
+        idModelloSelezionato = modello;
+        mdiScheda& e = editorScheda();
+        e.mostra();
+        e.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&e));
+        return e;
+    }
+
+    static QWidget* pannello(mdiScheda& e, int k) {
+        return e.corpo()->findChild<QWidget*>(QStringLiteral("pannello%1").arg(k));
+    }
+    template <class T> static T* campo(mdiScheda& e, int k, const char* nome) {
+        T* c = pannello(e, k)->findChild<T*>(QString::fromLatin1(nome));
+        EXPECT_NE(c, nullptr) << nome;
+        return c;
+    }
+    template <class T> static T* testa(mdiScheda& e, const char* nome) {
+        T* c = e.intestazione()->findChild<T*>(QString::fromLatin1(nome));
+        EXPECT_NE(c, nullptr) << nome;
+        return c;
+    }
+    static QAction* pulsante(mdiScheda& e, const char* chiave) {
+        return e.ToolbarSchede->pulsante(QString::fromLatin1(chiave));
+    }
+    static QScrollBar* vs(mdiScheda& e) { return e.corpo()->findChild<QScrollBar*>(QStringLiteral("VS")); }
+    static QString stato(mdiScheda& e) { return e.barraStato().pannello(QStringLiteral("status"))->text(); }
+
+    // Types into a field as the user does: focus, select all, type.
+    static void scrivi(QWidget* w, const QString& testo) {
+        w->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        if (testo.isEmpty())
+            QTest::keyClick(w, Qt::Key_Delete);
+        QTest::keyClicks(w, testo);
+    }
+    static void scegli(QComboBox* box, int indice) {
+        box->setFocus(Qt::MouseFocusReason);
+        box->setCurrentIndex(indice);
+        emit box->activated(indice);
+    }
+    static void lascia(QWidget* w) {
+        QWidget* fuoco = QApplication::focusWidget();
+        QTest::keyClick(fuoco ? fuoco : w, Qt::Key_Tab);
+        QApplication::processEvents();
+    }
+    static bool haFuoco(QWidget* w) { return w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()); }
+    void trascina(QWidget* destinazione, const QString& testo, bool* accettato = nullptr) {
+        QMimeData dati;
+        dati.setText(testo);
+        const QPoint centro = destinazione->rect().center();
+        QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(destinazione, &entra);
+        QDropEvent lascia(QPointF(centro), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(destinazione, &lascia);
+        if (accettato)
+            *accettato = entra.isAccepted() && lascia.isAccepted();
+    }
+
+    class SenzaBarra : public AvanzamentoBarra {
+    public:
+        void barReset() override {}
+        void barSetMax(std::int16_t) override {}
+        void barStep() override {}
+    } barra_;
+    RegistroFinestre salvato_;
+    QList<std::int32_t> anteprime;
+    QStringList categorieProposte;
+    bool confermaNuovoModello = true;
+};
+
+struct CasoApertura {
+    const char* nome;
+    bool atleta;
+    int eserciziSalvati; // -1: no stored card
+    int modello;         // 0: none; 1: own template; 2: delivered template
+    bool intestazioneScheda;
+    bool salva;
+    bool stampa;
+    long esercizi; // in the collection once the body is open
+};
+
+TEST_F(Editor, IQuattroModiDiAperturaMostranoLaTestataEIPulsantiGiusti) {
+    const CasoApertura casi[] = {
+        {"nuova vuota", true, -1, 0, true, true, true, 2},
+        {"esistente con 1", true, 1, 0, true, true, true, 2},
+        {"esistente con 2", true, 2, 0, true, true, true, 4},
+        {"esistente con 3", true, 3, 0, true, true, true, 4},
+        {"modello proprio", false, -1, 1, false, true, false, 4},
+        {"modello preimpostato", false, -1, 2, false, false, false, 0},
+        {"nuova da modello", true, -1, 1, true, true, true, 4},
+    };
+    for (const CasoApertura& c : casi) {
+        SCOPED_TRACE(c.nome);
+        std::int32_t idScheda = 0, idModello = 0;
+        if (c.eserciziSalvati >= 0)
+            idScheda = schedaConEsercizi(std::vector<int>(static_cast<size_t>(c.eserciziSalvati), 3));
+        if (c.modello == 1) {
+            SchedaModello m;
+            m.descrizione = QStringLiteral("Proprio");
+            m.categoria = QStringLiteral("Dimagrimento");
+            for (int fig : {4, 5, 0}) {
+                Esercizio e;
+                e.id_fig = fig;
+                e.isLibero = fig == 0;
+                m.esercizi.Add(e);
+            }
+            m.save();
+            idModello = m.id_scheda;
+        } else if (c.modello == 2) {
+            idModello = 1;
+        }
+        mdiScheda& e = apri(c.atleta ? 9 : 0, idScheda, idModello);
+        EXPECT_EQ(e.intestazione() != nullptr, c.intestazioneScheda);
+        EXPECT_EQ(e.intestazioneModello() != nullptr, !c.intestazioneScheda);
+        EXPECT_NE(e.corpo(), nullptr);
+        EXPECT_TRUE(pulsante(e, "fine")->isEnabled());
+        EXPECT_EQ(pulsante(e, "salva")->isEnabled(), c.salva);
+        EXPECT_EQ(pulsante(e, "stampa")->isEnabled(), c.stampa);
+        EXPECT_TRUE(pulsante(e, "SalvaSuModello")->isEnabled());
+        EXPECT_EQ(e.scheda()->isModello, !c.atleta);
+        if (c.esercizi > 0)
+            EXPECT_EQ(e.scheda()->esercizi.Count(), c.esercizi);
+        else
+            EXPECT_EQ(e.scheda()->esercizi.Count() % 2, 0);
+        EXPECT_EQ(e.windowTitle(), QStringLiteral(" Arvel"));
+        EXPECT_TRUE(e.isVisible());
+        EXPECT_FALSE(puoiChiudereEditor());
+        if (c.modello == 1 && c.atleta) {
+            // Copied from the template, not yet stored.
+            EXPECT_EQ(e.scheda()->id_scheda, 0);
+            EXPECT_EQ(static_cast<scheda*>(e.scheda())->id_utente, 9);
+            EXPECT_EQ(e.scheda()->categoria, QStringLiteral("Dimagrimento"));
+        }
+        scaricaEditorScheda();
+    }
+}
+
+TEST_F(Editor, UnaSchedaApertaSenzaAtletaSelezionatoMostraLaTestataDellaScheda) {
+    mdiScheda& e = apri(0, schedaConEsercizi({1}), 0);
+    ASSERT_NE(e.intestazione(), nullptr);
+    EXPECT_EQ(e.intestazioneModello(), nullptr);
+    EXPECT_EQ(testa<QLabel>(e, "utente")->text(), QStringLiteral("Rossi Mario"));
+    EXPECT_TRUE(pulsante(e, "stampa")->isEnabled());
+}
+
+TEST_F(Editor, StampaDisabilitataSenzaAnteprimaEChiamaLAnteprimaSullaSchedaSalvata) {
+    finestre().PrinterCanvas = nullptr;
+    mdiScheda& e = apri(9, 0, 0);
+    EXPECT_FALSE(pulsante(e, "stampa")->isEnabled());
+    scaricaEditorScheda();
+
+    finestre().PrinterCanvas = [this] { anteprime << idSchedaSelezionata; };
+    mdiScheda& f = apri(9, 0, 0);
+    ASSERT_TRUE(pulsante(f, "stampa")->isEnabled());
+    bool accettato = false;
+    trascina(campo<ImmagineEsercizio>(f, 0, "figura"), QStringLiteral("7"), &accettato);
+    ASSERT_TRUE(accettato);
+    pulsante(f, "stampa")->trigger();
+    ASSERT_EQ(anteprime.size(), 1);
+    EXPECT_NE(anteprime[0], 0);
+    EXPECT_EQ(f.scheda()->id_scheda, anteprime[0]);
+    EXPECT_EQ(
+        contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_scheda = %1").arg(anteprime[0])),
+        1);
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+    // The body is back on the reloaded exercises.
+    ASSERT_NE(f.corpo(), nullptr);
+    EXPECT_EQ(campo<ImmagineEsercizio>(f, 0, "figura")->Tag, QStringLiteral("7"));
+}
+
+TEST_F(Editor, UnaNuovaSchedaRiceveIValoriPredefiniti) {
+    mdiScheda& e = apri(9, 0, 0);
+    const auto& s = *static_cast<scheda*>(e.scheda());
+    EXPECT_EQ(s.PeriodoDal, QStringLiteral("10/12/2026"));
+    EXPECT_EQ(s.PeriodoAl, QStringLiteral("31/12/2026"));
+    EXPECT_EQ(static_cast<int>(s.FreqAllen), 3);
+    EXPECT_EQ(s.categoria, QStringLiteral("Flessibilità e mobilità"));
+    EXPECT_FALSE(s.isSaved);
+    EXPECT_EQ(testa<QLabel>(e, "utente")->text(), QStringLiteral("Rossi Mario"));
+    EXPECT_EQ(testa<QComboBox>(e, "FreqAllen")->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(testa<SelettoreData>(e, "dal")->data(), QDate(2026, 12, 10));
+    EXPECT_EQ(testa<SelettoreData>(e, "al")->data(), QDate(2026, 12, 31));
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(campo<QComboBox>(e, k, "durata")->currentText(), QStringLiteral("30s"));
+        EXPECT_EQ(campo<QComboBox>(e, k, "frequenza")->currentText(), QStringLiteral("30Hz"));
+        EXPECT_EQ(campo<QComboBox>(e, k, "ampiezza")->currentText(), QStringLiteral("L"));
+        EXPECT_EQ(campo<QComboBox>(e, k, "modalita")->currentText(),
+                  QStringLiteral("Statico a carico naturale"));
+        for (const char* n : {"recuperoMin", "recuperoSec", "serie"})
+            EXPECT_EQ(campo<QLineEdit>(e, k, n)->text(), QStringLiteral("0")) << n;
+        EXPECT_EQ(campo<QLabel>(e, k, "nEsercizio")->text(), QString::number(k + 1));
+    }
+}
+
+TEST_F(Editor, LaTestataScriveNellaSchedaAdOgniModifica) {
+    mdiScheda& e = apri(9, schedaConEsercizi({1}), 0);
+    auto& s = *static_cast<scheda*>(e.scheda());
+    EXPECT_EQ(testa<QComboBox>(e, "categoria")->currentText(), QStringLiteral("Tonificazione"));
+    s.isSaved = true;
+    scrivi(testa<QLineEdit>(e, "Istruttore"), QStringLiteral("Gino"));
+    EXPECT_EQ(s.Istruttore, QStringLiteral("Gino"));
+    EXPECT_FALSE(s.isSaved);
+    scrivi(testa<QLineEdit>(e, "Obiettivo"), QStringLiteral("Forma"));
+    EXPECT_EQ(s.Obiettivo, QStringLiteral("Forma"));
+    scrivi(testa<QComboBox>(e, "FreqAllen"), QStringLiteral("5"));
+    EXPECT_EQ(static_cast<int>(s.FreqAllen), 5);
+    scegli(testa<QComboBox>(e, "categoria"), 3);
+    EXPECT_EQ(s.categoria, QStringLiteral("Riabilitazione"));
+    // Typing a name without choosing it leaves the card's category alone.
+    scrivi(testa<QComboBox>(e, "categoria"), QStringLiteral("Dimagrimento"));
+    EXPECT_EQ(s.categoria, QStringLiteral("Riabilitazione"));
+    scrivi(testa<SelettoreData>(e, "al")->campo(), QStringLiteral("15/01/2027"));
+    EXPECT_EQ(s.PeriodoAl, QStringLiteral("15/01/2027"));
+
+    // The day list opens over the fields and closes again; ticks become the flags.
+    auto* giorni = testa<QListWidget>(e, "GGAllen");
+    EXPECT_FALSE(giorni->isVisible());
+    QTest::mouseClick(testa<QToolButton>(e, "apriGGAllen"), Qt::LeftButton);
+    EXPECT_TRUE(giorni->isVisible());
+    giorni->item(2)->setCheckState(Qt::Checked);
+    giorni->item(4)->setCheckState(Qt::Checked);
+    EXPECT_EQ(s.GGAllen, QStringLiteral("001010000"));
+    // Working in the body closes it, as a drop-down would.
+    e.area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(e.corpo()->parentWidget()));
+    EXPECT_FALSE(giorni->isVisible());
+    QTest::keyClick(testa<QToolButton>(e, "apriGGAllen"), Qt::Key_Space);
+    EXPECT_TRUE(giorni->isVisible());
+    pulsante(e, "salva")->trigger();
+    EXPECT_FALSE(giorni->isVisible());
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
+}
+
+TEST_F(Editor, LaFrequenzaNonNumericaNonArrivaMaiAllaScheda) {
+    // Typed key by key: the card keeps the last whole number that fits, never a wrapped one.
+    const std::pair<const char*, int> casi[] = {{"x", 3},   {"300", 30}, {"-1", 3},
+                                                {"1e2", 1}, {" ", 3},    {"256", 25}};
+    mdiScheda& e = apri(9, 0, 0);
+    auto& s = *static_cast<scheda*>(e.scheda());
+    for (const auto& [testo, atteso] : casi) {
+        SCOPED_TRACE(testo);
+        scrivi(testa<QComboBox>(e, "FreqAllen"), QStringLiteral("3"));
+        scrivi(testa<QComboBox>(e, "FreqAllen"), QString::fromLatin1(testo));
+        EXPECT_EQ(static_cast<int>(s.FreqAllen), atteso);
+    }
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+struct CasoValidazione {
+    const char* nome;
+    bool testata;
+    const char* campo;
+    const char* testo;
+    const char* messaggio; // nullptr: accepted
+};
+
+TEST_F(Editor, ICampiControllatiTrattengonoIlFuocoConIlLoroMessaggio) {
+    const CasoValidazione casi[] = {
+        {"secondi 75", false, "recuperoSec", "75", "Inserire un numero tra 0 e 59"},
+        {"secondi 59", false, "recuperoSec", "59", nullptr},
+        {"serie 150", false, "serie", "150", "Valore troppo grande!"},
+        {"serie 99", false, "serie", "99", nullptr},
+        {"minuti 300", false, "recuperoMin", "300", "Inserire un numero tra 0 e 255"},
+        {"minuti 255", false, "recuperoMin", "255", nullptr},
+        {"durata fuori lista", false, "durata", "31s", "Selezionare un valore tra quelli disponibili!"},
+        {"ampiezza minuscola", false, "ampiezza", "h", "Selezionare un valore tra quelli disponibili!"},
+        {"modalita valida", false, "modalita", "Combinata", nullptr},
+        {"categoria sconosciuta", true, "categoria", "Yoga", "Selezionare un valore tra quelli disponibili!"},
+        {"categoria vuota", true, "categoria", "", "Selezionare un valore tra quelli disponibili!"},
+        {"frequenza 9", true, "FreqAllen", "9", "Selezionare un valore tra quelli disponibili!"},
+        {"frequenza 7", true, "FreqAllen", "7", nullptr},
+    };
+    for (const CasoValidazione& c : casi) {
+        SCOPED_TRACE(c.nome);
+        mdiScheda& e = apri(9, 0, 0);
+        messaggi().mostrati.clear();
+        QWidget* w = c.testata ? testa<QWidget>(e, c.campo) : campo<QWidget>(e, 0, c.campo);
+        scrivi(w, QString::fromLatin1(c.testo));
+        lascia(w);
+        if (c.messaggio) {
+            EXPECT_EQ(messaggi().testi(), QStringList{QString::fromUtf8(c.messaggio)});
+            EXPECT_EQ(messaggi().mostrati.back().tipo, TipoMessaggio::Errore);
+            EXPECT_TRUE(haFuoco(w));
+        } else {
+            EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+            EXPECT_FALSE(haFuoco(w));
+        }
+        scaricaEditorScheda();
+    }
+}
+
+TEST_F(Editor, ValoriOltreIlByteNonArrivanoAllEsercizioELeLettereNonEntrano) {
+    mdiScheda& e = apri(9, 0, 0);
+    Esercizio& es = e.scheda()->esercizi.Item(1);
+    scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("7"));
+    EXPECT_EQ(static_cast<int>(es.recuperoMin), 7);
+    // 3 and 30 fit on the way; 300 does not, and never arrives as a wrapped 44.
+    scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("300"));
+    EXPECT_EQ(static_cast<int>(es.recuperoMin), 30);
+    scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("999"));
+    EXPECT_EQ(static_cast<int>(es.recuperoMin), 99);
+    // Corrected before leaving the field, so no check message either.
+    scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("99"));
+    for (const char* n : {"recuperoMin", "recuperoSec", "serie"}) {
+        auto* c = campo<QLineEdit>(e, 1, n);
+        scrivi(c, QStringLiteral("a1b2-c"));
+        EXPECT_EQ(c->text(), QStringLiteral("12")) << n;
+    }
+    // Nothing overflowed on the way.
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+    pulsante(e, "salva")->trigger();
+    EXPECT_EQ(static_cast<int>(es.recuperoMin), 99);
+}
+
+TEST_F(Editor, LeModificheDeiTempiAggiornanoLaBarraDiStato) {
+    mdiScheda& e = apri(9, schedaConEsercizi({1}), 0);
+    // 2 series of 45 s, 1:00 recovery after each.
+    EXPECT_TRUE(stato(e).startsWith(QStringLiteral(
+        "Tempi Vibrana: Tempo effettivo: 01:30 - Tempo recupero: 02:00 - Tempo totale: 03:30")))
+        << stato(e).toStdString();
+    scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("3"));
+    EXPECT_TRUE(stato(e).contains(
+        QStringLiteral("Tempo effettivo: 02:15 - Tempo recupero: 03:00 - Tempo totale: 05:15")))
+        << stato(e).toStdString();
+    scrivi(campo<QLineEdit>(e, 0, "recuperoSec"), QStringLiteral("30"));
+    EXPECT_TRUE(stato(e).contains(QStringLiteral("Tempo recupero: 04:30"))) << stato(e).toStdString();
+    scegli(campo<QComboBox>(e, 0, "durata"), 0);
+    EXPECT_TRUE(stato(e).contains(QStringLiteral("Tempo effettivo: 01:30"))) << stato(e).toStdString();
+    EXPECT_EQ(e.barraStato().pannello(QStringLiteral("date2"))->text(), QStringLiteral("10/12/2026"));
+}
+
+TEST_F(Editor, LaPaginazioneAggiungeUnaPaginaOltreLaFine) {
+    mdiScheda& e = apri(9, schedaConEsercizi({1, 2}), 0);
+    QScrollBar* barra = vs(e);
+    EXPECT_EQ(e.scheda()->esercizi.Count(), 4);
+    EXPECT_EQ(barra->maximum(), 3);
+    scrivi(campo<QLineEdit>(e, 0, "peso"), QStringLiteral("5 kg"));
+    barra->setValue(2);
+    EXPECT_EQ(e.scheda()->esercizi.Item(1).peso, QStringLiteral("5 kg"));
+    EXPECT_EQ(campo<QLabel>(e, 0, "nEsercizio")->text(), QStringLiteral("3"));
+    EXPECT_EQ(campo<QLabel>(e, 1, "nEsercizio")->text(), QStringLiteral("4"));
+    EXPECT_TRUE(campo<ImmagineEsercizio>(e, 0, "figura")->Tag.isEmpty());
+    barra->setValue(3);
+    EXPECT_EQ(e.scheda()->esercizi.Count(), 6);
+    EXPECT_EQ(barra->maximum(), 4);
+    EXPECT_EQ(campo<QLabel>(e, 1, "nEsercizio")->text(), QStringLiteral("6"));
+    // Back on the first page the stored exercises come back.
+    QTest::keyClick(campo<QLineEdit>(e, 0, "peso"), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(campo<QLineEdit>(e, 0, "peso"), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(barra->value(), 1);
+    EXPECT_EQ(campo<QLineEdit>(e, 0, "peso")->text(), QStringLiteral("5 kg"));
+    EXPECT_EQ(campo<ImmagineEsercizio>(e, 1, "figura")->Tag, QStringLiteral("2"));
+    EXPECT_EQ(campo<QComboBox>(e, 1, "durata")->currentText(), QStringLiteral("45s"));
+}
+
+TEST_F(Editor, InserireSulSecondoPannelloSpostaGliEserciziSeguenti) {
+    mdiScheda& e = apri(9, schedaConEsercizi({1, 2}), 0);
+    QTest::mouseClick(campo<QToolButton>(e, 1, "InserisciEsecizio"), Qt::LeftButton);
+    auto& es = e.scheda()->esercizi;
+    ASSERT_EQ(es.Count(), 6);
+    EXPECT_EQ(es.Item(1).id_fig, 1);
+    EXPECT_EQ(es.Item(2).id_fig, 0);
+    EXPECT_EQ(es.Item(3).id_fig, 2);
+    EXPECT_EQ(es.Item(3).nprog, 3);
+    EXPECT_TRUE(campo<ImmagineEsercizio>(e, 1, "figura")->Tag.isEmpty());
+    EXPECT_EQ(campo<QComboBox>(e, 1, "durata")->currentText(), QStringLiteral("30s"));
+    EXPECT_EQ(vs(e)->maximum(), 4);
+}
+
+TEST_F(Editor, EliminareUnEsercizioSalvatoToglieSubitoLaSuaRiga) {
+    const std::int32_t id = schedaConEsercizi({1, 2, 3});
+    mdiScheda& e = apri(9, id, 0);
+    const QString righe = QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_scheda = %1").arg(id);
+    ASSERT_EQ(contaDiretto(righe), 3);
+    QTest::mouseClick(campo<QToolButton>(e, 0, "EliminaEsercizio"), Qt::LeftButton);
+    EXPECT_EQ(contaDiretto(righe), 2);
+    EXPECT_EQ(contaDiretto(righe + QStringLiteral(" AND id_fig = 1")), 0);
+    EXPECT_EQ(e.scheda()->esercizi.Count(), 4);
+    EXPECT_EQ(campo<ImmagineEsercizio>(e, 0, "figura")->Tag, QStringLiteral("2"));
+    EXPECT_EQ(campo<ImmagineEsercizio>(e, 1, "figura")->Tag, QStringLiteral("3"));
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST_F(Editor, PassareALiberoPortaConSeLaNota) {
+    mdiScheda& e = apri(9, schedaConEsercizi({1}), 0);
+    scrivi(campo<QPlainTextEdit>(e, 0, "note"), QStringLiteral("piano"));
+    auto* tab = campo<QTabBar>(e, 0, "TipoEsercizio");
+    tab->setCurrentIndex(1);
+    EXPECT_TRUE(campo<QWidget>(e, 0, "FrameLibero")->isVisible());
+    EXPECT_FALSE(campo<QWidget>(e, 0, "FrameVibrana")->isVisible());
+    EXPECT_EQ(campo<QPlainTextEdit>(e, 0, "noteLibero")->toPlainText(), QStringLiteral("piano"));
+    scrivi(campo<QPlainTextEdit>(e, 0, "noteLibero"), QStringLiteral("corsa"));
+    pulsante(e, "salva")->trigger();
+    EXPECT_TRUE(e.scheda()->esercizi.Item(1).isLibero);
+    EXPECT_EQ(e.scheda()->esercizi.Item(1).note, QStringLiteral("corsa"));
+    // Free exercises do not count in the machine times.
+    EXPECT_TRUE(stato(e).contains(QStringLiteral("Tempo totale: 00:00"))) << stato(e).toStdString();
+    tab->setCurrentIndex(0);
+    EXPECT_EQ(campo<QPlainTextEdit>(e, 0, "note")->toPlainText(), QStringLiteral("corsa"));
+    EXPECT_FALSE(e.scheda()->esercizi.Item(1).isLibero);
+}
+
+TEST_F(Editor, UnIdentificativoTrascinatoMostraLaFiguraEVieneSalvato) {
+    mdiScheda& e = apri(9, 0, 0);
+    auto* figura = campo<ImmagineEsercizio>(e, 1, "figura");
+    bool accettato = false;
+    trascina(figura, QStringLiteral("12"), &accettato);
+    EXPECT_TRUE(accettato);
+    EXPECT_EQ(figura->Tag, QStringLiteral("12"));
+    EXPECT_FALSE(figura->pixmap().isNull());
+    EXPECT_EQ(e.scheda()->esercizi.Item(2).id_fig, 12);
+    pulsante(e, "salva")->trigger();
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT id_fig FROM Esercizi WHERE id_scheda = %1 AND nprog = 2")
+                               .arg(e.scheda()->id_scheda)),
+              12);
+}
+
+TEST_F(Editor, UnTestoCheNonEUnaFiguraNonCambiaNienteENonMostraErrori) {
+    mdiScheda& e = apri(9, schedaConEsercizi({5}), 0);
+    auto* figura = campo<ImmagineEsercizio>(e, 0, "figura");
+    for (const char* testo : {"abc", "99999", "0", "", "5; DROP TABLE figure", "-3", "99999999999"}) {
+        SCOPED_TRACE(testo);
+        bool accettato = true;
+        trascina(figura, QString::fromLatin1(testo), &accettato);
+        EXPECT_FALSE(accettato);
+        EXPECT_EQ(figura->Tag, QStringLiteral("5"));
+        EXPECT_FALSE(figura->pixmap().isNull());
+    }
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM figure")) > 0, true);
+}
+
+TEST_F(Editor, FineAnnullaLasciaTuttoComEra) {
+    mdiScheda& e = apri(9, 0, 0);
+    scrivi(testa<QLineEdit>(e, "Istruttore"), QStringLiteral("Gino"));
+    messaggi().rispondi(Risposta::Annulla);
+    pulsante(e, "fine")->trigger();
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvo le ultime modifiche?")});
+    EXPECT_EQ(messaggi().mostrati[0].pulsanti, Pulsanti::SiNoAnnulla);
+    EXPECT_TRUE(e.isVisible());
+    EXPECT_FALSE(puoiChiudereEditor());
+    EXPECT_EQ(idUtenteSelezionato, 9);
+    EXPECT_EQ(static_cast<scheda*>(e.scheda())->Istruttore, QStringLiteral("Gino"));
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede")), 0);
+}
+
+TEST_F(Editor, FineSiSalvaEAzzeraGliIdentificativiFineNoNonSalva) {
+    for (Risposta r : {Risposta::Si, Risposta::No}) {
+        SCOPED_TRACE(r == Risposta::Si ? "Si" : "No");
+        mdiScheda& e = apri(9, 0, 0);
+        trascina(campo<ImmagineEsercizio>(e, 0, "figura"), QStringLiteral("3"));
+        messaggi().rispondi(r);
+        pulsante(e, "fine")->trigger();
+        EXPECT_FALSE(e.isVisible());
+        EXPECT_EQ(idUtenteSelezionato, 0);
+        EXPECT_EQ(idSchedaSelezionata, 0);
+        EXPECT_EQ(idModelloSelezionato, 0);
+        EXPECT_EQ(e.corpo(), nullptr);
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_fig = 3")),
+                  r == Risposta::Si ? 1 : 0);
+        eseguiDiretto(QStringLiteral("DELETE FROM Esercizi; DELETE FROM schede;"));
+        scaricaEditorScheda();
+    }
+}
+
+TEST_F(Editor, UnModelloPreimpostatoSiChiudeSenzaDomanda) {
+    mdiScheda& e = apri(0, 0, 1);
+    pulsante(e, "fine")->trigger();
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_EQ(idModelloSelezionato, 1);
+}
+
+TEST_F(Editor, ChiudereLaCorniceOLeFinestreFiglieDuranteLaModificaNonFaNulla) {
+    mdiScheda& e = apri(9, 0, 0);
+    campo<QLineEdit>(e, 0, "peso")->setText(QStringLiteral("3 kg"));
+    e.close();
+    QApplication::processEvents();
+    EXPECT_TRUE(e.isVisible());
+    for (QMdiSubWindow* sub : e.area()->subWindowList()) {
+        const bool visibile = sub->isVisible();
+        sub->close();
+        QApplication::processEvents();
+        EXPECT_EQ(sub->isVisible(), visibile) << sub->objectName().toStdString();
+        EXPECT_EQ(sub->widget()->isVisible(), visibile) << sub->objectName().toStdString();
+    }
+    EXPECT_EQ(e.area()->subWindowList().size(), 4);
+    // The refused close of the body still wrote its panels back.
+    EXPECT_EQ(e.scheda()->esercizi.Item(1).peso, QStringLiteral("3 kg"));
+    EXPECT_NE(e.corpo(), nullptr);
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST_F(Editor, SalvaSuNuovoModelloDaUnaSchedaLasciaLaSchedaAperta) {
+    const std::int32_t id = schedaConEsercizi({1, 0});
+    mdiScheda& e = apri(9, id, 0);
+    pulsante(e, "SalvaSuModello")->trigger();
+    EXPECT_EQ(categorieProposte, QStringList{QStringLiteral("Tonificazione")});
+    EXPECT_EQ(messaggi().testi(),
+              QStringList{QStringLiteral("Creata la nuova Scheda Modello 'Il mio modello'")});
+    EXPECT_EQ(idModelloSelezionato, 0);
+    EXPECT_TRUE(categoriaNuovoModello.isEmpty());
+    EXPECT_EQ(e.scheda()->id_scheda, id);
+    EXPECT_FALSE(e.scheda()->isModello);
+    EXPECT_NE(e.intestazione(), nullptr);
+    const qlonglong nuovo = contaDiretto(QStringLiteral("SELECT MAX(id_Scheda) FROM schedeModello"));
+    EXPECT_EQ(
+        contaDiretto(QStringLiteral("SELECT COUNT(*) FROM EserciziModello WHERE id_scheda = %1").arg(nuovo)),
+        2);
+    EXPECT_EQ(
+        contaDiretto(QStringLiteral("SELECT id_cat FROM schedeModello WHERE id_Scheda = %1").arg(nuovo)), 4);
+}
+
+TEST_F(Editor, SalvaSuNuovoModelloAnnullatoNonCreaNulla) {
+    confermaNuovoModello = false;
+    mdiScheda& e = apri(9, schedaConEsercizi({1}), 0);
+    const qlonglong prima = contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schedeModello"));
+    pulsante(e, "SalvaSuModello")->trigger();
+    EXPECT_EQ(categorieProposte.size(), 1);
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schedeModello")), prima);
+    EXPECT_EQ(idModelloSelezionato, 0);
+}
+
+TEST_F(Editor, SalvaSuNuovoModelloDaUnPreimpostatoApreIlNuovoModifiabile) {
+    mdiScheda& e = apri(0, 0, 1);
+    const long esercizi =
+        contaDiretto(QStringLiteral("SELECT COUNT(*) FROM EserciziModello WHERE id_scheda = 1"));
+    ASSERT_FALSE(pulsante(e, "salva")->isEnabled());
+    scrivi(e.intestazioneModello()->findChild<QPlainTextEdit*>(QStringLiteral("note")),
+           QStringLiteral("mie note"));
+    pulsante(e, "SalvaSuModello")->trigger();
+    EXPECT_EQ(messaggi().testi(),
+              QStringList{QStringLiteral("Creata e aperta la nuova Scheda Modello 'Il mio modello'")});
+    auto* m = dynamic_cast<SchedaModello*>(e.scheda());
+    ASSERT_NE(m, nullptr);
+    EXPECT_NE(m->id_scheda, 1);
+    EXPECT_FALSE(m->preimpostata);
+    EXPECT_EQ(m->descrizione, QStringLiteral("Il mio modello"));
+    EXPECT_TRUE(pulsante(e, "salva")->isEnabled());
+    EXPECT_FALSE(pulsante(e, "stampa")->isEnabled());
+    EXPECT_EQ(
+        e.intestazioneModello()->findChild<QPlainTextEdit*>(QStringLiteral("descrizione"))->toPlainText(),
+        QStringLiteral("Il mio modello"));
+    EXPECT_EQ(
+        contaDiretto(
+            QStringLiteral("SELECT COUNT(*) FROM EserciziModello WHERE id_scheda = %1").arg(m->id_scheda)),
+        esercizi);
+    EXPECT_EQ(m->note, QStringLiteral("mie note"));
+    // The delivered template is untouched.
+    EXPECT_EQ(contaDiretto(QStringLiteral(
+                  "SELECT COUNT(*) FROM schedeModello WHERE id_Scheda = 1 AND note = 'mie note'")),
+              0);
+    // Now editable: Fine asks.
+    messaggi().mostrati.clear();
+    messaggi().rispondi(Risposta::No);
+    pulsante(e, "fine")->trigger();
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvo le ultime modifiche?")});
+}
+
+TEST_F(Editor, SalvaSuNuovoModelloDaUnModelloProprioChiedeDiSalvareIlPrecedente) {
+    for (Risposta r : {Risposta::Si, Risposta::No}) {
+        SCOPED_TRACE(r == Risposta::Si ? "Si" : "No");
+        SchedaModello proprio;
+        proprio.descrizione = QStringLiteral("Vecchio");
+        proprio.categoria = QStringLiteral("Dimagrimento");
+        proprio.save();
+        mdiScheda& e = apri(0, 0, proprio.id_scheda);
+        scrivi(e.intestazioneModello()->findChild<QPlainTextEdit*>(QStringLiteral("note")),
+               QStringLiteral("riviste"));
+        messaggi().mostrati.clear();
+        messaggi().rispondi(r);
+        pulsante(e, "SalvaSuModello")->trigger();
+        ASSERT_EQ(messaggi().testi().size(), 2);
+        EXPECT_EQ(messaggi().testi()[0], QStringLiteral("Salvare le modifiche al modello precedente?"));
+        EXPECT_EQ(messaggi().mostrati[0].pulsanti, Pulsanti::SiNo);
+        EXPECT_NE(e.scheda()->id_scheda, proprio.id_scheda);
+        EXPECT_EQ(
+            contaDiretto(
+                QStringLiteral("SELECT COUNT(*) FROM schedeModello WHERE id_Scheda = %1 AND note = 'riviste'")
+                    .arg(proprio.id_scheda)),
+            r == Risposta::Si ? 1 : 0);
+        scaricaEditorScheda();
+    }
+}
+
+TEST_F(Editor, IComandiSiRaggiungonoDallaTastiera) {
+    mdiScheda& e = apri(9, 0, 0);
+    trascina(campo<ImmagineEsercizio>(e, 0, "figura"), QStringLiteral("6"));
+    QTest::keyClick(&e, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
+    QTest::keyClick(&e, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(anteprime.size(), 1);
+    messaggi().rispondi(Risposta::Annulla);
+    QTest::keyClick(&e, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(messaggi().testi().last(), QStringLiteral("Salvo le ultime modifiche?"));
+    // Pages from the fields of the panels.
+    QTest::mouseClick(campo<QLineEdit>(e, 1, "peso"), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(vs(e)->value(), 2);
+    EXPECT_EQ(campo<QLabel>(e, 0, "nEsercizio")->text(), QStringLiteral("3"));
+    QTest::mouseClick(campo<QLineEdit>(e, 0, "serie"), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(vs(e)->value(), 1);
+}
+
+TEST_F(Editor, UnaSchedaCoiTempiTroppoLunghiSiApreLoStesso) {
+    // 255 minutes of recovery after each of 150 series cannot be counted.
+    scheda s;
+    s.id_utente = 9;
+    s.categoria = QStringLiteral("Tonificazione");
+    Esercizio lungo;
+    lungo.id_fig = 1;
+    lungo.durata = QStringLiteral("30s");
+    lungo.serie = 150;
+    lungo.recuperoMin = 255;
+    s.esercizi.Add(lungo);
+    s.save();
+    mdiScheda& e = apri(9, s.id_scheda, 0);
+    EXPECT_TRUE(e.isVisible());
+    EXPECT_NE(e.corpo(), nullptr);
+    EXPECT_TRUE(stato(e).contains(QStringLiteral("troppo lunga"))) << stato(e).toStdString();
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+    // Back to a countable value, the totals come back.
+    scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("1"));
+    EXPECT_TRUE(stato(e).contains(QStringLiteral("Tempo recupero: 2:30:00"))) << stato(e).toStdString();
+}
+
+TEST_F(Editor, UnErroreInUnComandoVieneMostratoELaSchedaRestaInMemoria) {
+    mdiScheda& e = apri(9, 0, 0);
+    trascina(campo<ImmagineEsercizio>(e, 0, "figura"), QStringLiteral("2"));
+    scrivi(testa<QLineEdit>(e, "Istruttore"), QStringLiteral("Gino"));
+    // The chosen category disappears from the catalogue behind the editor's back.
+    eseguiDiretto(QStringLiteral("DELETE FROM categorie WHERE nome = 'Flessibilità e mobilità';"));
+    pulsante(e, "salva")->trigger();
+    ASSERT_EQ(messaggi().testi().size(), 1);
+    EXPECT_TRUE(messaggi().testi()[0].contains(QStringLiteral("Categoria non esistente!")));
+    EXPECT_EQ(e.scheda()->id_scheda, 0);
+    EXPECT_EQ(e.scheda()->esercizi.Item(1).ct, 0);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede")), 0);
+    EXPECT_TRUE(e.isVisible());
+    // Still usable: another category and the save goes through.
+    scegli(testa<QComboBox>(e, "categoria"), 0);
+    messaggi().mostrati.clear();
+    pulsante(e, "salva")->trigger();
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_fig = 2")), 1);
+}
+
+TEST_F(Editor, UnaSchedaScrittaDalleFinestreTornaUgualeDallArchivio) {
+    mdiScheda& e = apri(9, 0, 0);
+    scrivi(testa<QLineEdit>(e, "Istruttore"), QStringLiteral("Anna De Amicis"));
+    scrivi(testa<QLineEdit>(e, "Obiettivo"), QStringLiteral("Tono"));
+    scrivi(testa<QComboBox>(e, "FreqAllen"), QStringLiteral("4"));
+    scegli(testa<QComboBox>(e, "categoria"), 5);
+    scrivi(testa<QPlainTextEdit>(e, "note"), QStringLiteral("Bere acqua"));
+    QTest::mouseClick(testa<QToolButton>(e, "apriGGAllen"), Qt::LeftButton);
+    testa<QListWidget>(e, "GGAllen")->item(8)->setCheckState(Qt::Checked);
+
+    trascina(campo<ImmagineEsercizio>(e, 0, "figura"), QStringLiteral("4"));
+    scegli(campo<QComboBox>(e, 0, "durata"), 2);
+    scegli(campo<QComboBox>(e, 0, "frequenza"), 3);
+    scegli(campo<QComboBox>(e, 0, "ampiezza"), 1);
+    scegli(campo<QComboBox>(e, 0, "modalita"), 4);
+    scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("12"));
+    scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("2"));
+    scrivi(campo<QLineEdit>(e, 0, "recuperoSec"), QStringLiteral("15"));
+    scrivi(campo<QLineEdit>(e, 0, "peso"), QStringLiteral("10 kg"));
+    scrivi(campo<QPlainTextEdit>(e, 0, "note"), QStringLiteral("schiena dritta"));
+    campo<QTabBar>(e, 1, "TipoEsercizio")->setCurrentIndex(1);
+    scrivi(campo<QPlainTextEdit>(e, 1, "noteLibero"), QStringLiteral("10 minuti di corsa"));
+    vs(e)->setValue(2);
+    trascina(campo<ImmagineEsercizio>(e, 1, "figura"), QStringLiteral("9"));
+
+    pulsante(e, "salva")->trigger();
+    ASSERT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
+    const scheda& s = *static_cast<scheda*>(e.scheda());
+
+    scheda letta;
+    letta.carica(s.id_scheda);
+    letta.caricaEsercizi();
+    EXPECT_EQ(letta.id_utente, 9);
+    EXPECT_EQ(letta.Istruttore, QStringLiteral("Anna De Amicis"));
+    EXPECT_EQ(letta.Obiettivo, QStringLiteral("Tono"));
+    EXPECT_EQ(static_cast<int>(letta.FreqAllen), 4);
+    EXPECT_EQ(letta.categoria, QStringLiteral("Tonificazione"));
+    EXPECT_EQ(letta.note, QStringLiteral("Bere acqua"));
+    EXPECT_EQ(letta.GGAllen, QStringLiteral("000000001"));
+    EXPECT_EQ(letta.PeriodoDal, QStringLiteral("10/12/2026"));
+    EXPECT_EQ(letta.PeriodoAl, QStringLiteral("31/12/2026"));
+    ASSERT_EQ(letta.esercizi.Count(), 3);
+    const Esercizio& a = letta.esercizi.Item(1);
+    EXPECT_EQ(a.id_fig, 4);
+    EXPECT_EQ(a.durata, QStringLiteral("60s"));
+    EXPECT_EQ(a.frequenza, QStringLiteral("50Hz"));
+    EXPECT_EQ(a.ampiezza, QStringLiteral("H"));
+    EXPECT_EQ(a.modalita, QStringLiteral("Combinata"));
+    EXPECT_EQ(static_cast<int>(a.serie), 12);
+    EXPECT_EQ(static_cast<int>(a.recuperoMin), 2);
+    EXPECT_EQ(static_cast<int>(a.recuperoSec), 15);
+    EXPECT_EQ(a.peso, QStringLiteral("10 kg"));
+    EXPECT_EQ(a.note, QStringLiteral("schiena dritta"));
+    EXPECT_FALSE(a.isLibero);
+    const Esercizio& b = letta.esercizi.Item(2);
+    EXPECT_TRUE(b.isLibero);
+    EXPECT_EQ(b.note, QStringLiteral("10 minuti di corsa"));
+    EXPECT_EQ(b.nprog, 2);
+    const Esercizio& c = letta.esercizi.Item(3);
+    EXPECT_EQ(c.id_fig, 9);
+    EXPECT_EQ(c.nprog, 4);
+}
+
+TEST_F(Editor, NuovaSchedaDallaFinestraPrincipaleApreLEditorEFineLaRiporta) {
+    registraFinestreEditor();
+    finestre().UtentiSelezione = [](const QString&) { idUtenteSelezionato = 9; };
+    Principale& p = principale();
+    p.mostra();
+    p.aggiornaComandi();
+    ASSERT_TRUE(p.mnuSchedeNuova->isEnabled());
+    p.mnuSchedeNuova->trigger();
+    mdiScheda* e = editorSchedaCaricato();
+    ASSERT_NE(e, nullptr);
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_EQ(static_cast<scheda*>(e->scheda())->id_utente, 9);
+    messaggi().rispondi(Risposta::No);
+    pulsante(*e, "fine")->trigger();
+    EXPECT_FALSE(e->isVisible());
+    EXPECT_TRUE(p.isVisible());
+    p.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Closing the main window unloads the editor with the program.
+    EXPECT_EQ(editorSchedaCaricato(), nullptr);
+}
+
+} // namespace

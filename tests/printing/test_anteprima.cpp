@@ -1,0 +1,238 @@
+#include "ArchivioStampa.h"
+#include "DialoghiFinti.h"
+#include "StrumentiPdf.h"
+#include "base/variabiliGlobali.h"
+#include "comune/Modale.h"
+#include "printing/PrinterCanvas.h"
+#include "printing/PrinterDaNonFare.h"
+#include "printing/RegistraStampa.h"
+#include "printing/SliderEffect.h"
+#include "printing/SuperficieFoglio.h"
+#include "shell/BarraStrumenti.h"
+#include "shell/Finestre.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Anteprima : public ArchivioStampa {
+protected:
+    void SetUp() override {
+        ArchivioStampa::SetUp();
+        figura(1);
+    }
+    // The preview of a card with n exercises, shown as the registry would show it (but not modal).
+    std::unique_ptr<PrinterCanvas> apri(int esercizi) {
+        idSchedaSelezionata = scheda(esercizi);
+        auto w = std::make_unique<PrinterCanvas>();
+        w->show();
+        QApplication::processEvents();
+        return w;
+    }
+    static void premi(AnteprimaFoglio& w, const char* chiave) {
+        QAction* a = w.Toolbar()->pulsante(QLatin1String(chiave));
+        ASSERT_NE(a, nullptr) << chiave;
+        a->trigger();
+        QApplication::processEvents();
+    }
+    static QString pie(const PrinterCanvas& w) {
+        return w.superficie().el(QStringLiteral("piepagina")).testo;
+    }
+};
+
+TEST_F(Anteprima, SfogliaIFogliFermandosiAgliEstremi) {
+    auto w = apri(25);
+    EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 1/3"));
+    // Pictures numbered by button, separators skipped.
+    EXPECT_EQ(BarraStrumenti::numeroImmagine(w->Toolbar()->pulsante(QStringLiteral("esci"))), 5);
+    EXPECT_FALSE(w->Toolbar()->pulsante(QStringLiteral("Stampa"))->icon().isNull());
+    premi(*w, "PagPrec");
+    EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 1/3"));
+    premi(*w, "PagSucc");
+    EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 2/3"));
+    EXPECT_EQ(pie(*w), QStringLiteral("Pagina 2/3"));
+    EXPECT_EQ(w->superficie().el(QStringLiteral("nprog"), 0).testo, QStringLiteral("11"));
+    premi(*w, "PagSucc");
+    premi(*w, "PagSucc");
+    EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 3/3"));
+    EXPECT_FALSE(w->Toolbar()->pulsante(QStringLiteral("PagSucc"))->isEnabled());
+    premi(*w, "PagPrec");
+    EXPECT_EQ(pie(*w), QStringLiteral("Pagina 2/3"));
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST_F(Anteprima, PaginaSuccessivaDallaTastieraTornaInCima) {
+    auto w = apri(11);
+    w->VScroll1()->setValue(w->VScroll1()->maximum());
+    QTest::keyClick(w.get(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 2/2"));
+    EXPECT_EQ(w->VScroll1()->value(), 0);
+}
+
+TEST_F(Anteprima, SchedaVuotaAvvisaESiApreSenzaDati) {
+    auto w = apri(0);
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Nessun esercizio caricato in questa scheda!")});
+    EXPECT_EQ(w->canvas()->foglio(), nullptr);
+    EXPECT_FALSE(w->Toolbar()->pulsante(QStringLiteral("Stampa"))->isEnabled());
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(Anteprima, StampaIntervalloInCopieNonFascicolate) {
+    DialoghiInstallati dialoghi;
+    dialoghi->filePdf = cartella() + QStringLiteral("/stampa.pdf");
+    dialoghi->da = 2;
+    dialoghi->a = 3;
+    dialoghi->copie = 2;
+    auto w = apri(25);
+    premi(*w, "Stampa");
+    EXPECT_EQ(dialoghi->intervalloProposto, qMakePair(1, 3));
+    ASSERT_EQ(StrumentiPdf::pagine(dialoghi->filePdf), 4);
+    const QStringList testi = StrumentiPdf::testiPagine(dialoghi->filePdf);
+    const char* attese[] = {"Pagina 2/3", "Pagina 2/3", "Pagina 3/3", "Pagina 3/3"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(testi.value(i).contains(QLatin1String(attese[i]))) << i;
+    EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 3/3"));
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST_F(Anteprima, StampaAnnullataNonStampaENonDiceNulla) {
+    DialoghiInstallati dialoghi;
+    dialoghi->annullaStampa = true;
+    dialoghi->filePdf = cartella() + QStringLiteral("/stampa.pdf");
+    auto w = apri(3);
+    premi(*w, "Stampa");
+    EXPECT_EQ(dialoghi->stampe, 1);
+    EXPECT_FALSE(QFileInfo::exists(dialoghi->filePdf));
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST_F(Anteprima, StampanteCheNonParteERiferita) {
+    DialoghiInstallati dialoghi;
+    dialoghi->filePdf = cartella() + QStringLiteral("/manca/cartella/stampa.pdf");
+    auto w = apri(3);
+    premi(*w, "Stampa");
+    ASSERT_EQ(messaggi().testi().size(), 1);
+    EXPECT_TRUE(messaggi().testi()[0].contains(QStringLiteral("stampa")));
+}
+
+TEST_F(Anteprima, PdfDiTuttiIFogliConNomeProposto) {
+    DialoghiInstallati dialoghi;
+    dialoghi->fileDaSalvare = cartella() + QStringLiteral("/scheda");
+    auto w = apri(13);
+    premi(*w, "PDF");
+    EXPECT_TRUE(
+        QFileInfo(dialoghi->nomeProposto).fileName().startsWith(QStringLiteral("Scheda Rossi Mario dal ")));
+    const QString file = dialoghi->fileDaSalvare + QStringLiteral(".pdf");
+    EXPECT_EQ(StrumentiPdf::pagine(file), 2);
+    // The sheet on screen is left as it was.
+    EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 1/2"));
+    EXPECT_EQ(pie(*w), QStringLiteral("Pagina 1/2"));
+}
+
+TEST_F(Anteprima, FoglioCentratoSeLaFinestraELarga) {
+    auto w = apri(1);
+    const std::pair<int, bool> larghezze[] = {{1400, true}, {500, false}};
+    for (const auto& [larghezza, centrato] : larghezze) {
+        w->resize(larghezza, 700);
+        QApplication::processEvents();
+        QWidget* area = w->canvas()->parentWidget();
+        EXPECT_EQ(w->canvas()->x(), centrato ? (area->width() - w->canvas()->width()) / 2 : 0) << larghezza;
+    }
+    // Scrolling moves the sheet up.
+    w->VScroll1()->setValue(1500);
+    EXPECT_EQ(w->canvas()->y(), -100);
+}
+
+TEST_F(Anteprima, TrascinandoIlFoglioConIlTastoSinistroScorre) {
+    auto w = apri(3);
+    w->resize(900, 500);
+    QApplication::processEvents();
+    int y = 300;
+    w->trascinamento().posizioneY = [&y] { return y; };
+    auto muovi = [&](int nuovaY, Qt::MouseButtons pulsanti) {
+        y = nuovaY;
+        QMouseEvent e(QEvent::MouseMove, QPointF(100, 100), QPointF(100, nuovaY), Qt::NoButton, pulsanti,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w->canvas(), &e);
+    };
+    w->VScroll1()->setValue(2000);
+    muovi(300, Qt::NoButton);
+    muovi(290, Qt::LeftButton); // pointer up by 10 pixels: 400 twips further down the sheet
+    EXPECT_EQ(w->VScroll1()->value(), 2400);
+    EXPECT_EQ(w->canvas()->y(), -160);
+    muovi(280, Qt::RightButton);
+    EXPECT_EQ(w->VScroll1()->value(), 2400);
+}
+
+TEST(TrascinaFoglio, OgniPixelVersoIlBassoSale40Twip) {
+    QScrollBar barra(Qt::Vertical);
+    barra.setRange(0, 5000);
+    barra.setValue(2000);
+    SliderEffect s;
+    int y = 0;
+    s.posizioneY = [&y] { return y; };
+    const struct {
+        int y;
+        int pulsante;
+        int valore;
+    } passi[] = {
+        {100, 0, 2000},                 // no button: only remembered
+        {110, 1, 1600},                 // 10 pixels down: 400 twips towards the top
+        {105, 1, 1800}, {300, 1, 1800}, // out of range: nothing
+        {250, 1, 3800},
+    };
+    for (const auto& p : passi) {
+        y = p.y;
+        s.setDisplacement(p.pulsante, &barra);
+        EXPECT_EQ(barra.value(), p.valore) << p.y;
+    }
+}
+
+TEST_F(Anteprima, IstruzioniStampateInCopie) {
+    DialoghiInstallati dialoghi;
+    dialoghi->filePdf = cartella() + QStringLiteral("/istruzioni.pdf");
+    dialoghi->copie = 3;
+    PrinterDaNonFare w;
+    w.show();
+    QApplication::processEvents();
+    // As wide as the sheet: shown from its left edge, without a status bar.
+    EXPECT_EQ(w.canvas()->x(), 0);
+    EXPECT_FALSE(w.StatusBar1()->isVisible());
+    EXPECT_EQ(w.Toolbar()->pulsante(QStringLiteral("PagSucc")), nullptr);
+    premi(w, "Stampa");
+    EXPECT_EQ(dialoghi->intervalloProposto, qMakePair(0, 0));
+    EXPECT_EQ(StrumentiPdf::pagine(dialoghi->filePdf), 3);
+    EXPECT_TRUE(
+        StrumentiPdf::testiPagine(dialoghi->filePdf).value(2).contains(QStringLiteral("ISTRUZIONI D'USO")));
+    dialoghi->annullaStampa = true;
+    QFile::remove(dialoghi->filePdf);
+    premi(w, "Stampa");
+    EXPECT_FALSE(QFileInfo::exists(dialoghi->filePdf));
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+    premi(w, "esci");
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(Anteprima, IlRegistroApreLeFinestreModali) {
+    finestre() = RegistroFinestre{};
+    registraFinestreStampa();
+    ASSERT_TRUE(finestre().PrinterCanvas && finestre().PrinterDaNonFare && finestre().frmPersonalizza);
+    idSchedaSelezionata = scheda(2);
+    usaModale<PrinterCanvas>([] { finestre().PrinterCanvas(); },
+                             [](PrinterCanvas& w) {
+                                 EXPECT_EQ(w.testoStato(), QStringLiteral("Pagina 1/1"));
+                                 w.Toolbar()->pulsante(QStringLiteral("esci"))->trigger();
+                             });
+    usaModale<PrinterDaNonFare>(
+        [] { finestre().PrinterDaNonFare(); },
+        [](PrinterDaNonFare& w) { w.Toolbar()->pulsante(QStringLiteral("esci"))->trigger(); });
+    finestre() = RegistroFinestre{};
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+#include "ArchivioStampa.h"
+#include "StrumentiPdf.h"
+#include "base/Errore.h"
+#include "printing/DisegnaFoglio.h"
+#include "printing/FoglioIstruzioni.h"
+#include "printing/Page.h"
+#include "printing/StampaPdf.h"
+#include "printing/pages.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+// 1 pixel = 15 twips, as on screen.
+QImage disegna(const Foglio& f) {
+    QImage img(756, 1059, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    disegnaFoglio(p, f, 15);
+    p.end();
+    return img;
+}
+
+QColor campione(const QImage& img, double xTwip, double yTwip) {
+    return img.pixelColor(static_cast<int>(xTwip / 15), static_cast<int>(yTwip / 15));
+}
+
+bool vicino(QColor a, QColor b, int scarto = 40) {
+    return std::abs(a.red() - b.red()) <= scarto && std::abs(a.green() - b.green()) <= scarto &&
+           std::abs(a.blue() - b.blue()) <= scarto;
+}
+
+QPointF centro(const ElementoFoglio& e) {
+    return {e.left + e.width / 2, e.top + e.height / 2};
+}
+
+class Disegno : public ArchivioStampa {
+protected:
+    void SetUp() override {
+        ArchivioStampa::SetUp();
+        dimenticaImmaginiFoglio();
+        figura(1, QColor(0, 0, 255));
+    }
+    Foglio foglioScheda(int esercizi) {
+        pages p;
+        p.createPages(scheda(esercizi));
+        Foglio f = superficieScheda();
+        p.PreviewPage(1, f);
+        return f;
+    }
+};
+
+TEST_F(Disegno, LogoEFiguraDoveLiDiceIlModello) {
+    palestraDiretta(immagine(QStringLiteral("images/logo.jpg"), QColor(255, 0, 0), 200, 100));
+    const Foglio f = foglioScheda(3);
+    const QImage img = disegna(f);
+    const QPointF logo = centro(f.el(QStringLiteral("logoPalestra")));
+    EXPECT_TRUE(vicino(campione(img, logo.x(), logo.y()), Qt::red))
+        << campione(img, logo.x(), logo.y()).name().toStdString();
+    for (int k = 0; k < 3; ++k) {
+        const QPointF fig = centro(f.el(QStringLiteral("figura"), k));
+        EXPECT_TRUE(vicino(campione(img, fig.x(), fig.y()), Qt::blue)) << k;
+    }
+    // Where no block stands the sheet stays white.
+    EXPECT_TRUE(vicino(campione(img, 3000, 3000), Qt::white));
+    // The number square is yellow.
+    const ElementoFoglio& n = f.el(QStringLiteral("nprog"), 0);
+    EXPECT_TRUE(vicino(campione(img, n.left + 20, n.top + 20), Qt::yellow));
+}
+
+TEST_F(Disegno, ImmagineIntrovabileLasciaUnaCorniceVuota) {
+    eseguiDiretto(QStringLiteral("INSERT INTO figure (id_fig, numero, ID_MAC, figura) VALUES "
+                                 "(9, 9, 'VIBRANA', 'images\\esercizi\\manca.jpg')"));
+    pages p;
+    p.createPages(scheda(1, QString(), QStringLiteral("001010100"), 9));
+    Foglio f = superficieScheda();
+    p.PreviewPage(1, f);
+    const QImage img = disegna(f);
+    const ElementoFoglio& fig = f.el(QStringLiteral("figura"), 0);
+    // Framed in grey, empty inside but for the file name.
+    const QColor bordo = campione(img, fig.left + 1, fig.top + fig.height / 2);
+    EXPECT_LT(bordo.red(), 0xE0);
+    EXPECT_EQ(bordo.red(), bordo.blue());
+    EXPECT_TRUE(vicino(campione(img, fig.left + fig.width / 2, fig.top + fig.height * 0.8), Qt::white));
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST_F(Disegno, IstruzioniConFigureEAvvertenze) {
+    for (int i = 0; i < 5; ++i)
+        immagine(QStringLiteral("images/istruzioni/sbagliato_%1.JPG").arg(i), QColor(0, 160, 0), 80, 100);
+    const Foglio f = FoglioIstruzioni::crea();
+    const QImage img = disegna(f);
+    for (int i = 0; i < 5; ++i) {
+        const QPointF c = centro(f.el(QStringLiteral("Image1"), i));
+        EXPECT_TRUE(vicino(campione(img, c.x(), c.y()), QColor(0, 160, 0))) << i;
+    }
+    const ElementoFoglio& avv = f.el(QStringLiteral("avvertenze"));
+    EXPECT_DOUBLE_EQ(avv.top, 10858.5);
+    EXPECT_EQ(avv.testo.count(QLatin1Char('\r')), 5);
+    EXPECT_TRUE(avv.testo.startsWith(QStringLiteral("- Non utilizzare mai la VIBRANA")));
+    EXPECT_NEAR(f.el(QStringLiteral("LogoArvel")).top, 14946, 0.01);
+    EXPECT_NEAR(f.el(QStringLiteral("LogoArvel")).left, 9079.75, 0.01);
+    EXPECT_NEAR(f.el(QStringLiteral("logoVibrana")).top, 15181, 0.01);
+}
+
+class Pdf : public Disegno {};
+
+TEST_F(Pdf, OgniFoglioUnaPaginaConTestoRicercabile) {
+    const QString file = cartella() + QStringLiteral("/scheda.pdf");
+    EXPECT_EQ(scriviSchedaPdf(scheda(13), file), 2);
+    EXPECT_EQ(StrumentiPdf::pagine(file), 2);
+    const QStringList testi = StrumentiPdf::testiPagine(file);
+    ASSERT_EQ(testi.size(), 2);
+    EXPECT_TRUE(testi[0].contains(QStringLiteral("Pagina 1/2")));
+    EXPECT_TRUE(testi[1].contains(QStringLiteral("Pagina 2/2")));
+    EXPECT_TRUE(testi[0].contains(QStringLiteral("Rossi Mario")));
+    EXPECT_FALSE(testi[0].contains(QStringLiteral("Bere molta acqua")));
+    EXPECT_TRUE(testi[1].contains(QStringLiteral("Bere molta acqua")));
+}
+
+TEST_F(Pdf, UnaFiguraUsataPiuVolteEIncorporataUnaVolta) {
+    const QString file = cartella() + QStringLiteral("/scheda.pdf");
+    scriviSchedaPdf(scheda(12), file);
+    const auto im = StrumentiPdf::immagini(file);
+    EXPECT_EQ(im.disegni, 12);
+    EXPECT_EQ(im.oggetti, 1);
+}
+
+TEST_F(Pdf, SchedaSenzaEserciziNonScriveNulla) {
+    const QString file = cartella() + QStringLiteral("/vuota.pdf");
+    try {
+        scriviSchedaPdf(scheda(0), file);
+        ADD_FAILURE() << "nessun errore";
+    } catch (const Errore& e) {
+        EXPECT_EQ(e.descrizione(), QStringLiteral("Nessun esercizio caricato in questa scheda!"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(file));
+}
+
+TEST_F(Pdf, FoglioIstruzioniDiUnaPagina) {
+    const QString file = cartella() + QStringLiteral("/istruzioni.pdf");
+    scriviIstruzioniPdf(file);
+    EXPECT_EQ(StrumentiPdf::pagine(file), 1);
+    const QString testo = StrumentiPdf::testiPagine(file).value(0);
+    EXPECT_TRUE(testo.contains(QStringLiteral("ISTRUZIONI D'USO")));
+    EXPECT_TRUE(testo.contains(QStringLiteral("controindicazioni")));
+}
+
+} // namespace
