@@ -7,11 +7,31 @@
 #include "data/CreaArchivio.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 
 QString cartellaSql() {
     return QStringLiteral(VIBRANA_SQL_DIR);
+}
+
+bool copiaCartella(const QString& origine, const QString& destinazione) {
+    bool ok = QDir().mkpath(destinazione);
+    QDirIterator it(origine, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        const QString dest = destinazione + QLatin1Char('/') + QDir(origine).relativeFilePath(f);
+        if (it.fileInfo().isDir())
+            ok = QDir().mkpath(dest) && ok;
+        else
+            ok = QFile::copy(f, dest) && ok;
+    }
+    return ok;
+}
+
+bool ArchivioDiProva::copiaImmaginiConsegnate() const {
+    return copiaCartella(QStringLiteral(VIBRANA_CARTELLA_BUILD "/images"),
+                         cartella() + QStringLiteral("/images"));
 }
 
 namespace {

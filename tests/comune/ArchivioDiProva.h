@@ -24,6 +24,10 @@ protected:
     void eseguiDiretto(const QString& sql) const;
     qlonglong contaDiretto(const QString& sql) const;
 
+    // Copies the delivered pictures of the build's program folder (exercise pictures, body map,
+    // logos) into the test folder's images/.
+    bool copiaImmaginiConsegnate() const;
+
     MessaggiRegistrati& messaggi() { return *registro_; }
 
     // Whether to build the full delivered database (all SQL files) or only the schema and base rows.
@@ -33,6 +37,9 @@ private:
     QTemporaryDir dir_;
     RegistratoreInstallato registro_;
 };
+
+// Copies the folder tree `origine` into `destinazione`.
+bool copiaCartella(const QString& origine, const QString& destinazione);
 
 // The folder of SQL files that builds the delivered database.
 QString cartellaSql();

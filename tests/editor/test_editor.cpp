@@ -50,13 +50,16 @@ protected:
             m.save();
             idModelloSelezionato = m.id_scheda;
         };
-        // The picture lists as start-up leaves them (the test folder has no picture files, so every
-        // figure gets the stand-in picture).
+        // The picture lists as start-up leaves them, from the delivered pictures.
+        ASSERT_TRUE(copiaImmaginiConsegnate());
+        // No sound server: the body map's click returns at once instead of looking for one.
+        qputenv("PULSE_SERVER", "unix:/inesistente/vibrana-prova");
         caricaImmaginiScheda(barra_);
         eseguiDiretto(QStringLiteral("INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES "
                                      "(9, 'Mario', 'Rossi', 'M');"));
     }
     void TearDown() override {
+        qunsetenv("PULSE_SERVER");
         scaricaEditorScheda();
         scaricaImmaginiScheda();
         setPuoiChiudereEditor(false);

@@ -19,24 +19,9 @@ public:
 };
 } // namespace
 
-bool copiaCartella(const QString& origine, const QString& destinazione) {
-    bool ok = QDir().mkpath(destinazione);
-    QDirIterator it(origine, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString f = it.next();
-        const QString dest = destinazione + QLatin1Char('/') + QDir(origine).relativeFilePath(f);
-        if (it.fileInfo().isDir())
-            ok = QDir().mkpath(dest) && ok;
-        else
-            ok = QFile::copy(f, dest) && ok;
-    }
-    return ok;
-}
-
 void ImmaginiDiProva::SetUp() {
     ArchivioDiProva::SetUp();
-    ASSERT_TRUE(copiaCartella(QStringLiteral(VIBRANA_CARTELLA_BUILD "/images"),
-                              cartella() + QStringLiteral("/images")));
+    ASSERT_TRUE(copiaImmaginiConsegnate());
     eseguiDiretto(QStringLiteral(
         "INSERT INTO figure (id_fig, numero, ID_MAC, figura) VALUES"
         " (1, 1, 'VIBRANA', 'images\\esercizi\\vibrana_001.JPG'),"

@@ -19,6 +19,3 @@ protected:
     // Removes a delivered file (a missing picture).
     void rimuovi(const QString& relativo) const;
 };
-
-// Copies the folder tree `origine` into `destinazione`.
-bool copiaCartella(const QString& origine, const QString& destinazione);
