@@ -24,8 +24,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
-#include <QDirIterator>
 #include <QDrag>
 #include <QFile>
 #include <QLabel>
@@ -68,8 +66,7 @@ protected:
     void SetUp() override {
         ArchivioDiProva::SetUp();
         // The delivered pictures, as an installed program has them.
-        copiaCartella(QStringLiteral(VIBRANA_CARTELLA_BUILD "/images"),
-                      cartella() + QStringLiteral("/images"));
+        ASSERT_TRUE(copiaImmaginiConsegnate());
         salvato_ = finestre();
         registraFinestreSelezione();
         registraFinestreEditor();
@@ -125,18 +122,6 @@ protected:
         QDropEvent lascia(QPointF(centro), Qt::CopyAction, drag->mimeData(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(destinazione, &lascia);
         return drag->mimeData()->text();
-    }
-    static void copiaCartella(const QString& da, const QString& a) {
-        QDir().mkpath(a);
-        QDirIterator voci(da, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (voci.hasNext()) {
-            const QString voce = voci.next();
-            const QString destinazione = a + voce.mid(da.size());
-            if (voci.fileInfo().isDir())
-                QDir().mkpath(destinazione);
-            else
-                QFile::copy(voce, destinazione);
-        }
     }
     static int pagineNelPdf(const QString& file) {
         QFile f(file);
