@@ -12,8 +12,11 @@
 #include "printing/DialoghiFinti.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/RegistraStampa.h"
+#include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "selection/RegistraSelezione.h"
+#include "selection/SchedeMODELLONuova.h"
+#include "selection/SchedeMODELLOSelezione.h"
 #include "selection/SchedeSelezione.h"
 #include "selection/SelettoreData.h"
 #include "selection/UtentiNuovo.h"
@@ -322,6 +325,117 @@ TEST_F(RichiestaTipica, NuovaSchedaDallAtletaAllaStampaPoiRiapertaUgualeAllArchi
 
     messaggi().rispondi(Risposta::No);
     e.ToolbarSchede->pulsante(QStringLiteral("fine"))->trigger();
+    EXPECT_TRUE(p.isVisible());
+}
+
+TEST_F(RichiestaTipica, ModelloCreatoModificatoUsatoPerUnaSchedaEdEliminato) {
+    eseguiDiretto(
+        QStringLiteral("INSERT INTO utenti (id_utente, nome, cognome) VALUES (40, 'Carlo', 'Verdi');"));
+    Principale& p = principale();
+    QAction* gestione = p.findChild<QAction*>(QStringLiteral("mnuSchedeGestioneModello"));
+    QAction* daModello = p.findChild<QAction*>(QStringLiteral("mnuSchedeDaModello"));
+    ASSERT_TRUE(gestione->isEnabled());
+    ASSERT_TRUE(daModello->isEnabled());
+
+    // Made: "Nuova" in the template list, then its dialog; the editor opens on the new template.
+    SequenzaModali()
+        .poi<SchedeMODELLOSelezione>(
+            [](SchedeMODELLOSelezione& w) { w.Toolbar()->pulsante(QStringLiteral("nuova"))->trigger(); })
+        .poi<SchedeMODELLONuova>([](SchedeMODELLONuova& d) {
+            QTest::keyClicks(d.descrizione(), QStringLiteral("Circuito mattutino"));
+            QTest::keyClick(d.descrizione(), Qt::Key_Return);
+        })
+        .esegui([gestione] { gestione->trigger(); });
+    const qlonglong modello = contaDiretto(
+        QStringLiteral("SELECT id_Scheda FROM schedeModello WHERE descrizione = 'Circuito mattutino'"));
+    ASSERT_GT(modello, 0);
+    mdiScheda& e = editorScheda();
+    ASSERT_TRUE(e.isVisible());
+    EXPECT_FALSE(p.isVisible());
+    ASSERT_NE(e.scheda(), nullptr);
+    EXPECT_TRUE(e.scheda()->isModello);
+    EXPECT_EQ(e.scheda()->id_scheda, modello);
+
+    // Edited: one exercise dragged in, kept by "Fine".
+    AlberoImmagini* albero = e.selezioneFigure()->twImage();
+    ASSERT_GE(albero->topLevelItemCount(), 1);
+    const QString figura =
+        trascinaFigura(albero, albero->topLevelItem(0), campo<ImmagineEsercizio>(e, 0, "figura"));
+    ASSERT_FALSE(figura.isEmpty());
+    messaggi().rispondi(Risposta::Si);
+    e.ToolbarSchede->pulsante(QStringLiteral("fine"))->trigger();
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_EQ(contaDiretto(
+                  QStringLiteral("SELECT count(*) FROM EserciziModello WHERE ID_Scheda = %1 AND ID_Fig = %2")
+                      .arg(modello)
+                      .arg(figura)),
+              1);
+
+    // Used: a new card for an athlete starts from it.
+    SequenzaModali()
+        .poi<UtentiSelezione>([](UtentiSelezione& lista) {
+            lista.selezionaId(40);
+            lista.Toolbar()->findChild<QAction*>(QStringLiteral("seleziona"))->trigger();
+        })
+        .poi<SchedeMODELLOSelezione>([modello](SchedeMODELLOSelezione& w) {
+            EXPECT_FALSE(w.Toolbar()->pulsante(QStringLiteral("nuova"))->isEnabled());
+            for (int i = 0; i < w.LW()->topLevelItemCount(); ++i)
+                if (w.LW()->topLevelItem(i)->text(0) == QString::number(modello))
+                    w.LW()->setCurrentItem(w.LW()->topLevelItem(i));
+            w.Toolbar()->pulsante(QStringLiteral("seleziona"))->trigger();
+        })
+        .esegui([daModello] { daModello->trigger(); });
+    ASSERT_TRUE(e.isVisible());
+    ASSERT_NE(e.scheda(), nullptr);
+    EXPECT_FALSE(e.scheda()->isModello);
+    ASSERT_EQ(e.scheda()->esercizi.Count(), 2); // the template's exercise and the empty one after it
+    EXPECT_EQ(QString::number(e.scheda()->esercizi.Item(1).id_fig), figura);
+    messaggi().rispondi(Risposta::Si);
+    e.ToolbarSchede->pulsante(QStringLiteral("fine"))->trigger();
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_EQ(contaDiretto(
+                  QStringLiteral("SELECT count(*) FROM Esercizi x JOIN schede s ON s.id_scheda = x.id_scheda "
+                                 "WHERE s.id_utente = 40 AND x.id_fig = %1")
+                      .arg(figura)),
+              1);
+
+    // Deleted, while a delivered template is refused.
+    const QString preimpostato = QString::number(
+        contaDiretto(QStringLiteral("SELECT min(id_Scheda) FROM schedeModello WHERE preimpostata = 1")));
+    const QString categoriaPreimpostato = [&] {
+        SchedaModello m;
+        m.carica(preimpostato.toInt());
+        return m.categoria;
+    }();
+    messaggi().mostrati.clear();
+    SequenzaModali()
+        .poi<SchedeMODELLOSelezione>([&, this](SchedeMODELLOSelezione& w) {
+            const auto scegli = [&w](const QString& id) {
+                for (int i = 0; i < w.LW()->topLevelItemCount(); ++i)
+                    if (w.LW()->topLevelItem(i)->text(0) == id)
+                        w.LW()->setCurrentItem(w.LW()->topLevelItem(i));
+                return w.LW()->currentItem() && w.LW()->currentItem()->text(0) == id;
+            };
+            ASSERT_TRUE(scegli(QString::number(modello)));
+            messaggi().rispondi(Risposta::Si);
+            w.Toolbar()->pulsante(QStringLiteral("elimina"))->trigger();
+            w.categoria()->setCurrentIndex(w.categoria()->findText(categoriaPreimpostato));
+            ASSERT_TRUE(scegli(preimpostato));
+            w.Toolbar()->pulsante(QStringLiteral("elimina"))->trigger();
+            w.Toolbar()->pulsante(QStringLiteral("annulla"))->trigger();
+        })
+        .esegui([gestione] { gestione->trigger(); });
+    EXPECT_EQ(messaggi().testi(),
+              (QStringList{"Confermi?", "Scheda eliminata",
+                           "Impossibile eliminare la scheda perchè è una scheda preimpostata!"}));
+    EXPECT_EQ(
+        contaDiretto(QStringLiteral("SELECT count(*) FROM schedeModello WHERE id_Scheda = %1").arg(modello)),
+        0);
+    EXPECT_EQ(
+        contaDiretto(
+            QStringLiteral("SELECT count(*) FROM schedeModello WHERE id_Scheda = %1").arg(preimpostato)),
+        1);
+    EXPECT_FALSE(e.isVisible());
     EXPECT_TRUE(p.isVisible());
 }
 
