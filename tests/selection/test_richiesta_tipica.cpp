@@ -2,6 +2,7 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "comune/Modale.h"
+#include "customisation/frmPersonalizza.h"
 #include "editor/ImmagineEsercizio.h"
 #include "editor/ImmaginiScheda.h"
 #include "editor/SchedaCorpo.h"
@@ -11,6 +12,7 @@
 #include "pictures/SchedaSelezioneFIGURE.h"
 #include "printing/DialoghiFinti.h"
 #include "printing/PrinterCanvas.h"
+#include "printing/PrinterDaNonFare.h"
 #include "printing/RegistraStampa.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
@@ -436,6 +438,28 @@ TEST_F(RichiestaTipica, ModelloCreatoModificatoUsatoPerUnaSchedaEdEliminato) {
             QStringLiteral("SELECT count(*) FROM schedeModello WHERE id_Scheda = %1").arg(preimpostato)),
         1);
     EXPECT_FALSE(e.isVisible());
+    EXPECT_TRUE(p.isVisible());
+}
+
+TEST_F(RichiestaTipica, OgniComandoDellaFinestraPrincipaleEAttivoEApreLaSuaFinestra) {
+    Principale& p = principale();
+    for (const char* nome :
+         {"mnuZDFPersonalizza", "mnuZDFEsci", "mnuUtentiGestione", "mnuSchedeNuova", "mnuSchedeApri",
+          "mnuSchedeDaModello", "mnuSchedeGestioneModello", "mnuSchedeCosaNonFare", "mnuHelpHelp"}) {
+        QAction* a = p.findChild<QAction*>(QString::fromLatin1(nome));
+        ASSERT_NE(a, nullptr) << nome;
+        EXPECT_TRUE(a->isEnabled()) << nome;
+    }
+    for (const char* chiave : {"nuova", "nuovaDaModello", "apri", "esci"})
+        EXPECT_TRUE(p.Toolbar1->pulsante(QString::fromLatin1(chiave))->isEnabled()) << chiave;
+
+    // The two commands that open a window of their own and nothing after it.
+    usaModale<PrinterDaNonFare>(
+        [&p] { p.findChild<QAction*>(QStringLiteral("mnuSchedeCosaNonFare"))->trigger(); },
+        [](PrinterDaNonFare& w) { w.reject(); });
+    usaModale<frmPersonalizza>(
+        [&p] { p.findChild<QAction*>(QStringLiteral("mnuZDFPersonalizza"))->trigger(); },
+        [](frmPersonalizza& w) { w.reject(); });
     EXPECT_TRUE(p.isVisible());
 }
 
