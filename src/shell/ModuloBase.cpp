@@ -6,7 +6,9 @@
 #include "base/Logger.h"
 #include "base/Messaggi.h"
 #include "base/variabiliGlobali.h"
+#include "data/ArchivioServer.h"
 #include "data/CreaArchivio.h"
+#include "data/Server.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
 #include "pictures/FileConsegnati.h"
@@ -178,7 +180,10 @@ bool Main() {
         logger().log(QStringLiteral("Application START"));
         db().dbName = QStringLiteral("splash.ps");
         // A damaged register stops start-up here with one message, before each step fails on its own.
-        controllaArchivio(db().percorsoArchivio());
+        if (db().suServer())
+            controllaArchivioServer(indirizzoServer());
+        else
+            controllaArchivio(db().percorsoArchivio());
         registraPercorso();
         controllaRisoluzione();
         impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
