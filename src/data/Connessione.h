@@ -34,6 +34,8 @@ public:
     virtual Dialetto dialetto() const { return Dialetto::SQLite; }
     // The statement that opens a group of statements kept or given up as a whole.
     virtual QString istruzioneInizio() const { return QStringLiteral("BEGIN IMMEDIATE"); }
+    // True when the other end has gone away and a new connection is needed (a server register).
+    virtual bool perduta() const { return false; }
     // The generated key of the row the last INSERT on this connection stored (null when none).
     virtual QVariant chiaveInserita() const;
 

@@ -26,6 +26,7 @@ public:
     Dialetto dialetto() const override { return Dialetto::PostgreSQL; }
     QString istruzioneInizio() const override { return QStringLiteral("BEGIN"); }
     QVariant chiaveInserita() const override { return chiave_; }
+    bool perduta() const override { return !attiva(); }
 
     // Loads the rows of a record set into a table in one stream (COPY), names as the record set gives
     // them. Throws Errore.

@@ -16,8 +16,12 @@ QString indirizzoServer() {
     const QString ambiente = qEnvironmentVariable("VIBRANA_SERVER").trimmed();
     if (!ambiente.isEmpty())
         return ambiente;
-    QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
-    return impostazioni.value(QStringLiteral("Archivio/Server")).toString().trimmed();
+    // Read once: every operation asks, and the setting changes only between runs.
+    static const QString impostato = [] {
+        QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
+        return impostazioni.value(QStringLiteral("Archivio/Server")).toString().trimmed();
+    }();
+    return impostato;
 }
 
 std::shared_ptr<ConnessioneServer> connessioneServer(const QString& indirizzo) {

@@ -120,7 +120,17 @@ std::shared_ptr<Connessione> DB::getConn() const {
 
 RecordSet DB::getRs(const QString& sSQL) const {
     auto conn = getConn();
-    return conn->interroga(traduciJet(senzaNul(sSQL), conn->dialetto()));
+    const QString sql = traduciJet(senzaNul(sSQL), conn->dialetto());
+    try {
+        return conn->interroga(sql);
+    } catch (const Errore&) {
+        // The kept server connection may have been dropped while idle (a restarted server): a read
+        // outside a group is tried once more on a new connection. Writes are not, as one may have
+        // been stored before the connection went.
+        if (!conn->perduta() || transazioni().count(indirizzoArchivio()) > 0)
+            throw;
+        return getConn()->interroga(sql);
+    }
 }
 
 QString DB::sqlDlookup(const QString& sField, const QString& sTable, const QString& sWhere) {
@@ -319,7 +329,15 @@ Transazione::Transazione(const DB& archivio) : chiave_(archivio.indirizzoArchivi
     }
     try {
         auto conn = apriArchivio(chiave_, archivio.suServer());
-        conn->esegui(conn->istruzioneInizio());
+        try {
+            conn->esegui(conn->istruzioneInizio());
+        } catch (const Errore&) {
+            // Nothing has been sent yet: a server connection dropped while idle is simply replaced.
+            if (!conn->perduta())
+                throw;
+            conn = apriArchivio(chiave_, true);
+            conn->esegui(conn->istruzioneInizio());
+        }
         attive[chiave_] = TransazioneAttiva{conn, 1, false};
     } catch (const std::exception& e) {
         // Said once here; the statements of the group then fail quietly and commit() answers false.

@@ -486,6 +486,31 @@ TEST_F(Server, LaConnessionePersaDuranteIlSalvataggioLasciaLaSchedaInteraOAssent
               40);
 }
 
+TEST_F(Server, UnaLetturaDopoUnaConnessioneCadutaRiapreDaSola) {
+    const QVariant pid = db().getRs(QStringLiteral("SELECT pg_backend_pid() AS pid")).campo(0);
+    // The server ends the program's idle connection, as a restart would.
+    eseguiSulServerDiProva(QStringLiteral("SELECT pg_terminate_backend(%1, 5000)").arg(pid.toLongLong()));
+    EXPECT_EQ(db().DCount(QStringLiteral("*"), QStringLiteral("categorie"), QString()), 6);
+    EXPECT_NE(db().getRs(QStringLiteral("SELECT pg_backend_pid() AS pid")).campo(0), pid);
+    EXPECT_TRUE(messaggi().mostrati.empty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+    // A write on a dropped connection is not repeated: it says so, and the next one goes through.
+    const QVariant altro = db().getRs(QStringLiteral("SELECT pg_backend_pid() AS pid")).campo(0);
+    eseguiSulServerDiProva(QStringLiteral("SELECT pg_terminate_backend(%1, 5000)").arg(altro.toLongLong()));
+    EXPECT_FALSE(db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('a', 'b')")));
+    EXPECT_TRUE(messaggi().testi().join(QLatin1Char('\n')).contains(testoServerPerduto()));
+    EXPECT_TRUE(db().Execute(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('c', 'd')")));
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
+    // A group of statements begins on a new connection when the kept one has gone.
+    messaggi().mostrati.clear();
+    const QVariant terzo = db().getRs(QStringLiteral("SELECT pg_backend_pid() AS pid")).campo(0);
+    eseguiSulServerDiProva(QStringLiteral("SELECT pg_terminate_backend(%1, 5000)").arg(terzo.toLongLong()));
+    utente u;
+    u.nome = QStringLiteral("Eva");
+    u.cognome = QStringLiteral("Neri");
+    EXPECT_GT(u.save(), 0);
+    EXPECT_TRUE(messaggi().mostrati.empty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+}
+
 // ---- Failures of connection, in Italian ------------------------------------------------------
 
 TEST_F(Server, IGuastiDiConnessioneHannoUnMessaggioChiaro) {
