@@ -10,6 +10,7 @@
 #include "data/db.h"
 #include "records/scheda.h"
 #include "records/utente.h"
+#include "shell/frmAbout.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -509,6 +510,19 @@ TEST_F(Server, UnaLetturaDopoUnaConnessioneCadutaRiapreDaSola) {
     u.cognome = QStringLiteral("Neri");
     EXPECT_GT(u.save(), 0);
     EXPECT_TRUE(messaggi().mostrati.empty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Server, LeInformazioniDiSistemaDiconoQualeRegistroSiUsa) {
+    utente u;
+    u.nome = QStringLiteral("Anna");
+    u.cognome = QStringLiteral("Rossi");
+    ASSERT_GT(u.save(), 0);
+    const QString testo = testoInformazioniSistema();
+    EXPECT_TRUE(testo.contains(QStringLiteral("Archivio: registro condiviso su ") +
+                               indirizzoVisibile(indirizzoServer())))
+        << testo.toStdString();
+    EXPECT_TRUE(testo.contains(QStringLiteral("Atleti: 1"))) << testo.toStdString();
+    EXPECT_TRUE(messaggi().mostrati.empty());
 }
 
 // ---- Failures of connection, in Italian ------------------------------------------------------
