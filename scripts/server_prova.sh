@@ -6,6 +6,8 @@
 set -euo pipefail
 
 BIN=/usr/lib/postgresql/15/bin
+# The server's user may not be allowed into the caller's folder (a checkout under /root).
+cd /
 
 come() {
   if [ "$(id -u)" -eq 0 ]; then
