@@ -8,6 +8,7 @@ PACCHETTI=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n qt6-image-formats-plugins qt6-qpa-plugins
   libsqlite3-dev sqlite3
+  libpq-dev postgresql-15
   libgtest-dev libgmock-dev libbenchmark-dev
   libxrandr-dev libpulse-dev
   breeze-icon-theme libqt6svg6

@@ -1,4 +1,5 @@
 // vibrana-archivio: maintenance of the Vibrana database from the command line.
+#include "app/archivio_server.h"
 #include "base/CartellaProgramma.h"
 #include "base/Errore.h"
 #include "base/Messaggi.h"
@@ -30,7 +31,9 @@ int uso() {
                        "  vibrana-archivio sql \"ISTRUZIONE\"          esegue un'istruzione sull'archivio "
                        "della cartella del programma\n"
                        "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
-                       "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso"),
+                       "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso\n"
+                       "  vibrana-archivio server ...               archivio condiviso su un server "
+                       "PostgreSQL"),
         stderr);
     return 2;
 }
@@ -85,6 +88,8 @@ int main(int argc, char** argv) {
     if (a.isEmpty())
         return uso();
     const QString comando = a[0];
+    if (comando == QLatin1String("server"))
+        return comandoServer(a.mid(1));
     try {
         if (comando == QLatin1String("crea")) {
             QStringList argomenti = a.mid(1);

@@ -158,7 +158,14 @@ std::shared_ptr<Connessione> creaArchivioVuoto(const QString& percorso) {
 }
 
 Connessione::~Connessione() {
-    sqlite3_close_v2(db_);
+    if (db_)
+        sqlite3_close_v2(db_);
+}
+
+QVariant Connessione::chiaveInserita() const {
+    // The connection's own last insert: another program's rows never show here.
+    const sqlite3_int64 id = sqlite3_last_insert_rowid(db_);
+    return id == 0 ? QVariant() : QVariant(static_cast<qlonglong>(id));
 }
 
 void Connessione::fallisci(int codice, const QString& sql) const {

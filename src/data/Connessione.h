@@ -1,8 +1,10 @@
 #pragma once
 
 #include "data/RecordSet.h"
+#include "data/TraduttoreJet.h"
 
 #include <QString>
+#include <QVariant>
 #include <memory>
 
 struct sqlite3;
@@ -11,6 +13,7 @@ struct sqlite3_stmt;
 // One open SQLite connection to an existing database file (never created here), with a busy
 // timeout and foreign keys on. Statements are given in SQLite's dialect; failures throw Errore.
 // A file that is not a database or is damaged gives one Italian message (testoArchivioDanneggiato).
+// A server register (ConnessioneServer) shares this interface.
 class Connessione {
 public:
     static std::shared_ptr<Connessione> apri(const QString& percorso);
@@ -19,17 +22,28 @@ public:
     static int attesaOccupato();
     // Tests shorten it; a value below zero restores the program's own.
     static void impostaAttesaOccupato(int millisecondi);
-    ~Connessione();
+    virtual ~Connessione();
     Connessione(const Connessione&) = delete;
     Connessione& operator=(const Connessione&) = delete;
 
-    void esegui(const QString& sql);
-    RecordSet interroga(const QString& sql);
+    virtual void esegui(const QString& sql);
+    virtual RecordSet interroga(const QString& sql);
     // Runs a script of several statements (schema files).
-    void eseguiScript(const QString& sql);
+    virtual void eseguiScript(const QString& sql);
+
+    virtual Dialetto dialetto() const { return Dialetto::SQLite; }
+    // The statement that opens a group of statements kept or given up as a whole.
+    virtual QString istruzioneInizio() const { return QStringLiteral("BEGIN IMMEDIATE"); }
+    // True when the other end has gone away and a new connection is needed (a server register).
+    virtual bool perduta() const { return false; }
+    // The generated key of the row the last INSERT on this connection stored (null when none).
+    virtual QVariant chiaveInserita() const;
 
     const QString& percorso() const { return percorso_; }
     sqlite3* handle() const { return db_; }
+
+protected:
+    explicit Connessione(QString percorso) : db_(nullptr), percorso_(std::move(percorso)) {}
 
 private:
     Connessione(sqlite3* db, QString percorso) : db_(db), percorso_(std::move(percorso)) {}

@@ -19,6 +19,8 @@ namespace {
     throw Errore(NumeriErrore::ErroreArchivio, testo, QStringLiteral("vibrana-archivio"));
 }
 
+} // namespace
+
 // Every table and view the program reads: a file without one of them is not its register.
 const QStringList& tabelleRichieste() {
     static const QStringList t = {
@@ -35,6 +37,8 @@ const QStringList& visteRichieste() {
                                   QStringLiteral("vw_figure_muscoli")};
     return v;
 }
+
+namespace {
 
 QStringList oggettiMancanti(Connessione& conn) {
     RecordSet rs = conn.interroga(QStringLiteral("SELECT type, lower(name) FROM sqlite_master"));

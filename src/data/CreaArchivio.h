@@ -24,3 +24,7 @@ void controllaArchivio(const QString& percorso);
 // whole until then and no partial file is left. Waits for a busy register as long as the program
 // does. Throws Errore.
 void copiaArchivio(const QString& origine, const QString& destinazione);
+
+// Every table the program reads, each after the tables it refers to, and every view.
+const QStringList& tabelleRichieste();
+const QStringList& visteRichieste();

@@ -49,7 +49,8 @@ QString dataIso(const QString& contenuto, const QString& sql) {
 
 } // namespace
 
-QString traduciJet(const QString& jet) {
+QString traduciJet(const QString& jet, Dialetto dialetto) {
+    const bool server = dialetto == Dialetto::PostgreSQL;
     QString out;
     out.reserve(jet.size() + 16);
     const int n = jet.size();
@@ -89,6 +90,8 @@ QString traduciJet(const QString& jet) {
             if (chiusura < 0 || chiusura == i + 1)
                 erroreSintassi(QStringLiteral("nome tra parentesi quadre non valido"), jet);
             QString nome = jet.mid(i + 1, chiusura - i - 1);
+            if (server)
+                nome = nome.toLower();
             nome.replace(QLatin1Char('"'), QStringLiteral("\"\""));
             out += QLatin1Char('"') + nome + QLatin1Char('"');
             i = chiusura + 1;

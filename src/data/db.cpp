@@ -6,7 +6,9 @@
 #include "base/Messaggi.h"
 #include "data/Apici.h"
 #include "data/Connessione.h"
+#include "data/ConnessioneServer.h"
 #include "data/LettoriCampi.h"
+#include "data/Server.h"
 #include "data/TraduttoreJet.h"
 
 #include <QDate>
@@ -67,6 +69,17 @@ QString letterale(const QString& testo) {
     return raddoppiaApici(testo);
 }
 
+// A new connection to the register at that address: the server's kept one, or the file.
+std::shared_ptr<Connessione> apriArchivio(const QString& indirizzo, bool server) {
+    if (server)
+        return connessioneServer(indirizzo);
+    return Connessione::apri(indirizzo);
+}
+
+bool inserimento(const QString& sql) {
+    return sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 bool isMarcatoreErrore(const QVariant& valore) {
@@ -80,8 +93,18 @@ QString DB::percorsoArchivio() const {
     return percorsoProgramma(dbName);
 }
 
+QString DB::indirizzoArchivio() const {
+    const QString server = indirizzoServer();
+    return server.isEmpty() ? percorsoArchivio() : server;
+}
+
+bool DB::suServer() const {
+    return !indirizzoServer().isEmpty();
+}
+
 std::shared_ptr<Connessione> DB::getConn() const {
-    const QString percorso = percorsoArchivio();
+    const QString server = indirizzoServer();
+    const QString percorso = server.isEmpty() ? percorsoArchivio() : server;
     auto& attive = transazioni();
     if (auto it = attive.find(percorso); it != attive.end()) {
         if (!it->second.connessione)
@@ -91,12 +114,22 @@ std::shared_ptr<Connessione> DB::getConn() const {
                          QStringLiteral("Motore di database"));
         return it->second.connessione;
     }
-    return Connessione::apri(percorso);
+    return apriArchivio(percorso, !server.isEmpty());
 }
 
 RecordSet DB::getRs(const QString& sSQL) const {
     auto conn = getConn();
-    return conn->interroga(traduciJet(senzaNul(sSQL)));
+    const QString sql = traduciJet(senzaNul(sSQL), conn->dialetto());
+    try {
+        return conn->interroga(sql);
+    } catch (const Errore&) {
+        // The kept server connection may have been dropped while idle (a restarted server): a read
+        // outside a group is tried once more on a new connection. Writes are not, as one may have
+        // been stored before the connection went.
+        if (!conn->perduta() || transazioni().count(indirizzoArchivio()) > 0)
+            throw;
+        return getConn()->interroga(sql);
+    }
 }
 
 QString DB::sqlDlookup(const QString& sField, const QString& sTable, const QString& sWhere) {
@@ -128,7 +161,7 @@ QVariant DB::Dlookup(const QString& sField, const QString& sTable, const QString
         }
         return rs.campo(0);
     } catch (const std::exception& e) {
-        mostraErrore(descrizioneDi(e), percorsoArchivio());
+        mostraErrore(descrizioneDi(e), indirizzoArchivio());
         try {
             logger().log(QStringLiteral("DLOOKUP - ") + ERR_CONNESSIONE);
         } catch (const std::exception&) {
@@ -145,7 +178,7 @@ QVariant DB::DFirst(const QString& sField, const QString& sTable, const QString&
             return ERR_DATI_NON_TROVATI;
         return rs.campo(sField);
     } catch (const std::exception& e) {
-        mostraErrore(descrizioneDi(e), percorsoArchivio());
+        mostraErrore(descrizioneDi(e), indirizzoArchivio());
         return ERR_CONNESSIONE;
     }
 }
@@ -156,7 +189,7 @@ long DB::DCount(const QString& sField, const QString& sTable, const QString& sWh
         const QVariant v = rs.campo(QStringLiteral("Conteggio"));
         return static_cast<long>(v.toLongLong());
     } catch (const std::exception& e) {
-        mostraErrore(descrizioneDi(e), percorsoArchivio());
+        mostraErrore(descrizioneDi(e), indirizzoArchivio());
         return 0;
     }
 }
@@ -168,18 +201,23 @@ QVariant DB::dMax(const QString& sField, const QString& sTable, const QString& s
             return ERR_DATI_NON_TROVATI;
         return rs.campo(QStringLiteral("dMax"));
     } catch (const std::exception& e) {
-        mostraErrore(descrizioneDi(e), percorsoArchivio());
+        mostraErrore(descrizioneDi(e), indirizzoArchivio());
         return ERR_CONNESSIONE;
     }
 }
 
 bool DB::Execute(const QString& sSQL) const {
-    const QString percorso = percorsoArchivio();
+    const QString percorso = indirizzoArchivio();
     const QString sql = senzaNul(sSQL);
+    const bool nuovaRiga = inserimento(sql);
+    if (nuovaRiga)
+        chiaveInserita_ = QVariant();
     try {
         auto conn = getConn();
         logger().log(QStringLiteral("Execute - ") + sql);
-        conn->esegui(traduciJet(sql));
+        conn->esegui(traduciJet(sql, conn->dialetto()));
+        if (nuovaRiga)
+            chiaveInserita_ = conn->chiaveInserita();
         return true;
     } catch (const std::exception& e) {
         if (auto it = transazioni().find(percorso); it != transazioni().end())
@@ -209,13 +247,20 @@ bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabe
                         campo + QStringLiteral("=") + testo + QStringLiteral(" ") + QStringLiteral("WHERE ") +
                         where;
     try {
-        getConn()->esegui(traduciJet(senzaNul(sql)));
+        auto conn = getConn();
+        conn->esegui(traduciJet(senzaNul(sql), conn->dialetto()));
         return true;
     } catch (const std::exception& e) {
         mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e),
-                     percorsoArchivio());
+                     indirizzoArchivio());
         return false;
     }
+}
+
+QVariant DB::chiaveInserita() const {
+    if (chiaveInserita_.isNull())
+        return ERR_DATI_NON_TROVATI;
+    return chiaveInserita_;
 }
 
 QString DB::Load_Param(const QString& Nome_Param) const {
@@ -274,7 +319,7 @@ DB& db() {
     return globale;
 }
 
-Transazione::Transazione(const DB& archivio) : chiave_(archivio.percorsoArchivio()) {
+Transazione::Transazione(const DB& archivio) : chiave_(archivio.indirizzoArchivio()) {
     auto& attive = transazioni();
     auto it = attive.find(chiave_);
     if (it != attive.end()) {
@@ -282,8 +327,16 @@ Transazione::Transazione(const DB& archivio) : chiave_(archivio.percorsoArchivio
         return;
     }
     try {
-        auto conn = Connessione::apri(chiave_);
-        conn->esegui(QStringLiteral("BEGIN IMMEDIATE"));
+        auto conn = apriArchivio(chiave_, archivio.suServer());
+        try {
+            conn->esegui(conn->istruzioneInizio());
+        } catch (const Errore&) {
+            // Nothing has been sent yet: a server connection dropped while idle is simply replaced.
+            if (!conn->perduta())
+                throw;
+            conn = apriArchivio(chiave_, true);
+            conn->esegui(conn->istruzioneInizio());
+        }
         attive[chiave_] = TransazioneAttiva{conn, 1, false};
     } catch (const std::exception& e) {
         // Said once here; the statements of the group then fail quietly and commit() answers false.

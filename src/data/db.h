@@ -29,6 +29,9 @@ public:
 
     // Full path of the database file.
     QString percorsoArchivio() const;
+    // The register in use: the server's connection string when one is set, else the file's path.
+    QString indirizzoArchivio() const;
+    bool suServer() const;
 
     // These two pass errors (Errore) on to the caller.
     std::shared_ptr<Connessione> getConn() const;
@@ -40,6 +43,10 @@ public:
     QVariant DFirst(const QString& sField, const QString& sTable, const QString& sWhere) const;
     QVariant dMax(const QString& sField, const QString& sTable, const QString& sWhere) const;
     bool Execute(const QString& sSQL) const;
+    // The generated key of the row the last INSERT run by Execute stored, read from that statement
+    // itself: another program inserting at the same moment never changes it. A marker text when the
+    // last INSERT failed or stored no generated key.
+    QVariant chiaveInserita() const;
     bool DSave(const QString& campo, const QVariant& valore, const QString& tabella,
                const QString& where) const;
 
@@ -58,6 +65,9 @@ public:
     static QString sqlDlookup(const QString& sField, const QString& sTable, const QString& sWhere);
     static QString sqlDCount(const QString& sField, const QString& sTable, const QString& sWhere);
     static QString sqlDMax(const QString& sField, const QString& sTable, const QString& sWhere);
+
+private:
+    mutable QVariant chiaveInserita_;
 };
 
 // The global database object, created on first use with dbName "splash.ps".

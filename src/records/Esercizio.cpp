@@ -55,7 +55,7 @@ std::optional<std::int32_t> Esercizio::salva() {
         Transazione t(db());
         if (!db().Execute(sql))
             return std::nullopt;
-        const std::int32_t nuovo = cLong(db().dMax(QStringLiteral("ct"), tabella(), QString()));
+        const std::int32_t nuovo = cLong(db().chiaveInserita());
         if (!t.commit())
             return std::nullopt;
         ct = nuovo;

@@ -42,7 +42,7 @@ std::optional<std::int32_t> SchedaModello::salvaIntestazione() {
             QStringLiteral("')");
         if (!db().Execute(sql))
             return std::nullopt;
-        id_scheda = cLong(db().dMax(QStringLiteral("id_Scheda"), QStringLiteral("schedemodello"), QString()));
+        id_scheda = cLong(db().chiaveInserita());
         return id_scheda;
     }
     const QString sql = QStringLiteral("UPDATE schedemodello ") + QStringLiteral("SET descrizione= '") +

@@ -55,7 +55,7 @@ std::optional<std::int32_t> scheda::salvaIntestazione() {
             QStringLiteral("','") + testo(note) + QStringLiteral("')");
         if (!db().Execute(sql))
             return std::nullopt;
-        id_scheda = cLong(db().dMax(QStringLiteral("id_scheda"), QStringLiteral("schede"), QString()));
+        id_scheda = cLong(db().chiaveInserita());
         return id_scheda;
     }
     const QString sql =

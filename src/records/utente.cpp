@@ -56,8 +56,7 @@ std::int32_t utente::save() {
         Transazione t(db());
         if (!db().Execute(sql))
             return 0;
-        const std::int32_t nuovo =
-            cLong(db().dMax(QStringLiteral("id_utente"), QStringLiteral("utenti"), QString()));
+        const std::int32_t nuovo = cLong(db().chiaveInserita());
         salvato_ = t.commit();
         return salvato_ ? nuovo : 0;
     }

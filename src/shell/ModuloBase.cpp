@@ -7,7 +7,9 @@
 #include "base/Messaggi.h"
 #include "base/ValoreIniziale.h"
 #include "base/variabiliGlobali.h"
+#include "data/ArchivioServer.h"
 #include "data/CreaArchivio.h"
+#include "data/Server.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
 #include "pictures/FileConsegnati.h"
@@ -171,7 +173,10 @@ bool Main() {
         logger().log(QStringLiteral("Application START"));
         db().dbName = QStringLiteral("splash.ps");
         // A damaged register stops start-up here with one message, before each step fails on its own.
-        controllaArchivio(db().percorsoArchivio());
+        if (db().suServer())
+            controllaArchivioServer(indirizzoServer());
+        else
+            controllaArchivio(db().percorsoArchivio());
         registraPercorso();
         controllaRisoluzione();
         impostaFileGuida(percorsoProgramma(FileConsegnati::guida));

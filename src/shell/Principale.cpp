@@ -4,6 +4,8 @@
 #include "base/Messaggi.h"
 #include "base/Twips.h"
 #include "base/variabiliGlobali.h"
+#include "data/ConnessioneServer.h"
+#include "data/Server.h"
 #include "data/db.h"
 #include "pictures/FileConsegnati.h"
 #include "pictures/RidimensionatoreImmagini.h"
@@ -55,6 +57,10 @@ Principale::Principale(QWidget* genitore) : QMainWindow(genitore) {
     setObjectName(QStringLiteral("Principale"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Arvel"));
+    // With several PCs on one register, each shows which one it works on.
+    if (db().suServer())
+        setWindowTitle(
+            QStringLiteral(" Arvel - Registro condiviso su %1").arg(indirizzoVisibile(indirizzoServer())));
     setWindowIcon(ImmaginiProgramma::icona(QStringLiteral("document-new")));
 
     auto* area = new QWidget(this);

@@ -2,6 +2,8 @@
 
 #include "base/CartellaProgramma.h"
 #include "base/Messaggi.h"
+#include "data/ConnessioneServer.h"
+#include "data/Server.h"
 #include "data/db.h"
 #include "shell/ImmaginiProgramma.h"
 #include "shell/MonitorResolution.h"
@@ -188,10 +190,15 @@ QString testoInformazioniSistema() {
     righe << QStringLiteral("Cartella del programma: %1").arg(cartellaProgramma());
     const QString archivio = db().percorsoArchivio();
     const QFileInfo info(archivio);
-    righe << QStringLiteral("Archivio: %1 (%2)")
-                 .arg(archivio,
-                      info.exists() ? it.formattedDataSize(info.size()) : QStringLiteral("non trovato"));
-    if (info.exists()) {
+    const bool server = db().suServer();
+    if (server)
+        righe
+            << QStringLiteral("Archivio: registro condiviso su %1").arg(indirizzoVisibile(indirizzoServer()));
+    else
+        righe << QStringLiteral("Archivio: %1 (%2)")
+                     .arg(archivio,
+                          info.exists() ? it.formattedDataSize(info.size()) : QStringLiteral("non trovato"));
+    if (server || info.exists()) {
         const std::pair<const char*, const char*> tabelle[] = {{"Atleti", "utenti"},
                                                                {"Schede", "schede"},
                                                                {"Esercizi delle schede", "Esercizi"},

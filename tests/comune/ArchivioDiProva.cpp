@@ -3,13 +3,18 @@
 #include "base/CartellaProgramma.h"
 #include "base/Orologio.h"
 #include "base/variabiliGlobali.h"
+#include "data/ArchivioServer.h"
 #include "data/Connessione.h"
+#include "data/ConnessioneServer.h"
 #include "data/CreaArchivio.h"
+#include "data/Server.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QUrl>
 
 QString cartellaSql() {
     return QStringLiteral(VIBRANA_SQL_DIR);
@@ -54,9 +59,74 @@ QString modello(bool completo) {
 }
 } // namespace
 
+QString indirizzoDatabaseDiProva(const QString& database) {
+    QUrl url(qEnvironmentVariable("VIBRANA_PROVA_SERVER"));
+    url.setPath(QLatin1Char('/') + database);
+    return url.toString();
+}
+
+void eseguiSulServerDiProva(const QString& sql) {
+    static std::shared_ptr<ConnessioneServer> amministrazione;
+    if (!amministrazione || !amministrazione->attiva())
+        amministrazione = ConnessioneServer::apri(qEnvironmentVariable("VIBRANA_PROVA_SERVER"));
+    amministrazione->esegui(sql);
+}
+
+namespace {
+// The server twin of modello(): a database per test binary and kind, cloned for each test.
+QString modelloServer(bool completo) {
+    static QString nomi[2];
+    QString& nome = nomi[completo ? 1 : 0];
+    if (nome.isEmpty()) {
+        const QString candidato = QStringLiteral("vibrana_modello_%1_%2")
+                                      .arg(QCoreApplication::applicationPid())
+                                      .arg(completo ? QStringLiteral("completo") : QStringLiteral("base"));
+        eseguiSulServerDiProva(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(candidato));
+        eseguiSulServerDiProva(QStringLiteral("CREATE DATABASE %1").arg(candidato));
+        migraArchivioServer(modello(completo), indirizzoDatabaseDiProva(candidato));
+        nome = candidato;
+        // The template is never opened again, so a copy of it can be made at any time.
+        std::atexit([] {
+            for (const QString& n : nomi)
+                if (!n.isEmpty())
+                    try {
+                        eseguiSulServerDiProva(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(n));
+                    } catch (const std::exception&) {
+                    }
+        });
+    }
+    return nome;
+}
+} // namespace
+
+bool ArchivioDiProva::suServer() {
+    return qEnvironmentVariable("VIBRANA_PROVA_MOTORE") == QLatin1String("server");
+}
+
 void ArchivioDiProva::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     ASSERT_TRUE(QFile::copy(modello(archivioCompleto()), percorsoArchivio()));
+    if (suServer()) {
+        if (qEnvironmentVariable("VIBRANA_PROVA_SERVER").isEmpty()) {
+            if (!qEnvironmentVariable("CI").isEmpty() && qEnvironmentVariable("CI") != QLatin1String("false"))
+                FAIL() << "VIBRANA_PROVA_MOTORE=server ma nessun server di prova (VIBRANA_PROVA_SERVER): "
+                          "avviarlo con scripts/server_prova.sh avvia";
+            GTEST_SKIP() << "nessun server PostgreSQL di prova (VIBRANA_PROVA_SERVER non impostata)";
+        }
+        static int contatore = 0;
+        try {
+            const QString modelloDb = modelloServer(archivioCompleto());
+            databaseServer_ = QStringLiteral("vibrana_prova_%1_%2")
+                                  .arg(QCoreApplication::applicationPid())
+                                  .arg(++contatore);
+            eseguiSulServerDiProva(
+                QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(databaseServer_, modelloDb));
+        } catch (const std::exception& e) {
+            FAIL() << "server di prova non utilizzabile: " << e.what();
+        }
+        server_ = indirizzoDatabaseDiProva(databaseServer_);
+        qputenv("VIBRANA_SERVER", server_.toUtf8());
+    }
     QFile::setPermissions(percorsoArchivio(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     qputenv("VIBRANA_CARTELLA", dir_.path().toLocal8Bit());
     dimenticaCartellaProgramma();
@@ -65,6 +135,16 @@ void ArchivioDiProva::SetUp() {
 }
 
 void ArchivioDiProva::TearDown() {
+    if (!databaseServer_.isEmpty()) {
+        chiudiConnessioneServer();
+        qunsetenv("VIBRANA_SERVER");
+        try {
+            eseguiSulServerDiProva(
+                QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(databaseServer_));
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << "database di prova non eliminato: " << e.what();
+        }
+    }
     qunsetenv("VIBRANA_CARTELLA");
     dimenticaCartellaProgramma();
     impostaOrologio(QDateTime());
@@ -86,12 +166,32 @@ void ArchivioDiProva::svuotaLog() const {
 }
 
 void ArchivioDiProva::eseguiDiretto(const QString& sql) const {
+    if (!server_.isEmpty()) {
+        ConnessioneServer::apri(server_)->eseguiScript(sql);
+        return;
+    }
     auto c = Connessione::apri(percorsoArchivio());
     c->eseguiScript(sql);
 }
 
 qlonglong ArchivioDiProva::contaDiretto(const QString& sql) const {
+    if (!server_.isEmpty())
+        return ConnessioneServer::apri(server_)->interroga(sql).campo(0).toLongLong();
     auto c = Connessione::apri(percorsoArchivio());
     RecordSet rs = c->interroga(sql);
     return rs.campo(0).toLongLong();
+}
+
+void ArchivioDiProva::rifiutaRighe(const QString& nome, const QString& evento, const QString& tabella,
+                                   const QString& quando) const {
+    if (!server_.isEmpty())
+        eseguiDiretto(QStringLiteral("CREATE FUNCTION %1_f() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                                     "RAISE EXCEPTION 'riga rifiutata'; END $$; "
+                                     "CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW WHEN (%4) "
+                                     "EXECUTE FUNCTION %1_f();")
+                          .arg(nome, evento, tabella, quando));
+    else
+        eseguiDiretto(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 WHEN %4 "
+                                     "BEGIN SELECT RAISE(ABORT, 'riga rifiutata'); END;")
+                          .arg(nome, evento, tabella, quando));
 }

@@ -10,6 +10,9 @@
 // A temporary program folder holding a fresh database built from the delivered SQL files,
 // set as the program folder for the test (VIBRANA_CARTELLA), with messages recorded.
 // The selection state is reset and the clock fixed at 10 December 2026.
+// The engine is a parameter of the run: with VIBRANA_PROVA_MOTORE=server the register is a fresh
+// database on the PostgreSQL server of VIBRANA_PROVA_SERVER (set as VIBRANA_SERVER), built with the
+// same rows; without a server the test is skipped, or fails when CI is set.
 class ArchivioDiProva : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -23,6 +26,10 @@ protected:
     // Runs SQLite statements straight on the file, bypassing db (fixtures).
     void eseguiDiretto(const QString& sql) const;
     qlonglong contaDiretto(const QString& sql) const;
+    // Makes the register refuse the rows of `tabella` for which `quando` holds at `evento` (INSERT,
+    // UPDATE or DELETE; `quando` reads NEW. and OLD. columns), on either engine.
+    void rifiutaRighe(const QString& nome, const QString& evento, const QString& tabella,
+                      const QString& quando) const;
 
     // Copies the delivered pictures of the build's program folder (exercise pictures, body map,
     // logos) into the test folder's images/.
@@ -30,16 +37,26 @@ protected:
 
     MessaggiRegistrati& messaggi() { return *registro_; }
 
+    // Whether this run's register is on the server; the address of this test's database there.
+    static bool suServer();
+    QString indirizzoServer() const { return server_; }
+
     // Whether to build the full delivered database (all SQL files) or only the schema and base rows.
     virtual bool archivioCompleto() const { return false; }
 
 private:
     QTemporaryDir dir_;
     RegistratoreInstallato registro_;
+    QString server_;
+    QString databaseServer_;
 };
 
 // Copies the folder tree `origine` into `destinazione`.
 bool copiaCartella(const QString& origine, const QString& destinazione);
+// The address of a database on the test server (VIBRANA_PROVA_SERVER with another database name).
+QString indirizzoDatabaseDiProva(const QString& database);
+// Statements on the test server's maintenance database (create and drop test databases).
+void eseguiSulServerDiProva(const QString& sql);
 
 // The folder of SQL files that builds the delivered database.
 QString cartellaSql();

@@ -17,7 +17,7 @@ protected:
     // A template in category 2 (Tonificazione) with `esercizi` exercises numbered 1..n.
     std::int32_t modelloDiretto(const QString& descrizione, int esercizi = 0,
                                 bool preimpostata = false) const;
-    qlonglong conta(const QString& tabella, const QString& condizione = QStringLiteral("1")) const;
+    qlonglong conta(const QString& tabella, const QString& condizione = QStringLiteral("1 = 1")) const;
     // The statements sent through Execute since the log was last emptied.
     QStringList istruzioni() const;
 

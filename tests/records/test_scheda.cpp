@@ -419,8 +419,8 @@ TEST_F(Schede, InsertRifiutataNonScriveEserciziNeLeggeUnAltraScheda) {
 }
 
 TEST_F(Schede, UnEsercizioRifiutatoAnnullaTuttaLaScheda) {
-    eseguiDiretto(QStringLiteral("CREATE TRIGGER rifiuta BEFORE INSERT ON Esercizi WHEN NEW.Peso = 'rifiuta' "
-                                 "BEGIN SELECT RAISE(ABORT, 'esercizio rifiutato'); END;"));
+    rifiutaRighe(QStringLiteral("rifiuta"), QStringLiteral("INSERT"), QStringLiteral("Esercizi"),
+                 QStringLiteral("NEW.Peso = 'rifiuta'"));
     struct {
         bool giaSalvata;
     } casi[] = {{false}, {true}};

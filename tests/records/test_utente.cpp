@@ -174,9 +174,8 @@ TEST_F(Atleti, EliminaRifiutataNonCancellaNulla) {
     const auto id = atletaDiretto();
     const auto s1 = schedaDiretta(id, 1);
     schedaDiretta(id, 1);
-    eseguiDiretto(QStringLiteral("CREATE TRIGGER blocca BEFORE DELETE ON schede WHEN OLD.id_scheda = %1 "
-                                 "BEGIN SELECT RAISE(ABORT, 'scheda bloccata'); END;")
-                      .arg(s1));
+    rifiutaRighe(QStringLiteral("blocca"), QStringLiteral("DELETE"), QStringLiteral("schede"),
+                 QStringLiteral("OLD.id_scheda = %1").arg(s1));
     utente u;
     EXPECT_FALSE(u.Elimina(id));
     EXPECT_EQ(conta(QStringLiteral("utenti")), 1);

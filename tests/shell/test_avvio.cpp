@@ -279,6 +279,21 @@ TEST_F(Avvio, UnArchivioDanneggiatoFermaLAvvioConUnSoloMessaggio) {
     }
 }
 
+TEST_F(Avvio, UnServerIrraggiungibileFermaLAvvioConUnSoloMessaggio) {
+    qputenv("VIBRANA_SERVER", "postgresql://anna:segreta@/vibrana?host=/tmp/nessun-server-qui");
+    const bool avviato = Main();
+    qunsetenv("VIBRANA_SERVER");
+    EXPECT_FALSE(avviato);
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    const QString testo = messaggi().mostrati[0].testo;
+    EXPECT_TRUE(
+        testo.startsWith(QStringLiteral("Il server dell'archivio postgresql://anna@/vibrana?host=/tmp/"
+                                        "nessun-server-qui non è raggiungibile.")))
+        << testo.toStdString();
+    EXPECT_FALSE(testo.contains(QLatin1String("segreta")));
+    EXPECT_TRUE(finestreVisibili().isEmpty());
+}
+
 TEST_F(Avvio, SenzaArchivioRispondereNoChiudeSenzaToccareNulla) {
     QFile::remove(percorsoArchivio());
     const QStringList prima = QDir(cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);

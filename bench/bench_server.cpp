@@ -1,0 +1,113 @@
+// The same work on the register file and on a PostgreSQL server, side by side: saving a card of 40
+// exercises, and opening the list of 10 000 athletes. The server is the one of VIBRANA_PROVA_SERVER
+// (for instance from scripts/server_prova.sh); a database is made for the run and dropped after it.
+#include "base/CartellaProgramma.h"
+#include "data/ArchivioServer.h"
+#include "data/Connessione.h"
+#include "data/ConnessioneServer.h"
+#include "data/CreaArchivio.h"
+#include "data/Server.h"
+#include "records/scheda.h"
+#include "selection/UtentiSelezione.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QUrl>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+constexpr int atleti = 10000;
+QString indirizzoBench;
+
+// Arg 0: the file; arg 1: the server.
+bool usaMotore(benchmark::State& stato) {
+    chiudiConnessioneServer();
+    if (stato.range(0) == 0) {
+        qunsetenv("VIBRANA_SERVER");
+        stato.SetLabel("file");
+        return true;
+    }
+    if (indirizzoBench.isEmpty()) {
+        stato.SkipWithError("nessun server: impostare VIBRANA_PROVA_SERVER");
+        return false;
+    }
+    qputenv("VIBRANA_SERVER", indirizzoBench.toUtf8());
+    stato.SetLabel("server");
+    return true;
+}
+
+void BM_SalvaScheda40Esercizi(benchmark::State& stato) {
+    if (!usaMotore(stato))
+        return;
+    for (auto _ : stato) {
+        scheda s;
+        s.id_utente = 1;
+        s.Istruttore = QStringLiteral("Anna");
+        s.PeriodoDal = QStringLiteral("10/12/2026");
+        s.categoria = QStringLiteral("Tonificazione");
+        s.FreqAllen = 3;
+        for (int k = 1; k <= 40; ++k) {
+            Esercizio e;
+            e.id_fig = k;
+            e.durata = QStringLiteral("30s");
+            e.frequenza = QStringLiteral("35Hz");
+            e.ampiezza = QStringLiteral("L");
+            e.serie = 3;
+            e.note = QStringLiteral("esercizio %1").arg(k);
+            s.esercizi.Add(e);
+        }
+        if (s.save() <= 0)
+            stato.SkipWithError("scheda non salvata");
+    }
+}
+BENCHMARK(BM_SalvaScheda40Esercizi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_ApriElencoDi10000Atleti(benchmark::State& stato) {
+    if (!usaMotore(stato))
+        return;
+    for (auto _ : stato) {
+        UtentiSelezione w;
+        w.show();
+        QApplication::processEvents();
+        if (w.LW()->topLevelItemCount() != atleti)
+            stato.SkipWithError("l'elenco non contiene tutti gli atleti");
+    }
+}
+BENCHMARK(BM_ApriElencoDi10000Atleti)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    creaArchivio(QStringLiteral(VIBRANA_SQL_DIR), dir.path() + QStringLiteral("/splash.ps"));
+    Connessione::apri(dir.path() + QStringLiteral("/splash.ps"))
+        ->eseguiScript(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < %1) "
+                           "INSERT INTO utenti (nome, cognome, dataNascita, sesso, Note) "
+                           "SELECT 'Nome' || i, 'Cognome' || (i * 7919 % %1), "
+                           "date('1950-01-01', '+' || (i % 20000) || ' days'), 'M', '' FROM n;")
+                .arg(atleti));
+    qputenv("VIBRANA_CARTELLA", dir.path().toLocal8Bit());
+    const QString amministrazione = qEnvironmentVariable("VIBRANA_PROVA_SERVER");
+    const QString database = QStringLiteral("vibrana_bench_%1").arg(QCoreApplication::applicationPid());
+    if (!amministrazione.isEmpty()) {
+        QUrl url(amministrazione);
+        url.setPath(QLatin1Char('/') + database);
+        indirizzoBench = url.toString();
+        ConnessioneServer::apri(amministrazione)->esegui(QStringLiteral("CREATE DATABASE ") + database);
+        migraArchivioServer(dir.path() + QStringLiteral("/splash.ps"), indirizzoBench);
+    }
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    if (!amministrazione.isEmpty()) {
+        chiudiConnessioneServer();
+        ConnessioneServer::apri(amministrazione)->esegui(QStringLiteral("DROP DATABASE ") + database);
+    }
+    return 0;
+}

@@ -1,0 +1,392 @@
+#include "data/ConnessioneServer.h"
+
+#include "base/Errore.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QUrl>
+#include <libpq-fe.h>
+
+namespace {
+
+const QString sorgente = QStringLiteral("Server dell'archivio");
+
+// Type identifiers of the server's built-in types (pg_type.oid), fixed across versions.
+enum : Oid {
+    OidBool = 16,
+    OidInt8 = 20,
+    OidInt2 = 21,
+    OidInt4 = 23,
+    OidFloat4 = 700,
+    OidFloat8 = 701,
+    OidNumeric = 1700,
+    OidDate = 1082,
+    OidTimestamp = 1114,
+};
+
+struct Risultato {
+    PGresult* r = nullptr;
+    ~Risultato() { PQclear(r); }
+};
+
+QVariant valore(const PGresult* r, int riga, int colonna) {
+    if (PQgetisnull(r, riga, colonna))
+        return QVariant();
+    const QString t = QString::fromUtf8(PQgetvalue(r, riga, colonna), PQgetlength(r, riga, colonna));
+    switch (PQftype(r, colonna)) {
+    case OidBool:
+        return t == QLatin1String("t");
+    case OidInt2:
+    case OidInt4:
+    case OidInt8:
+        return t.toLongLong();
+    case OidFloat4:
+    case OidFloat8:
+    case OidNumeric:
+        return t.toDouble();
+    case OidDate:
+        return QDate::fromString(t, Qt::ISODate);
+    case OidTimestamp:
+        return QDateTime::fromString(t.left(19), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    default:
+        return t;
+    }
+}
+
+// Spelling of every column of the schema's tables and views (by relation, then by lower-case name)
+// and the names of the yes/no columns, read from the schema the server was built with.
+struct Grafia {
+    QHash<QString, QHash<QString, QString>> nomi;
+    QSet<QString> sino;
+};
+
+const Grafia& grafia() {
+    static const Grafia g = [] {
+        Grafia g;
+        QFile f(QStringLiteral(":/archivio/server/01_schema.sql"));
+        if (!f.open(QIODevice::ReadOnly))
+            return g;
+        static const QRegularExpression crea(QStringLiteral(R"(^CREATE\s+(TABLE|VIEW)\s+(\w+))"));
+        static const QRegularExpression colonna(QStringLiteral(R"(^\s+([A-Za-z_]\w*)\s+(\w+))"));
+        static const QRegularExpression alias(QStringLiteral(R"re(\bAS\s+(?:"([^"]+)"|(\w+))\s*,?\s*$)re"));
+        static const QSet<QString> vincoli = {QStringLiteral("PRIMARY"), QStringLiteral("FOREIGN"),
+                                              QStringLiteral("CHECK"), QStringLiteral("UNIQUE"),
+                                              QStringLiteral("CONSTRAINT")};
+        QString relazione;
+        bool vista = false;
+        for (const QString& riga : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+            if (const auto m = crea.match(riga); m.hasMatch()) {
+                vista = m.captured(1) == QLatin1String("VIEW");
+                relazione = m.captured(2).toLower();
+                continue;
+            }
+            if (relazione.isEmpty())
+                continue;
+            if (vista) {
+                if (const auto m = alias.match(riga); m.hasMatch()) {
+                    const QString nome = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
+                    g.nomi[relazione].insert(nome.toLower(), nome);
+                }
+            } else if (const auto m = colonna.match(riga); m.hasMatch() && !vincoli.contains(m.captured(1))) {
+                g.nomi[relazione].insert(m.captured(1).toLower(), m.captured(1));
+                if (m.captured(2) == QLatin1String("sino"))
+                    g.sino.insert(m.captured(1).toLower());
+            }
+            if (riga.contains(QLatin1Char(';')))
+                relazione.clear();
+        }
+        return g;
+    }();
+    return g;
+}
+
+QString messaggioDi(const pg_conn* c) {
+    return QString::fromUtf8(PQerrorMessage(c)).trimmed();
+}
+
+// Why a connection could not be opened, in words an administrator can act on.
+QString motivoConnessione(const QString& dettaglio, const QString& indirizzo) {
+    const QString dove = indirizzoVisibile(indirizzo);
+    if (dettaglio.contains(QLatin1String("password"), Qt::CaseInsensitive))
+        return QStringLiteral("Accesso al server dell'archivio %1 rifiutato: utente o password errati. (%2)")
+            .arg(dove, dettaglio);
+    if (dettaglio.contains(QLatin1String("does not exist")))
+        return QStringLiteral("Sul server %1 non esiste l'archivio richiesto. (%2)").arg(dove, dettaglio);
+    if (dettaglio.contains(QLatin1String("invalid")) || dettaglio.contains(QLatin1String("missing")))
+        return QStringLiteral("L'indirizzo del server dell'archivio non è valido: %1 (%2)")
+            .arg(dove, dettaglio);
+    return QStringLiteral("Il server dell'archivio %1 non è raggiungibile. Verificare la rete e che il "
+                          "server sia acceso. (%2)")
+        .arg(dove, dettaglio);
+}
+
+// A value in COPY's text form: \N for null, backslash escapes for the characters that end a field.
+QByteArray testoCopia(const QVariant& v) {
+    if (v.isNull())
+        return QByteArrayLiteral("\\N");
+    QString t;
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        t = v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+        break;
+    case QMetaType::QDate:
+        t = v.toDate().toString(Qt::ISODate);
+        break;
+    case QMetaType::QDateTime:
+        t = v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        break;
+    case QMetaType::Double:
+        t = QString::number(v.toDouble(), 'g', 17);
+        break;
+    default:
+        t = v.toString();
+    }
+    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    t.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    t.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    t.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    return t.toUtf8();
+}
+
+} // namespace
+
+QString indirizzoVisibile(const QString& indirizzo) {
+    QString t = indirizzo;
+    if (t.startsWith(QLatin1String("postgres"))) {
+        const QUrl url(t);
+        if (url.isValid())
+            t = url.toString(QUrl::RemovePassword);
+    }
+    // Also as a keyword or a parameter of the address.
+    static const QRegularExpression password(QStringLiteral("password\\s*=\\s*[^&\\s]*"));
+    t.replace(password, QStringLiteral("password=***"));
+    return t;
+}
+
+QString testoServerPerduto() {
+    return QStringLiteral("La connessione al server dell'archivio si è interrotta. L'operazione non è stata "
+                          "salvata: riprovare quando il server sarà di nuovo raggiungibile.");
+}
+
+std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indirizzo) {
+    // The address comes last so that what it sets wins over these defaults.
+    const QByteArray testo = indirizzo.toUtf8();
+    // A row another program is saving is waited for as long as a locked file would be.
+    const QByteArray opzioni = QStringLiteral("-c DateStyle=ISO,YMD -c TimeZone=UTC -c lock_timeout=%1")
+                                   .arg(Connessione::attesaOccupato())
+                                   .toUtf8();
+    const char* chiavi[] = {"connect_timeout", "client_encoding", "options", "dbname", nullptr};
+    const char* valori[] = {"5", "UTF8", opzioni.constData(), testo.constData(), nullptr};
+    pg_conn* c = PQconnectdbParams(chiavi, valori, 1);
+    if (!c)
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     motivoConnessione(QStringLiteral("memoria esaurita"), indirizzo), sorgente);
+    if (PQstatus(c) != CONNECTION_OK) {
+        const QString dettaglio = messaggioDi(c);
+        PQfinish(c);
+        throw Errore(NumeriErrore::ArchivioNonTrovato, motivoConnessione(dettaglio, indirizzo), sorgente);
+    }
+    PQsetNoticeProcessor(
+        c, [](void*, const char*) {}, nullptr);
+    return std::shared_ptr<ConnessioneServer>(new ConnessioneServer(c, indirizzo));
+}
+
+ConnessioneServer::ConnessioneServer(pg_conn* conn, QString indirizzo)
+    : Connessione(indirizzo), conn_(conn), indirizzo_(std::move(indirizzo)) {}
+
+ConnessioneServer::~ConnessioneServer() {
+    PQfinish(conn_);
+}
+
+bool ConnessioneServer::attiva() const {
+    return PQstatus(conn_) == CONNECTION_OK;
+}
+
+QString ConnessioneServer::colonnaChiave(const QString& tabella) {
+    const QString nome = tabella.toLower();
+    if (auto it = chiavi_.constFind(nome); it != chiavi_.constEnd())
+        return *it;
+    const QByteArray n = nome.toUtf8();
+    const char* parametri[] = {n.constData()};
+    Risultato r;
+    r.r = PQexecParams(conn_,
+                       "SELECT a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+                       "WHERE c.relname = $1 AND c.relnamespace = to_regnamespace(current_schema()) "
+                       "AND a.attidentity <> '' AND a.attnum > 0",
+                       1, nullptr, parametri, nullptr, nullptr, 0);
+    if (PQresultStatus(r.r) != PGRES_TUPLES_OK)
+        return QString(); // the INSERT itself will report what is wrong
+    const QString colonna = PQntuples(r.r) > 0 ? QString::fromUtf8(PQgetvalue(r.r, 0, 0)) : QString();
+    chiavi_.insert(nome, colonna);
+    return colonna;
+}
+
+QString ConnessioneServer::relazione(unsigned int oid) {
+    if (oid == InvalidOid)
+        return QString();
+    if (auto it = relazioni_.constFind(oid); it != relazioni_.constEnd())
+        return *it;
+    Risultato r;
+    r.r = PQexec(conn_,
+                 QStringLiteral("SELECT relname FROM pg_class WHERE oid = %1").arg(oid).toUtf8().constData());
+    const QString nome = PQresultStatus(r.r) == PGRES_TUPLES_OK && PQntuples(r.r) > 0
+                             ? QString::fromUtf8(PQgetvalue(r.r, 0, 0))
+                             : QString();
+    relazioni_.insert(oid, nome);
+    return nome;
+}
+
+RecordSet ConnessioneServer::esegui(const QString& sql, bool conRighe) {
+    QString testo = sql.trimmed();
+    while (testo.endsWith(QLatin1Char(';')))
+        testo.chop(1);
+    if (testo.isEmpty())
+        throw Errore(NumeriErrore::SintassiSql, QStringLiteral("Istruzione SQL vuota."), sorgente);
+    bool inserimento = false;
+    if (!conRighe) {
+        static const QRegularExpression insert(
+            QStringLiteral(R"(^\s*INSERT\s+INTO\s+"?([A-Za-z_][A-Za-z0-9_]*))"),
+            QRegularExpression::CaseInsensitiveOption);
+        const auto m = insert.match(testo);
+        if (m.hasMatch() && !testo.contains(QLatin1String("RETURNING"), Qt::CaseInsensitive)) {
+            const QString colonna = colonnaChiave(m.captured(1));
+            if (!colonna.isEmpty()) {
+                testo += QStringLiteral(" RETURNING \"") + colonna + QLatin1Char('"');
+                inserimento = true;
+            }
+        }
+    }
+    // One statement per call: the extended protocol refuses a second one after a semicolon.
+    Risultato r;
+    r.r = PQexecParams(conn_, testo.toUtf8().constData(), 0, nullptr, nullptr, nullptr, nullptr, 0);
+    const ExecStatusType stato = PQresultStatus(r.r);
+    if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK) {
+        if (!attiva())
+            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+        const QString codice = QString::fromLatin1(PQresultErrorField(r.r, PG_DIAG_SQLSTATE));
+        const QString dettaglio = QString::fromUtf8(PQresultErrorField(r.r, PG_DIAG_MESSAGE_PRIMARY));
+        if (codice.startsWith(QLatin1String("23")) || codice.startsWith(QLatin1String("22")))
+            throw Errore(NumeriErrore::DatiNonValidi,
+                         QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.")
+                             .arg(dettaglio, sql),
+                         sorgente);
+        if (codice.startsWith(QLatin1String("42")))
+            throw Errore(NumeriErrore::SintassiSql,
+                         QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(dettaglio, sql),
+                         sorgente);
+        if (codice.startsWith(QLatin1String("08")) || codice.startsWith(QLatin1String("57P")))
+            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+        if (codice == QLatin1String("40001") || codice == QLatin1String("40P01") ||
+            codice.startsWith(QLatin1String("55P03")))
+            throw Errore(NumeriErrore::ErroreArchivio,
+                         QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
+                             .arg(dettaglio),
+                         sorgente);
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     QStringLiteral("Errore del server dell'archivio (%1): '%2'.").arg(dettaglio, sql),
+                     sorgente);
+    }
+    if (inserimento) {
+        chiave_ = PQntuples(r.r) > 0 ? valore(r.r, 0, 0) : QVariant();
+        return {};
+    }
+    if (!conRighe)
+        return {};
+    const int colonne = PQnfields(r.r);
+    const int righe = PQntuples(r.r);
+    QStringList nomi;
+    std::vector<bool> sino;
+    const Grafia& g = grafia();
+    for (int i = 0; i < colonne; ++i) {
+        const QString nome = QString::fromUtf8(PQfname(r.r, i));
+        const QString rel = relazione(PQftable(r.r, i));
+        nomi << (rel.isEmpty() ? nome : g.nomi.value(rel).value(nome, nome));
+        sino.push_back(!rel.isEmpty() && g.sino.contains(nome));
+    }
+    std::vector<std::vector<QVariant>> dati;
+    dati.reserve(static_cast<size_t>(righe));
+    for (int riga = 0; riga < righe; ++riga) {
+        std::vector<QVariant> v;
+        v.reserve(static_cast<size_t>(colonne));
+        for (int i = 0; i < colonne; ++i) {
+            QVariant x = valore(r.r, riga, i);
+            if (sino[static_cast<size_t>(i)] && !x.isNull())
+                x = x.toLongLong() != 0;
+            v.push_back(std::move(x));
+        }
+        dati.push_back(std::move(v));
+    }
+    return RecordSet(std::move(nomi), std::move(dati));
+}
+
+void ConnessioneServer::esegui(const QString& sql) {
+    esegui(sql, false);
+}
+
+RecordSet ConnessioneServer::interroga(const QString& sql) {
+    return esegui(sql, true);
+}
+
+void ConnessioneServer::eseguiScript(const QString& sql) {
+    Risultato r;
+    r.r = PQexec(conn_, sql.toUtf8().constData());
+    const ExecStatusType stato = PQresultStatus(r.r);
+    if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK && stato != PGRES_EMPTY_QUERY) {
+        if (!attiva())
+            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     QStringLiteral("Errore nello script SQL: %1").arg(messaggioDi(conn_)), sorgente);
+    }
+}
+
+void ConnessioneServer::copiaRighe(const QString& tabella, const RecordSet& righe) {
+    QStringList colonne;
+    for (const QString& c : righe.nomiCampi())
+        colonne << QLatin1Char('"') + c.toLower() + QLatin1Char('"');
+    const QString sql =
+        QStringLiteral("COPY %1 (%2) FROM STDIN").arg(tabella.toLower(), colonne.join(QLatin1Char(',')));
+    {
+        Risultato r;
+        r.r = PQexec(conn_, sql.toUtf8().constData());
+        if (PQresultStatus(r.r) != PGRES_COPY_IN)
+            throw Errore(NumeriErrore::ErroreArchivio,
+                         attiva() ? QStringLiteral("Copia nella tabella %1 non riuscita: %2")
+                                        .arg(tabella, messaggioDi(conn_))
+                                  : testoServerPerduto(),
+                         sorgente);
+    }
+    RecordSet rs = righe;
+    QByteArray blocco;
+    const auto invia = [&] {
+        if (!blocco.isEmpty() &&
+            PQputCopyData(conn_, blocco.constData(), static_cast<int>(blocco.size())) != 1)
+            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+        blocco.clear();
+    };
+    for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
+        for (int i = 0; i < rs.contaCampi(); ++i) {
+            if (i > 0)
+                blocco += '\t';
+            blocco += testoCopia(rs.campo(i));
+        }
+        blocco += '\n';
+        if (blocco.size() > 256 * 1024)
+            invia();
+    }
+    invia();
+    if (PQputCopyEnd(conn_, nullptr) != 1)
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    QString errore;
+    while (PGresult* fine = PQgetResult(conn_)) {
+        if (PQresultStatus(fine) != PGRES_COMMAND_OK && errore.isEmpty())
+            errore = QString::fromUtf8(PQresultErrorMessage(fine)).trimmed();
+        PQclear(fine);
+    }
+    if (!errore.isEmpty())
+        throw Errore(NumeriErrore::DatiNonValidi,
+                     QStringLiteral("Copia nella tabella %1 non riuscita: %2").arg(tabella, errore),
+                     sorgente);
+}
