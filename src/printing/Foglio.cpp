@@ -2,6 +2,19 @@
 
 #include "base/Errore.h"
 
+ElementoFoglio ElementoFoglio::posto(Tipo tipo, const QString& nome, int indice, double left, double top,
+                                     double width, double height) {
+    ElementoFoglio e;
+    e.tipo = tipo;
+    e.nome = nome;
+    e.indice = indice;
+    e.left = left;
+    e.top = top;
+    e.width = width;
+    e.height = height;
+    return e;
+}
+
 ElementoFoglio& Foglio::aggiungi(ElementoFoglio e) {
     const QString k = chiave(e.nome, e.indice);
     posizioni_.insert(k, elementi_.size());

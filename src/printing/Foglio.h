@@ -33,6 +33,10 @@ struct ElementoFoglio {
 
     // Pictures: the file, drawn stretched into the element's rectangle.
     QString immagine;
+
+    // An element of the given kind, name and place; everything else keeps its default.
+    static ElementoFoglio posto(Tipo tipo, const QString& nome, int indice, double left, double top,
+                                double width, double height);
 };
 
 // The elements of a sheet, designed once; the layout code only moves, fills, shows and hides them.

@@ -90,14 +90,8 @@ Foglio crea() {
                                 {"Shape5", 5655, 5610, 4995, 2610},
                                 {"Shape3", 300, 7680, 5145, 2460}};
     for (const auto& c : cornici) {
-        ElementoFoglio e;
-        e.tipo = ElementoFoglio::Tipo::Cornice;
-        e.nome = QLatin1String(c.nome);
-        e.left = c.l;
-        e.top = c.t;
-        e.width = c.w;
-        e.height = c.h;
-        f.aggiungi(e);
+        f.aggiungi(ElementoFoglio::posto(ElementoFoglio::Tipo::Cornice, QLatin1String(c.nome), -1, c.l, c.t,
+                                         c.w, c.h));
     }
     const double figure[5][4] = {{570, 1710, 1830, 2730},
                                  {5865, 2565, 1755, 2895},
@@ -110,23 +104,12 @@ Foglio crea() {
                                 {8100, 5805, 2340, 2340},
                                 {2535, 7785, 3030, 2115}};
     for (int i = 0; i < 5; ++i) {
-        ElementoFoglio img;
-        img.tipo = ElementoFoglio::Tipo::Immagine;
-        img.nome = QStringLiteral("Image1");
-        img.indice = i;
-        img.left = figure[i][0];
-        img.top = figure[i][1];
-        img.width = figure[i][2];
-        img.height = figure[i][3];
+        ElementoFoglio img = ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, QStringLiteral("Image1"),
+                                                   i, figure[i][0], figure[i][1], figure[i][2], figure[i][3]);
         img.immagine = percorsoProgramma(FileConsegnati::posizioneSbagliata(i));
         f.aggiungi(img);
-        ElementoFoglio t;
-        t.nome = QStringLiteral("Label1");
-        t.indice = i;
-        t.left = testi[i][0];
-        t.top = testi[i][1];
-        t.width = testi[i][2];
-        t.height = testi[i][3];
+        ElementoFoglio t = ElementoFoglio::posto(ElementoFoglio::Tipo::Etichetta, QStringLiteral("Label1"), i,
+                                                 testi[i][0], testi[i][1], testi[i][2], testi[i][3]);
         t.testo = testiPannelli()[i];
         t.famiglie = arial();
         t.punti = 8.25;
@@ -150,22 +133,17 @@ Foglio crea() {
     info.top = p - 2 * info.height;
     info.left = larghezzaFinestra * 0.7125;
 
-    ElementoFoglio arvel;
-    arvel.tipo = ElementoFoglio::Tipo::Immagine;
-    arvel.nome = QStringLiteral("LogoArvel");
-    arvel.width = 1755;
-    arvel.height = 540;
-    arvel.top = p - 2 * arvel.height + 150;
-    arvel.left = info.left + info.width - arvel.width - 20;
+    const double larghezzaArvel = 1755;
+    const double altezzaArvel = 540;
+    ElementoFoglio arvel = ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, QStringLiteral("LogoArvel"),
+                                                 -1, info.left + info.width - larghezzaArvel - 20,
+                                                 p - 2 * altezzaArvel + 150, larghezzaArvel, altezzaArvel);
     arvel.immagine = percorsoProgramma(FileConsegnati::logoProduttore);
 
-    ElementoFoglio vibrana;
-    vibrana.tipo = ElementoFoglio::Tipo::Immagine;
-    vibrana.nome = QStringLiteral("logoVibrana");
-    vibrana.width = 1350;
-    vibrana.height = 405;
-    vibrana.top = p - 2 * vibrana.height + 115;
-    vibrana.left = 0.9 * 567 + 100;
+    const double altezzaVibrana = 405;
+    ElementoFoglio vibrana =
+        ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, QStringLiteral("logoVibrana"), -1,
+                              0.9 * 567 + 100, p - 2 * altezzaVibrana + 115, 1350, altezzaVibrana);
     vibrana.immagine = percorsoProgramma(FileConsegnati::logoMacchina);
 
     ElementoFoglio avv;

@@ -27,14 +27,7 @@ constexpr double spazioColonne = 0.4 * 567; // 226.8
 ElementoFoglio etichetta(const QString& nome, int indice, double l, double t, double w, double h,
                          const QString& testo, const QStringList& famiglie, double punti,
                          bool grassetto = false, bool corsivo = false) {
-    ElementoFoglio e;
-    e.tipo = ElementoFoglio::Tipo::Etichetta;
-    e.nome = nome;
-    e.indice = indice;
-    e.left = l;
-    e.top = t;
-    e.width = w;
-    e.height = h;
+    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Etichetta, nome, indice, l, t, w, h);
     e.testo = testo;
     e.famiglie = famiglie;
     e.punti = punti;
@@ -45,26 +38,13 @@ ElementoFoglio etichetta(const QString& nome, int indice, double l, double t, do
 
 ElementoFoglio immagine(const QString& nome, int indice, double l, double t, double w, double h,
                         const QString& file = {}) {
-    ElementoFoglio e;
-    e.tipo = ElementoFoglio::Tipo::Immagine;
-    e.nome = nome;
-    e.indice = indice;
-    e.left = l;
-    e.top = t;
-    e.width = w;
-    e.height = h;
+    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, nome, indice, l, t, w, h);
     e.immagine = file;
     return e;
 }
 
 ElementoFoglio linea(const QString& nome, double x1, double y1, double x2, double y2) {
-    ElementoFoglio e;
-    e.tipo = ElementoFoglio::Tipo::Linea;
-    e.nome = nome;
-    e.left = x1;
-    e.top = y1;
-    e.width = x2 - x1;
-    e.height = y2 - y1;
+    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Linea, nome, -1, x1, y1, x2 - x1, y2 - y1);
     e.colore = QColor(0xC0, 0xC0, 0xC0);
     return e;
 }
@@ -128,26 +108,24 @@ Foglio superficieScheda() {
         n.allineamento = Qt::AlignHCenter | Qt::AlignVCenter;
         const auto v = verdana();
         const int destra = Qt::AlignRight;
-        f.aggiungi(etichetta(QStringLiteral("durataEti"), k, 2520, 120, 1035, 255, QStringLiteral("Durata: "),
-                             v, 8.25));
-        f.aggiungi(etichetta(QStringLiteral("durata"), k, 3210, 120, 1845, 255, {}, v, 8.25, true))
-            .allineamento = destra;
-        f.aggiungi(etichetta(QStringLiteral("frequenzaEti"), k, 2520, 345, 1035, 255,
-                             QStringLiteral("Frequenza: "), v, 8.25));
-        f.aggiungi(etichetta(QStringLiteral("frequenza"), k, 3495, 345, 1560, 255, {}, v, 8.25, true))
-            .allineamento = destra;
-        f.aggiungi(etichetta(QStringLiteral("ampiezzaEti"), k, 2520, 570, 915, 255,
-                             QStringLiteral("Ampiezza: "), v, 8.25));
-        f.aggiungi(etichetta(QStringLiteral("ampiezza"), k, 3465, 570, 1590, 255, {}, v, 8.25, true))
-            .allineamento = destra;
-        f.aggiungi(
-            etichetta(QStringLiteral("serieEti"), k, 2520, 825, 585, 255, QStringLiteral("Serie:"), v, 8.25));
-        f.aggiungi(etichetta(QStringLiteral("serie"), k, 3060, 825, 375, 255, {}, v, 8.25, true))
-            .allineamento = destra;
-        f.aggiungi(etichetta(QStringLiteral("recuperoEti"), k, 3510, 825, 915, 255,
-                             QStringLiteral("Recupero: "), v, 8.25));
-        f.aggiungi(etichetta(QStringLiteral("recupero"), k, 4425, 825, 630, 255, {}, v, 8.25, true))
-            .allineamento = destra;
+        // Each value, bold and right-aligned, follows its caption on the same line.
+        struct Voce {
+            const char* nome;
+            const char* didascalia;
+            double leftDidascalia, top, larghezzaDidascalia, left, larghezza;
+        };
+        const Voce voci[] = {{"durata", "Durata: ", 2520, 120, 1035, 3210, 1845},
+                             {"frequenza", "Frequenza: ", 2520, 345, 1035, 3495, 1560},
+                             {"ampiezza", "Ampiezza: ", 2520, 570, 915, 3465, 1590},
+                             {"serie", "Serie:", 2520, 825, 585, 3060, 375},
+                             {"recupero", "Recupero: ", 3510, 825, 915, 4425, 630}};
+        for (const Voce& c : voci) {
+            const QString nome = QLatin1String(c.nome);
+            f.aggiungi(etichetta(nome + QStringLiteral("Eti"), k, c.leftDidascalia, c.top,
+                                 c.larghezzaDidascalia, 255, QString::fromUtf8(c.didascalia), v, 8.25));
+            f.aggiungi(etichetta(nome, k, c.left, c.top, c.larghezza, 255, {}, v, 8.25, true)).allineamento =
+                destra;
+        }
         f.aggiungi(etichetta(QStringLiteral("modalita"), k, 2520, 1080, 2535, 480, {}, v, 8.25));
         f.aggiungi(etichetta(QStringLiteral("note"), k, 2520, 1485, 2520, 600, {}, v, 6.75));
     }
