@@ -1,7 +1,16 @@
 #include "selection/ElencoSchede.h"
 
+#include "base/Errore.h"
 #include "base/Messaggi.h"
 #include "selection/DelegatoTestoIntero.h"
+#include "shell/BarraStrumenti.h"
+#include "shell/ImmaginiProgramma.h"
+#include "shell/ListaImmagini.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QIcon>
+#include <QKeyEvent>
 
 #include <QDate>
 #include <QHeaderView>
@@ -79,4 +88,68 @@ void mostraErroreEliminazione(const QString& descrizione) {
     mostraMessaggio(QStringLiteral("Si è verificato un errore:") + descrizione + QLatin1Char('\r') +
                         QStringLiteral("Contattare il supporto tecnico"),
                     TipoMessaggio::Errore, Pulsanti::OK);
+}
+
+void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini,
+                      std::span<const PulsanteElenco> pulsanti) {
+    for (const PulsanteElenco& p : pulsanti) {
+        if (!p.didascalia) {
+            barra->aggiungiSeparatore(QString::fromLatin1(p.chiave));
+            continue;
+        }
+        QAction* a = barra->aggiungiPulsante(QString::fromUtf8(p.didascalia), QString::fromLatin1(p.chiave),
+                                             QString::fromUtf8(p.suggerimento));
+        immagini.aggiungi(
+            QString::fromLatin1(p.chiave),
+            ImmaginiProgramma::icona(QString::fromLatin1(p.icona)).pixmap(immagini.dimensione()));
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+}
+
+bool tastoElenco(QEvent* evento, const std::function<void()>& scegli, const std::function<void()>& elimina) {
+    if (evento->type() != QEvent::KeyPress)
+        return false;
+    const int tasto = static_cast<QKeyEvent*>(evento)->key();
+    if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+        scegli();
+        return true;
+    }
+    if (tasto == Qt::Key_Delete) {
+        elimina();
+        return true;
+    }
+    return false;
+}
+
+void scegliRigaSelezionata(QDialog* finestra, const QTreeWidget* lista, std::int32_t& scelta) {
+    const long id = idRigaSelezionata(lista);
+    if (id == 0)
+        return;
+    scelta = static_cast<std::int32_t>(id);
+    finestra->accept();
+}
+
+void ordinaPerColonna(QTreeWidget* lista, int colonna) {
+    lista->sortByColumn(colonna, Qt::AscendingOrder);
+    if (QTreeWidgetItem* c = lista->currentItem())
+        lista->scrollToItem(c);
+}
+
+bool confermaEliminazione() {
+    return mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo, {},
+                           Risposta::No) == Risposta::Si;
+}
+
+void annunciaEliminazione() {
+    mostraMessaggio(QStringLiteral("Scheda eliminata"), TipoMessaggio::Informazione, Pulsanti::OK);
+}
+
+void eliminaSegnalandoErrori(const std::function<void()>& eliminazione) {
+    try {
+        eliminazione();
+    } catch (const Errore& e) {
+        mostraErroreEliminazione(e.descrizione());
+    } catch (const std::exception& e) {
+        mostraErroreEliminazione(QString::fromLocal8Bit(e.what()));
+    }
 }

@@ -3,7 +3,14 @@
 #include <QString>
 #include <QTreeWidgetItem>
 #include <QVariant>
+#include <cstdint>
+#include <functional>
+#include <span>
 
+class BarraStrumenti;
+class ListaImmagini;
+class QDialog;
+class QEvent;
 class QTreeWidget;
 
 // A row of the card and template lists. Each column sorts by the value stored under Qt::UserRole
@@ -29,3 +36,27 @@ long idRigaSelezionata(const QTreeWidget* lista);
 void selezionaDopoRicarica(QTreeWidget* lista, long id, int posizione);
 // "Si è verificato un errore:" + description + CR + "Contattare il supporto tecnico", stop symbol.
 void mostraErroreEliminazione(const QString& descrizione);
+
+// A toolbar button of a list window; a null caption stands for a separator named `chiave`.
+struct PulsanteElenco {
+    const char* didascalia;
+    const char* chiave;
+    const char* suggerimento;
+    const char* icona;
+};
+// Adds the buttons in order, their icons to `immagini`, each shortcut working in the whole window.
+void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini,
+                      std::span<const PulsanteElenco> pulsanti);
+// The keys of the list: Enter chooses (`scegli`), Del deletes (`elimina`); true when the key was used.
+bool tastoElenco(QEvent* evento, const std::function<void()>& scegli, const std::function<void()>& elimina);
+// The identifier of the selected row goes to `scelta` and `finestra` closes accepted; nothing
+// happens when no row is selected.
+void scegliRigaSelezionata(QDialog* finestra, const QTreeWidget* lista, std::int32_t& scelta);
+// Sorts ascending by the clicked column and keeps the current row in view.
+void ordinaPerColonna(QTreeWidget* lista, int colonna);
+// "Confermi?" (No by default); true when the user answers Sì.
+bool confermaEliminazione();
+// "Scheda eliminata", after a deletion that took place.
+void annunciaEliminazione();
+// Runs a deletion; a failure is reported with mostraErroreEliminazione.
+void eliminaSegnalandoErrori(const std::function<void()>& eliminazione);

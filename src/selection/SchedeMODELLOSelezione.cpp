@@ -25,14 +25,7 @@
 
 namespace {
 
-struct Pulsante {
-    const char* didascalia;
-    const char* chiave;
-    const char* suggerimento;
-    const char* icona;
-};
-
-const Pulsante pulsanti[] = {
+const PulsanteElenco pulsanti[] = {
     {"Seleziona", "seleziona", "Seleziona il modello in evidenza", "dialog-ok-apply"},
     {"Annulla", "annulla", "Esce dalla videata annullando ogni operazione in corso", "dialog-cancel"},
     {nullptr, "sep", nullptr, nullptr},
@@ -50,19 +43,7 @@ SchedeMODELLOSelezione::SchedeMODELLOSelezione(QWidget* parent)
 
     Toolbar_ = new BarraStrumenti(QStringLiteral("Toolbar"), this);
     Toolbar_->setIconSize(QSize(16, 16));
-    for (const Pulsante& p : pulsanti) {
-        if (!p.didascalia) {
-            Toolbar_->aggiungiSeparatore(QString::fromLatin1(p.chiave));
-            continue;
-        }
-        QAction* a =
-            Toolbar_->aggiungiPulsante(QString::fromUtf8(p.didascalia), QString::fromLatin1(p.chiave),
-                                       QString::fromUtf8(p.suggerimento));
-        ImageList1.aggiungi(
-            QString::fromLatin1(p.chiave),
-            ImmaginiProgramma::icona(QString::fromLatin1(p.icona)).pixmap(ImageList1.dimensione()));
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
+    aggiungiPulsanti(Toolbar_, ImageList1, pulsanti);
     // Keyboard: Enter (on the list) chooses, Ins or Ctrl+N makes a new template, F2 edits, Del (on the
     // list) deletes, Esc cancels.
     Toolbar_->pulsante(QStringLiteral("nuova"))
@@ -200,17 +181,9 @@ bool SchedeMODELLOSelezione::eventFilter(QObject* oggetto, QEvent* evento) {
         }
         return false;
     }
-    if (oggetto == ui->LW && evento->type() == QEvent::KeyPress) {
-        const int tasto = static_cast<QKeyEvent*>(evento)->key();
-        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
-            LW_DblClick();
-            return true;
-        }
-        if (tasto == Qt::Key_Delete) {
-            eliminaModello();
-            return true;
-        }
-    }
+    if (oggetto == ui->LW && tastoElenco(
+                                 evento, [this] { LW_DblClick(); }, [this] { eliminaModello(); }))
+        return true;
     return QDialog::eventFilter(oggetto, evento);
 }
 
@@ -220,9 +193,7 @@ void SchedeMODELLOSelezione::LW_DblClick() {
 
 void SchedeMODELLOSelezione::LW_ColumnClick(int colonna) {
     ui->LW->setSortingEnabled(true);
-    ui->LW->sortByColumn(colonna, Qt::AscendingOrder);
-    if (QTreeWidgetItem* c = ui->LW->currentItem())
-        ui->LW->scrollToItem(c);
+    ordinaPerColonna(ui->LW, colonna);
 }
 
 void SchedeMODELLOSelezione::Toolbar_ButtonClick(const QString& chiave) {
@@ -243,18 +214,14 @@ void SchedeMODELLOSelezione::Toolbar_ButtonClick(const QString& chiave) {
 }
 
 void SchedeMODELLOSelezione::selezionaModello() {
-    const long id = idRigaSelezionata(ui->LW);
-    if (id == 0)
-        return;
-    idModelloSelezionato = static_cast<std::int32_t>(id);
-    accept();
+    scegliRigaSelezionata(this, ui->LW, idModelloSelezionato);
 }
 
 void SchedeMODELLOSelezione::eliminaModello() {
     const long id = idRigaSelezionata(ui->LW);
     if (id == 0)
         return;
-    try {
+    eliminaSegnalandoErrori([this, id] {
         SchedaModello modello;
         if (!modello.carica(static_cast<std::int32_t>(id)))
             return;
@@ -264,16 +231,11 @@ void SchedeMODELLOSelezione::eliminaModello() {
                 TipoMessaggio::Errore, Pulsanti::OK);
             return;
         }
-        if (mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo, {},
-                            Risposta::No) != Risposta::Si)
+        if (!confermaEliminazione())
             return;
         if (modello.Elimina(static_cast<std::int32_t>(id))) {
-            mostraMessaggio(QStringLiteral("Scheda eliminata"), TipoMessaggio::Informazione, Pulsanti::OK);
+            annunciaEliminazione();
             fillList();
         }
-    } catch (const Errore& e) {
-        mostraErroreEliminazione(e.descrizione());
-    } catch (const std::exception& e) {
-        mostraErroreEliminazione(QString::fromLocal8Bit(e.what()));
-    }
+    });
 }

@@ -23,14 +23,7 @@
 
 namespace {
 
-struct Pulsante {
-    const char* didascalia;
-    const char* chiave;
-    const char* suggerimento;
-    const char* icona;
-};
-
-const Pulsante pulsanti[] = {
+const PulsanteElenco pulsanti[] = {
     {"Seleziona", "seleziona", "Seleziona la Scheda evidenziata", "document-open"},
     {"Annulla", "annulla", "Chiude la finestra e annulla ogni processo in corso", "dialog-cancel"},
     {"Elimina", "elimina", "Elimina la Scheda evidenziata", "edit-delete"},
@@ -45,15 +38,7 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
 
     Toolbar_ = new BarraStrumenti(QStringLiteral("Toolbar"), this);
     Toolbar_->setIconSize(QSize(16, 16));
-    for (const Pulsante& p : pulsanti) {
-        QAction* a =
-            Toolbar_->aggiungiPulsante(QString::fromUtf8(p.didascalia), QString::fromLatin1(p.chiave),
-                                       QString::fromUtf8(p.suggerimento));
-        ImageList1.aggiungi(
-            QString::fromLatin1(p.chiave),
-            ImmaginiProgramma::icona(QString::fromLatin1(p.icona)).pixmap(ImageList1.dimensione()));
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
+    aggiungiPulsanti(Toolbar_, ImageList1, pulsanti);
     // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Esc cancels.
     Toolbar_->pulsante(QStringLiteral("stampa"))->setShortcut(QKeySequence::Print);
     addActions(Toolbar_->actions());
@@ -190,18 +175,13 @@ void SchedeSelezione::fillList() {
 }
 
 bool SchedeSelezione::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == ui->LW && evento->type() == QEvent::KeyPress) {
-        const int tasto = static_cast<QKeyEvent*>(evento)->key();
-        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
-            LW_DblClick();
-            return true;
-        }
-        if (tasto == Qt::Key_Delete) {
-            if (Toolbar_->pulsante(QStringLiteral("elimina"))->isEnabled())
-                eliminaScheda();
-            return true;
-        }
-    }
+    const auto elimina = [this] {
+        if (Toolbar_->pulsante(QStringLiteral("elimina"))->isEnabled())
+            eliminaScheda();
+    };
+    if (oggetto == ui->LW && tastoElenco(
+                                 evento, [this] { LW_DblClick(); }, elimina))
+        return true;
     return QDialog::eventFilter(oggetto, evento);
 }
 
@@ -211,9 +191,7 @@ void SchedeSelezione::LW_DblClick() {
 
 void SchedeSelezione::LW_ColumnClick(int colonna) {
     // Each click sorts ascending by the clicked column, as the other lists do.
-    ui->LW->sortByColumn(colonna, Qt::AscendingOrder);
-    if (QTreeWidgetItem* c = ui->LW->currentItem())
-        ui->LW->scrollToItem(c);
+    ordinaPerColonna(ui->LW, colonna);
 }
 
 void SchedeSelezione::Toolbar_ButtonClick(const QString& chiave) {
@@ -229,11 +207,7 @@ void SchedeSelezione::Toolbar_ButtonClick(const QString& chiave) {
 }
 
 void SchedeSelezione::selezionaScheda() {
-    const long id = idRigaSelezionata(ui->LW);
-    if (id == 0)
-        return;
-    idSchedaSelezionata = static_cast<std::int32_t>(id);
-    accept();
+    scegliRigaSelezionata(this, ui->LW, idSchedaSelezionata);
 }
 
 void SchedeSelezione::stampaScheda() {
@@ -252,18 +226,13 @@ void SchedeSelezione::eliminaScheda() {
     const long id = idRigaSelezionata(ui->LW);
     if (id == 0)
         return;
-    try {
-        if (mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo, {},
-                            Risposta::No) != Risposta::Si)
+    eliminaSegnalandoErrori([this, id] {
+        if (!confermaEliminazione())
             return;
         scheda s;
         if (s.Elimina(static_cast<std::int32_t>(id))) {
-            mostraMessaggio(QStringLiteral("Scheda eliminata"), TipoMessaggio::Informazione, Pulsanti::OK);
+            annunciaEliminazione();
             fillList();
         }
-    } catch (const Errore& e) {
-        mostraErroreEliminazione(e.descrizione());
-    } catch (const std::exception& e) {
-        mostraErroreEliminazione(QString::fromLocal8Bit(e.what()));
-    }
+    });
 }
