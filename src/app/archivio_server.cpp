@@ -1,6 +1,6 @@
 #include "app/archivio_server.h"
 
-#include "base/Errore.h"
+#include "base/RigaComando.h"
 #include "data/ArchivioServer.h"
 #include "data/ConnessioneServer.h"
 
@@ -9,21 +9,17 @@
 
 namespace {
 
-void scrivi(const QString& testo, FILE* dove) {
-    std::fputs(testo.toUtf8().constData(), dove);
-    std::fputc('\n', dove);
-}
-
 int uso() {
-    scrivi(QStringLiteral("Uso:\n"
-                          "  vibrana-archivio server crea INDIRIZZO         crea l'archivio (vuoto, con il "
-                          "catalogo) sul server\n"
-                          "  vibrana-archivio server migra FILE INDIRIZZO   copia l'archivio FILE sul server "
-                          "(che deve essere vuoto)\n"
-                          "  vibrana-archivio server verifica INDIRIZZO     controlla l'archivio sul server\n"
-                          "INDIRIZZO è una stringa di connessione, per esempio "
-                          "postgresql://utente@host/vibrana"),
-           stderr);
+    scriviRiga(
+        QStringLiteral("Uso:\n"
+                       "  vibrana-archivio server crea INDIRIZZO         crea l'archivio (vuoto, con il "
+                       "catalogo) sul server\n"
+                       "  vibrana-archivio server migra FILE INDIRIZZO   copia l'archivio FILE sul server "
+                       "(che deve essere vuoto)\n"
+                       "  vibrana-archivio server verifica INDIRIZZO     controlla l'archivio sul server\n"
+                       "INDIRIZZO è una stringa di connessione, per esempio "
+                       "postgresql://utente@host/vibrana"),
+        stderr);
     return 2;
 }
 
@@ -33,44 +29,38 @@ int comandoServer(const QStringList& a) {
     if (a.isEmpty())
         return uso();
     const QString comando = a[0];
-    try {
+    return eseguiRigaComando([&]() -> int {
         if (comando == QLatin1String("crea") && a.size() == 2) {
             creaArchivioServer(a[1]);
-            scrivi(QStringLiteral("Archivio creato sul server %1").arg(indirizzoVisibile(a[1])), stdout);
+            scriviRiga(QStringLiteral("Archivio creato sul server %1").arg(indirizzoVisibile(a[1])), stdout);
             return 0;
         }
         if (comando == QLatin1String("migra") && a.size() == 3) {
             if (!QFileInfo(a[1]).isFile()) {
-                scrivi(QStringLiteral("Errore: il file \"%1\" non esiste.").arg(a[1]), stderr);
+                scriviRiga(QStringLiteral("Errore: il file \"%1\" non esiste.").arg(a[1]), stderr);
                 return 1;
             }
             migraArchivioServer(a[1], a[2]);
-            scrivi(QStringLiteral("Archivio %1 copiato sul server %2").arg(a[1], indirizzoVisibile(a[2])),
-                   stdout);
+            scriviRiga(QStringLiteral("Archivio %1 copiato sul server %2").arg(a[1], indirizzoVisibile(a[2])),
+                       stdout);
             for (const QString& r : contaRigheServer(a[2]))
-                scrivi(QStringLiteral("  ") + r, stdout);
+                scriviRiga(QStringLiteral("  ") + r, stdout);
             return 0;
         }
         if (comando == QLatin1String("verifica") && a.size() == 2) {
             const QString dove = indirizzoVisibile(a[1]);
             const QStringList problemi = verificaArchivioServer(a[1]);
             if (!problemi.isEmpty()) {
-                scrivi(QStringLiteral("L'archivio sul server %1 non è integro:").arg(dove), stderr);
+                scriviRiga(QStringLiteral("L'archivio sul server %1 non è integro:").arg(dove), stderr);
                 for (const QString& p : problemi)
-                    scrivi(QStringLiteral("  ") + p, stderr);
+                    scriviRiga(QStringLiteral("  ") + p, stderr);
                 return 1;
             }
-            scrivi(QStringLiteral("L'archivio sul server %1 è integro.").arg(dove), stdout);
+            scriviRiga(QStringLiteral("L'archivio sul server %1 è integro.").arg(dove), stdout);
             for (const QString& r : contaRigheServer(a[1]))
-                scrivi(QStringLiteral("  ") + r, stdout);
+                scriviRiga(QStringLiteral("  ") + r, stdout);
             return 0;
         }
-    } catch (const Errore& e) {
-        scrivi(QStringLiteral("Errore: ") + e.descrizione(), stderr);
-        return 1;
-    } catch (const std::exception& e) {
-        scrivi(QStringLiteral("Errore: ") + QString::fromLocal8Bit(e.what()), stderr);
-        return 1;
-    }
-    return uso();
+        return uso();
+    });
 }

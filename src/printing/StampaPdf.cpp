@@ -2,6 +2,7 @@
 
 #include "base/Errore.h"
 #include "base/Messaggi.h"
+#include "base/RigaComando.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
 #include "printing/pages.h"
@@ -78,21 +79,16 @@ QString nomePdfScheda(const scheda& s) {
 
 namespace {
 
-void scrivi(const QString& testo, FILE* dove) {
-    std::fputs(testo.toUtf8().constData(), dove);
-    std::fputc('\n', dove);
-}
-
 class MessaggiSuErrore : public ServizioMessaggi {
 public:
     Risposta mostra(const QString& testo, TipoMessaggio, Pulsanti, const QString&) override {
-        scrivi(QStringLiteral("Errore: ") + testo, stderr);
+        scriviRiga(QStringLiteral("Errore: ") + testo, stderr);
         return Risposta::OK;
     }
 };
 
 int usoStampa() {
-    scrivi(
+    scriviRiga(
         QStringLiteral("Uso:\n"
                        "  vibrana-archivio pdf ID_SCHEDA FILE       salva in PDF i fogli della scheda\n"
                        "  vibrana-archivio istruzioni FILE          salva in PDF il foglio delle istruzioni "
@@ -116,29 +112,24 @@ int eseguiComandoStampa(int argc, char** argv) {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vibrana"));
     installaServizioMessaggi(std::make_shared<MessaggiSuErrore>());
     const QStringList a = app.arguments().mid(1);
-    try {
+    return eseguiRigaComando([&]() -> int {
         if (a.value(0) == QLatin1String("pdf") && a.size() == 3) {
             bool ok = false;
             const long id = a[1].toLong(&ok);
             if (!ok || id <= 0) {
-                scrivi(QStringLiteral("Errore: numero di scheda non valido: %1").arg(a[1]), stderr);
+                scriviRiga(QStringLiteral("Errore: numero di scheda non valido: %1").arg(a[1]), stderr);
                 return 2;
             }
             const int fogli = scriviSchedaPdf(static_cast<std::int32_t>(id), a[2]);
-            scrivi(QStringLiteral("Scheda %1: %2 fogli scritti in %3").arg(id).arg(fogli).arg(a[2]), stdout);
+            scriviRiga(QStringLiteral("Scheda %1: %2 fogli scritti in %3").arg(id).arg(fogli).arg(a[2]),
+                       stdout);
             return 0;
         }
         if (a.value(0) == QLatin1String("istruzioni") && a.size() == 2) {
             scriviIstruzioniPdf(a[1]);
-            scrivi(QStringLiteral("Istruzioni d'uso scritte in %1").arg(a[1]), stdout);
+            scriviRiga(QStringLiteral("Istruzioni d'uso scritte in %1").arg(a[1]), stdout);
             return 0;
         }
-    } catch (const Errore& e) {
-        scrivi(QStringLiteral("Errore: ") + e.descrizione(), stderr);
-        return 1;
-    } catch (const std::exception& e) {
-        scrivi(QStringLiteral("Errore: ") + QString::fromLocal8Bit(e.what()), stderr);
-        return 1;
-    }
-    return usoStampa();
+        return usoStampa();
+    });
 }
