@@ -165,6 +165,20 @@ void ArchivioDiProva::svuotaLog() const {
     QFile::remove(dir_.path() + QStringLiteral("/log.txt"));
 }
 
+void ArchivioDiProva::eserciziDiretti(const QString& tabella, qlonglong idScheda, int quanti,
+                                      const std::function<qlonglong(int)>& figura,
+                                      const QString& valori) const {
+    for (int i = 1; i <= quanti; ++i)
+        eseguiDiretto(QStringLiteral("INSERT INTO %1 (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, "
+                                     "RecuperoMin, RecuperoSec, Serie, Modalita, Peso, isLibero, Note) "
+                                     "VALUES (%2, %3, %4, ")
+                          .arg(tabella)
+                          .arg(i)
+                          .arg(idScheda)
+                          .arg(figura(i)) +
+                      QString(valori).arg(i) + QLatin1Char(')'));
+}
+
 void ArchivioDiProva::eseguiDiretto(const QString& sql) const {
     if (!server_.isEmpty()) {
         ConnessioneServer::apri(server_)->eseguiScript(sql);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 // A temporary program folder holding a fresh database built from the delivered SQL files,
@@ -26,6 +27,10 @@ protected:
     // Runs SQLite statements straight on the file, bypassing db (fixtures).
     void eseguiDiretto(const QString& sql) const;
     qlonglong contaDiretto(const QString& sql) const;
+    // Exercises 1..quanti of card `idScheda` in `tabella` (Esercizi or EserciziModello): number,
+    // card and figure(number), then `valori` (Durata .. Note; %1 stands for the number).
+    void eserciziDiretti(const QString& tabella, qlonglong idScheda, int quanti,
+                         const std::function<qlonglong(int)>& figura, const QString& valori) const;
     // Makes the register refuse the rows of `tabella` for which `quando` holds at `evento` (INSERT,
     // UPDATE or DELETE; `quando` reads NEW. and OLD. columns), on either engine.
     void rifiutaRighe(const QString& nome, const QString& evento, const QString& tabella,

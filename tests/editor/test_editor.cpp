@@ -1,5 +1,6 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/CampiScheda.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmagineEsercizio.h"
 #include "editor/ImmaginiScheda.h"
@@ -14,6 +15,7 @@
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
+#include "shell/SenzaAvanzamento.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,19 +108,6 @@ protected:
         return e;
     }
 
-    static QWidget* pannello(mdiScheda& e, int k) {
-        return e.corpo()->findChild<QWidget*>(QStringLiteral("pannello%1").arg(k));
-    }
-    template <class T> static T* campo(mdiScheda& e, int k, const char* nome) {
-        T* c = pannello(e, k)->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(c, nullptr) << nome;
-        return c;
-    }
-    template <class T> static T* testa(mdiScheda& e, const char* nome) {
-        T* c = e.intestazione()->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(c, nullptr) << nome;
-        return c;
-    }
     static QAction* pulsante(mdiScheda& e, const char* chiave) {
         return e.ToolbarSchede->pulsante(QString::fromLatin1(chiave));
     }
@@ -132,11 +121,6 @@ protected:
         if (testo.isEmpty())
             QTest::keyClick(w, Qt::Key_Delete);
         QTest::keyClicks(w, testo);
-    }
-    static void scegli(QComboBox* box, int indice) {
-        box->setFocus(Qt::MouseFocusReason);
-        box->setCurrentIndex(indice);
-        emit box->activated(indice);
     }
     static void lascia(QWidget* w) {
         QWidget* fuoco = QApplication::focusWidget();
@@ -156,12 +140,7 @@ protected:
             *accettato = entra.isAccepted() && lascia.isAccepted();
     }
 
-    class SenzaBarra : public AvanzamentoBarra {
-    public:
-        void barReset() override {}
-        void barSetMax(std::int16_t) override {}
-        void barStep() override {}
-    } barra_;
+    SenzaAvanzamento barra_;
     RegistroFinestre salvato_;
     QList<std::int32_t> anteprime;
     QStringList categorieProposte;

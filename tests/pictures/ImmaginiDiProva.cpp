@@ -3,21 +3,12 @@
 #include "base/CartellaProgramma.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmaginiScheda.h"
-#include "shell/AvanzamentoBarra.h"
+#include "shell/SenzaAvanzamento.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-class SenzaBarra : public AvanzamentoBarra {
-public:
-    void barReset() override {}
-    void barSetMax(std::int16_t) override {}
-    void barStep() override {}
-};
-} // namespace
 
 void ImmaginiDiProva::SetUp() {
     ArchivioDiProva::SetUp();
@@ -31,7 +22,7 @@ void ImmaginiDiProva::SetUp() {
         " (13, 12.5, 'VIBRANA', 'images\\esercizi\\vibrana_012_5.JPG');"
         "INSERT INTO figure_muscoli (id_fig, id_muscolo) VALUES"
         " (1, 'PET'), (2, 'DAL'), (2, 'DEP'), (3, 'DEP'), (5, 'QUA'), (13, 'PET'), (13, 'GLU');"));
-    SenzaBarra barra;
+    SenzaAvanzamento barra;
     caricaImmaginiScheda(barra);
     setPuoiChiudereEditor(false);
     // No sound server: the click returns at once instead of looking for one.

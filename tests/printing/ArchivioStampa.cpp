@@ -33,15 +33,9 @@ std::int32_t ArchivioStampa::scheda(int esercizi, const QString& note, const QSt
                       .arg(giorni, QString(note).replace(QLatin1Char('\''), QStringLiteral("''"))));
     const auto id =
         static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_scheda) FROM schede")));
-    for (int i = 1; i <= esercizi; ++i)
-        eseguiDiretto(
-            QStringLiteral("INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, "
-                           "RecuperoMin, RecuperoSec, Serie, Modalita, Peso, isLibero, Note) VALUES "
-                           "(%1, %2, %3, '30s', '35Hz', 'L', 1, 30, 3, 'Combinata', '5 kg', 0, "
-                           "'esercizio %1')")
-                .arg(i)
-                .arg(id)
-                .arg(idFig));
+    eserciziDiretti(
+        QStringLiteral("Esercizi"), id, esercizi, [idFig](int) { return idFig; },
+        QStringLiteral("'30s', '35Hz', 'L', 1, 30, 3, 'Combinata', '5 kg', 0, 'esercizio %1'"));
     return id;
 }
 

@@ -14,14 +14,9 @@ std::int32_t ArchivioSchede::schedaDiretta(std::int32_t idUtente, int esercizi) 
                       .arg(idUtente));
     const auto id =
         static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_scheda) FROM schede")));
-    for (int i = 1; i <= esercizi; ++i)
-        eseguiDiretto(
-            QStringLiteral("INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, "
-                           "RecuperoMin, RecuperoSec, Serie, Modalita, Peso, isLibero, Note) VALUES "
-                           "(%1, %2, %3, '30s', '35Hz', 'L', 1, 0, 2, 'Combinata', '', 0, 'es %1')")
-                .arg(i)
-                .arg(id)
-                .arg(100 + i));
+    eserciziDiretti(
+        QStringLiteral("Esercizi"), id, esercizi, [](int i) { return 100 + i; },
+        QStringLiteral("'30s', '35Hz', 'L', 1, 0, 2, 'Combinata', '', 0, 'es %1'"));
     return id;
 }
 
@@ -33,15 +28,9 @@ std::int32_t ArchivioSchede::modelloDiretto(const QString& descrizione, int eser
                       .arg(preimpostata ? 1 : 0));
     const auto id =
         static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_Scheda) FROM schedeModello")));
-    for (int i = 1; i <= esercizi; ++i)
-        eseguiDiretto(
-            QStringLiteral("INSERT INTO EserciziModello (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, "
-                           "Ampiezza, RecuperoMin, RecuperoSec, Serie, Modalita, Peso, isLibero, Note) "
-                           "VALUES (%1, %2, %3, '45s', '40Hz', 'H', 0, 45, 2, 'Statico', '5 kg', 0, "
-                           "'modello %1')")
-                .arg(i)
-                .arg(id)
-                .arg(200 + i));
+    eserciziDiretti(
+        QStringLiteral("EserciziModello"), id, esercizi, [](int i) { return 200 + i; },
+        QStringLiteral("'45s', '40Hz', 'H', 0, 45, 2, 'Statico', '5 kg', 0, 'modello %1'"));
     return id;
 }
 

@@ -2,6 +2,7 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "comune/Modale.h"
+#include "comune/RigheElenco.h"
 #include "selection/RegistraSelezione.h"
 #include "selection/SchedeMODELLONuova.h"
 #include "selection/SchedeMODELLOSelezione.h"
@@ -41,20 +42,6 @@ protected:
     // Opens the template list as the main window does and lets `agisci` use it.
     static void conLista(const std::function<void(SchedeMODELLOSelezione&)>& agisci) {
         usaModale<SchedeMODELLOSelezione>([] { finestre().SchedeMODELLOSelezione(); }, agisci);
-    }
-    static QStringList colonna(const QTreeWidget* lw, int c) {
-        QStringList valori;
-        for (int i = 0; i < lw->topLevelItemCount(); ++i)
-            valori << lw->topLevelItem(i)->text(c);
-        return valori;
-    }
-    static QString selezionata(const QTreeWidget* lw) {
-        return lw->currentItem() && lw->currentItem()->isSelected() ? lw->currentItem()->text(0) : QString();
-    }
-    static void selezionaRiga(QTreeWidget* lw, const QString& id) {
-        for (int i = 0; i < lw->topLevelItemCount(); ++i)
-            if (lw->topLevelItem(i)->text(0) == id)
-                lw->setCurrentItem(lw->topLevelItem(i));
     }
     static QAction* pulsante(SchedeMODELLOSelezione& w, const char* chiave) {
         return w.Toolbar()->pulsante(QString::fromLatin1(chiave));

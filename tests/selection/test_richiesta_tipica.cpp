@@ -1,6 +1,7 @@
 #include "SequenzaModali.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/CampiScheda.h"
 #include "comune/Modale.h"
 #include "customisation/frmPersonalizza.h"
 #include "editor/ImmagineEsercizio.h"
@@ -26,6 +27,7 @@
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
+#include "shell/SenzaAvanzamento.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -88,29 +90,11 @@ protected:
         ArchivioDiProva::TearDown();
     }
 
-    static QWidget* pannello(mdiScheda& e, int k) {
-        return e.corpo()->findChild<QWidget*>(QStringLiteral("pannello%1").arg(k));
-    }
-    template <class T> static T* campo(mdiScheda& e, int k, const char* nome) {
-        T* c = pannello(e, k)->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(c, nullptr) << nome;
-        return c;
-    }
-    template <class T> static T* testa(mdiScheda& e, const char* nome) {
-        T* c = e.intestazione()->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(c, nullptr) << nome;
-        return c;
-    }
     static void scrivi(QWidget* w, const QString& testo) {
         w->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(w, Qt::Key_Delete);
         QTest::keyClicks(w, testo);
-    }
-    static void scegli(QComboBox* box, int indice) {
-        box->setFocus(Qt::MouseFocusReason);
-        box->setCurrentIndex(indice);
-        emit box->activated(indice);
     }
     // Presses on the picture tree's node and drops what its drag carries on the panel's picture.
     static QString trascinaFigura(AlberoImmagini* albero, QTreeWidgetItem* nodo, QWidget* destinazione) {
@@ -136,12 +120,7 @@ protected:
         return static_cast<int>(QString::fromLatin1(f.readAll()).count(pagina));
     }
 
-    class SenzaBarra : public AvanzamentoBarra {
-    public:
-        void barReset() override {}
-        void barSetMax(std::int16_t) override {}
-        void barStep() override {}
-    } barra_;
+    SenzaAvanzamento barra_;
     RegistroFinestre salvato_;
 };
 

@@ -1,6 +1,7 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "comune/Modale.h"
+#include "comune/RigheElenco.h"
 #include "selection/RegistraSelezione.h"
 #include "selection/SchedeSelezione.h"
 #include "shell/BarraStrumenti.h"
@@ -50,20 +51,6 @@ protected:
         usaModale<SchedeSelezione>([atleta] { finestre().SchedeSelezione(atleta); }, agisci);
     }
 
-    static QStringList colonna(const QTreeWidget* lw, int c) {
-        QStringList valori;
-        for (int i = 0; i < lw->topLevelItemCount(); ++i)
-            valori << lw->topLevelItem(i)->text(c);
-        return valori;
-    }
-    static QString selezionata(const QTreeWidget* lw) {
-        return lw->currentItem() && lw->currentItem()->isSelected() ? lw->currentItem()->text(0) : QString();
-    }
-    static void selezionaRiga(QTreeWidget* lw, const QString& id) {
-        for (int i = 0; i < lw->topLevelItemCount(); ++i)
-            if (lw->topLevelItem(i)->text(0) == id)
-                lw->setCurrentItem(lw->topLevelItem(i));
-    }
     static QAction* pulsante(SchedeSelezione& w, const char* chiave) {
         return w.Toolbar()->pulsante(QString::fromLatin1(chiave));
     }
