@@ -1,6 +1,7 @@
 // Card editor timings: opening on a stored 40-exercise card, paging one page forward, recounting the
 // time totals of a 400-exercise card. Run by hand (QT_QPA_PLATFORM=offscreen); the picture lists are
 // loaded first, as at start-up.
+#include "PreparaBench.h"
 #include "base/CartellaProgramma.h"
 #include "base/variabiliGlobali.h"
 #include "data/Connessione.h"
@@ -10,21 +11,13 @@
 #include "editor/mdiScheda.h"
 #include "printing/ContatoreTempi.h"
 #include "records/scheda.h"
-#include "shell/AvanzamentoBarra.h"
+#include "shell/SenzaAvanzamento.h"
 
 #include <QApplication>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
-
-class SenzaBarra : public AvanzamentoBarra {
-public:
-    void barReset() override {}
-    void barSetMax(std::int16_t) override {}
-    void barStep() override {}
-};
 
 std::int32_t schedaDi(int esercizi) {
     scheda s;
@@ -107,19 +100,17 @@ BENCHMARK(BM_ConteggioTempi400)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    schermoPredefinito();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     creaArchivio(QStringLiteral(VIBRANA_SQL_DIR), dir.path() + QStringLiteral("/splash.ps"));
-    qputenv("VIBRANA_CARTELLA", dir.path().toLocal8Bit());
+    usaCartella(dir.path());
     Connessione::apri(dir.path() + QStringLiteral("/splash.ps"))
         ->eseguiScript(QStringLiteral(
             "INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES (1, 'Mario', 'Rossi', 'M');"));
-    SenzaBarra barra;
+    SenzaAvanzamento barra;
     caricaImmaginiScheda(barra);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
+    eseguiBenchmark(&argc, argv);
     scaricaEditorScheda();
     scaricaImmaginiScheda();
     return 0;

@@ -1,6 +1,7 @@
 // Refilling the picture tree of "Selezione Esercizi" from a catalogue of 500 figures: one muscle
 // group, and the whole catalogue ("Elenco Completo"). The pictures come from a list filled before
 // timing, as the editor's list is filled at start-up; nothing is decoded during a refill.
+#include "PreparaBench.h"
 #include "base/CartellaProgramma.h"
 #include "data/Connessione.h"
 #include "data/CreaArchivio.h"
@@ -14,7 +15,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -64,17 +64,12 @@ BENCHMARK(BM_RiempimentoElencoCompleto)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    schermoPredefinito();
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    QTemporaryDir soloSchema;
-    const QDir sql(QStringLiteral(VIBRANA_SQL_DIR));
-    for (const QString& f : {QStringLiteral("01_schema.sql"), QStringLiteral("02_dati_base.sql")})
-        QFile::copy(sql.filePath(f), soloSchema.path() + QLatin1Char('/') + f);
-    creaArchivio(soloSchema.path(), dir.path() + QStringLiteral("/splash.ps"));
+    creaArchivioSoloSchema(dir.path() + QStringLiteral("/splash.ps"));
     preparaCatalogo(dir.path() + QStringLiteral("/splash.ps"));
-    qputenv("VIBRANA_CARTELLA", dir.path().toLocal8Bit());
+    usaCartella(dir.path());
     dimenticaCartellaProgramma();
 
     // The editor's figure list: one 150 x 150 picture per figure, made here instead of decoded.
@@ -88,7 +83,6 @@ int main(int argc, char** argv) {
     }
     immagini = &lista;
 
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
+    eseguiBenchmark(&argc, argv);
     return 0;
 }

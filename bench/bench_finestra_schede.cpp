@@ -1,15 +1,12 @@
 // Time to open "Apri SCHEDA" (load the athlete's card headers, fill the list, show it) for an athlete
 // with 1 000 cards.
+#include "PreparaBench.h"
 #include "data/Connessione.h"
-#include "data/CreaArchivio.h"
 #include "selection/SchedeSelezione.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -48,18 +45,12 @@ BENCHMARK(BM_AperturaSchede)->Arg(1000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    schermoPredefinito();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     cartella = &dir;
-    QDir sql(QStringLiteral(VIBRANA_SQL_DIR));
-    QTemporaryDir soloSchema;
-    for (const QString& f : {QStringLiteral("01_schema.sql"), QStringLiteral("02_dati_base.sql")})
-        QFile::copy(sql.filePath(f), soloSchema.path() + QLatin1Char('/') + f);
-    creaArchivio(soloSchema.path(), dir.path() + QStringLiteral("/splash.ps"));
-    qputenv("VIBRANA_CARTELLA", dir.path().toLocal8Bit());
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
+    creaArchivioSoloSchema(dir.path() + QStringLiteral("/splash.ps"));
+    usaCartella(dir.path());
+    eseguiBenchmark(&argc, argv);
     return 0;
 }

@@ -1,6 +1,7 @@
 // The same work on the register file and on a PostgreSQL server, side by side: saving a card of 40
 // exercises, and opening the list of 10 000 athletes. The server is the one of VIBRANA_PROVA_SERVER
 // (for instance from scripts/server_prova.sh); a database is made for the run and dropped after it.
+#include "PreparaBench.h"
 #include "base/CartellaProgramma.h"
 #include "data/ArchivioServer.h"
 #include "data/Connessione.h"
@@ -14,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QUrl>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 
 namespace {
@@ -81,19 +81,12 @@ BENCHMARK(BM_ApriElencoDi10000Atleti)->Arg(0)->Arg(1)->Unit(benchmark::kMillisec
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    schermoPredefinito();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     creaArchivio(QStringLiteral(VIBRANA_SQL_DIR), dir.path() + QStringLiteral("/splash.ps"));
-    Connessione::apri(dir.path() + QStringLiteral("/splash.ps"))
-        ->eseguiScript(
-            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < %1) "
-                           "INSERT INTO utenti (nome, cognome, dataNascita, sesso, Note) "
-                           "SELECT 'Nome' || i, 'Cognome' || (i * 7919 % %1), "
-                           "date('1950-01-01', '+' || (i % 20000) || ' days'), 'M', '' FROM n;")
-                .arg(atleti));
-    qputenv("VIBRANA_CARTELLA", dir.path().toLocal8Bit());
+    Connessione::apri(dir.path() + QStringLiteral("/splash.ps"))->eseguiScript(sqlAtleti(atleti));
+    usaCartella(dir.path());
     const QString amministrazione = qEnvironmentVariable("VIBRANA_PROVA_SERVER");
     const QString database = QStringLiteral("vibrana_bench_%1").arg(QCoreApplication::applicationPid());
     if (!amministrazione.isEmpty()) {
@@ -103,8 +96,7 @@ int main(int argc, char** argv) {
         ConnessioneServer::apri(amministrazione)->esegui(QStringLiteral("CREATE DATABASE ") + database);
         migraArchivioServer(dir.path() + QStringLiteral("/splash.ps"), indirizzoBench);
     }
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
+    eseguiBenchmark(&argc, argv);
     if (!amministrazione.isEmpty()) {
         chiudiConnessioneServer();
         ConnessioneServer::apri(amministrazione)->esegui(QStringLiteral("DROP DATABASE ") + database);
