@@ -4,7 +4,9 @@
 #include "data/CreaArchivio.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -23,6 +25,21 @@ inline void creaArchivioSoloSchema(const QString& archivio) {
         QFile::copy(sql.filePath(f), soloSchema.path() + QLatin1Char('/') + f);
     creaArchivio(soloSchema.path(), archivio);
 }
+
+#ifdef VIBRANA_CARTELLA_BUILD
+// The delivered pictures of the build's program folder copied into `cartella`/images, so the windows
+// time what they do with real pictures.
+inline void copiaImmaginiConsegnate(const QString& cartella) {
+    const QDir origine(QStringLiteral(VIBRANA_CARTELLA_BUILD "/images"));
+    QDirIterator it(origine.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        const QString dest = cartella + QStringLiteral("/images/") + origine.relativeFilePath(f);
+        QDir().mkpath(QFileInfo(dest).path());
+        QFile::copy(f, dest);
+    }
+}
+#endif
 
 // The program works in `cartella`.
 inline void usaCartella(const QString& cartella) {

@@ -105,6 +105,9 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     creaArchivio(QStringLiteral(VIBRANA_SQL_DIR), dir.path() + QStringLiteral("/splash.ps"));
     usaCartella(dir.path());
+    copiaImmaginiConsegnate(dir.path());
+    // No sound server: the body map's click returns at once.
+    qputenv("PULSE_SERVER", "unix:/inesistente/vibrana-bench");
     Connessione::apri(dir.path() + QStringLiteral("/splash.ps"))
         ->eseguiScript(QStringLiteral(
             "INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES (1, 'Mario', 'Rossi', 'M');"));
