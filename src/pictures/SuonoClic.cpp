@@ -75,12 +75,12 @@ bool riproduci(const QString& percorso) {
     // Without a server, pa_simple_new would try to start one: a click is not worth that.
     if (!serverRaggiungibile())
         return false;
-    pa_sample_spec spec{};
-    spec.format = wav.bit == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = static_cast<uint32_t>(wav.frequenza);
-    spec.channels = static_cast<uint8_t>(wav.canali);
+    pa_sample_spec formato{};
+    formato.format = wav.bit == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    formato.rate = static_cast<uint32_t>(wav.frequenza);
+    formato.channels = static_cast<uint8_t>(wav.canali);
     int errore = 0;
-    pa_simple* s = pa_simple_new(nullptr, "Vibrana", PA_STREAM_PLAYBACK, nullptr, "clic", &spec, nullptr,
+    pa_simple* s = pa_simple_new(nullptr, "Vibrana", PA_STREAM_PLAYBACK, nullptr, "clic", &formato, nullptr,
                                  nullptr, &errore);
     if (!s)
         return false;
