@@ -97,7 +97,7 @@ bool SelettoreData::isVuota() const {
 }
 
 bool SelettoreData::isAccettabile() const {
-    return isVuota() || data().isValid();
+    return (isVuota() && !obbligatoria_) || data().isValid();
 }
 
 void SelettoreData::setIntervallo(const QDate& minima, const QDate& massima) {
@@ -139,13 +139,9 @@ void SelettoreData::completa() {
         setData(d);
 }
 
-bool SelettoreData::controlla() {
-    completa();
+QString SelettoreData::errore() const {
     if (isAccettabile())
-        return true;
-    if (inControllo_)
-        return false;
-    inControllo_ = true;
+        return {};
     QString testo = QStringLiteral("Data non valida: «") + campo_->text().trimmed() + QStringLiteral("»");
     if (!nomeCampo_.isEmpty())
         testo += QStringLiteral(" nel campo «") + nomeCampo_ + QStringLiteral("»");
@@ -155,7 +151,17 @@ bool SelettoreData::controlla() {
                  QStringLiteral(" e il ") + massima_.toString(formato) + QLatin1Char('.');
     else
         testo += QStringLiteral(".\nScrivere la data come gg/mm/aaaa, per esempio 01/02/1985.");
-    mostraMessaggio(testo, TipoMessaggio::Avviso, Pulsanti::OK);
+    return testo;
+}
+
+bool SelettoreData::controlla() {
+    completa();
+    if (isAccettabile())
+        return true;
+    if (inControllo_)
+        return false;
+    inControllo_ = true;
+    mostraMessaggio(errore(), TipoMessaggio::Avviso, Pulsanti::OK);
     inControllo_ = false;
     if (window()->isVisible()) {
         campo_->setFocus(Qt::OtherFocusReason);

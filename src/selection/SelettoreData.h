@@ -25,7 +25,8 @@ QDate interpretaData(const QString& testo);
 // Keyboard: F4 or Alt+Down opens the calendar, as does the button beside the field; a label whose
 // buddy is this widget focuses the field with its access key.
 //
-// The field itself accepts an empty text; a form that needs a date checks isVuota().
+// The field itself accepts an empty text; a form that needs a date checks isVuota() or makes the
+// field obbligatoria.
 class SelettoreData : public QWidget {
     Q_OBJECT
 public:
@@ -39,8 +40,12 @@ public:
     QString testo() const;
     // True when nothing but blanks was typed.
     bool isVuota() const;
-    // True when the field is empty or holds a valid date in the range.
+    // True when the field holds a valid date in the range, or is empty and may be.
     bool isAccettabile() const;
+    // A field that must hold a date refuses to be left empty, with the same message.
+    void setObbligatoria(bool obbligatoria) { obbligatoria_ = obbligatoria; }
+    // The message controlla would show, or an empty text when the field is acceptable.
+    QString errore() const;
 
     // Dates outside [minima, massima] are not valid. Default: 1 January 1601 to 31 December 9999.
     void setIntervallo(const QDate& minima, const QDate& massima);
@@ -79,6 +84,7 @@ private:
     QString nomeCampo_;
     QString ultimoTesto_;
     bool inControllo_ = false;
+    bool obbligatoria_ = false;
     QDate minima_{1601, 1, 1};
     QDate massima_{9999, 12, 31};
 };

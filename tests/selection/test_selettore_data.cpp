@@ -171,6 +171,21 @@ TEST_F(CampoData, AnnullareOVuotoNonChiedonoNulla) {
     EXPECT_TRUE(data_->campo()->hasFocus());
 }
 
+TEST_F(CampoData, UnaDataObbligatoriaNonSiLasciaVuota) {
+    data_->setObbligatoria(true);
+    const QString vuota = QStringLiteral("Data non valida: «» nel campo «Data di Nascita».\nScrivere la data "
+                                         "come gg/mm/aaaa, per esempio 01/02/1985.");
+    EXPECT_EQ(data_->errore(), vuota);
+    esci();
+    EXPECT_EQ(messaggi_->testi(), QStringList{vuota});
+    EXPECT_TRUE(data_->campo()->hasFocus());
+    QTest::keyClicks(data_->campo(), QStringLiteral("01021985"));
+    EXPECT_TRUE(data_->errore().isEmpty());
+    esci();
+    EXPECT_TRUE(dopo_->hasFocus());
+    EXPECT_EQ(messaggi_->mostrati.size(), 1u);
+}
+
 TEST_F(CampoData, CalendarioDaTastieraEDalPulsante) {
     data_->setData(QDate(2026, 12, 10));
     struct {
