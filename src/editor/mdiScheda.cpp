@@ -129,8 +129,12 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
 }
 
 mdiScheda::~mdiScheda() {
-    // Going for good: the children may close now.
+    // Going for good: the children may close now, while the card they write into still exists (a
+    // field losing the focus as its window goes may still write back).
     setPuoiChiudere(true);
+    for (QPointer<QMdiSubWindow>* figlia :
+         {&subIntestazione_, &subIntestazioneModello_, &subCorpo_, &subSelezione_, &subPreview_})
+        scaricaFiglia(*figlia);
 }
 
 bool mdiScheda::puoiChiudere() {

@@ -812,4 +812,14 @@ TEST_F(Editor, NuovaSchedaDallaFinestraPrincipaleApreLEditorEFineLaRiporta) {
     EXPECT_EQ(editorSchedaCaricato(), nullptr);
 }
 
+TEST_F(Editor, ScaricareLEditorColFuocoInUnElencoNonScriveInUnaSchedaGiaAndata) {
+    mdiScheda& e = apri(9, schedaConEsercizi({1}), 0);
+    // A drop-down left holding one of its entries reports it as chosen when the focus goes.
+    scrivi(campo<QComboBox>(e, 0, "durata"), QStringLiteral("60s"));
+    ASSERT_TRUE(haFuoco(campo<QWidget>(e, 0, "durata")));
+    scaricaEditorScheda();
+    EXPECT_EQ(editorSchedaCaricato(), nullptr);
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+}
+
 } // namespace
