@@ -1,12 +1,14 @@
 #include "editor/ControlliEditor.h"
 
-#include "base/Messaggi.h"
+#include "records/LimitiEsercizio.h"
 #include "shell/f_library.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -18,9 +20,35 @@ namespace {
 // Set while the focus is being put back, so the field that loses it meanwhile is not checked.
 bool inRitorno = false;
 
+// The field refused on leaving, until the event that left it is done: a click that leaves a
+// refused field and lands on a command is one action, and the user hears about the field once.
+QPointer<QWidget> appenaRifiutato;
+
+// Puts the focus on the field now and once more when the events in progress are done: the widget
+// that took it may still be completing the change.
+void riportaFuoco(QWidget* destinazione) {
+    QPointer<QWidget> campo(destinazione);
+    auto ritorna = [campo] {
+        if (!campo)
+            return;
+        inRitorno = true;
+        // A field in another child window of the editor brings that window forward.
+        for (QWidget* w = campo->parentWidget(); w; w = w->parentWidget())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+                if (QMdiArea* area = sub->mdiArea(); area && area->activeSubWindow() != sub)
+                    area->setActiveSubWindow(sub);
+                break;
+            }
+        campo->setFocus(Qt::OtherFocusReason);
+        inRitorno = false;
+    };
+    ritorna();
+    QTimer::singleShot(0, destinazione, ritorna);
+}
+
 class ControlloUscita : public QObject {
 public:
-    ControlloUscita(QWidget* campo, std::function<QString()> errore)
+    ControlloUscita(QWidget* campo, Controllo errore)
         : QObject(campo), campo_(campo), errore_(std::move(errore)) {}
 
     bool eventFilter(QObject* oggetto, QEvent* evento) override {
@@ -34,23 +62,15 @@ public:
         if (testo.isEmpty())
             return QObject::eventFilter(oggetto, evento);
         mostraMessaggio(testo, TipoMessaggio::Errore, Pulsanti::OK);
-        QPointer<QWidget> campo(campo_);
-        auto ritorna = [campo] {
-            if (!campo)
-                return;
-            inRitorno = true;
-            campo->setFocus(Qt::OtherFocusReason);
-            inRitorno = false;
-        };
-        ritorna();
-        // The widget that took the focus may still be completing the change; come back afterwards.
-        QTimer::singleShot(0, campo_, ritorna);
+        appenaRifiutato = campo_;
+        QTimer::singleShot(0, [] { appenaRifiutato = nullptr; });
+        riportaFuoco(campo_);
         return QObject::eventFilter(oggetto, evento);
     }
 
 private:
     QWidget* campo_;
-    std::function<QString()> errore_;
+    Controllo errore_;
 };
 
 class SelezionaTutto : public QObject {
@@ -66,34 +86,64 @@ public:
 
 } // namespace
 
-QString messaggioElenco() {
-    return QStringLiteral("Selezionare un valore tra quelli disponibili!");
-}
-
-void validaAllUscita(QWidget* campo, std::function<QString()> errore) {
-    campo->installEventFilter(new ControlloUscita(campo, std::move(errore)));
-}
-
-void validaElenco(QComboBox* box) {
-    validaAllUscita(box, [box] { return valoreNonInLista(box) ? messaggioElenco() : QString(); });
-}
-
 void soloCifre(QLineEdit* campo, int cifre) {
     campo->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(cifre)), campo));
     campo->installEventFilter(new SelezionaTutto(campo));
 }
 
-long leggiNumero(const QString& testo) {
-    long n = 0;
-    for (const QChar c : testo.trimmed()) {
-        if (c < u'0' || c > u'9')
-            break;
-        n = n * 10 + (c.unicode() - u'0');
-        if (n > 1000000)
-            break;
-    }
-    return n;
+void mostraRifiuto(const Rifiuto& rifiuto) {
+    if (!rifiuto)
+        return;
+    if (rifiuto.campo != appenaRifiutato)
+        mostraMessaggio(rifiuto.messaggio, rifiuto.tipo, Pulsanti::OK);
+    riportaFuoco(rifiuto.campo);
+    // Ready to be typed over.
+    auto* testo = qobject_cast<QLineEdit*>(rifiuto.campo);
+    if (auto* box = qobject_cast<QComboBox*>(rifiuto.campo))
+        testo = box->lineEdit();
+    if (!testo)
+        testo = qobject_cast<QLineEdit*>(rifiuto.campo->focusProxy());
+    if (testo)
+        testo->selectAll();
+}
+
+void ControlliCampi::aggiungi(QWidget* campo, Controllo errore) {
+    campo->installEventFilter(new ControlloUscita(campo, errore));
+    voci_.push_back({campo, std::move(errore), TipoMessaggio::Errore});
+}
+
+void ControlliCampi::aggiungiElenco(QComboBox* box) {
+    aggiungi(box, [box] { return valoreNonInLista(box) ? limitiEsercizio::messaggioElenco() : QString(); });
+}
+
+void ControlliCampi::aggiungiPerComandi(QWidget* campo, Controllo errore, TipoMessaggio tipo) {
+    voci_.push_back({campo, std::move(errore), tipo});
+}
+
+Rifiuto ControlliCampi::controlla(const Voce& voce) const {
+    if (!voce.campo->isVisibleTo(forma_))
+        return {};
+    QString testo = voce.errore();
+    if (testo.isEmpty())
+        return {};
+    return {voce.campo, std::move(testo), voce.tipo};
+}
+
+Rifiuto ControlliCampi::rifiutoDi(const QWidget* fuoco) const {
+    if (!fuoco)
+        return {};
+    for (const Voce& v : voci_)
+        if (v.campo == fuoco || v.campo->isAncestorOf(fuoco))
+            return controlla(v);
+    return {};
+}
+
+Rifiuto ControlliCampi::primoRifiuto() const {
+    for (const Voce& v : voci_)
+        if (Rifiuto r = controlla(v))
+            return r;
+    return {};
 }
 
 } // namespace controlliEditor

@@ -6,18 +6,27 @@
 #include "editor/ControlliEditor.h"
 #include "editor/PannelloEsercizio.h"
 #include "editor/mdiScheda.h"
+#include "records/LimitiEsercizio.h"
 #include "records/SchedaEditabile.h"
+#include "shell/f_library.h"
 
 #include <QCloseEvent>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 namespace {
 
-// A typed value that does not fit the exercise's byte is left out: the field's check refuses it.
-void scriviByte(ValoreByte& membro, const QString& testo) {
-    const long v = controlliEditor::leggiNumero(testo);
-    if (v <= 255)
-        membro = static_cast<int>(v);
+using limitiEsercizio::Numero;
+
+// A value its field refuses never reaches the exercise, which keeps what it held.
+void scriviNumero(ValoreByte& membro, Numero campo, const QString& testo) {
+    if (limitiEsercizio::controlla(campo, testo).isEmpty())
+        membro = static_cast<int>(limitiEsercizio::leggiNumero(testo));
+}
+
+void scriviElenco(QString& membro, const QComboBox* box) {
+    if (!valoreNonInLista(box))
+        membro = box->currentText();
 }
 
 QString testoByte(const ValoreByte& v) {
@@ -58,39 +67,31 @@ PannelloEsercizio* SchedaCorpo::pannello(int k) const {
 void SchedaCorpo::collegaPannello(int k) {
     PannelloEsercizio* p = pannello(k);
     Ui::PannelloEsercizio& c = p->controlli();
-    using controlliEditor::validaAllUscita;
 
-    for (QComboBox* box : {c.durata, c.frequenza, c.ampiezza, c.modalita})
-        controlliEditor::validaElenco(box);
-    controlliEditor::soloCifre(c.recuperoMin);
-    controlliEditor::soloCifre(c.recuperoSec);
-    controlliEditor::soloCifre(c.serie);
-    validaAllUscita(c.recuperoSec, [campo = c.recuperoSec] {
-        return controlliEditor::leggiNumero(campo->text()) > 59
-                   ? QStringLiteral("Inserire un numero tra 0 e 59")
-                   : QString();
-    });
-    validaAllUscita(c.serie, [campo = c.serie] {
-        return controlliEditor::leggiNumero(campo->text()) > 99 ? QStringLiteral("Valore troppo grande!")
-                                                                : QString();
-    });
-    validaAllUscita(c.recuperoMin, [campo = c.recuperoMin] {
-        return controlliEditor::leggiNumero(campo->text()) > 255
-                   ? QStringLiteral("Inserire un numero tra 0 e 255")
-                   : QString();
-    });
+    auto numero = [this](QLineEdit* campo, Numero quale) {
+        controlliEditor::soloCifre(campo);
+        controlli_.aggiungi(campo,
+                            [campo, quale] { return limitiEsercizio::controlla(quale, campo->text()); });
+    };
+    controlli_.aggiungiElenco(c.durata);
+    controlli_.aggiungiElenco(c.frequenza);
+    controlli_.aggiungiElenco(c.ampiezza);
+    numero(c.serie, Numero::serie);
+    numero(c.recuperoMin, Numero::recuperoMin);
+    numero(c.recuperoSec, Numero::recuperoSec);
+    controlli_.aggiungiElenco(c.modalita);
 
+    // Every change of a timing value recounts, so the totals never stay on a value the box no
+    // longer shows.
     auto tempi = [this] {
         if (!caricamento_)
             proteggi([this] { riconta(); });
     };
     connect(c.durata, &QComboBox::activated, this, tempi);
+    connect(c.durata, &QComboBox::currentTextChanged, this, tempi);
     connect(c.recuperoMin, &QLineEdit::textChanged, this, tempi);
     connect(c.recuperoSec, &QLineEdit::textChanged, this, tempi);
-    connect(c.serie, &QLineEdit::textChanged, this, [this, tempi](const QString& t) {
-        if (controlliEditor::leggiNumero(t) <= 99)
-            tempi();
-    });
+    connect(c.serie, &QLineEdit::textChanged, this, tempi);
     for (QComboBox* box : {c.frequenza, c.ampiezza, c.modalita})
         connect(box, &QComboBox::activated, this, [this] { modificata(); });
     connect(c.peso, &QLineEdit::textChanged, this, [this] { modificata(); });
@@ -211,15 +212,15 @@ void SchedaCorpo::ScriviDati() {
             return;
         Esercizio& e = s->esercizi.Item(p);
         Ui::PannelloEsercizio& c = pannello(k)->controlli();
-        e.durata = c.durata->currentText();
-        e.frequenza = c.frequenza->currentText();
-        e.ampiezza = c.ampiezza->currentText();
-        e.modalita = c.modalita->currentText();
+        scriviElenco(e.durata, c.durata);
+        scriviElenco(e.frequenza, c.frequenza);
+        scriviElenco(e.ampiezza, c.ampiezza);
+        scriviElenco(e.modalita, c.modalita);
         e.peso = c.peso->text();
         e.note = c.note->toPlainText();
-        scriviByte(e.recuperoMin, c.recuperoMin->text());
-        scriviByte(e.recuperoSec, c.recuperoSec->text());
-        scriviByte(e.serie, c.serie->text());
+        scriviNumero(e.recuperoMin, Numero::recuperoMin, c.recuperoMin->text());
+        scriviNumero(e.recuperoSec, Numero::recuperoSec, c.recuperoSec->text());
+        scriviNumero(e.serie, Numero::serie, c.serie->text());
         e.isLibero = pannello(k)->tipo() == QLatin1String("libero");
         if (e.isLibero)
             e.note = c.noteLibero->toPlainText();
@@ -228,9 +229,36 @@ void SchedaCorpo::ScriviDati() {
     }
 }
 
+long SchedaCorpo::esercizioConTempiRifiutati() const {
+    for (int k = 0; k < numPannelli; ++k) {
+        Ui::PannelloEsercizio& c = pannello(k)->controlli();
+        if (!c.FrameVibrana->isVisibleTo(this))
+            continue;
+        const bool rifiutato =
+            valoreNonInLista(c.durata) ||
+            !limitiEsercizio::controlla(Numero::serie, c.serie->text()).isEmpty() ||
+            !limitiEsercizio::controlla(Numero::recuperoMin, c.recuperoMin->text()).isEmpty() ||
+            !limitiEsercizio::controlla(Numero::recuperoSec, c.recuperoSec->text()).isEmpty();
+        if (rifiutato)
+            return primoEsercizio_ + k;
+    }
+    return 0;
+}
+
 void SchedaCorpo::VS_Change(int v) {
-    if (!caricamento_)
+    if (!caricamento_) {
+        // A refused value keeps the page where it is, so it is never carried away unseen.
+        if (const controlliEditor::Rifiuto r = editor_.primoRifiuto()) {
+            const QSignalBlocker fermo(ui->VS);
+            ui->VS->setValue((primoEsercizio_ + 1) / numPannelli);
+            // An arrow held down stops repeating, so the message comes once.
+            ui->VS->setEnabled(false);
+            ui->VS->setEnabled(true);
+            editor_.rifiuta(r);
+            return;
+        }
         ScriviDati();
+    }
     primoEsercizio_ = v * numPannelli - 1;
     if (caricamento_)
         return;
@@ -243,6 +271,8 @@ void SchedaCorpo::VS_Change(int v) {
 }
 
 void SchedaCorpo::InserisciEsecizio_Click(int k) {
+    if (!editor_.campiAccettati())
+        return;
     ScriviDati();
     Esercizio vuoto;
     vuoto.isModello = card().isModello;
@@ -257,6 +287,8 @@ void SchedaCorpo::InserisciEsecizio_Click(int k) {
 }
 
 void SchedaCorpo::EliminaEsercizio_Click(int k) {
+    if (!editor_.campiAccettati())
+        return;
     ScriviDati();
     card().EliminaEsercizio(primoEsercizio_ + k);
     Esercizio vuoto;

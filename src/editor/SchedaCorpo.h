@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ControlliEditor.h"
+
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -25,6 +27,12 @@ public:
     // Position of the exercise in the first panel (from 1).
     int primoEsercizio() const { return primoEsercizio_; }
 
+    // The checks of the panels' fields, those of the first panel first.
+    const controlliEditor::ControlliCampi& controlli() const { return controlli_; }
+    // The position of the first exercise on view whose duration, series or recovery box holds a
+    // value its check refuses; 0 when there is none.
+    long esercizioConTempiRifiutati() const;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -48,6 +56,7 @@ private:
 
     std::unique_ptr<Ui::SchedaCorpo> ui;
     mdiScheda& editor_;
+    controlliEditor::ControlliCampi controlli_{this};
     static constexpr int numPannelli = 2;
     int primoEsercizio_ = 1;
     bool caricamento_ = false;

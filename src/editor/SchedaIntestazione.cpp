@@ -57,8 +57,16 @@ SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
     ui->dal->setMinimumWidth(twips::aPixel(1290) + 30);
     ui->al->setMinimumWidth(twips::aPixel(1290) + 30);
 
-    controlliEditor::validaElenco(ui->categoria);
-    controlliEditor::validaElenco(ui->FreqAllen);
+    // The dates check themselves when left; a card always has both, so neither may stay empty.
+    ui->dal->setNomeCampo(QStringLiteral("Dal"));
+    ui->al->setNomeCampo(QStringLiteral("Al"));
+    controlli_.aggiungiElenco(ui->categoria);
+    for (SelettoreData* data : {ui->dal, ui->al}) {
+        data->setObbligatoria(true);
+        controlli_.aggiungiPerComandi(
+            data, [data] { return data->errore(); }, TipoMessaggio::Avviso);
+    }
+    controlli_.aggiungiElenco(ui->FreqAllen);
     for (QWidget* w : {static_cast<QWidget*>(ui->categoria), static_cast<QWidget*>(ui->dal->campo()),
                        static_cast<QWidget*>(ui->Obiettivo), static_cast<QWidget*>(ui->Istruttore),
                        static_cast<QWidget*>(ui->note)})

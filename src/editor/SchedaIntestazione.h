@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ControlliEditor.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -20,6 +22,9 @@ public:
     // Closes the training-days list.
     void nascondiTutto();
 
+    // The checks of the category, the two dates and the frequency, in that order.
+    const controlliEditor::ControlliCampi& controlli() const { return controlli_; }
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -34,5 +39,6 @@ private:
 
     std::unique_ptr<Ui::SchedaIntestazione> ui;
     mdiScheda& editor_;
+    controlliEditor::ControlliCampi controlli_{this};
     bool caricamento_ = false;
 };

@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <vector>
 
 namespace {
 
@@ -189,6 +190,16 @@ void mdiScheda::aggiornaPulsanti() {
 }
 
 void mdiScheda::ricontaTempi() {
+    // The totals count what a save would store: while a timing box on view holds a refused value
+    // nothing would be, and a total from an earlier value would contradict the box.
+    if (SchedaCorpo* c = corpo())
+        if (const long n = c->esercizioConTempiRifiutati()) {
+            barraStato_->impostaTestoPannello(
+                QStringLiteral("status"),
+                QStringLiteral("Tempi Vibrana: correggere i valori dell'esercizio %1 per calcolare i tempi")
+                    .arg(n));
+            return;
+        }
     try {
         contaTempi.contaEstampa();
     } catch (const Errore& e) {
@@ -341,6 +352,38 @@ void mdiScheda::scriviPannelli() {
         c->ScriviDati();
 }
 
+controlliEditor::Rifiuto mdiScheda::primoRifiuto() const {
+    std::vector<const controlliEditor::ControlliCampi*> forme;
+    if (scheda_ && !scheda_->isModello)
+        if (SchedaIntestazione* t = intestazione())
+            forme.push_back(&t->controlli());
+    if (SchedaCorpo* c = corpo())
+        forme.push_back(&c->controlli());
+    // The field being typed in speaks first: taking the focus off a refused value would have it
+    // refused twice.
+    for (const auto* f : forme)
+        if (controlliEditor::Rifiuto r = f->rifiutoDi(QApplication::focusWidget()))
+            return r;
+    for (const auto* f : forme)
+        if (controlliEditor::Rifiuto r = f->primoRifiuto())
+            return r;
+    return {};
+}
+
+void mdiScheda::rifiuta(const controlliEditor::Rifiuto& rifiuto) {
+    if (SchedaIntestazione* t = intestazione())
+        t->nascondiTutto();
+    controlliEditor::mostraRifiuto(rifiuto);
+}
+
+bool mdiScheda::campiAccettati() {
+    const controlliEditor::Rifiuto r = primoRifiuto();
+    if (!r)
+        return true;
+    rifiuta(r);
+    return false;
+}
+
 void mdiScheda::ToolbarSchede_ButtonClick(QAction* Button) {
     ToolbarSchede_ButtonClickChiave(BarraStrumenti::chiave(Button));
 }
@@ -349,8 +392,13 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
     if (!scheda_)
         return;
     proteggi([this, &chiave] {
-        scriviPannelli();
         const QString k = chiave.toLower();
+        // Fine checks once the user has chosen to save.
+        const bool usaIValori = (k == QLatin1String("salva") && salvaAbilitato_) ||
+                                k == QLatin1String("salvasumodello") || k == QLatin1String("stampa");
+        if (usaIValori && !campiAccettati())
+            return;
+        scriviPannelli();
         if (k == QLatin1String("salva")) {
             if (!salvaAbilitato_)
                 return;
@@ -458,6 +506,10 @@ void mdiScheda::chiudiScheda() {
         return;
     }
     if (r == Risposta::Si) {
+        if (!campiAccettati()) {
+            setPuoiChiudere(false);
+            return;
+        }
         scheda_->save();
         // A refused save leaves the editor open, so nothing typed is lost.
         if (!scheda_->isSaved)

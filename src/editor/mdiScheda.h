@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/ControlliEditor.h"
 #include "printing/ContatoreTempi.h"
 #include "records/SchedaEditabile.h"
 #include "records/utente.h"
@@ -54,6 +55,15 @@ public:
     void ricontaTempi();
     // Places the child windows, loading those not loaded yet.
     void disponiFinestre();
+
+    // The value that stops a command: that of the field holding the focus if it refuses it, else
+    // the first refused in the header, then in the panels on view. Empty when all are accepted.
+    controlliEditor::Rifiuto primoRifiuto() const;
+    // Shows the refusal and puts the focus on its field.
+    void rifiuta(const controlliEditor::Rifiuto& rifiuto);
+    // Run before every command that saves, prints, pages or closes: false, with the field's message
+    // shown and the focus on it, when a field refuses its value.
+    bool campiAccettati();
 
     // The gate every child window consults before closing.
     static bool puoiChiudere();

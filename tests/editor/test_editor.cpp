@@ -1,6 +1,7 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "comune/CampiScheda.h"
+#include "data/db.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmagineEsercizio.h"
 #include "editor/ImmaginiScheda.h"
@@ -33,6 +34,10 @@
 #include <QToolButton>
 
 namespace {
+
+// The status bar while a timing value of the first exercise is refused.
+const QString tempiRifiutati =
+    QStringLiteral("Tempi Vibrana: correggere i valori dell'esercizio 1 per calcolare i tempi");
 
 class Editor : public ArchivioDiProva {
 protected:
@@ -700,9 +705,12 @@ TEST_F(Editor, UnaSchedaCoiTempiTroppoLunghiSiApreLoStesso) {
     EXPECT_NE(e.corpo(), nullptr);
     EXPECT_TRUE(stato(e).contains(QStringLiteral("troppo lunga"))) << stato(e).toStdString();
     EXPECT_TRUE(messaggi().testi().isEmpty());
-    // Back to a countable value, the totals come back.
+    // Back to countable values, the totals come back; the 150 series on view are refused until
+    // mended, so they are not counted meanwhile.
     scrivi(campo<QLineEdit>(e, 0, "recuperoMin"), QStringLiteral("1"));
-    EXPECT_TRUE(stato(e).contains(QStringLiteral("Tempo recupero: 2:30:00"))) << stato(e).toStdString();
+    EXPECT_EQ(stato(e), tempiRifiutati);
+    scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("99"));
+    EXPECT_TRUE(stato(e).contains(QStringLiteral("Tempo recupero: 1:39:00"))) << stato(e).toStdString();
 }
 
 TEST_F(Editor, UnErroreInUnComandoVieneMostratoELaSchedaRestaInMemoria) {
@@ -820,6 +828,312 @@ TEST_F(Editor, ScaricareLEditorColFuocoInUnElencoNonScriveInUnaSchedaGiaAndata) 
     scaricaEditorScheda();
     EXPECT_EQ(editorSchedaCaricato(), nullptr);
     EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+}
+
+// Every stored row of the card and of its exercises, to tell whether a command wrote anything.
+QString archivioScheda(std::int32_t id) {
+    QString testo;
+    for (const char* sql : {"SELECT * FROM schede WHERE id_scheda = %1",
+                            "SELECT * FROM Esercizi WHERE ID_Scheda = %1 ORDER BY NProg"}) {
+        RecordSet rs = db().getRs(QString::fromLatin1(sql).arg(id));
+        for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
+            for (int i = 0; i < rs.contaCampi(); ++i)
+                testo += rs.campo(i).toString() + QLatin1Char('|');
+            testo += QLatin1Char('\n');
+        }
+    }
+    return testo;
+}
+
+// Where the user types into a field: a date field's text box, or the field itself.
+QWidget* doveScrivere(QWidget* campo) {
+    if (auto* data = qobject_cast<SelettoreData*>(campo))
+        return data->campo();
+    return campo;
+}
+
+const char* const fuoriElenco = "Selezionare un valore tra quelli disponibili!";
+
+struct CampoRifiutato {
+    const char* nome;
+    bool testata;
+    std::function<QWidget*(mdiScheda&)> campo;
+    const char* testo; // refused
+    const char* messaggio;
+    TipoMessaggio tipo;
+    const char* corretto; // typed, or chosen from the list when scegliere
+    bool scegliere;
+    std::function<QString(const scheda&)> archiviato; // the field as stored
+};
+
+std::vector<CampoRifiutato> campiRifiutati() {
+    auto pannello0 = [](const char* nome) {
+        return [nome](mdiScheda& e) { return campo<QWidget>(e, 0, nome); };
+    };
+    auto intestazione = [](const char* nome) {
+        return [nome](mdiScheda& e) { return testa<QWidget>(e, nome); };
+    };
+    auto esercizio = [](QString Esercizio::*membro) {
+        return [membro](const scheda& s) { return s.esercizi.Item(1).*membro; };
+    };
+    auto byte = [](ValoreByte Esercizio::*membro) {
+        return [membro](const scheda& s) {
+            return QString::number(static_cast<int>(s.esercizi.Item(1).*membro));
+        };
+    };
+    const auto freq = [](const scheda& s) { return QString::number(static_cast<int>(s.FreqAllen)); };
+    return {
+        {"serie 150", false, pannello0("serie"), "150", "Valore troppo grande!", TipoMessaggio::Errore, "15",
+         false, byte(&Esercizio::serie)},
+        {"secondi 75", false, pannello0("recuperoSec"), "75", "Inserire un numero tra 0 e 59",
+         TipoMessaggio::Errore, "45", false, byte(&Esercizio::recuperoSec)},
+        {"minuti 300", false, pannello0("recuperoMin"), "300", "Inserire un numero tra 0 e 255",
+         TipoMessaggio::Errore, "30", false, byte(&Esercizio::recuperoMin)},
+        {"durata fuori lista", false, pannello0("durata"), "31s", fuoriElenco, TipoMessaggio::Errore, "60s",
+         false, esercizio(&Esercizio::durata)},
+        {"modalita fuori lista", false, pannello0("modalita"), "Camminata", fuoriElenco,
+         TipoMessaggio::Errore, "Dinamico a carico naturale", false, esercizio(&Esercizio::modalita)},
+        {"frequenza 9", true, intestazione("FreqAllen"), "9", fuoriElenco, TipoMessaggio::Errore, "5", false,
+         freq},
+        {"frequenza abc", true, intestazione("FreqAllen"), "abc", fuoriElenco, TipoMessaggio::Errore, "6",
+         false, freq},
+        {"categoria sconosciuta", true, intestazione("categoria"), "Yoga", fuoriElenco, TipoMessaggio::Errore,
+         "Dimagrimento", true, [](const scheda& s) { return s.categoria; }},
+        {"dal 31/02/2026", true, intestazione("dal"), "31/02/2026",
+         "Data non valida: «31/02/2026» nel campo «Dal».\nScrivere la data come gg/mm/aaaa, per esempio "
+         "01/02/1985.",
+         TipoMessaggio::Avviso, "15/12/2026", false, [](const scheda& s) { return s.PeriodoDal; }},
+        {"al vuoto", true, intestazione("al"), "",
+         "Data non valida: «» nel campo «Al».\nScrivere la data come gg/mm/aaaa, per esempio 01/02/1985.",
+         TipoMessaggio::Avviso, "20/01/2027", false, [](const scheda& s) { return s.PeriodoAl; }},
+    };
+}
+
+struct ComandoEditor {
+    const char* nome;
+    std::function<void(mdiScheda&)> esegui;
+    bool chiedeDiSalvare; // "Salvo le ultime modifiche?" comes first and is answered Sì
+    bool soloDalCorpo;    // a key of the body, which the header's fields do not reach
+};
+
+TEST_F(Editor, UnValoreRifiutatoFermaOgniComandoENonArrivaAllArchivio) {
+    const ComandoEditor comandi[] = {
+        {"Salva", [](mdiScheda& e) { pulsante(e, "salva")->trigger(); }, false, false},
+        {"Salva su nuovo Modello", [](mdiScheda& e) { pulsante(e, "SalvaSuModello")->trigger(); }, false,
+         false},
+        {"Stampa", [](mdiScheda& e) { pulsante(e, "stampa")->trigger(); }, false, false},
+        {"Fine, Sì", [](mdiScheda& e) { pulsante(e, "fine")->trigger(); }, true, false},
+        {"Ctrl+PgGiù",
+         [](mdiScheda&) {
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+         },
+         false, true},
+        {"freccia della barra",
+         [](mdiScheda& e) {
+             QScrollBar* b = vs(e);
+             QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() - 3));
+         },
+         false, false},
+        {"Inserisci",
+         [](mdiScheda& e) {
+             QTest::mouseClick(campo<QToolButton>(e, 1, "InserisciEsecizio"), Qt::LeftButton);
+         },
+         false, false},
+        {"Elimina",
+         [](mdiScheda& e) {
+             QTest::mouseClick(campo<QToolButton>(e, 0, "EliminaEsercizio"), Qt::LeftButton);
+         },
+         false, false},
+    };
+    const qlonglong modelli = contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schedeModello"));
+    for (const CampoRifiutato& c : campiRifiutati()) {
+        for (const ComandoEditor& k : comandi) {
+            if (c.testata && k.soloDalCorpo)
+                continue;
+            SCOPED_TRACE(std::string(c.nome) + " / " + k.nome);
+            const std::int32_t id = schedaConEsercizi({1});
+            const QString prima = archivioScheda(id);
+            mdiScheda& e = apri(9, id, 0);
+            // Accepted changes in the header and in the body, which must not be half saved either.
+            scrivi(testa<QLineEdit>(e, "Istruttore"), QStringLiteral("Gino"));
+            scrivi(campo<QLineEdit>(e, 0, "peso"), QStringLiteral("3 kg"));
+            QWidget* w = c.campo(e);
+            scrivi(doveScrivere(w), QString::fromUtf8(c.testo));
+            messaggi().mostrati.clear();
+            if (k.chiedeDiSalvare)
+                messaggi().rispondi(Risposta::Si);
+            k.esegui(e);
+            QApplication::processEvents();
+
+            QStringList attesi{QString::fromUtf8(c.messaggio)};
+            if (k.chiedeDiSalvare)
+                attesi.prepend(QStringLiteral("Salvo le ultime modifiche?"));
+            EXPECT_EQ(messaggi().testi().join(u'|').toStdString(), attesi.join(u'|').toStdString());
+            if (!messaggi().mostrati.empty()) {
+                EXPECT_EQ(messaggi().mostrati.back().tipo, c.tipo);
+            }
+            EXPECT_TRUE(haFuoco(w));
+            EXPECT_EQ(archivioScheda(id), prima);
+            EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schedeModello")), modelli);
+            EXPECT_TRUE(anteprime.isEmpty());
+            EXPECT_TRUE(categorieProposte.isEmpty());
+            EXPECT_TRUE(e.isVisible());
+            EXPECT_FALSE(puoiChiudereEditor());
+            EXPECT_EQ(vs(e)->value(), 1);
+            EXPECT_EQ(campo<QLabel>(e, 0, "nEsercizio")->text(), QStringLiteral("1"));
+            EXPECT_EQ(e.scheda()->esercizi.Count(), 2);
+
+            // Mended, the card is saved as the windows show it.
+            if (c.scegliere) {
+                auto* box = qobject_cast<QComboBox*>(w);
+                scegli(box, box->findText(QString::fromUtf8(c.corretto)));
+            } else {
+                scrivi(doveScrivere(w), QString::fromUtf8(c.corretto));
+            }
+            messaggi().mostrati.clear();
+            pulsante(e, "salva")->trigger();
+            EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
+            scheda letta;
+            letta.carica(id);
+            letta.caricaEsercizi();
+            EXPECT_EQ(c.archiviato(letta), QString::fromUtf8(c.corretto));
+            EXPECT_EQ(letta.Istruttore, QStringLiteral("Gino"));
+            EXPECT_EQ(letta.esercizi.Item(1).peso, QStringLiteral("3 kg"));
+
+            scaricaEditorScheda();
+            messaggi().mostrati.clear();
+        }
+    }
+}
+
+TEST_F(Editor, LaBarraDiStatoContaSoloIValoriCheSarebberoSalvati) {
+    // One exercise of 2 series of 45 s with 1:00 of recovery; each text is typed over the last one.
+    struct Passo {
+        const char* testo;
+        const char* stato; // nullptr: the box's value is refused and nothing is counted
+    };
+    const struct {
+        const char* campo;
+        std::vector<Passo> passi;
+    } casi[] = {
+        {"serie",
+         {{"1", "Tempo effettivo: 00:45 - Tempo recupero: 01:00"},
+          {"15", "Tempo effettivo: 11:15 - Tempo recupero: 15:00"},
+          {"150", nullptr},
+          {"15", "Tempo effettivo: 11:15 - Tempo recupero: 15:00"}}},
+        {"recuperoSec", {{"7", "Tempo recupero: 02:14"}, {"75", nullptr}, {"59", "Tempo recupero: 03:58"}}},
+        {"recuperoMin",
+         {{"30", "Tempo recupero: 1:00:00"}, {"300", nullptr}, {"255", "Tempo recupero: 8:30:00"}}},
+        {"durata", {{"9", nullptr}, {"90", nullptr}}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.campo);
+        mdiScheda& e = apri(9, schedaConEsercizi({1}), 0);
+        for (const Passo& p : c.passi) {
+            SCOPED_TRACE(p.testo);
+            scrivi(campo<QWidget>(e, 0, c.campo), QString::fromLatin1(p.testo));
+            if (p.stato)
+                EXPECT_TRUE(stato(e).contains(QString::fromLatin1(p.stato))) << stato(e).toStdString();
+            else
+                EXPECT_EQ(stato(e), tempiRifiutati);
+        }
+        EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+        scaricaEditorScheda();
+    }
+}
+
+TEST_F(Editor, UnaSchedaConValoriRifiutatiOvunqueSiSalvaSoloQuandoSonoTuttiCorretti) {
+    const std::int32_t id = schedaConEsercizi({1, 2});
+    // Stored by an older program: values the editor refuses in the header and in both exercises.
+    eseguiDiretto(QStringLiteral("UPDATE schede SET FreqAllen = 9 WHERE id_scheda = %1; "
+                                 "UPDATE Esercizi SET Durata = '31s', Frequenza = '33Hz', Ampiezza = 'M', "
+                                 "Serie = 150, RecuperoSec = 75, Modalita = 'Camminata' "
+                                 "WHERE ID_Scheda = %1 AND NProg = 1; "
+                                 "UPDATE Esercizi SET Serie = 120 WHERE ID_Scheda = %1 AND NProg = 2;")
+                      .arg(id));
+    mdiScheda& e = apri(9, id, 0);
+    scrivi(testa<QLineEdit>(e, "Obiettivo"), QStringLiteral("Forza"));
+    // Being typed: the field in use speaks first.
+    scrivi(testa<SelettoreData>(e, "dal")->campo(), QStringLiteral("31/02/2026"));
+    const QString prima = archivioScheda(id);
+    const struct {
+        QWidget* campo;
+        const char* messaggio;
+        const char* corretto;
+    } passi[] = {
+        {testa<QWidget>(e, "dal"),
+         "Data non valida: «31/02/2026» nel campo «Dal».\nScrivere la data come gg/mm/aaaa, per esempio "
+         "01/02/1985.",
+         "15/12/2026"},
+        {testa<QWidget>(e, "FreqAllen"), fuoriElenco, "4"},
+        {campo<QWidget>(e, 0, "durata"), fuoriElenco, "45s"},
+        {campo<QWidget>(e, 0, "frequenza"), fuoriElenco, "40Hz"},
+        {campo<QWidget>(e, 0, "ampiezza"), fuoriElenco, "H"},
+        {campo<QWidget>(e, 0, "serie"), "Valore troppo grande!", "12"},
+        {campo<QWidget>(e, 0, "recuperoSec"), "Inserire un numero tra 0 e 59", "30"},
+        {campo<QWidget>(e, 0, "modalita"), fuoriElenco, "Combinata"},
+        {campo<QWidget>(e, 1, "serie"), "Valore troppo grande!", "3"},
+    };
+    for (const auto& p : passi) {
+        SCOPED_TRACE(p.messaggio);
+        messaggi().mostrati.clear();
+        pulsante(e, "salva")->trigger();
+        EXPECT_EQ(messaggi().testi().join(u'|').toStdString(), p.messaggio);
+        EXPECT_TRUE(haFuoco(p.campo));
+        EXPECT_EQ(archivioScheda(id), prima);
+        scrivi(doveScrivere(p.campo), QString::fromUtf8(p.corretto));
+    }
+    messaggi().mostrati.clear();
+    pulsante(e, "salva")->trigger();
+    ASSERT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
+
+    // The register now holds what the windows show.
+    scheda letta;
+    letta.carica(id);
+    letta.caricaEsercizi();
+    EXPECT_EQ(letta.PeriodoDal, testa<SelettoreData>(e, "dal")->testo());
+    EXPECT_EQ(letta.PeriodoAl, testa<SelettoreData>(e, "al")->testo());
+    EXPECT_EQ(QString::number(static_cast<int>(letta.FreqAllen)),
+              testa<QComboBox>(e, "FreqAllen")->currentText());
+    EXPECT_EQ(letta.categoria, testa<QComboBox>(e, "categoria")->currentText());
+    EXPECT_EQ(letta.Obiettivo, QStringLiteral("Forza"));
+    ASSERT_EQ(letta.esercizi.Count(), 2);
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE(k);
+        const Esercizio& es = letta.esercizi.Item(k + 1);
+        EXPECT_EQ(es.durata, campo<QComboBox>(e, k, "durata")->currentText());
+        EXPECT_EQ(es.frequenza, campo<QComboBox>(e, k, "frequenza")->currentText());
+        EXPECT_EQ(es.ampiezza, campo<QComboBox>(e, k, "ampiezza")->currentText());
+        EXPECT_EQ(es.modalita, campo<QComboBox>(e, k, "modalita")->currentText());
+        EXPECT_EQ(QString::number(static_cast<int>(es.serie)), campo<QLineEdit>(e, k, "serie")->text());
+        EXPECT_EQ(QString::number(static_cast<int>(es.recuperoMin)),
+                  campo<QLineEdit>(e, k, "recuperoMin")->text());
+        EXPECT_EQ(QString::number(static_cast<int>(es.recuperoSec)),
+                  campo<QLineEdit>(e, k, "recuperoSec")->text());
+    }
+}
+
+TEST_F(Editor, InUnModelloProprioIlValoreRifiutatoFermaSalva) {
+    SchedaModello proprio;
+    proprio.descrizione = QStringLiteral("Proprio");
+    proprio.categoria = QStringLiteral("Dimagrimento");
+    Esercizio es;
+    es.id_fig = 4;
+    proprio.esercizi.Add(es);
+    proprio.save();
+    mdiScheda& e = apri(0, 0, proprio.id_scheda);
+    const QString righe =
+        QStringLiteral("SELECT COUNT(*) FROM EserciziModello WHERE id_scheda = %1 AND Serie = %2");
+    scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("150"));
+    pulsante(e, "salva")->trigger();
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Valore troppo grande!")});
+    EXPECT_TRUE(haFuoco(campo<QWidget>(e, 0, "serie")));
+    EXPECT_EQ(contaDiretto(righe.arg(proprio.id_scheda).arg(150)), 0);
+    scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("50"));
+    messaggi().mostrati.clear();
+    pulsante(e, "salva")->trigger();
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
+    EXPECT_EQ(contaDiretto(righe.arg(proprio.id_scheda).arg(50)), 1);
 }
 
 } // namespace
