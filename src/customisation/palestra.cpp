@@ -6,8 +6,8 @@
 #include "data/db.h"
 
 namespace {
-// Names keep the house rule (apostrophe to backtick); the logo is a file path and must still name
-// its file when read back, so its apostrophes are doubled, which the engine stores as one.
+// Names keep the house rule (stored with a backtick, read back with the apostrophe); the logo is a
+// file path and must still name its file, so its apostrophes are doubled, which the engine stores as one.
 QString percorsoSql(const QString& percorso) {
     return raddoppiaApici(percorso);
 }
@@ -25,8 +25,8 @@ bool palestra::leggi() {
     RecordSet rs = db().getRs(QStringLiteral("SELECT * From palestra "));
     if (rs.RecordCount() == 0)
         return false;
-    nome = nzStringa(rs[QStringLiteral("nome")]);
-    responsabile = nzStringa(rs[QStringLiteral("responsabile")]);
+    nome = DB::ripristinaApici(nzStringa(rs[QStringLiteral("nome")]));
+    responsabile = DB::ripristinaApici(nzStringa(rs[QStringLiteral("responsabile")]));
     logo = nzStringa(rs[QStringLiteral("logo")]);
     return true;
 }

@@ -306,6 +306,12 @@ QString DB::correctApici(const QString& str) {
     return r;
 }
 
+QString DB::ripristinaApici(const QString& str) {
+    QString r = str;
+    r.replace(QLatin1Char('`'), QLatin1Char('\''));
+    return r;
+}
+
 QString DB::convBooleanToDB(bool val) {
     return val ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }

@@ -57,6 +57,9 @@ public:
     static QString dataPerSQL(const QString& data);
     static QString invertiGiornoMese(const QString& data);
     static QString correctApici(const QString& str);
+    // The inverse of correctApici, for stored text on its way to a person: the register keeps the
+    // backquote (older registers and other programs read it), the user typed an apostrophe.
+    static QString ripristinaApici(const QString& str);
     static QString convBooleanToDB(bool val);
     // A date as the text dataPerSQL expects (dd/MM/yyyy); a null date gives "".
     static QString testoData(const QDate& data);

@@ -10,7 +10,6 @@
 #include "shell/f_library.h"
 #include "ui_AnteprimaFoglio.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -18,14 +17,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <cmath>
-
-CursoreAttesa::CursoreAttesa() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-CursoreAttesa::~CursoreAttesa() {
-    QApplication::restoreOverrideCursor();
-}
 
 AnteprimaFoglio::AnteprimaFoglio(QWidget* genitore)
     : QDialog(genitore), ui_(std::make_unique<Ui::AnteprimaFoglio>()) {

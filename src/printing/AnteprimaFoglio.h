@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/SliderEffect.h"
+#include "shell/CursoreAttesa.h"
 #include "shell/ListaImmagini.h"
 
 #include <QDialog>
@@ -60,13 +61,4 @@ private:
     SuperficieFoglio* canvas_;
     QLabel* pannello1_;
     QLabel* pannello2_;
-};
-
-// The hourglass pointer for as long as it lives.
-class CursoreAttesa {
-public:
-    CursoreAttesa();
-    ~CursoreAttesa();
-    CursoreAttesa(const CursoreAttesa&) = delete;
-    CursoreAttesa& operator=(const CursoreAttesa&) = delete;
 };

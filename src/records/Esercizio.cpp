@@ -4,6 +4,7 @@
 #include "data/LettoriCampi.h"
 #include "records/TestoSql.h"
 
+using testoSql::letto;
 using testoSql::numero;
 using testoSql::testo;
 
@@ -21,15 +22,15 @@ bool Esercizio::carica(std::int32_t id) {
     ct = cLong(rs[QStringLiteral("ct")]);
     nprog = cLong(rs[QStringLiteral("nprog")]);
     id_fig = cLong(rs[QStringLiteral("id_fig")]);
-    durata = cStringa(rs[QStringLiteral("durata")]);
-    frequenza = cStringa(rs[QStringLiteral("frequenza")]);
-    ampiezza = cStringa(rs[QStringLiteral("ampiezza")]);
+    durata = letto(cStringa(rs[QStringLiteral("durata")]));
+    frequenza = letto(cStringa(rs[QStringLiteral("frequenza")]));
+    ampiezza = letto(cStringa(rs[QStringLiteral("ampiezza")]));
     recuperoMin = nzByte(rs[QStringLiteral("recuperoMin")]);
     recuperoSec = nzByte(rs[QStringLiteral("recuperoSec")]);
     serie = nzByte(rs[QStringLiteral("serie")]);
-    modalita = nzStringa(rs[QStringLiteral("modalita")]);
-    peso = nzStringa(rs[QStringLiteral("peso")]);
-    note = nzStringa(rs[QStringLiteral("note")]);
+    modalita = letto(nzStringa(rs[QStringLiteral("modalita")]));
+    peso = letto(nzStringa(rs[QStringLiteral("peso")]));
+    note = letto(nzStringa(rs[QStringLiteral("note")]));
     isLibero = cBool(rs[QStringLiteral("isLibero")]);
     return true;
 }

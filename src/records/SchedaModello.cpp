@@ -4,6 +4,7 @@
 #include "data/LettoriCampi.h"
 #include "records/TestoSql.h"
 
+using testoSql::letto;
 using testoSql::numero;
 using testoSql::testo;
 
@@ -18,8 +19,8 @@ bool SchedaModello::carica(std::int32_t ID) {
         id_scheda = ID;
         id_cat = cLong(rs[QStringLiteral("id_cat")]);
         categoria = cStringa(rs[QStringLiteral("nome")]);
-        descrizione = nzStringa(rs[QStringLiteral("descrizione")]);
-        note = nzStringa(rs[QStringLiteral("note")]);
+        descrizione = letto(nzStringa(rs[QStringLiteral("descrizione")]));
+        note = letto(nzStringa(rs[QStringLiteral("note")]));
         preimpostata = cBool(rs[QStringLiteral("preimpostata")]);
         trovata = true;
     }

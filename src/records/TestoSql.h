@@ -12,6 +12,11 @@ inline QString testo(const QString& s) {
     return DB::correctApici(s);
 }
 
+// A text value read back, as the user typed it: each column written with `testo` is read through this.
+inline QString letto(const QString& s) {
+    return DB::ripristinaApici(s);
+}
+
 inline QString numero(long n) {
     return QString::number(n);
 }

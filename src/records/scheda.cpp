@@ -4,6 +4,7 @@
 #include "data/LettoriCampi.h"
 #include "records/TestoSql.h"
 
+using testoSql::letto;
 using testoSql::numero;
 using testoSql::testo;
 
@@ -24,18 +25,18 @@ bool scheda::carica(std::int32_t ID) {
 }
 
 void scheda::leggi(const RecordSet& rs) {
-    Istruttore = cStringa(rs[QStringLiteral("Istruttore")]);
+    Istruttore = letto(cStringa(rs[QStringLiteral("Istruttore")]));
     id_utente = cLong(rs[QStringLiteral("id_utente")]);
     PeriodoDal = DB::testoData(nzData(rs[QStringLiteral("PeriodoDal")]));
     PeriodoAl = DB::testoData(nzData(rs[QStringLiteral("PeriodoAl")]));
     id_cat = cLong(rs[QStringLiteral("id_cat")]);
     categoria = cStringa(rs[QStringLiteral("categorie.nome")]);
-    Obiettivo = nzStringa(rs[QStringLiteral("Obiettivo")]);
+    Obiettivo = letto(nzStringa(rs[QStringLiteral("Obiettivo")]));
     FreqAllen = cByte(rs[QStringLiteral("FreqAllen")]);
-    GGAllen = nzStringa(rs[QStringLiteral("GGAllen")]);
-    note = nzStringa(rs[QStringLiteral("schede.note")]);
-    nomeUtente = cStringa(rs[QStringLiteral("utenti.nome")]);
-    cognomeUtente = cStringa(rs[QStringLiteral("cognome")]);
+    GGAllen = letto(nzStringa(rs[QStringLiteral("GGAllen")]));
+    note = letto(nzStringa(rs[QStringLiteral("schede.note")]));
+    nomeUtente = letto(cStringa(rs[QStringLiteral("utenti.nome")]));
+    cognomeUtente = letto(cStringa(rs[QStringLiteral("cognome")]));
 }
 
 void scheda::caricaEsercizi() {

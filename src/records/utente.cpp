@@ -4,14 +4,15 @@
 #include "data/LettoriCampi.h"
 #include "records/TestoSql.h"
 
+using testoSql::letto;
 using testoSql::testo;
 
 void utente::leggi(const RecordSet& rs) {
-    cognome = cStringa(rs[QStringLiteral("cognome")]);
-    nome = cStringa(rs[QStringLiteral("nome")]);
+    cognome = letto(cStringa(rs[QStringLiteral("cognome")]));
+    nome = letto(cStringa(rs[QStringLiteral("nome")]));
     dataNascita = nzData(rs[QStringLiteral("dataNascita")]);
-    sesso = nzStringa(rs[QStringLiteral("sesso")]);
-    note = nzStringa(rs[QStringLiteral("note")]);
+    sesso = letto(nzStringa(rs[QStringLiteral("sesso")]));
+    note = letto(nzStringa(rs[QStringLiteral("note")]));
     raccoglitore.id_utente = id_utente;
 }
 

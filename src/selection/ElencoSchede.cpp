@@ -49,6 +49,21 @@ bool RigaElenco::operator<(const QTreeWidgetItem& altra) const {
     return data(0, Qt::UserRole).toLongLong() < altra.data(0, Qt::UserRole).toLongLong();
 }
 
+RiempimentoElenco::RiempimentoElenco(QTreeWidget* lista)
+    : lista_(lista), ordinata_(lista->isSortingEnabled()) {
+    lista_->setEnabled(false);
+    lista_->setUpdatesEnabled(false);
+    lista_->setSortingEnabled(false);
+}
+
+RiempimentoElenco::~RiempimentoElenco() {
+    // A refill that sorted the rows itself (to select and scroll afterwards) is not sorted twice.
+    if (lista_->isSortingEnabled() != ordinata_)
+        lista_->setSortingEnabled(ordinata_);
+    lista_->setUpdatesEnabled(true);
+    lista_->setEnabled(true);
+}
+
 void preparaElenco(QTreeWidget* lista) {
     lista->setRootIsDecorated(false);
     lista->setUniformRowHeights(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/CursoreAttesa.h"
+
 #include <QString>
 #include <QTreeWidgetItem>
 #include <QVariant>
@@ -25,6 +27,21 @@ public:
     void impostaTesto(int colonna, const QString& testo);
 
     bool operator<(const QTreeWidgetItem& altra) const override;
+};
+
+// While a list is refilled: the wait pointer, the list disabled, not repainted and not sorted row by
+// row. Pointer, list and sorting come back however the refill ends, a failed load included.
+class RiempimentoElenco {
+public:
+    explicit RiempimentoElenco(QTreeWidget* lista);
+    ~RiempimentoElenco();
+    RiempimentoElenco(const RiempimentoElenco&) = delete;
+    RiempimentoElenco& operator=(const RiempimentoElenco&) = delete;
+
+private:
+    CursoreAttesa attesa_;
+    QTreeWidget* lista_;
+    bool ordinata_;
 };
 
 // The list behaviour both lists share: one selected row at a time, full text of a cut cell in its

@@ -118,9 +118,8 @@ void SchedeMODELLOSelezione::fillList() {
     QTreeWidget* lw = ui->LW;
     const long scelta = idRigaSelezionata(lw);
     const int posizione = lw->currentItem() ? lw->indexOfTopLevelItem(lw->currentItem()) : 0;
-    lw->setEnabled(false);
     const bool ordinata = lw->isSortingEnabled();
-    lw->setSortingEnabled(false);
+    RiempimentoElenco riempimento(lw);
     lw->clear();
 
     const QString filtro = ui->categoria->currentText();
@@ -143,7 +142,6 @@ void SchedeMODELLOSelezione::fillList() {
     else
         selezionaDopoRicarica(lw, 0, 0);
     categoriaElencata_ = filtro;
-    lw->setEnabled(true);
 }
 
 bool SchedeMODELLOSelezione::categoria_Validate() {

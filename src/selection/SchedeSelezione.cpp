@@ -13,7 +13,6 @@
 #include "ui_SchedeSelezione.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
@@ -134,12 +133,9 @@ void SchedeSelezione::adattaLarghezza() {
 
 void SchedeSelezione::fillList() {
     QTreeWidget* lw = ui->LW;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const long scelta = idRigaSelezionata(lw);
     const int posizione = lw->currentItem() ? lw->indexOfTopLevelItem(lw->currentItem()) : 0;
-    lw->setEnabled(false);
-    lw->setUpdatesEnabled(false);
-    lw->setSortingEnabled(false);
+    RiempimentoElenco riempimento(lw);
     lw->clear();
 
     raccoglitore schede;
@@ -169,9 +165,6 @@ void SchedeSelezione::fillList() {
     lw->setSortingEnabled(true);
     selezionaDopoRicarica(lw, scelta, posizione);
     riempitaPer_ = id_utente;
-    lw->setUpdatesEnabled(true);
-    lw->setEnabled(true);
-    QApplication::restoreOverrideCursor();
 }
 
 bool SchedeSelezione::eventFilter(QObject* oggetto, QEvent* evento) {

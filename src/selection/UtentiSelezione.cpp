@@ -6,6 +6,7 @@
 #include "base/variabiliGlobali.h"
 #include "records/utente.h"
 #include "selection/DelegatoTestoIntero.h"
+#include "selection/ElencoSchede.h"
 #include "selection/UtentiNuovo.h"
 #include "shell/f_library.h"
 
@@ -116,11 +117,8 @@ UtentiSelezione::UtentiSelezione(QWidget* parent)
 UtentiSelezione::~UtentiSelezione() = default;
 
 void UtentiSelezione::FillListAtleti() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    LW_->setEnabled(false);
-    LW_->setUpdatesEnabled(false);
     const long scelto = idSelezionato();
-    LW_->setSortingEnabled(false);
+    RiempimentoElenco riempimento(LW_);
     LW_->clear();
 
     const std::vector<utente> atleti = utente::caricaTutti();
@@ -147,10 +145,7 @@ void UtentiSelezione::FillListAtleti() {
         LW_->setCurrentItem(daSelezionare);
         LW_->scrollToItem(daSelezionare);
     }
-    LW_->setUpdatesEnabled(true);
-    LW_->setEnabled(true);
     aggiornaComandi();
-    QApplication::restoreOverrideCursor();
 }
 
 void UtentiSelezione::selezionaId(long id) {

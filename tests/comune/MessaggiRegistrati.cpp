@@ -11,6 +11,8 @@ Risposta MessaggiRegistrati::mostra(const QString& testo, TipoMessaggio tipo, Pu
 Risposta MessaggiRegistrati::mostra(const QString& testo, TipoMessaggio tipo, Pulsanti pulsanti,
                                     const QString& titolo, Risposta predefinita) {
     mostrati.push_back({testo, tipo, pulsanti, titolo, predefinita});
+    if (allaComparsa)
+        allaComparsa(testo);
     if (!risposte.empty()) {
         const Risposta r = risposte.front();
         risposte.pop_front();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
 
     std::vector<Messaggio> mostrati;
     std::deque<Risposta> risposte;
+    // Runs while a message is up, before it is answered: what happens meanwhile (a register going away).
+    std::function<void(const QString& testo)> allaComparsa;
 };
 
 // Installs a recorder for the lifetime of the object and restores the previous service afterwards.

@@ -45,7 +45,7 @@ TEST_F(Palestra, TabellaVuotaPoiInserimentoPoiAggiornamento) {
     EXPECT_EQ(letta.logo, QStringLiteral("/opt/vibrana/images/logo.jpg"));
 }
 
-TEST_F(Palestra, NomiConAccentoGraveLogoComEra) {
+TEST_F(Palestra, NomiRegistratiConAccentoGraveRilettiConApostrofoLogoComEra) {
     // The logo must still name its file after save and load, apostrophe or not.
     const QString logo = cartella() + QStringLiteral("/images/l'logo di Sant'Anna.jpg");
     palestra p;
@@ -56,9 +56,13 @@ TEST_F(Palestra, NomiConAccentoGraveLogoComEra) {
         ASSERT_TRUE(p.save()) << volta;
         palestra letta;
         ASSERT_TRUE(letta.carica());
-        EXPECT_EQ(letta.nome, QStringLiteral("Palestra dell`Orso"));
-        EXPECT_EQ(letta.responsabile, QStringLiteral("D`Angelo"));
+        EXPECT_EQ(letta.nome, QStringLiteral("Palestra dell'Orso"));
+        EXPECT_EQ(letta.responsabile, QStringLiteral("D'Angelo"));
         EXPECT_EQ(letta.logo, logo);
+        EXPECT_EQ(
+            contaDiretto(QStringLiteral("SELECT count(*) FROM palestra WHERE nome = 'Palestra dell`Orso' "
+                                        "AND responsabile = 'D`Angelo'")),
+            1);
     }
     EXPECT_EQ(righe(), 1);
     EXPECT_TRUE(messaggi().testi().isEmpty());

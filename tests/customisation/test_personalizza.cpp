@@ -92,6 +92,15 @@ TEST_F(Personalizza, ApplicaSalvaEResta_AnnullaNonSalva) {
     EXPECT_TRUE(messaggi().testi().isEmpty());
 }
 
+TEST_F(Personalizza, NomeRegistratoConAccentoGraveMostratoConApostrofo) {
+    palestra(QStringLiteral("Palestra L`Olimpo"), QString());
+    auto w = apri();
+    EXPECT_EQ(trova<QLineEdit>(*w, "nome")->text(), QStringLiteral("Palestra L'Olimpo"));
+    clic(*w, "cmdOK");
+    EXPECT_EQ(campo("nome"), QStringLiteral("Palestra L`Olimpo"));
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
 TEST_F(Personalizza, LogoGiaNelleImmaginiNonVieneCopiato) {
     DialoghiInstallati dialoghi;
     const QString logo = immagine(immagini() + QStringLiteral("/Logo.JPG"), Qt::red);

@@ -35,6 +35,24 @@ TEST(Letterali, CorrectApiciEBooleani) {
     EXPECT_EQ(DB::testoData(QDate()), QString());
 }
 
+TEST(Letterali, RipristinaApiciRendeLApostrofoDigitato) {
+    struct {
+        const char* salvato;
+        const char* mostrato;
+    } casi[] = {
+        {"D`Amico", "D'Amico"},
+        {"l`amico dell`atleta", "l'amico dell'atleta"},
+        {"senza apici", "senza apici"},
+        {"", ""},
+    };
+    for (const auto& c : casi) {
+        const QString salvato = QString::fromUtf8(c.salvato), mostrato = QString::fromUtf8(c.mostrato);
+        EXPECT_EQ(DB::ripristinaApici(salvato), mostrato) << c.salvato;
+        // Read and written again, a text keeps its stored form.
+        EXPECT_EQ(DB::correctApici(DB::ripristinaApici(salvato)), salvato) << c.salvato;
+    }
+}
+
 TEST(LettoriCampi, NullEConversioni) {
     EXPECT_EQ(nzStringa(QVariant()), QString());
     EXPECT_EQ(nzStringa(QVariant(qlonglong(12))), QStringLiteral("12"));

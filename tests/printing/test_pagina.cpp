@@ -323,6 +323,28 @@ TEST_F(Fogli, AnteprimaScriveIlNumeroDiPagina) {
     EXPECT_FALSE(f.el(QStringLiteral("cornice"), 5).visibile);
 }
 
+TEST_F(Fogli, TestiRegistratiConAccentoGraveStampatiConApostrofo) {
+    eseguiDiretto(QStringLiteral(
+        "INSERT INTO utenti (id_utente, nome, cognome) VALUES (3, 'Sant`Elia', 'D`Amico');"
+        "INSERT INTO schede (id_scheda, id_utente, Istruttore, PeriodoDal, PeriodoAl, id_cat, FreqAllen, "
+        "GGAllen, Obiettivo, note) VALUES (5, 3, 'Dell`Orto', '2026-12-01', '2026-12-22', 1, 3, '001010100', "
+        "'tono', 'Bere l`acqua');"
+        "INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, RecuperoMin, "
+        "RecuperoSec, "
+        "Serie, Modalita, Peso, isLibero, Note) VALUES (1, 5, 1, '30s', '35Hz', 'L', 1, 30, 3, "
+        "'dell`atleta', "
+        "'5 kg l`uno', 0, 'sull`avampiede');"));
+    pages p;
+    p.createPages(5);
+    Foglio f = superficieScheda();
+    p.PreviewPage(1, f);
+    EXPECT_EQ(f.el(QStringLiteral("utente")).testo, QStringLiteral("D'Amico Sant'Elia"));
+    EXPECT_EQ(f.el(QStringLiteral("Istruttore")).testo, QStringLiteral("Dell'Orto"));
+    EXPECT_EQ(f.el(QStringLiteral("NoteFinali"), 0).testo, QStringLiteral("Bere l'acqua"));
+    EXPECT_EQ(f.el(QStringLiteral("modalita"), 0).testo, QStringLiteral("Modalità: dell'atleta 5 kg l'uno"));
+    EXPECT_EQ(f.el(QStringLiteral("note"), 0).testo, QStringLiteral("Note: sull'avampiede"));
+}
+
 TEST(NomePdf, AtletaEPeriodoSenzaCaratteriVietati) {
     ::scheda s;
     s.cognomeUtente = QStringLiteral("D'Amico");

@@ -85,6 +85,18 @@ TEST_F(ListaModelli, ApreSullaSecondaCategoriaEFiltraPerNomeEsatto) {
     });
 }
 
+TEST_F(ListaModelli, NomeConApostrofo) {
+    eseguiDiretto(QStringLiteral("INSERT INTO schedeModello (id_Scheda, id_cat, descrizione, preimpostata) "
+                                 "VALUES (8, 2, 'Schiena dell`anziano', 0)"));
+    conLista([](SchedeMODELLOSelezione& w) {
+        scegliCategoria(w.categoria(), QStringLiteral("Tonificazione"));
+        EXPECT_EQ(colonna(w.LW(), SchedeMODELLOSelezione::ColDescrizione),
+                  (QStringList{"Tono", "Schiena dell'anziano"}));
+        pulsante(w, "annulla")->trigger();
+    });
+    EXPECT_TRUE(messaggi().mostrati.empty());
+}
+
 TEST_F(ListaModelli, IDueModiSecondoLAtletaScelto) {
     const struct {
         std::int32_t atleta;

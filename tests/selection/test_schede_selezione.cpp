@@ -98,6 +98,19 @@ TEST_F(ListaSchede, MostraLeSchedeDellAtletaOrdinatePerValore) {
     EXPECT_TRUE(messaggi().mostrati.empty());
 }
 
+TEST_F(ListaSchede, AtletaEIstruttoreConApostrofo) {
+    eseguiDiretto(QStringLiteral(
+        "INSERT INTO utenti (id_utente, nome, cognome) VALUES (7, 'Pia', 'D`Amico');"
+        "INSERT INTO schede (id_scheda, id_utente, Istruttore, PeriodoDal, PeriodoAl, id_cat, FreqAllen) "
+        "VALUES (20, 7, 'Dell`Orto', '2026-02-01', '2026-02-22', 1, 3);"));
+    conLista(7, [](SchedeSelezione& w) {
+        EXPECT_EQ(w.utente()->text(), QStringLiteral("[D'Amico Pia]"));
+        EXPECT_EQ(colonna(w.LW(), SchedeSelezione::ColIstruttore), QStringList{QStringLiteral("Dell'Orto")});
+        pulsante(w, "annulla")->trigger();
+    });
+    EXPECT_TRUE(messaggi().mostrati.empty());
+}
+
 TEST_F(ListaSchede, PulsantiConDidascalieESuggerimenti) {
     conLista(4, [](SchedeSelezione& w) {
         const struct {

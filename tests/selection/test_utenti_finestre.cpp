@@ -113,6 +113,22 @@ TEST_F(FinestreUtenti, RicercaSuCognomeENomeInOgniMaiuscola) {
     }
 }
 
+TEST_F(FinestreUtenti, CognomeConApostrofoMostratoECercatoComeDigitato) {
+    // Stored with a backquote, as the register keeps every apostrophe typed.
+    eseguiDiretto(
+        QStringLiteral("INSERT INTO utenti (id_utente, nome, cognome, dataNascita) VALUES "
+                       "(1, 'Ada', 'Dal Monte', '1970-01-01'), (12, 'Pia', 'D`Amico', '1985-02-03')"));
+    UtentiSelezione w;
+    w.show();
+    QTreeWidget* lw = w.LW();
+    EXPECT_EQ(colonna(lw, UtentiSelezione::ColCognome),
+              (QStringList{"Dal Monte", "Verdi", "Rossi", "bianchi", "Ruggeri", "D'Amico"}));
+    QTest::keyClicks(w.Ricerca(), QStringLiteral("D'Amico"));
+    EXPECT_EQ(selezionato(lw), QStringLiteral("12"));
+    QTest::keyClick(w.Ricerca(), Qt::Key_Return);
+    EXPECT_EQ(idUtenteSelezionato, 12);
+}
+
 TEST_F(FinestreUtenti, InvioSceglieInEntrambiIModi) {
     for (const QString& modo : {UtentiSelezione::SELEZIONA, UtentiSelezione::MODIFICA}) {
         idUtenteSelezionato = 0;
@@ -207,7 +223,7 @@ TEST_F(FinestreUtenti, NuovoAtletaAggiornaLElenco) {
         EXPECT_FALSE(f.isVisible());
     });
     EXPECT_EQ(w.LW()->topLevelItemCount(), 5);
-    EXPECT_TRUE(colonna(w.LW(), 1).contains(QStringLiteral("D`Angelo")));
+    EXPECT_TRUE(colonna(w.LW(), 1).contains(QStringLiteral("D'Angelo")));
     EXPECT_EQ(selezionato(w.LW()), QStringLiteral("12")); // the new athlete is the selected row
     EXPECT_EQ(
         contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE cognome='D`Angelo' AND sesso='F' "
