@@ -147,6 +147,9 @@ TEST_F(Pdf, FoglioIstruzioniDiUnaPagina) {
     const QString testo = StrumentiPdf::testiPagine(file).value(0);
     EXPECT_TRUE(testo.contains(QStringLiteral("ISTRUZIONI D'USO")));
     EXPECT_TRUE(testo.contains(QStringLiteral("controindicazioni")));
+    // Found as written: no letters joined into one ligature glyph.
+    for (const char* parola : {"offre", "fisiologica", "flessibilità"})
+        EXPECT_TRUE(testo.contains(QString::fromUtf8(parola))) << parola;
 }
 
 } // namespace
