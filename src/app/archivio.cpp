@@ -53,6 +53,9 @@ public:
 QString testoCampo(const QVariant& v) {
     if (v.isNull())
         return QStringLiteral("NULL");
+    // Stored texts keep an apostrophe as a backtick: show it as it was typed.
+    if (v.typeId() == QMetaType::QString)
+        return nzStringa(v).replace(QLatin1Char('`'), QLatin1Char('\''));
     return nzStringa(v);
 }
 
