@@ -1,8 +1,12 @@
 #include "ArchivioStampa.h"
+#include "LimitiScrittura.h"
 #include "StrumentiPdf.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,7 +18,8 @@ protected:
         QString uscita;
         QString errori;
     };
-    Esito esegui(const QStringList& argomenti) const {
+    // Runs the command; `prepara` may set up the child process (limits, capabilities).
+    Esito esegui(const QStringList& argomenti, const std::function<void(QProcess&)>& prepara = {}) const {
         const QString programma =
             QStringLiteral(VIBRANA_CARTELLA_BUILD) + QStringLiteral("/vibrana-archivio");
         Esito e;
@@ -24,6 +29,8 @@ protected:
         }
         QProcess p;
         p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        if (prepara)
+            prepara(p);
         p.start(programma, argomenti);
         if (!p.waitForFinished(60000)) {
             ADD_FAILURE() << "il comando non termina";
@@ -72,6 +79,75 @@ TEST_F(ComandiStampa, ErroriRiferitiConCodiceDiUscita) {
         EXPECT_TRUE(e.errori.contains(QLatin1String(c.errore))) << e.errori.toStdString();
     }
     EXPECT_FALSE(QFile::exists(file));
+}
+
+// A PDF that cannot be written whole is not written at all: one Italian message naming the file,
+// no temporary file left beside it, the file of before as it was.
+TEST_F(ComandiStampa, PdfNonScrittoLasciaIlFileDiPrima) {
+    figura(1);
+    // The disk fills up in the middle of the first picture, written in one go past any buffer.
+    QStringList foto{immagineRumorosa(QStringLiteral("images/esercizi/f1.jpg"), 300)};
+    for (int i = 0; i < 5; ++i)
+        foto << immagineRumorosa(QStringLiteral("images/istruzioni/sbagliato_%1.JPG").arg(i), 300);
+    for (const QString& f : foto)
+        ASSERT_GT(QFileInfo(f).size(), 40000) << f.toStdString();
+    constexpr rlim_t spazio = 4096;
+    const QString id = QString::number(scheda(13));
+    const QString destinazione = cartella() + QStringLiteral("/uscita");
+    ASSERT_TRUE(QDir().mkpath(destinazione));
+    const QString file = destinazione + QStringLiteral("/t.pdf");
+    const QByteArray diIeri("PDF di ieri");
+    const struct {
+        const char* nome;
+        QStringList argomenti;
+        bool discoPieno; // else a folder that may not be written
+        const char* causa;
+    } casi[] = {
+        {"scheda, disco pieno",
+         {QStringLiteral("pdf"), id, file},
+         true,
+         "la scrittura si è interrotta (disco pieno?)"},
+        {"istruzioni, disco pieno",
+         {QStringLiteral("istruzioni"), file},
+         true,
+         "la scrittura si è interrotta (disco pieno?)"},
+        {"scheda, cartella di sola lettura",
+         {QStringLiteral("pdf"), id, file},
+         false,
+         "la cartella non esiste o non è scrivibile"},
+        {"istruzioni, cartella di sola lettura",
+         {QStringLiteral("istruzioni"), file},
+         false,
+         "la cartella non esiste o non è scrivibile"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        QFile vecchio(file);
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        vecchio.write(diIeri);
+        vecchio.close();
+        // The command's own log must not be what hits the limit.
+        svuotaLog();
+        if (!c.discoPieno)
+            QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::ExeOwner);
+        const Esito e = esegui(c.argomenti, [&c](QProcess& p) {
+            if (c.discoPieno)
+                DiscoPieno::nelFiglio(p, spazio);
+            else
+                PermessiRispettati::nelFiglio(p);
+        });
+        QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(e.codice, 1);
+        EXPECT_EQ(e.errori.toStdString(), QStringLiteral("Errore: Impossibile scrivere il file \"%1\": %2.\n")
+                                              .arg(file, QString::fromUtf8(c.causa))
+                                              .toStdString());
+        EXPECT_TRUE(e.uscita.isEmpty()) << e.uscita.toStdString();
+        EXPECT_EQ(QDir(destinazione).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("t.pdf")});
+        ASSERT_TRUE(vecchio.open(QIODevice::ReadOnly));
+        EXPECT_EQ(vecchio.readAll(), diIeri);
+        vecchio.close();
+    }
 }
 
 } // namespace
