@@ -4,9 +4,11 @@
 #include "base/Logger.h"
 #include "base/Messaggi.h"
 #include "base/RigaComando.h"
+#include "data/db.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
 #include "printing/pages.h"
+#include "records/TestoSql.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +18,7 @@
 #include <QSaveFile>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace {
 constexpr int risoluzionePdf = 1440; // one unit per twip
@@ -172,14 +175,10 @@ public:
     }
 };
 
-int usoStampa() {
-    scriviRiga(
-        QStringLiteral("Uso:\n"
-                       "  vibrana-archivio pdf ID_SCHEDA FILE       salva in PDF i fogli della scheda\n"
-                       "  vibrana-archivio istruzioni FILE          salva in PDF il foglio delle istruzioni "
-                       "d'uso"),
-        stderr);
-    return 2;
+bool schedaEsiste(std::int32_t id) {
+    return db().getRs(QStringLiteral("SELECT id_scheda FROM vw_schedacompleta WHERE id_scheda = ") +
+                      testoSql::numero(id))
+               .RecordCount() > 0;
 }
 
 } // namespace
@@ -188,7 +187,7 @@ bool comandoStampa(const char* primo) {
     return primo && (std::strcmp(primo, "pdf") == 0 || std::strcmp(primo, "istruzioni") == 0);
 }
 
-int eseguiComandoStampa(int argc, char** argv) {
+int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso) {
     // Sheets need fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -207,8 +206,17 @@ int eseguiComandoStampa(int argc, char** argv) {
                 scriviRiga(QStringLiteral("Errore: numero di scheda non valido: %1").arg(a[1]), stderr);
                 return 2;
             }
+            if (id > std::numeric_limits<std::int32_t>::max() ||
+                !schedaEsiste(static_cast<std::int32_t>(id))) {
+                scriviRiga(QStringLiteral("Errore: la scheda %1 non esiste.").arg(id), stderr);
+                return codiceSchedaInesistente;
+            }
             const int fogli = scriviSchedaPdf(static_cast<std::int32_t>(id), a[2]);
-            scriviRiga(QStringLiteral("Scheda %1: %2 fogli scritti in %3").arg(id).arg(fogli).arg(a[2]),
+            scriviRiga(QStringLiteral("Scheda %1: %2 in %3")
+                           .arg(id)
+                           .arg(fogli == 1 ? QStringLiteral("1 foglio scritto")
+                                           : QStringLiteral("%1 fogli scritti").arg(fogli))
+                           .arg(a[2]),
                        stdout);
             return 0;
         }
@@ -217,6 +225,6 @@ int eseguiComandoStampa(int argc, char** argv) {
             scriviRiga(QStringLiteral("Istruzioni d'uso scritte in %1").arg(a[1]), stdout);
             return 0;
         }
-        return usoStampa();
+        return uso();
     });
 }

@@ -33,6 +33,9 @@ void scriviIstruzioniPdf(const QString& file);
 QString nomePdfScheda(const scheda& s);
 
 // The commands "pdf ID_SCHEDA FILE" and "istruzioni FILE" of vibrana-archivio. `comandoStampa` says
-// whether the first argument names one of them; `eseguiComandoStampa` runs it as a whole program.
+// whether the first argument names one of them; `eseguiComandoStampa` runs it as a whole program,
+// calling `uso` for arguments it does not understand. Exit codes: 0 written, 1 not written,
+// 2 wrong arguments, codiceSchedaInesistente when no card has the number given.
+constexpr int codiceSchedaInesistente = 3;
 bool comandoStampa(const char* primo);
-int eseguiComandoStampa(int argc, char** argv);
+int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso);

@@ -59,26 +59,72 @@ TEST_F(ComandiStampa, PdfDiUnaSchedaEIstruzioni) {
 
 TEST_F(ComandiStampa, ErroriRiferitiConCodiceDiUscita) {
     const QString file = cartella() + QStringLiteral("/x.pdf");
+    eseguiDiretto(QStringLiteral("INSERT INTO schedeModello (id_Scheda, id_cat, descrizione) VALUES "
+                                 "(700, 1, 'Modello')"));
+    const QString manca = QDir(cartella()).absoluteFilePath(QStringLiteral("manca/x.pdf"));
     const struct {
         QStringList argomenti;
         int codice;
-        const char* errore;
+        QString errore; // the whole of standard error
     } casi[] = {
         {{QStringLiteral("pdf"), QString::number(scheda(0)), file},
          1,
-         "Nessun esercizio caricato in questa scheda!"},
-        {{QStringLiteral("pdf"), QStringLiteral("dieci"), file}, 2, "numero di scheda non valido"},
-        {{QStringLiteral("pdf"), QStringLiteral("1")}, 2, "Uso:"},
-        {{QStringLiteral("istruzioni"), cartella() + QStringLiteral("/manca/x.pdf")},
+         QStringLiteral("Errore: Nessun esercizio caricato in questa scheda!\n")},
+        {{QStringLiteral("pdf"), QStringLiteral("9999"), file},
+         3,
+         QStringLiteral("Errore: la scheda 9999 non esiste.\n")},
+        // A template's number is not a card's.
+        {{QStringLiteral("pdf"), QStringLiteral("700"), file},
+         3,
+         QStringLiteral("Errore: la scheda 700 non esiste.\n")},
+        {{QStringLiteral("pdf"), QStringLiteral("dieci"), file},
+         2,
+         QStringLiteral("Errore: numero di scheda non valido: dieci\n")},
+        {{QStringLiteral("istruzioni"), manca},
          1,
-         "Impossibile scrivere"},
+         QStringLiteral("Errore: Impossibile scrivere il file \"%1\": la cartella non esiste o non è "
+                        "scrivibile.\n")
+             .arg(manca)},
     };
     for (const auto& c : casi) {
         const Esito e = esegui(c.argomenti);
         EXPECT_EQ(e.codice, c.codice) << c.argomenti.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(e.errori.contains(QLatin1String(c.errore))) << e.errori.toStdString();
+        EXPECT_EQ(e.errori.toStdString(), c.errore.toStdString());
+        EXPECT_TRUE(e.uscita.isEmpty()) << e.uscita.toStdString();
     }
     EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST_F(ComandiStampa, LUsoElencaOgniComando) {
+    const QStringList comandi[] = {{},
+                                   {QStringLiteral("pdf"), QStringLiteral("1")},
+                                   {QStringLiteral("istruzioni")},
+                                   {QStringLiteral("sconosciuto")}};
+    for (const QStringList& argomenti : comandi) {
+        const Esito e = esegui(argomenti);
+        SCOPED_TRACE(argomenti.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(e.codice, 2);
+        for (const char* riga :
+             {"crea [--sovrascrivi] CARTELLA_SQL FILE", "sql \"ISTRUZIONE\"", "verifica [FILE]", "copia FILE",
+              "pdf ID_SCHEDA FILE", "istruzioni FILE", "server"})
+            EXPECT_TRUE(e.errori.contains(QStringLiteral("vibrana-archivio ") + QLatin1String(riga)))
+                << riga << "\n"
+                << e.errori.toStdString();
+    }
+}
+
+TEST_F(ComandiStampa, FogliScrittiAlSingolareEAlPlurale) {
+    figura(1);
+    const QString file = cartella() + QStringLiteral("/t.pdf");
+    const std::pair<int, const char*> casi[] = {{10, "1 foglio scritto"}, {11, "2 fogli scritti"}};
+    for (const auto& [esercizi, fogli] : casi) {
+        const auto id = scheda(esercizi);
+        const Esito e = esegui({QStringLiteral("pdf"), QString::number(id), file});
+        EXPECT_EQ(e.codice, 0) << e.errori.toStdString();
+        EXPECT_EQ(
+            e.uscita.toStdString(),
+            QStringLiteral("Scheda %1: %2 in %3\n").arg(id).arg(QLatin1String(fogli), file).toStdString());
+    }
 }
 
 // A PDF that cannot be written whole is not written at all: one Italian message naming the file,
