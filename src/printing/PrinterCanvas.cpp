@@ -76,6 +76,7 @@ void PrinterCanvas::Form_Load() {
         pages::OpenCanvas(foglio_);
         CursoreAttesa attesa;
         impostaStato(fogli().PreviewPage(1, foglio_));
+        impostaNotaStato(avvisoLogoPalestra());
         canvas()->update();
     }
     adattaAlloSchermo();

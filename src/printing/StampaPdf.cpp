@@ -211,6 +211,9 @@ int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso) 
                 scriviRiga(QStringLiteral("Errore: la scheda %1 non esiste.").arg(id), stderr);
                 return codiceSchedaInesistente;
             }
+            const QString avviso = avvisoLogoPalestra();
+            if (!avviso.isEmpty())
+                scriviRiga(QStringLiteral("Avviso: ") + avviso, stderr);
             const int fogli = scriviSchedaPdf(static_cast<std::int32_t>(id), a[2]);
             scriviRiga(QStringLiteral("Scheda %1: %2 in %3")
                            .arg(id)

@@ -206,6 +206,18 @@ TEST_F(Anteprima, PdfNonScrittoLasciaIlFileDiPrima) {
     EXPECT_EQ(notaStato(*w), QStringLiteral("Scheda salvata in %1").arg(file));
 }
 
+TEST_F(Anteprima, LogoIllegibileAvvisatoNellaBarraDiStato) {
+    palestraDiretta(cartella() + QStringLiteral("/images/spostato.jpg"));
+    auto w = apri(13);
+    EXPECT_EQ(notaStato(*w), QStringLiteral("Il logo della palestra \"%1/images/spostato.jpg\" non si può "
+                                            "leggere: le schede sono stampate senza logo.")
+                                 .arg(cartella()));
+    EXPECT_FALSE(w->superficie().el(QStringLiteral("logoPalestra")).visibile);
+    premi(*w, "PagSucc");
+    EXPECT_FALSE(w->superficie().el(QStringLiteral("logoPalestra")).visibile);
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
 TEST_F(Anteprima, FoglioCentratoSeLaFinestraELarga) {
     auto w = apri(1);
     const std::pair<int, bool> larghezze[] = {{1400, true}, {500, false}};

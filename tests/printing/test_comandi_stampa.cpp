@@ -196,4 +196,27 @@ TEST_F(ComandiStampa, PdfNonScrittoLasciaIlFileDiPrima) {
     }
 }
 
+TEST_F(ComandiStampa, LogoIllegibileLasciatoFuoriConUnSoloAvviso) {
+    figura(1);
+    const QString logo = immagine(QStringLiteral("images/logo.jpg"), Qt::red, 200, 100);
+    QFile rovinato(logo);
+    ASSERT_TRUE(rovinato.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    rovinato.write("non è una foto");
+    rovinato.close();
+    palestraDiretta(logo);
+    const QString file = cartella() + QStringLiteral("/t.pdf");
+    const Esito e = esegui({QStringLiteral("pdf"), QString::number(scheda(13)), file});
+    EXPECT_EQ(e.codice, 0);
+    EXPECT_EQ(e.errori.toStdString(),
+              QStringLiteral("Avviso: Il logo della palestra \"%1\" non si può leggere: le schede "
+                             "sono stampate senza logo.\n")
+                  .arg(logo)
+                  .toStdString());
+    // In place of the logo no box named after its file.
+    const QStringList testi = StrumentiPdf::testiPagine(file);
+    ASSERT_EQ(testi.size(), 2);
+    for (const QString& t : testi)
+        EXPECT_FALSE(t.contains(QStringLiteral("logo.jpg")));
+}
+
 } // namespace
