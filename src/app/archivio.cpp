@@ -32,6 +32,9 @@ int uso() {
                        "della cartella del programma\n"
                        "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
                        "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso\n"
+                       "  vibrana-archivio pdf ID_SCHEDA FILE       salva in PDF i fogli della scheda\n"
+                       "  vibrana-archivio istruzioni FILE          salva in PDF il foglio delle istruzioni "
+                       "d'uso\n"
                        "  vibrana-archivio server ...               archivio condiviso su un server "
                        "PostgreSQL"),
         stderr);
@@ -53,6 +56,9 @@ public:
 QString testoCampo(const QVariant& v) {
     if (v.isNull())
         return QStringLiteral("NULL");
+    // Stored texts keep an apostrophe as a backtick: show it as it was typed.
+    if (v.typeId() == QMetaType::QString)
+        return nzStringa(v).replace(QLatin1Char('`'), QLatin1Char('\''));
     return nzStringa(v);
 }
 
@@ -78,7 +84,7 @@ int eseguiSql(const QString& istruzione, MessaggiConsole& messaggi) {
 int main(int argc, char** argv) {
     // Printing commands draw sheets, so they run with their own (windowless) graphics application.
     if (argc >= 2 && comandoStampa(argv[1]))
-        return eseguiComandoStampa(argc, argv);
+        return eseguiComandoStampa(argc, argv, uso);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vibrana"));
     auto messaggi = std::make_shared<MessaggiConsole>();

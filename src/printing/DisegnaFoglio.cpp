@@ -29,6 +29,9 @@ QFont fontDi(const ElementoFoglio& e) {
     f.setItalic(e.corsivo);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(true);
+    // Any letter spacing makes Qt shape without ligatures, and 100 % leaves every advance as it is:
+    // "ff" and "fi" stay two letters, so a PDF's text is found as written.
+    f.setLetterSpacing(QFont::PercentageSpacing, 100);
     return f;
 }
 

@@ -5,9 +5,11 @@
 #include "editor/GGAllenHELPER.h"
 #include "pictures/FileConsegnati.h"
 #include "pictures/RidimensionatoreImmagini.h"
+#include "printing/DisegnaFoglio.h"
 #include "records/cTime.h"
 #include "shell/f_library_core.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <cmath>
 
@@ -153,6 +155,21 @@ QString logoPalestraPerStampa() {
     return p.leggi() ? p.logo : QString();
 }
 
+namespace {
+bool logoLeggibile(const QString& percorso) {
+    return !immagineFoglio(risolviPercorso(percorso)).isNull();
+}
+} // namespace
+
+QString avvisoLogoPalestra() {
+    const QString percorso = logoPalestraPerStampa();
+    if (percorso.isEmpty() || logoLeggibile(percorso))
+        return {};
+    return QStringLiteral(
+               "Il logo della palestra \"%1\" non si può leggere: le schede sono stampate senza logo.")
+        .arg(QDir::toNativeSeparators(percorso));
+}
+
 int Page::righe() const {
     return arrotondaSuperiore(static_cast<double>(esercizi.Count()) / 2);
 }
@@ -210,18 +227,15 @@ void Page::scriviIntestazione(Foglio& f) const {
 
     ElementoFoglio& logo = f.el(QStringLiteral("logoPalestra"));
     const QString percorso = logoPalestraPerStampa();
-    logo.visibile = !percorso.isEmpty();
+    // A logo that cannot be read is left out rather than printed as an empty box on every sheet.
+    logo.visibile = !percorso.isEmpty() && logoLeggibile(percorso);
     if (logo.visibile) {
         logo.immagine = risolviPercorso(percorso);
-        // A picture that cannot be read keeps the designed box, so the sheet still shows where it goes.
-        double w = 1695;
-        double h = 1545;
-        const QSize dimensione = QImageReader(logo.immagine).size();
-        if (dimensione.isValid()) {
-            w = dimensione.width() * 15.0;
-            h = dimensione.height() * 15.0;
-        }
-        const auto r = RidimensionatoreImmagini::adatta(w, h, 2300, cmInTwip(15), cmInTwip(0.3));
+        QSize dimensione = QImageReader(logo.immagine).size();
+        if (!dimensione.isValid())
+            dimensione = immagineFoglio(logo.immagine).size();
+        const auto r = RidimensionatoreImmagini::adatta(dimensione.width() * 15.0, dimensione.height() * 15.0,
+                                                        2300, cmInTwip(15), cmInTwip(0.3));
         logo.left = r.left;
         logo.top = r.top;
         logo.width = r.width;

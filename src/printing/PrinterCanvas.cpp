@@ -76,6 +76,7 @@ void PrinterCanvas::Form_Load() {
         pages::OpenCanvas(foglio_);
         CursoreAttesa attesa;
         impostaStato(fogli().PreviewPage(1, foglio_));
+        impostaNotaStato(avvisoLogoPalestra());
         canvas()->update();
     }
     adattaAlloSchermo();
@@ -176,13 +177,6 @@ void PrinterCanvas::salvaPdf() {
     if (QFileInfo(file).suffix().isEmpty())
         file += QStringLiteral(".pdf");
     CursoreAttesa attesa;
-    // A surface of its own, so the sheet on screen stays as it is.
-    Foglio f = superficieScheda();
-    pages::OpenCanvas(f);
-    scriviPdf(file, QStringLiteral("Scheda di ") + s.cognomeUtente + QLatin1Char(' ') + s.nomeUtente, m,
-              std::move(f), [this](int i, Foglio& sup) {
-                  fogli().pages.at(static_cast<std::size_t>(i - 1)).setCanvas(sup);
-                  sup.el(QStringLiteral("piepagina")).testo = testoPagina(i, fogli().numeroPagine());
-              });
+    scriviFogliPdf(fogli(), file);
     impostaNotaStato(QStringLiteral("Scheda salvata in %1").arg(QDir::toNativeSeparators(file)));
 }

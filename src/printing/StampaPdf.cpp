@@ -1,22 +1,89 @@
 #include "printing/StampaPdf.h"
 
 #include "base/Errore.h"
+#include "base/Logger.h"
 #include "base/Messaggi.h"
 #include "base/RigaComando.h"
+#include "data/db.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
 #include "printing/pages.h"
+#include "records/TestoSql.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace {
 constexpr int risoluzionePdf = 1440; // one unit per twip
 const QString messaggioNessunEsercizio = QStringLiteral("Nessun esercizio caricato in questa scheda!");
+
+// Qt's own diagnostics are in English and name its internals: while this lives they go to the log,
+// and the user reads only the program's Italian messages.
+class AvvisiQtNelLog {
+public:
+    AvvisiQtNelLog() : precedente_(qInstallMessageHandler(&registra)) {}
+    ~AvvisiQtNelLog() { qInstallMessageHandler(precedente_); }
+    AvvisiQtNelLog(const AvvisiQtNelLog&) = delete;
+    AvvisiQtNelLog& operator=(const AvvisiQtNelLog&) = delete;
+
+private:
+    static void registra(QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+        if (tipo == QtFatalMsg) {
+            std::fputs(testo.toLocal8Bit().constData(), stderr);
+            std::fputc('\n', stderr);
+            return;
+        }
+        static thread_local bool dentro = false;
+        if (dentro)
+            return;
+        dentro = true;
+        try {
+            logger().log(QStringLiteral("Qt: ") + testo);
+        } catch (...) {
+            // A log that cannot be written must not make the command fail.
+        }
+        dentro = false;
+    }
+    QtMessageHandler precedente_;
+};
+
+// The file beside the target. The PDF engine does not look at what a write returns, and a write cut
+// short (the disk filled up in the middle of it) is no error to the file: here it is one, so the
+// file is never put in place.
+class FileIntero : public QSaveFile {
+public:
+    using QSaveFile::QSaveFile;
+
+protected:
+    qint64 writeData(const char* dati, qint64 lunghezza) override {
+        const qint64 scritti = QSaveFile::writeData(dati, lunghezza);
+        if (scritti != lunghezza)
+            cancelWriting();
+        return scritti;
+    }
+};
+
+[[noreturn]] void nonScritto(const QString& file, const QString& causa) {
+    throw Errore(NumeriErrore::PercorsoNonTrovato,
+                 QStringLiteral("Impossibile scrivere il file \"%1\": %2.")
+                     .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), causa));
+}
+
+QString causaApertura(const QString& file) {
+    const QFileInfo info(file);
+    if (info.isDir())
+        return QStringLiteral("è il nome di una cartella");
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("il file esistente è protetto dalla scrittura");
+    return QStringLiteral("la cartella non esiste o non è scrivibile");
+}
 } // namespace
 
 QPageSize formatoFoglio() {
@@ -26,37 +93,58 @@ QPageSize formatoFoglio() {
 
 void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio superficie,
                const std::function<void(int, Foglio&)>& prepara) {
-    QPdfWriter pdf(file);
-    pdf.setPageSize(formatoFoglio());
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(risoluzionePdf);
-    pdf.setTitle(titolo);
-    pdf.setCreator(QStringLiteral("Vibrana"));
-    QPainter p;
-    if (!p.begin(&pdf))
-        throw Errore(
-            NumeriErrore::PercorsoNonTrovato,
-            QStringLiteral("Impossibile scrivere il file %1.").arg(QFileInfo(file).absoluteFilePath()));
-    for (int i = 1; i <= numero; ++i) {
-        if (i > 1)
-            pdf.newPage();
-        prepara(i, superficie);
-        disegnaFoglio(p, superficie, twipPerUnitaDi(risoluzionePdf));
+    AvvisiQtNelLog avvisi;
+    // Until commit() the file is a temporary one beside the target, dropped on any failure.
+    FileIntero uscita(file);
+    if (!uscita.open(QIODevice::WriteOnly))
+        nonScritto(file, causaApertura(file));
+    const QString causaScrittura = QStringLiteral("la scrittura si è interrotta (disco pieno?)");
+    {
+        QPdfWriter pdf(&uscita);
+        pdf.setPageSize(formatoFoglio());
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(risoluzionePdf);
+        pdf.setTitle(titolo);
+        pdf.setCreator(QStringLiteral("Vibrana"));
+        QPainter p;
+        if (!p.begin(&pdf))
+            nonScritto(file, causaScrittura);
+        for (int i = 1; i <= numero; ++i) {
+            if (i > 1 && !pdf.newPage())
+                nonScritto(file, causaScrittura);
+            prepara(i, superficie);
+            disegnaFoglio(p, superficie, twipPerUnitaDi(risoluzionePdf));
+        }
+        if (!p.end())
+            nonScritto(file, causaScrittura);
     }
-    p.end();
+    // The PDF engine ignores failed writes: the device's own state and the last flush tell.
+    if (uscita.error() != QFileDevice::NoError || !uscita.flush())
+        nonScritto(file, causaScrittura);
+    if (!uscita.commit())
+        nonScritto(file, uscita.error() == QFileDevice::RenameError
+                             ? QStringLiteral("il file esistente non può essere sostituito")
+                             : causaScrittura);
+}
+
+void scriviFogliPdf(const pages& fogli, const QString& file) {
+    const int m = fogli.numeroPagine();
+    if (m == 0)
+        throw Errore(NumeriErrore::DatiNonValidi, messaggioNessunEsercizio);
+    Foglio f = superficieScheda();
+    pages::OpenCanvas(f);
+    const scheda& s = *fogli.pages.front().sc;
+    scriviPdf(file, QStringLiteral("Scheda di ") + s.cognomeUtente + QLatin1Char(' ') + s.nomeUtente, m,
+              std::move(f), [&fogli, m](int i, Foglio& sup) {
+                  fogli.pages.at(static_cast<std::size_t>(i - 1)).setCanvas(sup);
+                  sup.el(QStringLiteral("piepagina")).testo = testoPagina(i, m);
+              });
 }
 
 int scriviSchedaPdf(std::int32_t idScheda, const QString& file) {
     pages fogli;
     fogli.createPages(idScheda);
-    if (fogli.numeroPagine() == 0)
-        throw Errore(NumeriErrore::DatiNonValidi, messaggioNessunEsercizio);
-    Foglio f = superficieScheda();
-    pages::OpenCanvas(f);
-    const scheda& s = *fogli.pages.front().sc;
-    scriviPdf(file, QStringLiteral("Scheda di ") + s.cognomeUtente + QLatin1Char(' ') + s.nomeUtente,
-              fogli.numeroPagine(), std::move(f),
-              [&fogli](int i, Foglio& sup) { fogli.PreviewPage(static_cast<std::int16_t>(i), sup); });
+    scriviFogliPdf(fogli, file);
     return fogli.numeroPagine();
 }
 
@@ -87,14 +175,10 @@ public:
     }
 };
 
-int usoStampa() {
-    scriviRiga(
-        QStringLiteral("Uso:\n"
-                       "  vibrana-archivio pdf ID_SCHEDA FILE       salva in PDF i fogli della scheda\n"
-                       "  vibrana-archivio istruzioni FILE          salva in PDF il foglio delle istruzioni "
-                       "d'uso"),
-        stderr);
-    return 2;
+bool schedaEsiste(std::int32_t id) {
+    return db().getRs(QStringLiteral("SELECT id_scheda FROM vw_schedacompleta WHERE id_scheda = ") +
+                      testoSql::numero(id))
+               .RecordCount() > 0;
 }
 
 } // namespace
@@ -103,12 +187,14 @@ bool comandoStampa(const char* primo) {
     return primo && (std::strcmp(primo, "pdf") == 0 || std::strcmp(primo, "istruzioni") == 0);
 }
 
-int eseguiComandoStampa(int argc, char** argv) {
+int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso) {
     // Sheets need fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Named first: Qt's start-up notes already go to the log, which is looked up by this name.
     QGuiApplication::setApplicationName(QStringLiteral("vibrana"));
+    AvvisiQtNelLog avvisi;
+    QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vibrana"));
     installaServizioMessaggi(std::make_shared<MessaggiSuErrore>());
     const QStringList a = app.arguments().mid(1);
@@ -120,8 +206,20 @@ int eseguiComandoStampa(int argc, char** argv) {
                 scriviRiga(QStringLiteral("Errore: numero di scheda non valido: %1").arg(a[1]), stderr);
                 return 2;
             }
+            if (id > std::numeric_limits<std::int32_t>::max() ||
+                !schedaEsiste(static_cast<std::int32_t>(id))) {
+                scriviRiga(QStringLiteral("Errore: la scheda %1 non esiste.").arg(id), stderr);
+                return codiceSchedaInesistente;
+            }
+            const QString avviso = avvisoLogoPalestra();
+            if (!avviso.isEmpty())
+                scriviRiga(QStringLiteral("Avviso: ") + avviso, stderr);
             const int fogli = scriviSchedaPdf(static_cast<std::int32_t>(id), a[2]);
-            scriviRiga(QStringLiteral("Scheda %1: %2 fogli scritti in %3").arg(id).arg(fogli).arg(a[2]),
+            scriviRiga(QStringLiteral("Scheda %1: %2 in %3")
+                           .arg(id)
+                           .arg(fogli == 1 ? QStringLiteral("1 foglio scritto")
+                                           : QStringLiteral("%1 fogli scritti").arg(fogli))
+                           .arg(a[2]),
                        stdout);
             return 0;
         }
@@ -130,6 +228,6 @@ int eseguiComandoStampa(int argc, char** argv) {
             scriviRiga(QStringLiteral("Istruzioni d'uso scritte in %1").arg(a[1]), stdout);
             return 0;
         }
-        return usoStampa();
+        return uso();
     });
 }

@@ -7,16 +7,21 @@
 #include <cstdint>
 #include <functional>
 
+class pages;
 class scheda;
 
 // The printed sheet, 20 x 28 cm.
 QPageSize formatoFoglio();
 
 // Writes `numero` sheets into a PDF file; `prepara(i, f)` fills sheet i (from 1) on the surface f,
-// which is handed over as `superficie` and reused from sheet to sheet. Throws Errore when the file
-// cannot be written.
+// which is handed over as `superficie` and reused from sheet to sheet. The file is written beside
+// `file` and takes its place only when complete: on any failure Errore names the file, nothing is
+// left behind and an existing `file` stays as it was.
 void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio superficie,
                const std::function<void(int, Foglio&)>& prepara);
+
+// Every sheet of a card cut into sheets, with its footer, into a PDF file (as scriviPdf).
+void scriviFogliPdf(const pages& fogli, const QString& file);
 
 // Every sheet of the card into a PDF file; returns the number of sheets. A card without exercises
 // raises the error with the preview's message and writes nothing.
@@ -28,6 +33,9 @@ void scriviIstruzioniPdf(const QString& file);
 QString nomePdfScheda(const scheda& s);
 
 // The commands "pdf ID_SCHEDA FILE" and "istruzioni FILE" of vibrana-archivio. `comandoStampa` says
-// whether the first argument names one of them; `eseguiComandoStampa` runs it as a whole program.
+// whether the first argument names one of them; `eseguiComandoStampa` runs it as a whole program,
+// calling `uso` for arguments it does not understand. Exit codes: 0 written, 1 not written,
+// 2 wrong arguments, codiceSchedaInesistente when no card has the number given.
+constexpr int codiceSchedaInesistente = 3;
 bool comandoStampa(const char* primo);
-int eseguiComandoStampa(int argc, char** argv);
+int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso);

@@ -151,13 +151,17 @@ void segnalaImmaginiNonLette() {
     if (senzaCartella)
         frasi << QStringLiteral("Manca la cartella delle immagini %1.")
                      .arg(QDir::toNativeSeparators(cartellaImmagini));
-    if (!nonLette.isEmpty())
-        frasi << (nonLette.size() == 1
-                      ? QStringLiteral("Non è stato possibile leggere 1 immagine")
-                      : QStringLiteral("Non è stato possibile leggere %1 immagini").arg(nonLette.size())) +
-                     QStringLiteral(
-                         ": al loro posto compare un simbolo. I percorsi sono elencati nel file %1.")
-                         .arg(QDir::toNativeSeparators(logger().percorsoFile()));
+    const QString log = QDir::toNativeSeparators(logger().percorsoFile());
+    if (nonLette.size() == 1)
+        frasi << QStringLiteral("Non è stato possibile leggere 1 immagine: al suo posto compare un simbolo. "
+                                "Il percorso è scritto nel file %1.")
+                     .arg(log);
+    else if (!nonLette.isEmpty())
+        frasi << QStringLiteral(
+                     "Non è stato possibile leggere %1 immagini: al loro posto compare un simbolo. "
+                     "I percorsi sono elencati nel file %2.")
+                     .arg(nonLette.size())
+                     .arg(log);
     const QString testo = frasi.join(QLatin1Char(' '));
     mostraMessaggio(testo, TipoMessaggio::Avviso, Pulsanti::OK);
 }

@@ -116,6 +116,12 @@ TEST_F(Archivio, ComandoSqlStampaLeRigheEFallisceSugliErrori) {
     EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
               QStringLiteral("id_cat\tnome\n1\tDimagrimento\n2\tTonificazione\n"));
 
+    // A stored backtick is the apostrophe the user typed.
+    eseguiDiretto(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('Anna', 'D`Amico')"));
+    p.start(programma, {QStringLiteral("sql"), QStringLiteral("SELECT cognome FROM utenti")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.readAllStandardOutput().toStdString(), "cognome\nD'Amico\n");
+
     p.start(programma, {QStringLiteral("sql"), QStringLiteral("DELETE * FROM manca")});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_NE(p.exitCode(), 0);

@@ -3,12 +3,25 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QRandomGenerator>
 
 QString ArchivioStampa::immagine(const QString& relativo, QColor colore, int w, int h) const {
     const QString percorso = QDir(cartella()).absoluteFilePath(relativo);
     QDir().mkpath(QFileInfo(percorso).absolutePath());
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(colore);
+    EXPECT_TRUE(img.save(percorso, "JPG", 95)) << percorso.toStdString();
+    return percorso;
+}
+
+QString ArchivioStampa::immagineRumorosa(const QString& relativo, int lato) const {
+    const QString percorso = QDir(cartella()).absoluteFilePath(relativo);
+    QDir().mkpath(QFileInfo(percorso).absolutePath());
+    QImage img(lato, lato, QImage::Format_RGB32);
+    QRandomGenerator caso(7);
+    for (int y = 0; y < lato; ++y)
+        for (int x = 0; x < lato; ++x)
+            img.setPixel(x, y, caso.generate() | 0xFF000000u);
     EXPECT_TRUE(img.save(percorso, "JPG", 95)) << percorso.toStdString();
     return percorso;
 }

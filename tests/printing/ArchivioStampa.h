@@ -15,6 +15,9 @@ protected:
     void figura(std::int32_t id, QColor colore = Qt::blue, int w = 152, int h = 133) const;
     // Writes a picture of one colour at a path relative to the program folder; returns its full path.
     QString immagine(const QString& relativo, QColor colore, int w, int h) const;
+    // A picture of random pixels, which JPEG cannot shrink, so that its file is larger than a file's
+    // write buffer; returns its full path.
+    QString immagineRumorosa(const QString& relativo, int lato) const;
     // An athlete "Rossi Mario" and a card with `esercizi` platform exercises on figure `idFig`
     // (numbered 1..n), final notes `note` and training days `giorni`.
     std::int32_t scheda(int esercizi, const QString& note = QStringLiteral("Bere molta acqua"),

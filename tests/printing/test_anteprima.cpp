@@ -1,5 +1,6 @@
 #include "ArchivioStampa.h"
 #include "DialoghiFinti.h"
+#include "LimitiScrittura.h"
 #include "StrumentiPdf.h"
 #include "base/variabiliGlobali.h"
 #include "comune/Modale.h"
@@ -12,12 +13,15 @@
 #include "shell/Finestre.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -133,6 +137,85 @@ TEST_F(Anteprima, PdfDiTuttiIFogliConNomeProposto) {
     // The sheet on screen is left as it was.
     EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 1/2"));
     EXPECT_EQ(pie(*w), QStringLiteral("Pagina 1/2"));
+}
+
+// The status bar's second panel.
+QString notaStato(const AnteprimaFoglio& w) {
+    const auto* nota = w.findChild<QLabel*>(QStringLiteral("pannello2"));
+    return nota ? nota->text() : QStringLiteral("(manca il pannello)");
+}
+
+// A PDF that cannot be written whole is not written at all: one Italian message naming the file,
+// no temporary file left beside it, the file of before as it was.
+TEST_F(Anteprima, PdfNonScrittoLasciaIlFileDiPrima) {
+    const QString destinazione = cartella() + QStringLiteral("/uscita");
+    ASSERT_TRUE(QDir().mkpath(destinazione));
+    const QString file = destinazione + QStringLiteral("/scheda.pdf");
+    const QByteArray diIeri("PDF di ieri");
+    const struct {
+        const char* nome;
+        bool discoPieno; // else a folder that may not be written
+        const char* causa;
+    } casi[] = {
+        {"disco pieno", true, "la scrittura si è interrotta (disco pieno?)"},
+        {"cartella di sola lettura", false, "la cartella non esiste o non è scrivibile"},
+    };
+    auto w = apri(13);
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        messaggi().mostrati.clear();
+        QFile vecchio(file);
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        vecchio.write(diIeri);
+        vecchio.close();
+        DialoghiInstallati dialoghi;
+        dialoghi->fileDaSalvare = file;
+        {
+            std::optional<DiscoPieno> pieno;
+            std::optional<PermessiRispettati> permessi;
+            if (c.discoPieno) {
+                pieno.emplace(8192);
+            } else {
+                QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::ExeOwner);
+                permessi.emplace();
+                ASSERT_FALSE(QFile(destinazione + QStringLiteral("/prova")).open(QIODevice::WriteOnly))
+                    << "la cartella resta scrivibile";
+            }
+            premi(*w, "PDF");
+        }
+        QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_EQ(messaggi().testi().size(), 1);
+        EXPECT_TRUE(
+            messaggi().testi()[0].endsWith(QStringLiteral(": Impossibile scrivere il file \"%1\": %2.")
+                                               .arg(file, QString::fromUtf8(c.causa))))
+            << messaggi().testi()[0].toStdString();
+        EXPECT_FALSE(notaStato(*w).contains(QStringLiteral("salvata"))) << notaStato(*w).toStdString();
+        EXPECT_EQ(QDir(destinazione).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("scheda.pdf")});
+        ASSERT_TRUE(vecchio.open(QIODevice::ReadOnly));
+        EXPECT_EQ(vecchio.readAll(), diIeri);
+        vecchio.close();
+    }
+    // Once the disk has room the same button writes the file.
+    messaggi().mostrati.clear();
+    DialoghiInstallati dialoghi;
+    dialoghi->fileDaSalvare = file;
+    premi(*w, "PDF");
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(StrumentiPdf::pagine(file), 2);
+    EXPECT_EQ(notaStato(*w), QStringLiteral("Scheda salvata in %1").arg(file));
+}
+
+TEST_F(Anteprima, LogoIllegibileAvvisatoNellaBarraDiStato) {
+    palestraDiretta(cartella() + QStringLiteral("/images/spostato.jpg"));
+    auto w = apri(13);
+    EXPECT_EQ(notaStato(*w), QStringLiteral("Il logo della palestra \"%1/images/spostato.jpg\" non si può "
+                                            "leggere: le schede sono stampate senza logo.")
+                                 .arg(cartella()));
+    EXPECT_FALSE(w->superficie().el(QStringLiteral("logoPalestra")).visibile);
+    premi(*w, "PagSucc");
+    EXPECT_FALSE(w->superficie().el(QStringLiteral("logoPalestra")).visibile);
+    EXPECT_TRUE(messaggi().testi().isEmpty());
 }
 
 TEST_F(Anteprima, FoglioCentratoSeLaFinestraELarga) {

@@ -1,8 +1,12 @@
 #include "ArchivioStampa.h"
+#include "LimitiScrittura.h"
 #include "StrumentiPdf.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,7 +18,8 @@ protected:
         QString uscita;
         QString errori;
     };
-    Esito esegui(const QStringList& argomenti) const {
+    // Runs the command; `prepara` may set up the child process (limits, capabilities).
+    Esito esegui(const QStringList& argomenti, const std::function<void(QProcess&)>& prepara = {}) const {
         const QString programma =
             QStringLiteral(VIBRANA_CARTELLA_BUILD) + QStringLiteral("/vibrana-archivio");
         Esito e;
@@ -24,6 +29,8 @@ protected:
         }
         QProcess p;
         p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        if (prepara)
+            prepara(p);
         p.start(programma, argomenti);
         if (!p.waitForFinished(60000)) {
             ADD_FAILURE() << "il comando non termina";
@@ -52,26 +59,164 @@ TEST_F(ComandiStampa, PdfDiUnaSchedaEIstruzioni) {
 
 TEST_F(ComandiStampa, ErroriRiferitiConCodiceDiUscita) {
     const QString file = cartella() + QStringLiteral("/x.pdf");
+    eseguiDiretto(QStringLiteral("INSERT INTO schedeModello (id_Scheda, id_cat, descrizione) VALUES "
+                                 "(700, 1, 'Modello')"));
+    const QString manca = QDir(cartella()).absoluteFilePath(QStringLiteral("manca/x.pdf"));
     const struct {
         QStringList argomenti;
         int codice;
-        const char* errore;
+        QString errore; // the whole of standard error
     } casi[] = {
         {{QStringLiteral("pdf"), QString::number(scheda(0)), file},
          1,
-         "Nessun esercizio caricato in questa scheda!"},
-        {{QStringLiteral("pdf"), QStringLiteral("dieci"), file}, 2, "numero di scheda non valido"},
-        {{QStringLiteral("pdf"), QStringLiteral("1")}, 2, "Uso:"},
-        {{QStringLiteral("istruzioni"), cartella() + QStringLiteral("/manca/x.pdf")},
+         QStringLiteral("Errore: Nessun esercizio caricato in questa scheda!\n")},
+        {{QStringLiteral("pdf"), QStringLiteral("9999"), file},
+         3,
+         QStringLiteral("Errore: la scheda 9999 non esiste.\n")},
+        // A template's number is not a card's.
+        {{QStringLiteral("pdf"), QStringLiteral("700"), file},
+         3,
+         QStringLiteral("Errore: la scheda 700 non esiste.\n")},
+        {{QStringLiteral("pdf"), QStringLiteral("dieci"), file},
+         2,
+         QStringLiteral("Errore: numero di scheda non valido: dieci\n")},
+        {{QStringLiteral("istruzioni"), manca},
          1,
-         "Impossibile scrivere"},
+         QStringLiteral("Errore: Impossibile scrivere il file \"%1\": la cartella non esiste o non è "
+                        "scrivibile.\n")
+             .arg(manca)},
     };
     for (const auto& c : casi) {
         const Esito e = esegui(c.argomenti);
         EXPECT_EQ(e.codice, c.codice) << c.argomenti.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(e.errori.contains(QLatin1String(c.errore))) << e.errori.toStdString();
+        EXPECT_EQ(e.errori.toStdString(), c.errore.toStdString());
+        EXPECT_TRUE(e.uscita.isEmpty()) << e.uscita.toStdString();
     }
     EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST_F(ComandiStampa, LUsoElencaOgniComando) {
+    const QStringList comandi[] = {{},
+                                   {QStringLiteral("pdf"), QStringLiteral("1")},
+                                   {QStringLiteral("istruzioni")},
+                                   {QStringLiteral("sconosciuto")}};
+    for (const QStringList& argomenti : comandi) {
+        const Esito e = esegui(argomenti);
+        SCOPED_TRACE(argomenti.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(e.codice, 2);
+        for (const char* riga :
+             {"crea [--sovrascrivi] CARTELLA_SQL FILE", "sql \"ISTRUZIONE\"", "verifica [FILE]", "copia FILE",
+              "pdf ID_SCHEDA FILE", "istruzioni FILE", "server"})
+            EXPECT_TRUE(e.errori.contains(QStringLiteral("vibrana-archivio ") + QLatin1String(riga)))
+                << riga << "\n"
+                << e.errori.toStdString();
+    }
+}
+
+TEST_F(ComandiStampa, FogliScrittiAlSingolareEAlPlurale) {
+    figura(1);
+    const QString file = cartella() + QStringLiteral("/t.pdf");
+    const std::pair<int, const char*> casi[] = {{10, "1 foglio scritto"}, {11, "2 fogli scritti"}};
+    for (const auto& [esercizi, fogli] : casi) {
+        const auto id = scheda(esercizi);
+        const Esito e = esegui({QStringLiteral("pdf"), QString::number(id), file});
+        EXPECT_EQ(e.codice, 0) << e.errori.toStdString();
+        EXPECT_EQ(
+            e.uscita.toStdString(),
+            QStringLiteral("Scheda %1: %2 in %3\n").arg(id).arg(QLatin1String(fogli), file).toStdString());
+    }
+}
+
+// A PDF that cannot be written whole is not written at all: one Italian message naming the file,
+// no temporary file left beside it, the file of before as it was.
+TEST_F(ComandiStampa, PdfNonScrittoLasciaIlFileDiPrima) {
+    figura(1);
+    // The disk fills up in the middle of the first picture, written in one go past any buffer.
+    QStringList foto{immagineRumorosa(QStringLiteral("images/esercizi/f1.jpg"), 300)};
+    for (int i = 0; i < 5; ++i)
+        foto << immagineRumorosa(QStringLiteral("images/istruzioni/sbagliato_%1.JPG").arg(i), 300);
+    for (const QString& f : foto)
+        ASSERT_GT(QFileInfo(f).size(), 40000) << f.toStdString();
+    constexpr rlim_t spazio = 4096;
+    const QString id = QString::number(scheda(13));
+    const QString destinazione = cartella() + QStringLiteral("/uscita");
+    ASSERT_TRUE(QDir().mkpath(destinazione));
+    const QString file = destinazione + QStringLiteral("/t.pdf");
+    const QByteArray diIeri("PDF di ieri");
+    const struct {
+        const char* nome;
+        QStringList argomenti;
+        bool discoPieno; // else a folder that may not be written
+        const char* causa;
+    } casi[] = {
+        {"scheda, disco pieno",
+         {QStringLiteral("pdf"), id, file},
+         true,
+         "la scrittura si è interrotta (disco pieno?)"},
+        {"istruzioni, disco pieno",
+         {QStringLiteral("istruzioni"), file},
+         true,
+         "la scrittura si è interrotta (disco pieno?)"},
+        {"scheda, cartella di sola lettura",
+         {QStringLiteral("pdf"), id, file},
+         false,
+         "la cartella non esiste o non è scrivibile"},
+        {"istruzioni, cartella di sola lettura",
+         {QStringLiteral("istruzioni"), file},
+         false,
+         "la cartella non esiste o non è scrivibile"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        QFile vecchio(file);
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        vecchio.write(diIeri);
+        vecchio.close();
+        // The command's own log must not be what hits the limit.
+        svuotaLog();
+        if (!c.discoPieno)
+            QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::ExeOwner);
+        const Esito e = esegui(c.argomenti, [&c](QProcess& p) {
+            if (c.discoPieno)
+                DiscoPieno::nelFiglio(p, spazio);
+            else
+                PermessiRispettati::nelFiglio(p);
+        });
+        QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(e.codice, 1);
+        EXPECT_EQ(e.errori.toStdString(), QStringLiteral("Errore: Impossibile scrivere il file \"%1\": %2.\n")
+                                              .arg(file, QString::fromUtf8(c.causa))
+                                              .toStdString());
+        EXPECT_TRUE(e.uscita.isEmpty()) << e.uscita.toStdString();
+        EXPECT_EQ(QDir(destinazione).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("t.pdf")});
+        ASSERT_TRUE(vecchio.open(QIODevice::ReadOnly));
+        EXPECT_EQ(vecchio.readAll(), diIeri);
+        vecchio.close();
+    }
+}
+
+TEST_F(ComandiStampa, LogoIllegibileLasciatoFuoriConUnSoloAvviso) {
+    figura(1);
+    const QString logo = immagine(QStringLiteral("images/logo.jpg"), Qt::red, 200, 100);
+    QFile rovinato(logo);
+    ASSERT_TRUE(rovinato.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    rovinato.write("non è una foto");
+    rovinato.close();
+    palestraDiretta(logo);
+    const QString file = cartella() + QStringLiteral("/t.pdf");
+    const Esito e = esegui({QStringLiteral("pdf"), QString::number(scheda(13)), file});
+    EXPECT_EQ(e.codice, 0);
+    EXPECT_EQ(e.errori.toStdString(),
+              QStringLiteral("Avviso: Il logo della palestra \"%1\" non si può leggere: le schede "
+                             "sono stampate senza logo.\n")
+                  .arg(logo)
+                  .toStdString());
+    // In place of the logo no box named after its file.
+    const QStringList testi = StrumentiPdf::testiPagine(file);
+    ASSERT_EQ(testi.size(), 2);
+    for (const QString& t : testi)
+        EXPECT_FALSE(t.contains(QStringLiteral("logo.jpg")));
 }
 
 } // namespace

@@ -88,6 +88,17 @@ TEST_F(Disegno, ImmagineIntrovabileLasciaUnaCorniceVuota) {
     EXPECT_TRUE(messaggi().testi().isEmpty());
 }
 
+TEST_F(Disegno, LogoIllegibileNonLasciaNessunRiquadro) {
+    palestraDiretta(cartella() + QStringLiteral("/images/spostato.jpg"));
+    const QImage img = disegna(foglioScheda(3));
+    // The logo's square at the top right (15 cm, 0.3 cm, 2300 twips a side), down to above the rule.
+    int segnati = 0;
+    for (double y = 200; y < 1950; y += 15)
+        for (double x = 8520; x < 10790; x += 15)
+            segnati += vicino(campione(img, x, y), Qt::white, 8) ? 0 : 1;
+    EXPECT_EQ(segnati, 0);
+}
+
 TEST_F(Disegno, IstruzioniConFigureEAvvertenze) {
     for (int i = 0; i < 5; ++i)
         immagine(QStringLiteral("images/istruzioni/sbagliato_%1.JPG").arg(i), QColor(0, 160, 0), 80, 100);
@@ -147,6 +158,9 @@ TEST_F(Pdf, FoglioIstruzioniDiUnaPagina) {
     const QString testo = StrumentiPdf::testiPagine(file).value(0);
     EXPECT_TRUE(testo.contains(QStringLiteral("ISTRUZIONI D'USO")));
     EXPECT_TRUE(testo.contains(QStringLiteral("controindicazioni")));
+    // Found as written: no letters joined into one ligature glyph.
+    for (const char* parola : {"offre", "fisiologica", "flessibilità"})
+        EXPECT_TRUE(testo.contains(QString::fromUtf8(parola))) << parola;
 }
 
 } // namespace

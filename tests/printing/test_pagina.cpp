@@ -4,6 +4,7 @@
 #include "printing/pages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPointF>
 #include <gtest/gtest.h>
 
@@ -277,14 +278,29 @@ TEST_F(Pagina, SenzaPalestraNessunLogoENessunMessaggio) {
     EXPECT_FALSE(f.el(QStringLiteral("logoPalestra")).visibile);
 }
 
-TEST_F(Pagina, LogoIntrovabileLasciaIlPostoDelLogo) {
-    palestraDiretta(cartella() + QStringLiteral("/images/spostato.jpg"));
-    Foglio f = superficieScheda();
-    foglio(1).setCanvas(f);
-    const ElementoFoglio& logo = f.el(QStringLiteral("logoPalestra"));
-    EXPECT_TRUE(logo.visibile);
-    EXPECT_DOUBLE_EQ(logo.width, 1695);
-    EXPECT_DOUBLE_EQ(logo.height, 1545);
+TEST_F(Pagina, LogoIllegibileLasciatoFuoriEAvvisato) {
+    const QString rovinato = immagine(QStringLiteral("images/rovinato.jpg"), Qt::red, 100, 60);
+    QFile file(rovinato);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("non è una foto");
+    file.close();
+    const QString casi[] = {cartella() + QStringLiteral("/images/spostato.jpg"), rovinato};
+    for (const QString& logo : casi) {
+        SCOPED_TRACE(logo.toStdString());
+        palestraDiretta(logo);
+        Foglio f = superficieScheda();
+        foglio(1).setCanvas(f);
+        EXPECT_FALSE(f.el(QStringLiteral("logoPalestra")).visibile);
+        EXPECT_EQ(avvisoLogoPalestra(), QStringLiteral("Il logo della palestra \"%1\" non si può leggere: le "
+                                                       "schede sono stampate senza logo.")
+                                            .arg(logo));
+    }
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+    // A logo that can be read, or none, needs no warning.
+    palestraDiretta(immagine(QStringLiteral("images/logo.jpg"), Qt::red, 100, 60));
+    EXPECT_EQ(avvisoLogoPalestra(), QString());
+    palestraDiretta(QString());
+    EXPECT_EQ(avvisoLogoPalestra(), QString());
 }
 
 class Fogli : public ArchivioStampa {

@@ -314,6 +314,7 @@ TEST_F(Avvio, ImmaginiIllegibiliUnAvvisoEUnaRigaDiLogCiascuna) {
         std::function<void()> guasta;
         int nonLette;
         bool senzaCartella;
+        const char* frase; // what the notice says of the pictures, singular or plural
     };
     const Caso casi[] = {
         {"logo rovinato",
@@ -322,15 +323,16 @@ TEST_F(Avvio, ImmaginiIllegibiliUnAvvisoEUnaRigaDiLogCiascuna) {
              ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
              f.write("non è una foto");
          },
-         1, false},
+         1, false, "leggere 1 immagine: al suo posto compare un simbolo. Il percorso è scritto nel file"},
         {"figure mancanti",
          [this] {
              figura(1, QStringLiteral("images\\esercizi\\uno.jpg"));
              figura(2, QStringLiteral("images\\esercizi\\due.jpg"));
          },
-         2, false},
+         2, false, "leggere 2 immagini: al loro posto compare un simbolo. I percorsi sono elencati nel file"},
         {"nessuna cartella delle immagini",
-         [this] { QDir(cartella() + QStringLiteral("/images")).removeRecursively(); }, 3, true},
+         [this] { QDir(cartella() + QStringLiteral("/images")).removeRecursively(); }, 3, true,
+         "leggere 3 immagini: al loro posto compare un simbolo. I percorsi sono elencati nel file"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -348,6 +350,7 @@ TEST_F(Avvio, ImmaginiIllegibiliUnAvvisoEUnaRigaDiLogCiascuna) {
         EXPECT_TRUE(
             m.testo.contains(QStringLiteral("Non è stato possibile leggere %1 immagin").arg(c.nonLette)))
             << m.testo.toStdString();
+        EXPECT_TRUE(m.testo.contains(QString::fromUtf8(c.frase))) << m.testo.toStdString();
         EXPECT_EQ(m.testo.contains(QStringLiteral("Manca la cartella delle immagini")), c.senzaCartella);
         const QStringList log = righeLog();
         EXPECT_EQ(log.filter(QStringLiteral("Immagine non leggibile: ") + cartella()).size(), c.nonLette)
