@@ -58,7 +58,7 @@ QString testoCampo(const QVariant& v) {
         return QStringLiteral("NULL");
     // Stored texts keep an apostrophe as a backtick: show it as it was typed.
     if (v.typeId() == QMetaType::QString)
-        return nzStringa(v).replace(QLatin1Char('`'), QLatin1Char('\''));
+        return DB::ripristinaApici(nzStringa(v));
     return nzStringa(v);
 }
 
