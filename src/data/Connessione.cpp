@@ -162,6 +162,12 @@ Connessione::~Connessione() {
         sqlite3_close_v2(db_);
 }
 
+Conferma Connessione::conferma() {
+    // A file answers on the spot: there is no answer to lose.
+    esegui(QStringLiteral("COMMIT"));
+    return {};
+}
+
 QVariant Connessione::chiaveInserita() const {
     // The connection's own last insert: another program's rows never show here.
     const sqlite3_int64 id = sqlite3_last_insert_rowid(db_);

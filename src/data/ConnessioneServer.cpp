@@ -4,9 +4,11 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QThread>
 #include <QUrl>
 #include <libpq-fe.h>
 
@@ -26,6 +28,15 @@ enum : Oid {
     OidDate = 1082,
     OidTimestamp = 1114,
 };
+
+std::function<void(int, qlonglong)>& dopoInvioCommit() {
+    static std::function<void(int, qlonglong)> f;
+    return f;
+}
+
+// How long a transaction whose connection dropped may still show as running before its outcome is
+// called unknown: the server ends it as soon as it notices the client has gone.
+constexpr qint64 attesaEsitoMs = 5000;
 
 struct Risultato {
     PGresult* r = nullptr;
@@ -263,32 +274,8 @@ RecordSet ConnessioneServer::esegui(const QString& sql, bool conRighe) {
     Risultato r;
     r.r = PQexecParams(conn_, testo.toUtf8().constData(), 0, nullptr, nullptr, nullptr, nullptr, 0);
     const ExecStatusType stato = PQresultStatus(r.r);
-    if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK) {
-        if (!attiva())
-            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
-        const QString codice = QString::fromLatin1(PQresultErrorField(r.r, PG_DIAG_SQLSTATE));
-        const QString dettaglio = QString::fromUtf8(PQresultErrorField(r.r, PG_DIAG_MESSAGE_PRIMARY));
-        if (codice.startsWith(QLatin1String("23")) || codice.startsWith(QLatin1String("22")))
-            throw Errore(NumeriErrore::DatiNonValidi,
-                         QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.")
-                             .arg(dettaglio, sql),
-                         sorgente);
-        if (codice.startsWith(QLatin1String("42")))
-            throw Errore(NumeriErrore::SintassiSql,
-                         QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(dettaglio, sql),
-                         sorgente);
-        if (codice.startsWith(QLatin1String("08")) || codice.startsWith(QLatin1String("57P")))
-            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
-        if (codice == QLatin1String("40001") || codice == QLatin1String("40P01") ||
-            codice.startsWith(QLatin1String("55P03")))
-            throw Errore(NumeriErrore::ErroreArchivio,
-                         QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
-                             .arg(dettaglio),
-                         sorgente);
-        throw Errore(NumeriErrore::ErroreArchivio,
-                     QStringLiteral("Errore del server dell'archivio (%1): '%2'.").arg(dettaglio, sql),
-                     sorgente);
-    }
+    if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK)
+        fallisci(r.r, sql);
     if (inserimento) {
         chiave_ = PQntuples(r.r) > 0 ? valore(r.r, 0, 0) : QVariant();
         return {};
@@ -320,6 +307,86 @@ RecordSet ConnessioneServer::esegui(const QString& sql, bool conRighe) {
         dati.push_back(std::move(v));
     }
     return RecordSet(std::move(nomi), std::move(dati));
+}
+
+void ConnessioneServer::fallisci(const pg_result* r, const QString& sql) const {
+    if (!attiva())
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    const QString codice = QString::fromLatin1(PQresultErrorField(r, PG_DIAG_SQLSTATE));
+    const QString dettaglio = QString::fromUtf8(PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY));
+    if (codice.startsWith(QLatin1String("23")) || codice.startsWith(QLatin1String("22")))
+        throw Errore(
+            NumeriErrore::DatiNonValidi,
+            QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(dettaglio, sql),
+            sorgente);
+    if (codice.startsWith(QLatin1String("42")))
+        throw Errore(NumeriErrore::SintassiSql,
+                     QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(dettaglio, sql), sorgente);
+    if (codice.startsWith(QLatin1String("08")) || codice.startsWith(QLatin1String("57P")))
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    if (codice == QLatin1String("40001") || codice == QLatin1String("40P01") ||
+        codice.startsWith(QLatin1String("55P03")))
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
+                         .arg(dettaglio),
+                     sorgente);
+    throw Errore(NumeriErrore::ErroreArchivio,
+                 QStringLiteral("Errore del server dell'archivio (%1): '%2'.").arg(dettaglio, sql), sorgente);
+}
+
+void ConnessioneServer::impostaDopoInvioCommit(std::function<void(int, qlonglong)> azione) {
+    dopoInvioCommit() = std::move(azione);
+}
+
+Conferma ConnessioneServer::conferma() {
+    const qlonglong id = interroga(QStringLiteral("SELECT txid_current()")).campo(0).toLongLong();
+    const QString sql = QStringLiteral("COMMIT");
+    if (!PQsendQuery(conn_, "COMMIT")) {
+        // Never sent: the server gives the transaction up on its own.
+        Risultato r;
+        fallisci(r.r, sql);
+    }
+    if (dopoInvioCommit())
+        dopoInvioCommit()(PQsocket(conn_), id);
+    Risultato r;
+    r.r = PQgetResult(conn_);
+    while (PGresult* altro = PQgetResult(conn_))
+        PQclear(altro);
+    if (PQresultStatus(r.r) == PGRES_COMMAND_OK)
+        return {};
+    // An error the server sent itself means the transaction was given up.
+    if (attiva() || PQresultErrorField(r.r, PG_DIAG_SQLSTATE))
+        fallisci(r.r, sql);
+    switch (esitoTransazione(indirizzo_, id)) {
+    case Esito::Salvato:
+        return {};
+    case Esito::NonSalvato:
+        fallisci(r.r, sql);
+    case Esito::Sconosciuto:
+        break;
+    }
+    return {Esito::Sconosciuto, id};
+}
+
+Esito ConnessioneServer::esitoTransazione(const QString& indirizzo, qlonglong id) {
+    QElapsedTimer trascorso;
+    trascorso.start();
+    try {
+        auto c = apri(indirizzo);
+        for (;;) {
+            const QVariant stato = c->interroga(QStringLiteral("SELECT txid_status(%1)").arg(id)).campo(0);
+            if (stato.toString() == QLatin1String("committed"))
+                return Esito::Salvato;
+            // Null: too old to be known, which a transaction of a moment ago never is.
+            if (stato.isNull() || stato.toString() == QLatin1String("aborted"))
+                return Esito::NonSalvato;
+            if (trascorso.elapsed() > attesaEsitoMs)
+                return Esito::Sconosciuto;
+            QThread::msleep(50);
+        }
+    } catch (const Errore&) {
+        return Esito::Sconosciuto;
+    }
 }
 
 void ConnessioneServer::esegui(const QString& sql) {

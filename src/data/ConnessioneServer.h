@@ -4,9 +4,11 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 
 struct pg_conn;
+struct pg_result;
 
 // One connection to a register on a PostgreSQL server, given as a libpq connection string
 // (postgresql://utente@host/vibrana). Statements arrive already in the server's dialect, one per call;
@@ -27,6 +29,17 @@ public:
     QString istruzioneInizio() const override { return QStringLiteral("BEGIN"); }
     QVariant chiaveInserita() const override { return chiave_; }
     bool perduta() const override { return !attiva(); }
+    // When the COMMIT's answer is lost, a new connection asks the server whether the transaction was
+    // stored (txid_status): a save is never reported failed when it was kept, nor repeated blindly.
+    Conferma conferma() override;
+
+    // What became of transaction `id` on the server at `indirizzo`; Sconosciuto while the server cannot
+    // be reached or the transaction is still running. Never throws.
+    static Esito esitoTransazione(const QString& indirizzo, qlonglong id);
+
+    // Tests: called with the connection's socket and the transaction's id right after a COMMIT has
+    // been sent, before its answer is read. Null to remove.
+    static void impostaDopoInvioCommit(std::function<void(int socket, qlonglong transazione)> azione);
 
     // Loads the rows of a record set into a table in one stream (COPY), names as the record set gives
     // them. Throws Errore.
@@ -43,6 +56,8 @@ private:
     // The name of the table or view a result column comes from ("" for an expression).
     QString relazione(unsigned int oid);
     RecordSet esegui(const QString& sql, bool conRighe);
+    // The Italian error for a statement the server did not carry out.
+    [[noreturn]] void fallisci(const pg_result* r, const QString& sql) const;
 
     pg_conn* conn_;
     QString indirizzo_;

@@ -319,6 +319,17 @@ DB& db() {
     return globale;
 }
 
+Esito esitoSalvataggio(const SalvataggioSospeso& sospeso) {
+    return ConnessioneServer::esitoTransazione(sospeso.archivio, sospeso.transazione);
+}
+
+QString testoEsitoIgnoto() {
+    return QStringLiteral("La connessione al server dell'archivio si è interrotta durante il salvataggio e "
+                          "non è possibile sapere se è stato registrato. Salvare di nuovo quando il server "
+                          "sarà raggiungibile: il programma controllerà prima che cosa è stato registrato, "
+                          "senza creare doppioni.");
+}
+
 Transazione::Transazione(const DB& archivio) : chiave_(archivio.indirizzoArchivio()) {
     auto& attive = transazioni();
     auto it = attive.find(chiave_);
@@ -362,7 +373,16 @@ bool Transazione::commit() {
     if (!conn)
         return false;
     try {
-        conn->esegui(fallita ? QStringLiteral("ROLLBACK") : QStringLiteral("COMMIT"));
+        if (fallita) {
+            conn->esegui(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+        const Conferma c = conn->conferma();
+        if (c.esito == Esito::Salvato)
+            return true;
+        sospeso_ = SalvataggioSospeso{chiave_, c.transazione};
+        mostraErrore(testoEsitoIgnoto());
+        return false;
     } catch (const std::exception& e) {
         try {
             conn->esegui(QStringLiteral("ROLLBACK"));
@@ -371,7 +391,6 @@ bool Transazione::commit() {
         mostraErrore(descrizioneDi(e));
         return false;
     }
-    return !fallita;
 }
 
 void Transazione::rollback() {

@@ -19,9 +19,12 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
 #include <map>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -486,6 +489,157 @@ TEST_F(Server, LaConnessionePersaDuranteIlSalvataggioLasciaLaSchedaInteraOAssent
     EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM esercizi WHERE id_scheda = ") +
                            QString::number(id)),
               40);
+}
+
+// ---- A commit whose answer is lost -------------------------------------------------------------
+
+// The program's end of the link now reads end-of-file: whatever the server answers is lost.
+void tagliaCollegamento(int socket) {
+    int coppia[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, coppia), 0);
+    close(coppia[1]);
+    ASSERT_GE(dup2(coppia[0], socket), 0);
+    close(coppia[0]);
+}
+
+QString statoTransazione(const QString& indirizzo, qlonglong id) {
+    return ConnessioneServer::apri(indirizzo)
+        ->interroga(QStringLiteral("SELECT txid_status(%1)").arg(id))
+        .campo(0)
+        .toString();
+}
+
+class RispostaPersa : public Server {
+protected:
+    void TearDown() override {
+        ConnessioneServer::impostaDopoInvioCommit(nullptr);
+        Server::TearDown();
+    }
+    QString nomeDatabase() const { return QUrl(indirizzoServer()).path().mid(1); }
+    void accessi(bool ammessi) const {
+        eseguiSulServerDiProva(
+            QStringLiteral("ALTER DATABASE %1 ALLOW_CONNECTIONS %2")
+                .arg(nomeDatabase(), ammessi ? QStringLiteral("true") : QStringLiteral("false")));
+    }
+    // Loses the answer to the next COMMIT once the server has settled it; the server then takes no
+    // new connection when `irraggiungibile`.
+    void perdiRisposta(bool attendiRegistrazione, bool irraggiungibile) {
+        auto fatto = std::make_shared<bool>(false);
+        ConnessioneServer::impostaDopoInvioCommit([=, this](int socket, qlonglong id) {
+            if (*fatto)
+                return;
+            *fatto = true;
+            if (attendiRegistrazione) {
+                QElapsedTimer t;
+                t.start();
+                while (statoTransazione(indirizzoServer(), id) != QLatin1String("committed") &&
+                       t.elapsed() < 10000)
+                    QThread::msleep(20);
+            }
+            if (irraggiungibile)
+                accessi(false);
+            tagliaCollegamento(socket);
+        });
+    }
+};
+
+TEST_F(RispostaPersa, UnaSchedaSiSalvaUnaVoltaSolaQualunqueSiaLEsito) {
+    utente u;
+    u.nome = QStringLiteral("Mario");
+    u.cognome = QStringLiteral("Rossi");
+    const auto atleta = u.save();
+    ASSERT_GT(atleta, 0);
+    struct Caso {
+        const char* nome;
+        bool rifiutata;       // the server gives the transaction up while committing it
+        bool irraggiungibile; // and cannot be asked about it until later
+        QString messaggio;    // what the first save says ("" = nothing, it was stored)
+    } casi[] = {
+        {"registrata", false, false, QString()},
+        {"rifiutata", true, false, testoServerPerduto()},
+        {"registrata, server irraggiungibile", false, true, testoEsitoIgnoto()},
+        {"rifiutata, server irraggiungibile", true, true, testoEsitoIgnoto()},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        eseguiDiretto(QStringLiteral("DELETE FROM schede"));
+        if (c.rifiutata)
+            eseguiDiretto(QStringLiteral(
+                "CREATE FUNCTION cade() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                "PERFORM pg_terminate_backend(pg_backend_pid()); RETURN NULL; END $$; "
+                "CREATE CONSTRAINT TRIGGER cade AFTER INSERT ON schede DEFERRABLE INITIALLY DEFERRED "
+                "FOR EACH ROW EXECUTE FUNCTION cade();"));
+        messaggi().mostrati.clear();
+        scheda s;
+        s.id_utente = atleta;
+        s.Istruttore = QStringLiteral("Anna");
+        s.categoria = QStringLiteral("Tonificazione");
+        s.FreqAllen = 3;
+        for (int k = 1; k <= 3; ++k) {
+            Esercizio e;
+            e.isLibero = true;
+            e.note = QStringLiteral("esercizio %1").arg(k);
+            s.esercizi.Add(e);
+        }
+        perdiRisposta(!c.rifiutata, c.irraggiungibile);
+        const auto primo = s.save();
+        ConnessioneServer::impostaDopoInvioCommit(nullptr);
+        EXPECT_EQ(primo > 0, c.messaggio.isEmpty()) << primo;
+        EXPECT_EQ(s.isSaved, c.messaggio.isEmpty());
+        EXPECT_EQ(messaggi().testi().join(QLatin1Char('\n')).toStdString(), c.messaggio.toStdString());
+        if (c.irraggiungibile) {
+            // Still no answer: nothing is written, and it says so again.
+            messaggi().mostrati.clear();
+            EXPECT_EQ(s.save(), 0);
+            EXPECT_FALSE(s.isSaved);
+            EXPECT_EQ(messaggi().testi().join(QLatin1Char('\n')).toStdString(),
+                      testoEsitoIgnoto().toStdString());
+            accessi(true);
+        }
+        if (c.rifiutata)
+            eseguiDiretto(QStringLiteral("DROP TRIGGER cade ON schede; DROP FUNCTION cade();"));
+        // Saved again, with a change: one card and its exercises, whatever the first save did.
+        messaggi().mostrati.clear();
+        s.note = QStringLiteral("rivista");
+        s.save();
+        EXPECT_TRUE(s.isSaved);
+        EXPECT_TRUE(messaggi().mostrati.empty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede")), 1);
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede WHERE note = 'rivista' AND "
+                                              "id_scheda = %1")
+                                   .arg(s.id_scheda)),
+                  1);
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM esercizi")), 3);
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(DISTINCT ct) FROM esercizi WHERE id_scheda = %1 "
+                                              "AND ct IN (%2, %3, %4)")
+                                   .arg(s.id_scheda)
+                                   .arg(s.esercizi.Item(1).ct)
+                                   .arg(s.esercizi.Item(2).ct)
+                                   .arg(s.esercizi.Item(3).ct)),
+                  3);
+    }
+}
+
+TEST_F(RispostaPersa, UnAtletaRegistratoSenzaRispostaNonVieneInseritoDiNuovo) {
+    utente u;
+    u.nome = QStringLiteral("Mario");
+    u.cognome = QStringLiteral("Rossi");
+    perdiRisposta(true, true);
+    EXPECT_EQ(u.save(), 0);
+    EXPECT_FALSE(u.salvato());
+    EXPECT_EQ(messaggi().testi().join(QLatin1Char('\n')).toStdString(), testoEsitoIgnoto().toStdString());
+    accessi(true);
+    messaggi().mostrati.clear();
+    u.note = QStringLiteral("rivisto");
+    const auto id = u.save();
+    EXPECT_TRUE(u.salvato());
+    EXPECT_GT(id, 0);
+    EXPECT_TRUE(messaggi().mostrati.empty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
+    EXPECT_EQ(
+        contaDiretto(
+            QStringLiteral("SELECT COUNT(*) FROM utenti WHERE note = 'rivisto' AND id_utente = %1").arg(id)),
+        1);
 }
 
 TEST_F(Server, UnaLetturaDopoUnaConnessioneCadutaRiapreDaSola) {
