@@ -9,8 +9,9 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QThread>
-#include <QUrl>
+#include <algorithm>
 #include <libpq-fe.h>
+#include <optional>
 
 namespace {
 
@@ -114,8 +115,71 @@ const Grafia& grafia() {
     return g;
 }
 
-QString messaggioDi(const pg_conn* c) {
-    return QString::fromUtf8(PQerrorMessage(c)).trimmed();
+// The parts of a libpq connection string that may be shown, and its password, which may not.
+struct PartiIndirizzo {
+    QStringList host;
+    QStringList porta;
+    QString database;
+    QString utente;
+    QString password;
+};
+
+// The address as libpq reads it; nothing when libpq would refuse it. libpq's own complaint is never
+// kept: it quotes the text it could not read, password included.
+std::optional<PartiIndirizzo> leggiIndirizzo(const QString& indirizzo) {
+    const QString testo = indirizzo.trimmed();
+    PartiIndirizzo p;
+    // Neither a URI nor keywords: libpq takes the whole text as a database name.
+    if (!testo.startsWith(QLatin1String("postgresql://")) &&
+        !testo.startsWith(QLatin1String("postgres://")) && !testo.contains(QLatin1Char('='))) {
+        if (testo.isEmpty())
+            return std::nullopt;
+        p.database = testo;
+        return p;
+    }
+    char* errore = nullptr;
+    PQconninfoOption* opzioni = PQconninfoParse(testo.toUtf8().constData(), &errore);
+    PQfreemem(errore);
+    if (!opzioni)
+        return std::nullopt;
+    QString host, hostaddr, porta;
+    for (const PQconninfoOption* o = opzioni; o->keyword; ++o) {
+        if (!o->val)
+            continue;
+        const QString chiave = QString::fromLatin1(o->keyword);
+        const QString valore = QString::fromUtf8(o->val);
+        if (chiave == QLatin1String("host"))
+            host = valore;
+        else if (chiave == QLatin1String("hostaddr"))
+            hostaddr = valore;
+        else if (chiave == QLatin1String("port"))
+            porta = valore;
+        else if (chiave == QLatin1String("dbname"))
+            p.database = valore;
+        else if (chiave == QLatin1String("user"))
+            p.utente = valore;
+        else if (chiave == QLatin1String("password"))
+            p.password = valore;
+    }
+    PQconninfoFree(opzioni);
+    const QString dove = host.isEmpty() ? hostaddr : host;
+    if (!dove.isEmpty())
+        p.host = dove.split(QLatin1Char(','));
+    // A multi-host URI without ports gives "," for them.
+    if (!QString(porta).remove(QLatin1Char(',')).isEmpty())
+        p.porta = porta.split(QLatin1Char(','));
+    return p;
+}
+
+// A text of libpq's with the address's password, should it quote it, hidden.
+QString senzaPassword(QString testo, const QString& indirizzo) {
+    if (const auto p = leggiIndirizzo(indirizzo); p && !p->password.isEmpty())
+        testo.replace(p->password, QStringLiteral("***"));
+    return testo;
+}
+
+QString messaggioDi(const pg_conn* c, const QString& indirizzo) {
+    return senzaPassword(QString::fromUtf8(PQerrorMessage(c)).trimmed(), indirizzo);
 }
 
 // Why a connection could not be opened, in words an administrator can act on.
@@ -165,16 +229,39 @@ QByteArray testoCopia(const QVariant& v) {
 } // namespace
 
 QString indirizzoVisibile(const QString& indirizzo) {
-    QString t = indirizzo;
-    if (t.startsWith(QLatin1String("postgres"))) {
-        const QUrl url(t);
-        if (url.isValid())
-            t = url.toString(QUrl::RemovePassword);
+    const auto p = leggiIndirizzo(indirizzo);
+    if (!p)
+        return QStringLiteral("(indirizzo non valido)");
+    QString t = QStringLiteral("postgresql://");
+    if (!p->utente.isEmpty())
+        t += p->utente + QLatin1Char('@');
+    const bool socket = std::any_of(p->host.begin(), p->host.end(), [](const QString& h) {
+        return h.startsWith(QLatin1Char('/')) || h.startsWith(QLatin1Char('@'));
+    });
+    if (socket) {
+        t += QLatin1Char('/') + p->database + QStringLiteral("?host=") + p->host.join(QLatin1Char(','));
+        if (!p->porta.isEmpty())
+            t += QStringLiteral("&port=") + p->porta.join(QLatin1Char(','));
+        return t;
     }
-    // Also as a keyword or a parameter of the address.
-    static const QRegularExpression password(QStringLiteral("password\\s*=\\s*[^&\\s]*"));
-    t.replace(password, QStringLiteral("password=***"));
-    return t;
+    // One port serves every host; otherwise they pair up.
+    const qsizetype n = std::max(p->host.size(), p->porta.size());
+    QStringList voci;
+    for (qsizetype i = 0; i < n; ++i) {
+        QString voce = i < p->host.size() ? p->host[i] : QString();
+        const QString porta = p->porta.size() == 1  ? p->porta[0]
+                              : i < p->porta.size() ? p->porta[i]
+                                                    : QString();
+        if (!porta.isEmpty())
+            voce += QLatin1Char(':') + porta;
+        voci << voce;
+    }
+    return t + voci.join(QLatin1Char(',')) + QLatin1Char('/') + p->database;
+}
+
+QString testoIndirizzoNonValido() {
+    return QStringLiteral("L'indirizzo del server dell'archivio non è valido: deve essere una stringa di "
+                          "connessione di PostgreSQL, per esempio postgresql://utente@server/vibrana.");
 }
 
 QString testoServerPerduto() {
@@ -183,6 +270,9 @@ QString testoServerPerduto() {
 }
 
 std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indirizzo) {
+    // libpq's complaint about an address it cannot read quotes the address: it is never passed on.
+    if (!leggiIndirizzo(indirizzo))
+        throw Errore(NumeriErrore::ErroreArchivio, testoIndirizzoNonValido(), sorgente);
     // The address comes last so that what it sets wins over these defaults.
     const QByteArray testo = indirizzo.toUtf8();
     // A row another program is saving is waited for as long as a locked file would be.
@@ -196,7 +286,7 @@ std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indiri
         throw Errore(NumeriErrore::ErroreArchivio,
                      motivoConnessione(QStringLiteral("memoria esaurita"), indirizzo), sorgente);
     if (PQstatus(c) != CONNECTION_OK) {
-        const QString dettaglio = messaggioDi(c);
+        const QString dettaglio = messaggioDi(c, indirizzo);
         PQfinish(c);
         throw Errore(NumeriErrore::ArchivioNonTrovato, motivoConnessione(dettaglio, indirizzo), sorgente);
     }
@@ -405,7 +495,8 @@ void ConnessioneServer::eseguiScript(const QString& sql) {
         if (!attiva())
             throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
         throw Errore(NumeriErrore::ErroreArchivio,
-                     QStringLiteral("Errore nello script SQL: %1").arg(messaggioDi(conn_)), sorgente);
+                     QStringLiteral("Errore nello script SQL: %1").arg(messaggioDi(conn_, indirizzo_)),
+                     sorgente);
     }
 }
 
@@ -421,7 +512,7 @@ void ConnessioneServer::copiaRighe(const QString& tabella, const RecordSet& righ
         if (PQresultStatus(r.r) != PGRES_COPY_IN)
             throw Errore(NumeriErrore::ErroreArchivio,
                          attiva() ? QStringLiteral("Copia nella tabella %1 non riuscita: %2")
-                                        .arg(tabella, messaggioDi(conn_))
+                                        .arg(tabella, messaggioDi(conn_, indirizzo_))
                                   : testoServerPerduto(),
                          sorgente);
     }

@@ -66,8 +66,12 @@ private:
     QHash<unsigned int, QString> relazioni_;
 };
 
-// The address without its password, for titles, logs and messages.
+// The address as libpq reads it, with only its hosts, ports, database and user, for titles, logs and
+// messages; "(indirizzo non valido)" for one libpq cannot read, which is never shown.
 QString indirizzoVisibile(const QString& indirizzo);
+
+// The message for an address libpq cannot read.
+QString testoIndirizzoNonValido();
 
 // The message for a server that went away in the middle of an operation.
 QString testoServerPerduto();
