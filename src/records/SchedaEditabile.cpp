@@ -57,8 +57,8 @@ bool SchedaEditabile::chiarisciSospeso() {
 std::int32_t SchedaEditabile::save() {
     if (!chiarisciSospeso())
         return 0;
-    if (!categoria.isEmpty())
-        setCategoriaPerNome(QString());
+    if (!categoria.isEmpty() && !setCategoriaPerNome(QString()))
+        return 0;
 
     const std::int32_t idPrima = id_scheda;
     std::vector<StatoEsercizio> prima;
@@ -129,16 +129,19 @@ void SchedaEditabile::rinumeraEsercizi() {
         e.nprog = ++i;
 }
 
-void SchedaEditabile::setCategoriaPerNome(const QString& Cat) {
+bool SchedaEditabile::setCategoriaPerNome(const QString& Cat) {
     const QString nome = Cat.isEmpty() ? categoria : Cat;
     // The name is matched exactly as the catalogue holds it, apostrophes included.
     const QString letterale = raddoppiaApici(nome);
     const QVariant v = db().Dlookup(QStringLiteral("id_cat"), QStringLiteral("categorie"),
                                     QStringLiteral("nome = '") + letterale + QStringLiteral("'"));
+    if (v.typeId() == QMetaType::QString && v.toString() == ERR_CONNESSIONE)
+        return false;
     if (v.isNull() || !eNumero(v))
         throw Errore(NumeriErrore::CategoriaNonEsistente, QStringLiteral("Categoria non esistente!"),
                      QStringLiteral("Vibrana"));
     id_cat = cLong(v);
+    return true;
 }
 
 bool SchedaEditabile::travasaTo(SchedaEditabile& destinazione, bool soloEsercizi) const {

@@ -41,14 +41,16 @@ public:
     // reported and the result is 0; the next save first asks again, and stores the card once: as an
     // update of the rows that were stored, or anew when they were not (or not at all while the
     // server still cannot tell).
-    // Raises error 513 "Categoria non esistente!" before writing when the category is unknown.
+    // Raises error 513 "Categoria non esistente!" before writing when the category is unknown; when the
+    // register cannot be read the lookup's own message is the only one, and the result is 0.
     std::int32_t save();
 
     // Removes exercise `indice` (from 1), deleting its row at once if it was stored, and renumbers.
     void EliminaEsercizio(long indice);
     void rinumeraEsercizi();
-    // Sets id_cat from the category named Cat (or `categoria` when Cat is empty).
-    void setCategoriaPerNome(const QString& Cat);
+    // Sets id_cat from the category named Cat (or `categoria` when Cat is empty). False when the
+    // register could not be read, which the lookup has reported already.
+    bool setCategoriaPerNome(const QString& Cat);
     // Copies notes and exercises (and, unless soloEsercizi, the category) into `destinazione`,
     // as new exercises of the destination's own kind.
     bool travasaTo(SchedaEditabile& destinazione, bool soloEsercizi) const;
