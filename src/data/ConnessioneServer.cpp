@@ -1,17 +1,23 @@
 #include "data/ConnessioneServer.h"
 
 #include "base/Errore.h"
+#include "base/Messaggi.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
 #include <QThread>
 #include <algorithm>
+#include <cerrno>
 #include <libpq-fe.h>
 #include <optional>
+#include <poll.h>
+#include <thread>
 
 namespace {
 
@@ -35,9 +41,21 @@ std::function<void(int, qlonglong)>& dopoInvioCommit() {
     return f;
 }
 
-// How long a transaction whose connection dropped may still show as running before its outcome is
-// called unknown: the server ends it as soon as it notices the client has gone.
-constexpr qint64 attesaEsitoMs = 5000;
+constexpr int tempoMassimoPredefinitoMs = 15000;
+int tempoMassimoImpostatoMs = -1; // below zero: the per-user setting
+
+// Waits until the socket is ready for `eventi`; false when the time is up first.
+bool attendiSocket(int socket, short eventi, const QDeadlineTimer& scadenza) {
+    pollfd p{socket, eventi, 0};
+    for (;;) {
+        const qint64 resta = scadenza.remainingTime();
+        if (resta == 0)
+            return false;
+        const int r = ::poll(&p, 1, static_cast<int>(std::min<qint64>(resta, 1 << 30)));
+        if (r != 0 && !(r < 0 && errno == EINTR))
+            return true; // ready, or an error libpq will report
+    }
+}
 
 struct Risultato {
     PGresult* r = nullptr;
@@ -264,6 +282,14 @@ QString testoIndirizzoNonValido() {
                           "connessione di PostgreSQL, per esempio postgresql://utente@server/vibrana.");
 }
 
+QString testoServerNonRisponde(const QString& indirizzo) {
+    return QStringLiteral(
+               "Il server dell'archivio %1 non è raggiungibile: non ha risposto entro %2 secondi e "
+               "l'operazione è stata annullata. Riprovare quando il server sarà di nuovo "
+               "raggiungibile.")
+        .arg(indirizzoVisibile(indirizzo), QString::number(ConnessioneServer::tempoMassimo() / 1000.0));
+}
+
 QString testoServerPerduto() {
     return QStringLiteral("La connessione al server dell'archivio si è interrotta. L'operazione non è stata "
                           "salvata: riprovare quando il server sarà di nuovo raggiungibile.");
@@ -279,8 +305,12 @@ std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indiri
     const QByteArray opzioni = QStringLiteral("-c DateStyle=ISO,YMD -c TimeZone=UTC -c lock_timeout=%1")
                                    .arg(Connessione::attesaOccupato())
                                    .toUtf8();
-    const char* chiavi[] = {"connect_timeout", "client_encoding", "options", "dbname", nullptr};
-    const char* valori[] = {"5", "UTF8", opzioni.constData(), testo.constData(), nullptr};
+    // Keepalives notice a link that died in silence; over TCP, unsent data is given up after 30 s.
+    const char* chiavi[] = {
+        "connect_timeout",     "client_encoding",  "options",          "keepalives", "keepalives_idle",
+        "keepalives_interval", "keepalives_count", "tcp_user_timeout", "dbname",     nullptr};
+    const char* valori[] = {"5", "UTF8",  opzioni.constData(), "1",    "30", "10",
+                            "3", "30000", testo.constData(),   nullptr};
     pg_conn* c = PQconnectdbParams(chiavi, valori, 1);
     if (!c)
         throw Errore(NumeriErrore::ErroreArchivio,
@@ -292,6 +322,8 @@ std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indiri
     }
     PQsetNoticeProcessor(
         c, [](void*, const char*) {}, nullptr);
+    // Every wait is bounded by the time limit, so nothing may block inside libpq.
+    PQsetnonblocking(c, 1);
     return std::shared_ptr<ConnessioneServer>(new ConnessioneServer(c, indirizzo));
 }
 
@@ -303,7 +335,95 @@ ConnessioneServer::~ConnessioneServer() {
 }
 
 bool ConnessioneServer::attiva() const {
-    return PQstatus(conn_) == CONNECTION_OK;
+    return conn_ && PQstatus(conn_) == CONNECTION_OK;
+}
+
+int ConnessioneServer::tempoMassimo() {
+    if (tempoMassimoImpostatoMs >= 0)
+        return tempoMassimoImpostatoMs;
+    static const int impostato = [] {
+        QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
+        bool ok = false;
+        const double secondi = impostazioni.value(QStringLiteral("Archivio/TempoMassimo")).toDouble(&ok);
+        return ok && secondi > 0 ? static_cast<int>(secondi * 1000) : tempoMassimoPredefinitoMs;
+    }();
+    return impostato;
+}
+
+void ConnessioneServer::impostaTempoMassimo(int millisecondi) {
+    tempoMassimoImpostatoMs = millisecondi;
+}
+
+void ConnessioneServer::abbandona() {
+    // The cancel request is not waited for: a stopped or unreachable server would never answer it.
+    if (PGcancel* annulla = PQgetCancel(conn_))
+        std::thread([annulla] {
+            char errore[256];
+            PQcancel(annulla, errore, sizeof errore);
+            PQfreeCancel(annulla);
+        }).detach();
+    PQfinish(conn_);
+    conn_ = nullptr;
+    throw Errore(NumeriErrore::ServerNonRisponde, testoServerNonRisponde(indirizzo_), sorgente);
+}
+
+void ConnessioneServer::invia(const QDeadlineTimer& scadenza) {
+    for (;;) {
+        if (PQflush(conn_) <= 0)
+            return; // sent, or an error the answer carries
+        if (!attendiSocket(PQsocket(conn_), POLLIN | POLLOUT, scadenza))
+            abbandona();
+        // What the server sends meanwhile is read, so neither side waits on the other.
+        if (!PQconsumeInput(conn_))
+            return;
+    }
+}
+
+PGresult* ConnessioneServer::attendiRisposta(const QDeadlineTimer& scadenza) {
+    Risultato ultimo;
+    for (;;) {
+        while (PQisBusy(conn_)) {
+            if (!attendiSocket(PQsocket(conn_), POLLIN, scadenza))
+                abbandona();
+            if (!PQconsumeInput(conn_))
+                break; // the link is gone: the next result says so without waiting
+        }
+        PGresult* r = PQgetResult(conn_);
+        if (!r)
+            break;
+        const ExecStatusType stato = PQresultStatus(r);
+        if (ultimo.r && PQresultStatus(ultimo.r) == PGRES_FATAL_ERROR) {
+            PQclear(r);
+        } else {
+            PQclear(ultimo.r);
+            ultimo.r = r;
+        }
+        if (stato == PGRES_COPY_IN || stato == PGRES_COPY_OUT || stato == PGRES_COPY_BOTH)
+            break;
+    }
+    PGresult* r = ultimo.r;
+    ultimo.r = nullptr;
+    return r;
+}
+
+PGresult* ConnessioneServer::chiedi(const QByteArray& sql, bool script, const char* const* parametri,
+                                    int quanti) {
+    if (!conn_)
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    const QDeadlineTimer scadenza(tempoMassimo());
+    const int inviata =
+        script ? PQsendQuery(conn_, sql.constData())
+               : PQsendQueryParams(conn_, sql.constData(), quanti, nullptr, parametri, nullptr, nullptr, 0);
+    if (!inviata) {
+        if (!attiva())
+            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+        throw Errore(
+            NumeriErrore::ErroreArchivio,
+            QStringLiteral("Errore del server dell'archivio: %1").arg(messaggioDi(conn_, indirizzo_)),
+            sorgente);
+    }
+    invia(scadenza);
+    return attendiRisposta(scadenza);
 }
 
 QString ConnessioneServer::colonnaChiave(const QString& tabella) {
@@ -313,11 +433,10 @@ QString ConnessioneServer::colonnaChiave(const QString& tabella) {
     const QByteArray n = nome.toUtf8();
     const char* parametri[] = {n.constData()};
     Risultato r;
-    r.r = PQexecParams(conn_,
-                       "SELECT a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
-                       "WHERE c.relname = $1 AND c.relnamespace = to_regnamespace(current_schema()) "
-                       "AND a.attidentity <> '' AND a.attnum > 0",
-                       1, nullptr, parametri, nullptr, nullptr, 0);
+    r.r = chiedi("SELECT a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+                 "WHERE c.relname = $1 AND c.relnamespace = to_regnamespace(current_schema()) "
+                 "AND a.attidentity <> '' AND a.attnum > 0",
+                 false, parametri, 1);
     if (PQresultStatus(r.r) != PGRES_TUPLES_OK)
         return QString(); // the INSERT itself will report what is wrong
     const QString colonna = PQntuples(r.r) > 0 ? QString::fromUtf8(PQgetvalue(r.r, 0, 0)) : QString();
@@ -331,8 +450,7 @@ QString ConnessioneServer::relazione(unsigned int oid) {
     if (auto it = relazioni_.constFind(oid); it != relazioni_.constEnd())
         return *it;
     Risultato r;
-    r.r = PQexec(conn_,
-                 QStringLiteral("SELECT relname FROM pg_class WHERE oid = %1").arg(oid).toUtf8().constData());
+    r.r = chiedi(QStringLiteral("SELECT relname FROM pg_class WHERE oid = %1").arg(oid).toUtf8(), false);
     const QString nome = PQresultStatus(r.r) == PGRES_TUPLES_OK && PQntuples(r.r) > 0
                              ? QString::fromUtf8(PQgetvalue(r.r, 0, 0))
                              : QString();
@@ -362,7 +480,7 @@ RecordSet ConnessioneServer::esegui(const QString& sql, bool conRighe) {
     }
     // One statement per call: the extended protocol refuses a second one after a semicolon.
     Risultato r;
-    r.r = PQexecParams(conn_, testo.toUtf8().constData(), 0, nullptr, nullptr, nullptr, nullptr, 0);
+    r.r = chiedi(testo.toUtf8(), false);
     const ExecStatusType stato = PQresultStatus(r.r);
     if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK)
         fallisci(r.r, sql);
@@ -436,22 +554,26 @@ Conferma ConnessioneServer::conferma() {
         Risultato r;
         fallisci(r.r, sql);
     }
-    if (dopoInvioCommit())
-        dopoInvioCommit()(PQsocket(conn_), id);
     Risultato r;
-    r.r = PQgetResult(conn_);
-    while (PGresult* altro = PQgetResult(conn_))
-        PQclear(altro);
-    if (PQresultStatus(r.r) == PGRES_COMMAND_OK)
+    try {
+        const QDeadlineTimer scadenza(tempoMassimo());
+        invia(scadenza);
+        if (dopoInvioCommit())
+            dopoInvioCommit()(PQsocket(conn_), id);
+        r.r = attendiRisposta(scadenza);
+    } catch (const Errore&) {
+        // No answer in time: the connection is given up, with the group stored or not.
+    }
+    if (r.r && PQresultStatus(r.r) == PGRES_COMMAND_OK)
         return {};
     // An error the server sent itself means the transaction was given up.
-    if (attiva() || PQresultErrorField(r.r, PG_DIAG_SQLSTATE))
+    if (r.r && (attiva() || PQresultErrorField(r.r, PG_DIAG_SQLSTATE)))
         fallisci(r.r, sql);
     switch (esitoTransazione(indirizzo_, id)) {
     case Esito::Salvato:
         return {};
     case Esito::NonSalvato:
-        fallisci(r.r, sql);
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
     case Esito::Sconosciuto:
         break;
     }
@@ -470,7 +592,8 @@ Esito ConnessioneServer::esitoTransazione(const QString& indirizzo, qlonglong id
             // Null: too old to be known, which a transaction of a moment ago never is.
             if (stato.isNull() || stato.toString() == QLatin1String("aborted"))
                 return Esito::NonSalvato;
-            if (trascorso.elapsed() > attesaEsitoMs)
+            // The server ends it once it notices the program has gone; a stopped one never does.
+            if (trascorso.elapsed() > tempoMassimo())
                 return Esito::Sconosciuto;
             QThread::msleep(50);
         }
@@ -489,7 +612,7 @@ RecordSet ConnessioneServer::interroga(const QString& sql) {
 
 void ConnessioneServer::eseguiScript(const QString& sql) {
     Risultato r;
-    r.r = PQexec(conn_, sql.toUtf8().constData());
+    r.r = chiedi(sql.toUtf8(), true);
     const ExecStatusType stato = PQresultStatus(r.r);
     if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK && stato != PGRES_EMPTY_QUERY) {
         if (!attiva())
@@ -508,7 +631,7 @@ void ConnessioneServer::copiaRighe(const QString& tabella, const RecordSet& righ
         QStringLiteral("COPY %1 (%2) FROM STDIN").arg(tabella.toLower(), colonne.join(QLatin1Char(',')));
     {
         Risultato r;
-        r.r = PQexec(conn_, sql.toUtf8().constData());
+        r.r = chiedi(sql.toUtf8(), true);
         if (PQresultStatus(r.r) != PGRES_COPY_IN)
             throw Errore(NumeriErrore::ErroreArchivio,
                          attiva() ? QStringLiteral("Copia nella tabella %1 non riuscita: %2")
@@ -518,10 +641,20 @@ void ConnessioneServer::copiaRighe(const QString& tabella, const RecordSet& righ
     }
     RecordSet rs = righe;
     QByteArray blocco;
-    const auto invia = [&] {
-        if (!blocco.isEmpty() &&
-            PQputCopyData(conn_, blocco.constData(), static_cast<int>(blocco.size())) != 1)
+    // Each piece, like each statement, has the time limit to go out.
+    const auto metti = [&](const std::function<int()>& passo) {
+        const QDeadlineTimer scadenza(tempoMassimo());
+        int esito;
+        while ((esito = passo()) == 0)
+            if (!attendiSocket(PQsocket(conn_), POLLOUT, scadenza))
+                abbandona();
+        if (esito < 0)
             throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+        invia(scadenza);
+    };
+    const auto mandaBlocco = [&] {
+        if (!blocco.isEmpty())
+            metti([&] { return PQputCopyData(conn_, blocco.constData(), static_cast<int>(blocco.size())); });
         blocco.clear();
     };
     for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
@@ -532,17 +665,15 @@ void ConnessioneServer::copiaRighe(const QString& tabella, const RecordSet& righ
         }
         blocco += '\n';
         if (blocco.size() > 256 * 1024)
-            invia();
+            mandaBlocco();
     }
-    invia();
-    if (PQputCopyEnd(conn_, nullptr) != 1)
-        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    mandaBlocco();
+    metti([&] { return PQputCopyEnd(conn_, nullptr); });
+    Risultato fine;
+    fine.r = attendiRisposta(QDeadlineTimer(tempoMassimo()));
     QString errore;
-    while (PGresult* fine = PQgetResult(conn_)) {
-        if (PQresultStatus(fine) != PGRES_COMMAND_OK && errore.isEmpty())
-            errore = QString::fromUtf8(PQresultErrorMessage(fine)).trimmed();
-        PQclear(fine);
-    }
+    if (PQresultStatus(fine.r) != PGRES_COMMAND_OK)
+        errore = attiva() ? QString::fromUtf8(PQresultErrorMessage(fine.r)).trimmed() : testoServerPerduto();
     if (!errore.isEmpty())
         throw Errore(NumeriErrore::DatiNonValidi,
                      QStringLiteral("Copia nella tabella %1 non riuscita: %2").arg(tabella, errore),

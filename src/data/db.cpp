@@ -122,11 +122,12 @@ RecordSet DB::getRs(const QString& sSQL) const {
     const QString sql = traduciJet(senzaNul(sSQL), conn->dialetto());
     try {
         return conn->interroga(sql);
-    } catch (const Errore&) {
+    } catch (const Errore& e) {
         // The kept server connection may have been dropped while idle (a restarted server): a read
         // outside a group is tried once more on a new connection. Writes are not, as one may have
         // been stored before the connection went.
-        if (!conn->perduta() || transazioni().count(indirizzoArchivio()) > 0)
+        if (!conn->perduta() || e.numero() == NumeriErrore::ServerNonRisponde ||
+            transazioni().count(indirizzoArchivio()) > 0)
             throw;
         return getConn()->interroga(sql);
     }
@@ -341,9 +342,9 @@ Transazione::Transazione(const DB& archivio) : chiave_(archivio.indirizzoArchivi
         auto conn = apriArchivio(chiave_, archivio.suServer());
         try {
             conn->esegui(conn->istruzioneInizio());
-        } catch (const Errore&) {
+        } catch (const Errore& e) {
             // Nothing has been sent yet: a server connection dropped while idle is simply replaced.
-            if (!conn->perduta())
+            if (!conn->perduta() || e.numero() == NumeriErrore::ServerNonRisponde)
                 throw;
             conn = apriArchivio(chiave_, true);
             conn->esegui(conn->istruzioneInizio());

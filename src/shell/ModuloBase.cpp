@@ -180,7 +180,8 @@ bool Main() {
     std::unique_ptr<frmSplash> splash;
     try {
         // Before anything is written: answering "No" to a missing register leaves everything untouched.
-        if (!preparaCartellaProgramma())
+        // A register on a server needs no local file.
+        if (!preparaCartellaProgramma(!db().suServer()))
             return false;
         azzeraImmaginiNonLette();
         logger().log(QStringLiteral("Application START"));

@@ -23,6 +23,7 @@
 #include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
+#include <csignal>
 #include <map>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -641,6 +642,109 @@ TEST_F(RispostaPersa, UnAtletaRegistratoSenzaRispostaNonVieneInseritoDiNuovo) {
         contaDiretto(
             QStringLiteral("SELECT COUNT(*) FROM utenti WHERE note = 'rivisto' AND id_utente = %1").arg(id)),
         1);
+}
+
+// ---- A server that stops answering ------------------------------------------------------------
+
+// Stops the server process serving one connection (as a hung server would be) and lets it go on at
+// the end in any case, so the test cluster stays usable.
+class ProcessoFermo {
+public:
+    explicit ProcessoFermo(qlonglong pid) : pid_(static_cast<pid_t>(pid)) {}
+    ~ProcessoFermo() { riprendi(); }
+    void ferma() {
+        fermo_ = kill(pid_, SIGSTOP) == 0;
+        ASSERT_TRUE(fermo_);
+    }
+    void riprendi() {
+        if (fermo_)
+            kill(pid_, SIGCONT);
+        fermo_ = false;
+    }
+
+private:
+    pid_t pid_;
+    bool fermo_ = false;
+};
+
+class ServerFermo : public Server {
+protected:
+    void TearDown() override {
+        ConnessioneServer::impostaDopoInvioCommit(nullptr);
+        ConnessioneServer::impostaTempoMassimo(-1);
+        Server::TearDown();
+    }
+};
+
+TEST_F(ServerFermo, UnServerCheNonRispondeNonBloccaIlProgramma) {
+    utente u;
+    u.nome = QStringLiteral("Mario");
+    u.cognome = QStringLiteral("Rossi");
+    const auto atleta = u.save();
+    ASSERT_GT(atleta, 0);
+    const auto nuovaScheda = [&] {
+        scheda s;
+        s.id_utente = atleta;
+        s.Istruttore = QStringLiteral("Anna");
+        s.categoria = QStringLiteral("Tonificazione");
+        s.FreqAllen = 3;
+        Esercizio e;
+        e.isLibero = true;
+        e.note = QStringLiteral("corsa");
+        s.esercizi.Add(e);
+        return s;
+    };
+    ConnessioneServer::impostaTempoMassimo(1000);
+    const QString nonRisponde = testoServerNonRisponde(indirizzoServer());
+    scheda salvataInSospeso = nuovaScheda();
+    struct Caso {
+        const char* nome;
+        bool allaConferma; // stopped once the COMMIT is on its way, else before the operation
+        std::function<bool()> operazione;
+        QString messaggio;
+    } casi[] = {
+        {"lettura", false,
+         [] {
+             return !isMarcatoreErrore(
+                 db().Dlookup(QStringLiteral("nome"), QStringLiteral("categorie"), QString()));
+         },
+         nonRisponde},
+        {"salvataggio", false, [&] { return nuovaScheda().save() > 0; }, nonRisponde},
+        {"conferma", true, [&] { return salvataInSospeso.save() > 0; }, testoEsitoIgnoto()},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        messaggi().mostrati.clear();
+        ProcessoFermo processo(
+            db().getRs(QStringLiteral("SELECT pg_backend_pid() AS pid")).campo(0).toLongLong());
+        if (c.allaConferma)
+            ConnessioneServer::impostaDopoInvioCommit([&processo, fatto = false](int, qlonglong) mutable {
+                if (!std::exchange(fatto, true))
+                    processo.ferma();
+            });
+        else
+            processo.ferma();
+        QElapsedTimer tempo;
+        tempo.start();
+        EXPECT_FALSE(c.operazione());
+        // The wait has a limit (1 s here, once more to ask about a commit) and a reconnection's.
+        EXPECT_LT(tempo.elapsed(), 8000);
+        EXPECT_EQ(messaggi().testi().size(), 1) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(messaggi().testi().join(QLatin1Char('\n')).contains(c.messaggio))
+            << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+        ConnessioneServer::impostaDopoInvioCommit(nullptr);
+        processo.riprendi();
+        // The program goes on, on a new connection.
+        messaggi().mostrati.clear();
+        EXPECT_EQ(db().DCount(QStringLiteral("*"), QStringLiteral("categorie"), QString()), 6);
+        EXPECT_TRUE(messaggi().mostrati.empty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+    }
+    // The card whose commit went unanswered is stored once, whatever became of that commit.
+    ConnessioneServer::impostaTempoMassimo(-1);
+    salvataInSospeso.save();
+    EXPECT_TRUE(salvataInSospeso.isSaved);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede")), 1);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM esercizi")), 1);
 }
 
 TEST_F(Server, UnaLetturaDopoUnaConnessioneCadutaRiapreDaSola) {
