@@ -4,8 +4,11 @@
 #include "base/Errore.h"
 #include "base/Orologio.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+#include <cerrno>
 
 namespace {
 
@@ -21,6 +24,35 @@ QString timbro(const QDateTime& adesso) {
     return testo;
 }
 
+// Why the log cannot be written, in Italian: the system's own words (errorString) are English.
+QString motivo(const QString& percorso, int codice) {
+    if (QFileInfo(percorso).isDir())
+        return QStringLiteral("al suo posto c'è una cartella con lo stesso nome");
+    switch (codice) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("il disco è pieno");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("non si ha il permesso di scriverlo");
+    case EROFS:
+        return QStringLiteral("il disco è in sola lettura");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("la cartella %1 non esiste")
+            .arg(QDir::toNativeSeparators(QFileInfo(percorso).absolutePath()));
+    default:
+        return QStringLiteral("errore del sistema (codice %1)").arg(codice);
+    }
+}
+
+[[noreturn]] void fallisci(long numero, const QString& percorso, int codice) {
+    throw Errore(numero,
+                 QStringLiteral("Impossibile scrivere il file di log \"%1\": %2.")
+                     .arg(QDir::toNativeSeparators(percorso), motivo(percorso, codice)),
+                 QStringLiteral("Logger"));
+}
+
 } // namespace
 
 QString Logger::percorsoFile() const {
@@ -30,20 +62,14 @@ QString Logger::percorsoFile() const {
 
 void Logger::log(const QString& buffer) const {
     QFile file(percorsoFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        throw Errore(75,
-                     QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
-                         .arg(file.fileName(), file.errorString()),
-                     QStringLiteral("Logger"));
-    }
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        fallisci(75, file.fileName(), errno);
     const QByteArray riga =
         (QLatin1Char('[') + timbro(adesso()) + QStringLiteral("] ") + buffer + QLatin1Char('\n')).toUtf8();
-    if (file.write(riga) != riga.size() || !file.flush()) {
-        throw Errore(61,
-                     QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
-                         .arg(file.fileName(), file.errorString()),
-                     QStringLiteral("Logger"));
-    }
+    errno = 0;
+    if (file.write(riga) != riga.size() || !file.flush())
+        fallisci(61, file.fileName(), errno);
 }
 
 Logger& logger() {

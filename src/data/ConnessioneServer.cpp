@@ -1,6 +1,7 @@
 #include "data/ConnessioneServer.h"
 
 #include "base/Errore.h"
+#include "base/Logger.h"
 #include "base/Messaggi.h"
 
 #include <QDate>
@@ -201,19 +202,38 @@ QString messaggioDi(const pg_conn* c, const QString& indirizzo) {
 }
 
 // Why a connection could not be opened, in words an administrator can act on.
+// libpq's own words are for the log only (with the password masked); the user gets the Italian message.
+void annotaLibpq(const QString& indirizzo, const QString& dettaglio) {
+    try {
+        logger().log(QStringLiteral("Server dell'archivio %1: %2")
+                         .arg(indirizzoVisibile(indirizzo),
+                              QString(dettaglio).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    } catch (const std::exception&) {
+        // Without a log the message still says what matters.
+    }
+}
+
 QString motivoConnessione(const QString& dettaglio, const QString& indirizzo) {
+    annotaLibpq(indirizzo, dettaglio);
     const QString dove = indirizzoVisibile(indirizzo);
     if (dettaglio.contains(QLatin1String("password"), Qt::CaseInsensitive))
-        return QStringLiteral("Accesso al server dell'archivio %1 rifiutato: utente o password errati. (%2)")
-            .arg(dove, dettaglio);
+        return QStringLiteral("Accesso al server dell'archivio %1 rifiutato: utente o password errati.")
+            .arg(dove);
+    if (dettaglio.contains(QLatin1String("role \"")) && dettaglio.contains(QLatin1String("does not exist")))
+        return QStringLiteral("Sul server %1 non esiste l'utente indicato nell'indirizzo.").arg(dove);
     if (dettaglio.contains(QLatin1String("does not exist")))
-        return QStringLiteral("Sul server %1 non esiste l'archivio richiesto. (%2)").arg(dove, dettaglio);
+        return QStringLiteral("Sul server %1 non esiste l'archivio richiesto.").arg(dove);
+    // Before "invalid": a failed SSL negotiation is the server's answer, not a fault of the address.
+    if (dettaglio.contains(QLatin1String("SSL")))
+        return QStringLiteral("La connessione cifrata (SSL) con il server dell'archivio %1 non è riuscita: "
+                              "controllare il parametro sslmode dell'indirizzo e la configurazione SSL del "
+                              "server.")
+            .arg(dove);
     if (dettaglio.contains(QLatin1String("invalid")) || dettaglio.contains(QLatin1String("missing")))
-        return QStringLiteral("L'indirizzo del server dell'archivio non è valido: %1 (%2)")
-            .arg(dove, dettaglio);
+        return QStringLiteral("L'indirizzo del server dell'archivio non è valido: %1").arg(dove);
     return QStringLiteral("Il server dell'archivio %1 non è raggiungibile. Verificare la rete e che il "
-                          "server sia acceso. (%2)")
-        .arg(dove, dettaglio);
+                          "server sia acceso.")
+        .arg(dove);
 }
 
 // A value in COPY's text form: \N for null, backslash escapes for the characters that end a field.
@@ -417,10 +437,11 @@ PGresult* ConnessioneServer::chiedi(const QByteArray& sql, bool script, const ch
     if (!inviata) {
         if (!attiva())
             throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
-        throw Errore(
-            NumeriErrore::ErroreArchivio,
-            QStringLiteral("Errore del server dell'archivio: %1").arg(messaggioDi(conn_, indirizzo_)),
-            sorgente);
+        annotaLibpq(indirizzo_, messaggioDi(conn_, indirizzo_));
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     QStringLiteral("Non è stato possibile inviare l'istruzione al server dell'archivio %1.")
+                         .arg(indirizzoVisibile(indirizzo_)),
+                     sorgente);
     }
     invia(scadenza);
     return attendiRisposta(scadenza);

@@ -23,9 +23,12 @@
 #include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
+#include <arpa/inet.h>
 #include <csignal>
 #include <map>
+#include <netinet/in.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -824,10 +827,50 @@ TEST_F(Server, UnaSchedaBloccataDaUnAltroProgrammaVieneSegnalataUnaVoltaENonSalv
 
 // ---- Failures of connection, in Italian ------------------------------------------------------
 
+// A server on the loopback that answers a connection's request for encryption with `risposta` and
+// hangs up: what a server without SSL, or something that is not PostgreSQL, does.
+class FintoServer {
+public:
+    explicit FintoServer(char risposta) {
+        ascolto_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t n = sizeof a;
+        if (bind(ascolto_, reinterpret_cast<sockaddr*>(&a), n) != 0 || listen(ascolto_, 1) != 0 ||
+            getsockname(ascolto_, reinterpret_cast<sockaddr*>(&a), &n) != 0)
+            return;
+        porta_ = ntohs(a.sin_port);
+        filo_ = std::thread([this, risposta] {
+            const int c = accept(ascolto_, nullptr, nullptr);
+            if (c < 0)
+                return;
+            char richiesta[8];
+            if (recv(c, richiesta, sizeof richiesta, MSG_WAITALL) == sizeof richiesta)
+                send(c, &risposta, 1, MSG_NOSIGNAL);
+            close(c);
+        });
+    }
+    ~FintoServer() {
+        shutdown(ascolto_, SHUT_RDWR);
+        close(ascolto_);
+        if (filo_.joinable())
+            filo_.join();
+    }
+    int porta() const { return porta_; }
+
+private:
+    int ascolto_ = -1;
+    int porta_ = 0;
+    std::thread filo_;
+};
+
 TEST_F(Server, IGuastiDiConnessioneHannoUnMessaggioChiaro) {
     const QUrl base(qEnvironmentVariable("VIBRANA_PROVA_SERVER"));
     const QString socket = QUrlQuery(base).queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
     DatabaseVuoto vuoto(QStringLiteral("guasti"));
+    FintoServer senzaSsl('N');
+    FintoServer nonPostgres('X');
     struct Caso {
         QString indirizzo;
         QString atteso;
@@ -837,17 +880,38 @@ TEST_F(Server, IGuastiDiConnessioneHannoUnMessaggioChiaro) {
         {QStringLiteral("postgresql:///postgres?host=%1&user=con_password&password=sbagliata").arg(socket),
          QStringLiteral("utente o password errati")},
         {QStringLiteral("postgresql:///non_esiste?host=%1&user=vibrana").arg(socket),
-         QStringLiteral("non esiste")},
+         QStringLiteral("non esiste l'archivio richiesto")},
+        {QStringLiteral("postgresql:///postgres?host=%1&user=nessuno").arg(socket),
+         QStringLiteral("non esiste l'utente indicato")},
         {vuoto.indirizzo(), QStringLiteral("non c'è l'archivio di Vibrana")},
+        {QStringLiteral("postgresql://vibrana@127.0.0.1:%1/vibrana?sslmode=require").arg(senzaSsl.porta()),
+         QStringLiteral("La connessione cifrata (SSL) con il server dell'archivio")},
+        {QStringLiteral("postgresql://vibrana@127.0.0.1:%1/vibrana?sslmode=require").arg(nonPostgres.porta()),
+         QStringLiteral("La connessione cifrata (SSL) con il server dell'archivio")},
     };
+    // libpq's own words, which belong in the log only.
+    const QStringList inglese = {QStringLiteral("failed"),           QStringLiteral("Is the server running"),
+                                 QStringLiteral("No such file"),     QStringLiteral("does not exist"),
+                                 QStringLiteral("SSL was required"), QStringLiteral("invalid response")};
     for (const Caso& c : casi) {
+        SCOPED_TRACE(c.indirizzo.toStdString());
+        svuotaLog();
         try {
             controllaArchivioServer(c.indirizzo);
-            ADD_FAILURE() << "nessun errore per " << c.indirizzo.toStdString();
+            ADD_FAILURE() << "nessun errore";
         } catch (const Errore& e) {
             EXPECT_TRUE(e.descrizione().contains(c.atteso)) << e.descrizione().toStdString();
             EXPECT_FALSE(e.descrizione().contains(QLatin1String("sbagliata"))) << "password mostrata";
+            for (const QString& parola : inglese)
+                EXPECT_FALSE(e.descrizione().contains(parola)) << e.descrizione().toStdString();
         }
+        const QString log = righeLog().join(QLatin1Char('\n'));
+        if (!c.atteso.startsWith(QStringLiteral("non c'è"))) {
+            EXPECT_TRUE(log.contains(QStringLiteral("Server dell'archivio ") +
+                                     indirizzoVisibile(c.indirizzo) + QStringLiteral(": ")))
+                << log.toStdString();
+        }
+        EXPECT_FALSE(log.contains(QLatin1String("sbagliata"))) << log.toStdString();
     }
 }
 
