@@ -201,7 +201,6 @@ QString messaggioDi(const pg_conn* c, const QString& indirizzo) {
     return senzaPassword(QString::fromUtf8(PQerrorMessage(c)).trimmed(), indirizzo);
 }
 
-// Why a connection could not be opened, in words an administrator can act on.
 // libpq's own words are for the log only (with the password masked); the user gets the Italian message.
 void annotaLibpq(const QString& indirizzo, const QString& dettaglio) {
     try {
@@ -213,6 +212,7 @@ void annotaLibpq(const QString& indirizzo, const QString& dettaglio) {
     }
 }
 
+// Why a connection could not be opened, in words an administrator can act on.
 QString motivoConnessione(const QString& dettaglio, const QString& indirizzo) {
     annotaLibpq(indirizzo, dettaglio);
     const QString dove = indirizzoVisibile(indirizzo);

@@ -8,8 +8,11 @@
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
 #include "data/db.h"
+#include "editor/ImmaginiScheda.h"
 #include "records/scheda.h"
 #include "records/utente.h"
+#include "shell/ModuloBase.h"
+#include "shell/MonitorResolution.h"
 #include "shell/Principale.h"
 #include "shell/frmAbout.h"
 
@@ -19,6 +22,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
@@ -494,6 +498,38 @@ TEST_F(Server, LaConnessionePersaDuranteIlSalvataggioLasciaLaSchedaInteraOAssent
     EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM esercizi WHERE id_scheda = ") +
                            QString::number(id)),
               40);
+}
+
+// ---- Start-up -----------------------------------------------------------------------------------
+
+class SchermoGrande : public Schermo {
+public:
+    ModoSchermo leggi() override { return {1280, 1024, 24}; }
+    bool imposta(const ModoSchermo&) override { return false; }
+};
+
+TEST_F(Server, ConIlServerLAvvioNonChiedeNeCreaUnArchivioLocale) {
+    ASSERT_TRUE(QFile::remove(percorsoArchivio()));
+    installaSchermo(std::make_shared<SchermoGrande>());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       cartella() + QStringLiteral("/impostazioni"));
+    svuotaLog();
+    const bool avviato = Main();
+    Principale* finestra = principaleCaricata();
+    const bool visibile = finestra && finestra->isVisible();
+    if (finestra)
+        finestra->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    scaricaImmaginiScheda();
+    installaSchermo(nullptr);
+    EXPECT_TRUE(avviato);
+    EXPECT_TRUE(visibile);
+    // Only the notice about this folder's missing pictures: no question, no error.
+    for (const auto& m : messaggi().mostrati)
+        EXPECT_EQ(m.tipo, TipoMessaggio::Avviso) << m.testo.toStdString();
+    EXPECT_FALSE(QFile::exists(percorsoArchivio()));
+    EXPECT_EQ(righeLog().value(0), QStringLiteral("Application START"));
+    EXPECT_EQ(righeLog().value(righeLog().size() - 1), QStringLiteral("Application END"));
 }
 
 // ---- A commit whose answer is lost -------------------------------------------------------------
