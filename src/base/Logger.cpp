@@ -2,11 +2,11 @@
 
 #include "base/CartellaProgramma.h"
 #include "base/Errore.h"
+#include "base/MotivoSistema.h"
 #include "base/Orologio.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <cerrno>
 
@@ -24,32 +24,10 @@ QString timbro(const QDateTime& adesso) {
     return testo;
 }
 
-// Why the log cannot be written, in Italian: the system's own words (errorString) are English.
-QString motivo(const QString& percorso, int codice) {
-    if (QFileInfo(percorso).isDir())
-        return QStringLiteral("al suo posto c'è una cartella con lo stesso nome");
-    switch (codice) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("il disco è pieno");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("non si ha il permesso di scriverlo");
-    case EROFS:
-        return QStringLiteral("il disco è in sola lettura");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("la cartella %1 non esiste")
-            .arg(QDir::toNativeSeparators(QFileInfo(percorso).absolutePath()));
-    default:
-        return QStringLiteral("errore del sistema (codice %1)").arg(codice);
-    }
-}
-
 [[noreturn]] void fallisci(long numero, const QString& percorso, int codice) {
     throw Errore(numero,
                  QStringLiteral("Impossibile scrivere il file di log \"%1\": %2.")
-                     .arg(QDir::toNativeSeparators(percorso), motivo(percorso, codice)),
+                     .arg(QDir::toNativeSeparators(percorso), motivoSistema(codice, percorso)),
                  QStringLiteral("Logger"));
 }
 
