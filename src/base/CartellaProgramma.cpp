@@ -72,7 +72,7 @@ bool errore(const QString& testo) {
 
 } // namespace
 
-bool copiaFileMancanti(const QString& origine, const QString& destinazione) {
+bool copiaFileMancanti(const QString& origine, const QString& destinazione, const QStringList& tranne) {
     bool ok = true;
     QDir radice(origine);
     if (!radice.exists())
@@ -80,8 +80,9 @@ bool copiaFileMancanti(const QString& origine, const QString& destinazione) {
     QDirIterator it(origine, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString sorgente = it.next();
-        const QString dest = destinazione + QLatin1Char('/') + radice.relativeFilePath(sorgente);
-        if (QFileInfo::exists(dest))
+        const QString relativo = radice.relativeFilePath(sorgente);
+        const QString dest = destinazione + QLatin1Char('/') + relativo;
+        if (QFileInfo::exists(dest) || tranne.contains(relativo))
             continue;
         QDir().mkpath(QFileInfo(dest).absolutePath());
         if (!QFile::copy(sorgente, dest)) {
@@ -117,17 +118,25 @@ LuoghiProgramma luoghiProgramma() {
     return l;
 }
 
-bool preparaCartellaProgramma() {
-    return preparaCartellaProgramma(luoghiProgramma());
+bool preparaCartellaProgramma(bool serveArchivio) {
+    return preparaCartellaProgramma(luoghiProgramma(), serveArchivio);
 }
 
-bool preparaCartellaProgramma(const LuoghiProgramma& luoghi) {
+bool preparaCartellaProgramma(const LuoghiProgramma& luoghi, bool serveArchivio) {
     QSettings registro = impostazioni();
     const bool creato = registro.value(chiaveCreato).toBool();
     const QString ultimo = registro.value(chiavePercorso).toString();
     const Scelta scelta = scegli(luoghi, ultimo);
     const QString archivio = archivioIn(scelta.cartella);
     const QString installato = archivioIn(luoghi.installata);
+
+    if (!serveArchivio) {
+        // What is missing only costs a picture or the guide, which start-up reports on its own.
+        if (scelta.perUtente)
+            copiaFileMancanti(luoghi.installata, scelta.cartella, {nomeArchivio});
+        cache() = scelta.cartella;
+        return true;
+    }
 
     if (!QFileInfo::exists(archivio)) {
         const bool primoAvvio = scelta.perUtente && !creato;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The folder that holds splash.ps, images/, HELP/ and log.txt:
 // 1. the environment variable VIBRANA_CARTELLA, when set;
@@ -25,8 +26,10 @@ LuoghiProgramma luoghiProgramma();
 // user is told, with the folder searched, and an empty register is started only on "Sì".
 // False when the program must end (answer "No", or no register could be made); nothing has been
 // written in the program folder or the settings then.
-bool preparaCartellaProgramma();
-bool preparaCartellaProgramma(const LuoghiProgramma& luoghi);
+// Without `serveArchivio` (the register is on a server) no local register is needed, asked for or
+// made: the folder only gets the installed pictures and guide it lacks.
+bool preparaCartellaProgramma(bool serveArchivio = true);
+bool preparaCartellaProgramma(const LuoghiProgramma& luoghi, bool serveArchivio = true);
 
 // Forgets the cached answer (tests that change the environment).
 void dimenticaCartellaProgramma();
@@ -38,6 +41,6 @@ QString percorsoProgramma(const QString& relativo);
 // The same for an absolute path or one relative to the current folder.
 QString risolviPercorso(const QString& percorso);
 
-// Copies the files of `origine` into `destinazione` that are not there yet; returns false when
-// something could not be copied.
-bool copiaFileMancanti(const QString& origine, const QString& destinazione);
+// Copies the files of `origine` into `destinazione` that are not there yet, but those named in
+// `tranne` (paths relative to `origine`); returns false when something could not be copied.
+bool copiaFileMancanti(const QString& origine, const QString& destinazione, const QStringList& tranne = {});

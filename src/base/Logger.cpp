@@ -2,10 +2,13 @@
 
 #include "base/CartellaProgramma.h"
 #include "base/Errore.h"
+#include "base/MotivoSistema.h"
 #include "base/Orologio.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <cerrno>
 
 namespace {
 
@@ -21,6 +24,13 @@ QString timbro(const QDateTime& adesso) {
     return testo;
 }
 
+[[noreturn]] void fallisci(long numero, const QString& percorso, int codice) {
+    throw Errore(numero,
+                 QStringLiteral("Impossibile scrivere il file di log \"%1\": %2.")
+                     .arg(QDir::toNativeSeparators(percorso), motivoSistema(codice, percorso)),
+                 QStringLiteral("Logger"));
+}
+
 } // namespace
 
 QString Logger::percorsoFile() const {
@@ -30,20 +40,14 @@ QString Logger::percorsoFile() const {
 
 void Logger::log(const QString& buffer) const {
     QFile file(percorsoFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        throw Errore(75,
-                     QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
-                         .arg(file.fileName(), file.errorString()),
-                     QStringLiteral("Logger"));
-    }
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        fallisci(75, file.fileName(), errno);
     const QByteArray riga =
         (QLatin1Char('[') + timbro(adesso()) + QStringLiteral("] ") + buffer + QLatin1Char('\n')).toUtf8();
-    if (file.write(riga) != riga.size() || !file.flush()) {
-        throw Errore(61,
-                     QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
-                         .arg(file.fileName(), file.errorString()),
-                     QStringLiteral("Logger"));
-    }
+    errno = 0;
+    if (file.write(riga) != riga.size() || !file.flush())
+        fallisci(61, file.fileName(), errno);
 }
 
 Logger& logger() {

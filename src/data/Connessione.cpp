@@ -1,6 +1,7 @@
 #include "data/Connessione.h"
 
 #include "base/Errore.h"
+#include "base/Logger.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -97,6 +98,34 @@ QVariant leggi(sqlite3_stmt* s, int i, Tipo tipo) {
     }
 }
 
+// The engine's own words are for the log only; the user gets the Italian message.
+void annotaMotore(const QString& percorso, const QString& testo) {
+    try {
+        logger().log(
+            QStringLiteral("Motore di database (%1): %2").arg(QDir::toNativeSeparators(percorso), testo));
+    } catch (const std::exception&) {
+        // The log may sit on the very disk that failed.
+    }
+}
+
+// Why the file cannot be written, named, in Italian: the file itself, or its folder, where the engine
+// writes its journal while it saves.
+QString testoSolaLettura(const QString& percorso) {
+    const QFileInfo file(percorso);
+    const QString nome = QDir::toNativeSeparators(percorso);
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("L'archivio %1 è in sola lettura: le modifiche non possono essere salvate. "
+                              "Renderlo scrivibile e riprovare.")
+            .arg(nome);
+    if (!QFileInfo(file.absolutePath()).isWritable())
+        return QStringLiteral("La cartella %1 dell'archivio %2 è in sola lettura: il programma deve poterci "
+                              "scrivere mentre salva. Renderla scrivibile e riprovare.")
+            .arg(QDir::toNativeSeparators(file.absolutePath()), nome);
+    return QStringLiteral("L'archivio %1 non accetta modifiche (sola lettura): le modifiche non sono state "
+                          "salvate.")
+        .arg(nome);
+}
+
 } // namespace
 
 QString testoArchivioDanneggiato(const QString& percorso) {
@@ -130,10 +159,13 @@ std::shared_ptr<Connessione> Connessione::apri(const QString& percorso) {
         fallisciDanneggiato(percorso);
     }
     if (rc != SQLITE_OK) {
-        const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("memoria esaurita");
+        annotaMotore(percorso,
+                     db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("memoria esaurita"));
         sqlite3_close(db);
         throw Errore(NumeriErrore::ErroreArchivio,
-                     QStringLiteral("Impossibile aprire il file \"%1\": %2").arg(percorso, msg),
+                     QStringLiteral("Impossibile aprire l'archivio \"%1\": il file non è leggibile o non si "
+                                    "può modificare.")
+                         .arg(QDir::toNativeSeparators(percorso)),
                      QStringLiteral("Motore di database"));
     }
     sqlite3_busy_timeout(db, attesaOccupatoMs);
@@ -162,6 +194,12 @@ Connessione::~Connessione() {
         sqlite3_close_v2(db_);
 }
 
+Conferma Connessione::conferma() {
+    // A file answers on the spot: there is no answer to lose.
+    esegui(QStringLiteral("COMMIT"));
+    return {};
+}
+
 QVariant Connessione::chiaveInserita() const {
     // The connection's own last insert: another program's rows never show here.
     const sqlite3_int64 id = sqlite3_last_insert_rowid(db_);
@@ -171,23 +209,48 @@ QVariant Connessione::chiaveInserita() const {
 void Connessione::fallisci(int codice, const QString& sql) const {
     if (danneggiato(codice))
         fallisciDanneggiato(percorso_);
-    QString descrizione = QString::fromUtf8(sqlite3_errmsg(db_));
+    const QString motore = QString::fromUtf8(sqlite3_errmsg(db_));
+    const QString nome = QDir::toNativeSeparators(percorso_);
     const int primario = codice & 0xff;
     long numero = NumeriErrore::ErroreArchivio;
-    if (primario == SQLITE_ERROR)
+    QString descrizione;
+    switch (primario) {
+    case SQLITE_ERROR:
         numero = NumeriErrore::SintassiSql;
-    else if (primario == SQLITE_CONSTRAINT)
+        descrizione = QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(motore, sql);
+        break;
+    case SQLITE_CONSTRAINT:
         numero = NumeriErrore::DatiNonValidi;
-    if (primario == SQLITE_BUSY || primario == SQLITE_LOCKED)
-        descrizione = QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
-                          .arg(descrizione);
-    else if (primario == SQLITE_READONLY)
-        descrizione = QStringLiteral("L'archivio è in sola lettura. (%1)").arg(descrizione);
-    else if (primario == SQLITE_CONSTRAINT)
         descrizione =
-            QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(descrizione, sql);
-    else if (primario == SQLITE_ERROR)
-        descrizione = QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(descrizione, sql);
+            QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(motore, sql);
+        break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        descrizione =
+            QStringLiteral("L'archivio %1 è in uso da un altro programma. Riprovare tra poco.").arg(nome);
+        break;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        descrizione = testoSolaLettura(percorso_);
+        break;
+    case SQLITE_FULL:
+        descrizione =
+            QStringLiteral("Il disco dell'archivio %1 è pieno: le modifiche non sono state salvate. "
+                           "Liberare spazio e riprovare.")
+                .arg(nome);
+        break;
+    case SQLITE_IOERR:
+        descrizione = QStringLiteral("Errore del disco leggendo o scrivendo l'archivio %1: le modifiche non "
+                                     "sono state salvate.")
+                          .arg(nome);
+        break;
+    default:
+        descrizione = QStringLiteral("Errore del motore di database sull'archivio %1.").arg(nome);
+    }
+    // Statement errors name their statement and keep the engine's detail for whoever fixes it.
+    if (primario != SQLITE_ERROR && primario != SQLITE_CONSTRAINT)
+        annotaMotore(percorso_, motore);
     throw Errore(numero, descrizione, QStringLiteral("Motore di database"));
 }
 
@@ -257,8 +320,7 @@ void Connessione::eseguiScript(const QString& sql) {
         const QString msg = errore ? QString::fromUtf8(errore) : QString();
         sqlite3_free(errore);
         const int primario = rc & 0xff;
-        if (danneggiato(rc) || primario == SQLITE_BUSY || primario == SQLITE_LOCKED ||
-            primario == SQLITE_READONLY)
+        if (danneggiato(rc) || (primario != SQLITE_ERROR && primario != SQLITE_CONSTRAINT))
             fallisci(rc, sql);
         throw Errore(NumeriErrore::ErroreArchivio, QStringLiteral("Errore nello script SQL: %1").arg(msg),
                      QStringLiteral("Motore di database"));

@@ -10,6 +10,15 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+// What became of a group of statements whose COMMIT was sent.
+enum class Esito { Salvato, NonSalvato, Sconosciuto };
+
+// The answer to a COMMIT: on Sconosciuto, `transazione` names the group for asking again later.
+struct Conferma {
+    Esito esito = Esito::Salvato;
+    qlonglong transazione = 0;
+};
+
 // One open SQLite connection to an existing database file (never created here), with a busy
 // timeout and foreign keys on. Statements are given in SQLite's dialect; failures throw Errore.
 // A file that is not a database or is damaged gives one Italian message (testoArchivioDanneggiato).
@@ -34,6 +43,9 @@ public:
     virtual Dialetto dialetto() const { return Dialetto::SQLite; }
     // The statement that opens a group of statements kept or given up as a whole.
     virtual QString istruzioneInizio() const { return QStringLiteral("BEGIN IMMEDIATE"); }
+    // Stores the group begun with istruzioneInizio(). Throws Errore when the register refuses it or
+    // is known not to have stored it; Sconosciuto when its answer was lost and nobody can tell yet.
+    virtual Conferma conferma();
     // True when the other end has gone away and a new connection is needed (a server register).
     virtual bool perduta() const { return false; }
     // The generated key of the row the last INSERT on this connection stored (null when none).

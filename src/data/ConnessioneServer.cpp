@@ -1,14 +1,24 @@
 #include "data/ConnessioneServer.h"
 
 #include "base/Errore.h"
+#include "base/Logger.h"
+#include "base/Messaggi.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
-#include <QUrl>
+#include <QSettings>
+#include <QThread>
+#include <algorithm>
+#include <cerrno>
 #include <libpq-fe.h>
+#include <optional>
+#include <poll.h>
+#include <thread>
 
 namespace {
 
@@ -26,6 +36,27 @@ enum : Oid {
     OidDate = 1082,
     OidTimestamp = 1114,
 };
+
+std::function<void(int, qlonglong)>& dopoInvioCommit() {
+    static std::function<void(int, qlonglong)> f;
+    return f;
+}
+
+constexpr int tempoMassimoPredefinitoMs = 15000;
+int tempoMassimoImpostatoMs = -1; // below zero: the per-user setting
+
+// Waits until the socket is ready for `eventi`; false when the time is up first.
+bool attendiSocket(int socket, short eventi, const QDeadlineTimer& scadenza) {
+    pollfd p{socket, eventi, 0};
+    for (;;) {
+        const qint64 resta = scadenza.remainingTime();
+        if (resta == 0)
+            return false;
+        const int r = ::poll(&p, 1, static_cast<int>(std::min<qint64>(resta, 1 << 30)));
+        if (r != 0 && !(r < 0 && errno == EINTR))
+            return true; // ready, or an error libpq will report
+    }
+}
 
 struct Risultato {
     PGresult* r = nullptr;
@@ -103,24 +134,106 @@ const Grafia& grafia() {
     return g;
 }
 
-QString messaggioDi(const pg_conn* c) {
-    return QString::fromUtf8(PQerrorMessage(c)).trimmed();
+// The parts of a libpq connection string that may be shown, and its password, which may not.
+struct PartiIndirizzo {
+    QStringList host;
+    QStringList porta;
+    QString database;
+    QString utente;
+    QString password;
+};
+
+// The address as libpq reads it; nothing when libpq would refuse it. libpq's own complaint is never
+// kept: it quotes the text it could not read, password included.
+std::optional<PartiIndirizzo> leggiIndirizzo(const QString& indirizzo) {
+    const QString testo = indirizzo.trimmed();
+    PartiIndirizzo p;
+    // Neither a URI nor keywords: libpq takes the whole text as a database name.
+    if (!testo.startsWith(QLatin1String("postgresql://")) &&
+        !testo.startsWith(QLatin1String("postgres://")) && !testo.contains(QLatin1Char('='))) {
+        if (testo.isEmpty())
+            return std::nullopt;
+        p.database = testo;
+        return p;
+    }
+    char* errore = nullptr;
+    PQconninfoOption* opzioni = PQconninfoParse(testo.toUtf8().constData(), &errore);
+    PQfreemem(errore);
+    if (!opzioni)
+        return std::nullopt;
+    QString host, hostaddr, porta;
+    for (const PQconninfoOption* o = opzioni; o->keyword; ++o) {
+        if (!o->val)
+            continue;
+        const QString chiave = QString::fromLatin1(o->keyword);
+        const QString valore = QString::fromUtf8(o->val);
+        if (chiave == QLatin1String("host"))
+            host = valore;
+        else if (chiave == QLatin1String("hostaddr"))
+            hostaddr = valore;
+        else if (chiave == QLatin1String("port"))
+            porta = valore;
+        else if (chiave == QLatin1String("dbname"))
+            p.database = valore;
+        else if (chiave == QLatin1String("user"))
+            p.utente = valore;
+        else if (chiave == QLatin1String("password"))
+            p.password = valore;
+    }
+    PQconninfoFree(opzioni);
+    const QString dove = host.isEmpty() ? hostaddr : host;
+    if (!dove.isEmpty())
+        p.host = dove.split(QLatin1Char(','));
+    // A multi-host URI without ports gives "," for them.
+    if (!QString(porta).remove(QLatin1Char(',')).isEmpty())
+        p.porta = porta.split(QLatin1Char(','));
+    return p;
+}
+
+// A text of libpq's with the address's password, should it quote it, hidden.
+QString senzaPassword(QString testo, const QString& indirizzo) {
+    if (const auto p = leggiIndirizzo(indirizzo); p && !p->password.isEmpty())
+        testo.replace(p->password, QStringLiteral("***"));
+    return testo;
+}
+
+QString messaggioDi(const pg_conn* c, const QString& indirizzo) {
+    return senzaPassword(QString::fromUtf8(PQerrorMessage(c)).trimmed(), indirizzo);
+}
+
+// libpq's own words are for the log only (with the password masked); the user gets the Italian message.
+void annotaLibpq(const QString& indirizzo, const QString& dettaglio) {
+    try {
+        logger().log(QStringLiteral("Server dell'archivio %1: %2")
+                         .arg(indirizzoVisibile(indirizzo),
+                              QString(dettaglio).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    } catch (const std::exception&) {
+        // Without a log the message still says what matters.
+    }
 }
 
 // Why a connection could not be opened, in words an administrator can act on.
 QString motivoConnessione(const QString& dettaglio, const QString& indirizzo) {
+    annotaLibpq(indirizzo, dettaglio);
     const QString dove = indirizzoVisibile(indirizzo);
     if (dettaglio.contains(QLatin1String("password"), Qt::CaseInsensitive))
-        return QStringLiteral("Accesso al server dell'archivio %1 rifiutato: utente o password errati. (%2)")
-            .arg(dove, dettaglio);
+        return QStringLiteral("Accesso al server dell'archivio %1 rifiutato: utente o password errati.")
+            .arg(dove);
+    if (dettaglio.contains(QLatin1String("role \"")) && dettaglio.contains(QLatin1String("does not exist")))
+        return QStringLiteral("Sul server %1 non esiste l'utente indicato nell'indirizzo.").arg(dove);
     if (dettaglio.contains(QLatin1String("does not exist")))
-        return QStringLiteral("Sul server %1 non esiste l'archivio richiesto. (%2)").arg(dove, dettaglio);
+        return QStringLiteral("Sul server %1 non esiste l'archivio richiesto.").arg(dove);
+    // Before "invalid": a failed SSL negotiation is the server's answer, not a fault of the address.
+    if (dettaglio.contains(QLatin1String("SSL")))
+        return QStringLiteral("La connessione cifrata (SSL) con il server dell'archivio %1 non è riuscita: "
+                              "controllare il parametro sslmode dell'indirizzo e la configurazione SSL del "
+                              "server.")
+            .arg(dove);
     if (dettaglio.contains(QLatin1String("invalid")) || dettaglio.contains(QLatin1String("missing")))
-        return QStringLiteral("L'indirizzo del server dell'archivio non è valido: %1 (%2)")
-            .arg(dove, dettaglio);
+        return QStringLiteral("L'indirizzo del server dell'archivio non è valido: %1").arg(dove);
     return QStringLiteral("Il server dell'archivio %1 non è raggiungibile. Verificare la rete e che il "
-                          "server sia acceso. (%2)")
-        .arg(dove, dettaglio);
+                          "server sia acceso.")
+        .arg(dove);
 }
 
 // A value in COPY's text form: \N for null, backslash escapes for the characters that end a field.
@@ -154,16 +267,47 @@ QByteArray testoCopia(const QVariant& v) {
 } // namespace
 
 QString indirizzoVisibile(const QString& indirizzo) {
-    QString t = indirizzo;
-    if (t.startsWith(QLatin1String("postgres"))) {
-        const QUrl url(t);
-        if (url.isValid())
-            t = url.toString(QUrl::RemovePassword);
+    const auto p = leggiIndirizzo(indirizzo);
+    if (!p)
+        return QStringLiteral("(indirizzo non valido)");
+    QString t = QStringLiteral("postgresql://");
+    if (!p->utente.isEmpty())
+        t += p->utente + QLatin1Char('@');
+    const bool socket = std::any_of(p->host.begin(), p->host.end(), [](const QString& h) {
+        return h.startsWith(QLatin1Char('/')) || h.startsWith(QLatin1Char('@'));
+    });
+    if (socket) {
+        t += QLatin1Char('/') + p->database + QStringLiteral("?host=") + p->host.join(QLatin1Char(','));
+        if (!p->porta.isEmpty())
+            t += QStringLiteral("&port=") + p->porta.join(QLatin1Char(','));
+        return t;
     }
-    // Also as a keyword or a parameter of the address.
-    static const QRegularExpression password(QStringLiteral("password\\s*=\\s*[^&\\s]*"));
-    t.replace(password, QStringLiteral("password=***"));
-    return t;
+    // One port serves every host; otherwise they pair up.
+    const qsizetype n = std::max(p->host.size(), p->porta.size());
+    QStringList voci;
+    for (qsizetype i = 0; i < n; ++i) {
+        QString voce = i < p->host.size() ? p->host[i] : QString();
+        const QString porta = p->porta.size() == 1  ? p->porta[0]
+                              : i < p->porta.size() ? p->porta[i]
+                                                    : QString();
+        if (!porta.isEmpty())
+            voce += QLatin1Char(':') + porta;
+        voci << voce;
+    }
+    return t + voci.join(QLatin1Char(',')) + QLatin1Char('/') + p->database;
+}
+
+QString testoIndirizzoNonValido() {
+    return QStringLiteral("L'indirizzo del server dell'archivio non è valido: deve essere una stringa di "
+                          "connessione di PostgreSQL, per esempio postgresql://utente@server/vibrana.");
+}
+
+QString testoServerNonRisponde(const QString& indirizzo) {
+    return QStringLiteral(
+               "Il server dell'archivio %1 non è raggiungibile: non ha risposto entro %2 secondi e "
+               "l'operazione è stata annullata. Riprovare quando il server sarà di nuovo "
+               "raggiungibile.")
+        .arg(indirizzoVisibile(indirizzo), QString::number(ConnessioneServer::tempoMassimo() / 1000.0));
 }
 
 QString testoServerPerduto() {
@@ -172,25 +316,34 @@ QString testoServerPerduto() {
 }
 
 std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indirizzo) {
+    // libpq's complaint about an address it cannot read quotes the address: it is never passed on.
+    if (!leggiIndirizzo(indirizzo))
+        throw Errore(NumeriErrore::ErroreArchivio, testoIndirizzoNonValido(), sorgente);
     // The address comes last so that what it sets wins over these defaults.
     const QByteArray testo = indirizzo.toUtf8();
     // A row another program is saving is waited for as long as a locked file would be.
     const QByteArray opzioni = QStringLiteral("-c DateStyle=ISO,YMD -c TimeZone=UTC -c lock_timeout=%1")
                                    .arg(Connessione::attesaOccupato())
                                    .toUtf8();
-    const char* chiavi[] = {"connect_timeout", "client_encoding", "options", "dbname", nullptr};
-    const char* valori[] = {"5", "UTF8", opzioni.constData(), testo.constData(), nullptr};
+    // Keepalives notice a link that died in silence; over TCP, unsent data is given up after 30 s.
+    const char* chiavi[] = {
+        "connect_timeout",     "client_encoding",  "options",          "keepalives", "keepalives_idle",
+        "keepalives_interval", "keepalives_count", "tcp_user_timeout", "dbname",     nullptr};
+    const char* valori[] = {"5", "UTF8",  opzioni.constData(), "1",    "30", "10",
+                            "3", "30000", testo.constData(),   nullptr};
     pg_conn* c = PQconnectdbParams(chiavi, valori, 1);
     if (!c)
         throw Errore(NumeriErrore::ErroreArchivio,
                      motivoConnessione(QStringLiteral("memoria esaurita"), indirizzo), sorgente);
     if (PQstatus(c) != CONNECTION_OK) {
-        const QString dettaglio = messaggioDi(c);
+        const QString dettaglio = messaggioDi(c, indirizzo);
         PQfinish(c);
         throw Errore(NumeriErrore::ArchivioNonTrovato, motivoConnessione(dettaglio, indirizzo), sorgente);
     }
     PQsetNoticeProcessor(
         c, [](void*, const char*) {}, nullptr);
+    // Every wait is bounded by the time limit, so nothing may block inside libpq.
+    PQsetnonblocking(c, 1);
     return std::shared_ptr<ConnessioneServer>(new ConnessioneServer(c, indirizzo));
 }
 
@@ -202,7 +355,96 @@ ConnessioneServer::~ConnessioneServer() {
 }
 
 bool ConnessioneServer::attiva() const {
-    return PQstatus(conn_) == CONNECTION_OK;
+    return conn_ && PQstatus(conn_) == CONNECTION_OK;
+}
+
+int ConnessioneServer::tempoMassimo() {
+    if (tempoMassimoImpostatoMs >= 0)
+        return tempoMassimoImpostatoMs;
+    static const int impostato = [] {
+        QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
+        bool ok = false;
+        const double secondi = impostazioni.value(QStringLiteral("Archivio/TempoMassimo")).toDouble(&ok);
+        return ok && secondi > 0 ? static_cast<int>(secondi * 1000) : tempoMassimoPredefinitoMs;
+    }();
+    return impostato;
+}
+
+void ConnessioneServer::impostaTempoMassimo(int millisecondi) {
+    tempoMassimoImpostatoMs = millisecondi;
+}
+
+void ConnessioneServer::abbandona() {
+    // The cancel request is not waited for: a stopped or unreachable server would never answer it.
+    if (PGcancel* annulla = PQgetCancel(conn_))
+        std::thread([annulla] {
+            char errore[256];
+            PQcancel(annulla, errore, sizeof errore);
+            PQfreeCancel(annulla);
+        }).detach();
+    PQfinish(conn_);
+    conn_ = nullptr;
+    throw Errore(NumeriErrore::ServerNonRisponde, testoServerNonRisponde(indirizzo_), sorgente);
+}
+
+void ConnessioneServer::invia(const QDeadlineTimer& scadenza) {
+    for (;;) {
+        if (PQflush(conn_) <= 0)
+            return; // sent, or an error the answer carries
+        if (!attendiSocket(PQsocket(conn_), POLLIN | POLLOUT, scadenza))
+            abbandona();
+        // What the server sends meanwhile is read, so neither side waits on the other.
+        if (!PQconsumeInput(conn_))
+            return;
+    }
+}
+
+PGresult* ConnessioneServer::attendiRisposta(const QDeadlineTimer& scadenza) {
+    Risultato ultimo;
+    for (;;) {
+        while (PQisBusy(conn_)) {
+            if (!attendiSocket(PQsocket(conn_), POLLIN, scadenza))
+                abbandona();
+            if (!PQconsumeInput(conn_))
+                break; // the link is gone: the next result says so without waiting
+        }
+        PGresult* r = PQgetResult(conn_);
+        if (!r)
+            break;
+        const ExecStatusType stato = PQresultStatus(r);
+        if (ultimo.r && PQresultStatus(ultimo.r) == PGRES_FATAL_ERROR) {
+            PQclear(r);
+        } else {
+            PQclear(ultimo.r);
+            ultimo.r = r;
+        }
+        if (stato == PGRES_COPY_IN || stato == PGRES_COPY_OUT || stato == PGRES_COPY_BOTH)
+            break;
+    }
+    PGresult* r = ultimo.r;
+    ultimo.r = nullptr;
+    return r;
+}
+
+PGresult* ConnessioneServer::chiedi(const QByteArray& sql, bool script, const char* const* parametri,
+                                    int quanti) {
+    if (!conn_)
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    const QDeadlineTimer scadenza(tempoMassimo());
+    const int inviata =
+        script ? PQsendQuery(conn_, sql.constData())
+               : PQsendQueryParams(conn_, sql.constData(), quanti, nullptr, parametri, nullptr, nullptr, 0);
+    if (!inviata) {
+        if (!attiva())
+            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+        annotaLibpq(indirizzo_, messaggioDi(conn_, indirizzo_));
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     QStringLiteral("Non è stato possibile inviare l'istruzione al server dell'archivio %1.")
+                         .arg(indirizzoVisibile(indirizzo_)),
+                     sorgente);
+    }
+    invia(scadenza);
+    return attendiRisposta(scadenza);
 }
 
 QString ConnessioneServer::colonnaChiave(const QString& tabella) {
@@ -212,11 +454,10 @@ QString ConnessioneServer::colonnaChiave(const QString& tabella) {
     const QByteArray n = nome.toUtf8();
     const char* parametri[] = {n.constData()};
     Risultato r;
-    r.r = PQexecParams(conn_,
-                       "SELECT a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
-                       "WHERE c.relname = $1 AND c.relnamespace = to_regnamespace(current_schema()) "
-                       "AND a.attidentity <> '' AND a.attnum > 0",
-                       1, nullptr, parametri, nullptr, nullptr, 0);
+    r.r = chiedi("SELECT a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+                 "WHERE c.relname = $1 AND c.relnamespace = to_regnamespace(current_schema()) "
+                 "AND a.attidentity <> '' AND a.attnum > 0",
+                 false, parametri, 1);
     if (PQresultStatus(r.r) != PGRES_TUPLES_OK)
         return QString(); // the INSERT itself will report what is wrong
     const QString colonna = PQntuples(r.r) > 0 ? QString::fromUtf8(PQgetvalue(r.r, 0, 0)) : QString();
@@ -230,8 +471,7 @@ QString ConnessioneServer::relazione(unsigned int oid) {
     if (auto it = relazioni_.constFind(oid); it != relazioni_.constEnd())
         return *it;
     Risultato r;
-    r.r = PQexec(conn_,
-                 QStringLiteral("SELECT relname FROM pg_class WHERE oid = %1").arg(oid).toUtf8().constData());
+    r.r = chiedi(QStringLiteral("SELECT relname FROM pg_class WHERE oid = %1").arg(oid).toUtf8(), false);
     const QString nome = PQresultStatus(r.r) == PGRES_TUPLES_OK && PQntuples(r.r) > 0
                              ? QString::fromUtf8(PQgetvalue(r.r, 0, 0))
                              : QString();
@@ -261,34 +501,10 @@ RecordSet ConnessioneServer::esegui(const QString& sql, bool conRighe) {
     }
     // One statement per call: the extended protocol refuses a second one after a semicolon.
     Risultato r;
-    r.r = PQexecParams(conn_, testo.toUtf8().constData(), 0, nullptr, nullptr, nullptr, nullptr, 0);
+    r.r = chiedi(testo.toUtf8(), false);
     const ExecStatusType stato = PQresultStatus(r.r);
-    if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK) {
-        if (!attiva())
-            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
-        const QString codice = QString::fromLatin1(PQresultErrorField(r.r, PG_DIAG_SQLSTATE));
-        const QString dettaglio = QString::fromUtf8(PQresultErrorField(r.r, PG_DIAG_MESSAGE_PRIMARY));
-        if (codice.startsWith(QLatin1String("23")) || codice.startsWith(QLatin1String("22")))
-            throw Errore(NumeriErrore::DatiNonValidi,
-                         QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.")
-                             .arg(dettaglio, sql),
-                         sorgente);
-        if (codice.startsWith(QLatin1String("42")))
-            throw Errore(NumeriErrore::SintassiSql,
-                         QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(dettaglio, sql),
-                         sorgente);
-        if (codice.startsWith(QLatin1String("08")) || codice.startsWith(QLatin1String("57P")))
-            throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
-        if (codice == QLatin1String("40001") || codice == QLatin1String("40P01") ||
-            codice.startsWith(QLatin1String("55P03")))
-            throw Errore(NumeriErrore::ErroreArchivio,
-                         QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
-                             .arg(dettaglio),
-                         sorgente);
-        throw Errore(NumeriErrore::ErroreArchivio,
-                     QStringLiteral("Errore del server dell'archivio (%1): '%2'.").arg(dettaglio, sql),
-                     sorgente);
-    }
+    if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK)
+        fallisci(r.r, sql);
     if (inserimento) {
         chiave_ = PQntuples(r.r) > 0 ? valore(r.r, 0, 0) : QVariant();
         return {};
@@ -322,6 +538,91 @@ RecordSet ConnessioneServer::esegui(const QString& sql, bool conRighe) {
     return RecordSet(std::move(nomi), std::move(dati));
 }
 
+void ConnessioneServer::fallisci(const pg_result* r, const QString& sql) const {
+    if (!attiva())
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    const QString codice = QString::fromLatin1(PQresultErrorField(r, PG_DIAG_SQLSTATE));
+    const QString dettaglio = QString::fromUtf8(PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY));
+    if (codice.startsWith(QLatin1String("23")) || codice.startsWith(QLatin1String("22")))
+        throw Errore(
+            NumeriErrore::DatiNonValidi,
+            QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(dettaglio, sql),
+            sorgente);
+    if (codice.startsWith(QLatin1String("42")))
+        throw Errore(NumeriErrore::SintassiSql,
+                     QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(dettaglio, sql), sorgente);
+    if (codice.startsWith(QLatin1String("08")) || codice.startsWith(QLatin1String("57P")))
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    if (codice == QLatin1String("40001") || codice == QLatin1String("40P01") ||
+        codice.startsWith(QLatin1String("55P03")))
+        throw Errore(NumeriErrore::ErroreArchivio,
+                     QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
+                         .arg(dettaglio),
+                     sorgente);
+    throw Errore(NumeriErrore::ErroreArchivio,
+                 QStringLiteral("Errore del server dell'archivio (%1): '%2'.").arg(dettaglio, sql), sorgente);
+}
+
+void ConnessioneServer::impostaDopoInvioCommit(std::function<void(int, qlonglong)> azione) {
+    dopoInvioCommit() = std::move(azione);
+}
+
+Conferma ConnessioneServer::conferma() {
+    const qlonglong id = interroga(QStringLiteral("SELECT txid_current()")).campo(0).toLongLong();
+    const QString sql = QStringLiteral("COMMIT");
+    if (!PQsendQuery(conn_, "COMMIT")) {
+        // Never sent: the server gives the transaction up on its own.
+        Risultato r;
+        fallisci(r.r, sql);
+    }
+    Risultato r;
+    try {
+        const QDeadlineTimer scadenza(tempoMassimo());
+        invia(scadenza);
+        if (dopoInvioCommit())
+            dopoInvioCommit()(PQsocket(conn_), id);
+        r.r = attendiRisposta(scadenza);
+    } catch (const Errore&) {
+        // No answer in time: the connection is given up, with the group stored or not.
+    }
+    if (r.r && PQresultStatus(r.r) == PGRES_COMMAND_OK)
+        return {};
+    // An error the server sent itself means the transaction was given up.
+    if (r.r && (attiva() || PQresultErrorField(r.r, PG_DIAG_SQLSTATE)))
+        fallisci(r.r, sql);
+    switch (esitoTransazione(indirizzo_, id)) {
+    case Esito::Salvato:
+        return {};
+    case Esito::NonSalvato:
+        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    case Esito::Sconosciuto:
+        break;
+    }
+    return {Esito::Sconosciuto, id};
+}
+
+Esito ConnessioneServer::esitoTransazione(const QString& indirizzo, qlonglong id) {
+    QElapsedTimer trascorso;
+    trascorso.start();
+    try {
+        auto c = apri(indirizzo);
+        for (;;) {
+            const QVariant stato = c->interroga(QStringLiteral("SELECT txid_status(%1)").arg(id)).campo(0);
+            if (stato.toString() == QLatin1String("committed"))
+                return Esito::Salvato;
+            // Null: too old to be known, which a transaction of a moment ago never is.
+            if (stato.isNull() || stato.toString() == QLatin1String("aborted"))
+                return Esito::NonSalvato;
+            // The server ends it once it notices the program has gone; a stopped one never does.
+            if (trascorso.elapsed() > tempoMassimo())
+                return Esito::Sconosciuto;
+            QThread::msleep(50);
+        }
+    } catch (const Errore&) {
+        return Esito::Sconosciuto;
+    }
+}
+
 void ConnessioneServer::esegui(const QString& sql) {
     esegui(sql, false);
 }
@@ -332,13 +633,14 @@ RecordSet ConnessioneServer::interroga(const QString& sql) {
 
 void ConnessioneServer::eseguiScript(const QString& sql) {
     Risultato r;
-    r.r = PQexec(conn_, sql.toUtf8().constData());
+    r.r = chiedi(sql.toUtf8(), true);
     const ExecStatusType stato = PQresultStatus(r.r);
     if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK && stato != PGRES_EMPTY_QUERY) {
         if (!attiva())
             throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
         throw Errore(NumeriErrore::ErroreArchivio,
-                     QStringLiteral("Errore nello script SQL: %1").arg(messaggioDi(conn_)), sorgente);
+                     QStringLiteral("Errore nello script SQL: %1").arg(messaggioDi(conn_, indirizzo_)),
+                     sorgente);
     }
 }
 
@@ -350,20 +652,30 @@ void ConnessioneServer::copiaRighe(const QString& tabella, const RecordSet& righ
         QStringLiteral("COPY %1 (%2) FROM STDIN").arg(tabella.toLower(), colonne.join(QLatin1Char(',')));
     {
         Risultato r;
-        r.r = PQexec(conn_, sql.toUtf8().constData());
+        r.r = chiedi(sql.toUtf8(), true);
         if (PQresultStatus(r.r) != PGRES_COPY_IN)
             throw Errore(NumeriErrore::ErroreArchivio,
                          attiva() ? QStringLiteral("Copia nella tabella %1 non riuscita: %2")
-                                        .arg(tabella, messaggioDi(conn_))
+                                        .arg(tabella, messaggioDi(conn_, indirizzo_))
                                   : testoServerPerduto(),
                          sorgente);
     }
     RecordSet rs = righe;
     QByteArray blocco;
-    const auto invia = [&] {
-        if (!blocco.isEmpty() &&
-            PQputCopyData(conn_, blocco.constData(), static_cast<int>(blocco.size())) != 1)
+    // Each piece, like each statement, has the time limit to go out.
+    const auto metti = [&](const std::function<int()>& passo) {
+        const QDeadlineTimer scadenza(tempoMassimo());
+        int esito;
+        while ((esito = passo()) == 0)
+            if (!attendiSocket(PQsocket(conn_), POLLOUT, scadenza))
+                abbandona();
+        if (esito < 0)
             throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+        invia(scadenza);
+    };
+    const auto mandaBlocco = [&] {
+        if (!blocco.isEmpty())
+            metti([&] { return PQputCopyData(conn_, blocco.constData(), static_cast<int>(blocco.size())); });
         blocco.clear();
     };
     for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
@@ -374,17 +686,15 @@ void ConnessioneServer::copiaRighe(const QString& tabella, const RecordSet& righ
         }
         blocco += '\n';
         if (blocco.size() > 256 * 1024)
-            invia();
+            mandaBlocco();
     }
-    invia();
-    if (PQputCopyEnd(conn_, nullptr) != 1)
-        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    mandaBlocco();
+    metti([&] { return PQputCopyEnd(conn_, nullptr); });
+    Risultato fine;
+    fine.r = attendiRisposta(QDeadlineTimer(tempoMassimo()));
     QString errore;
-    while (PGresult* fine = PQgetResult(conn_)) {
-        if (PQresultStatus(fine) != PGRES_COMMAND_OK && errore.isEmpty())
-            errore = QString::fromUtf8(PQresultErrorMessage(fine)).trimmed();
-        PQclear(fine);
-    }
+    if (PQresultStatus(fine.r) != PGRES_COMMAND_OK)
+        errore = attiva() ? QString::fromUtf8(PQresultErrorMessage(fine.r)).trimmed() : testoServerPerduto();
     if (!errore.isEmpty())
         throw Errore(NumeriErrore::DatiNonValidi,
                      QStringLiteral("Copia nella tabella %1 non riuscita: %2").arg(tabella, errore),

@@ -4,9 +4,12 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 
 struct pg_conn;
+struct pg_result;
+class QDeadlineTimer;
 
 // One connection to a register on a PostgreSQL server, given as a libpq connection string
 // (postgresql://utente@host/vibrana). Statements arrive already in the server's dialect, one per call;
@@ -27,6 +30,23 @@ public:
     QString istruzioneInizio() const override { return QStringLiteral("BEGIN"); }
     QVariant chiaveInserita() const override { return chiave_; }
     bool perduta() const override { return !attiva(); }
+    // When the COMMIT's answer is lost, a new connection asks the server whether the transaction was
+    // stored (txid_status): a save is never reported failed when it was kept, nor repeated blindly.
+    Conferma conferma() override;
+
+    // What became of transaction `id` on the server at `indirizzo`; Sconosciuto while the server cannot
+    // be reached or the transaction is still running. Never throws.
+    static Esito esitoTransazione(const QString& indirizzo, qlonglong id);
+
+    // How long a statement may wait for the server's answer before it is given up: the per-user
+    // setting [Archivio] TempoMassimo, in seconds, 15 when unset.
+    static int tempoMassimo();
+    // Tests shorten it (milliseconds); a value below zero restores the setting.
+    static void impostaTempoMassimo(int millisecondi);
+
+    // Tests: called with the connection's socket and the transaction's id right after a COMMIT has
+    // been sent, before its answer is read. Null to remove.
+    static void impostaDopoInvioCommit(std::function<void(int socket, qlonglong transazione)> azione);
 
     // Loads the rows of a record set into a table in one stream (COPY), names as the record set gives
     // them. Throws Errore.
@@ -43,6 +63,18 @@ private:
     // The name of the table or view a result column comes from ("" for an expression).
     QString relazione(unsigned int oid);
     RecordSet esegui(const QString& sql, bool conRighe);
+    // Sends a statement (a script of several on the simple protocol) and waits for its answer within the
+    // time limit; the answer's last result, or its first error. Throws Errore when the time passes
+    // (the connection is then given up) or nothing could be sent.
+    pg_result* chiedi(const QByteArray& sql, bool script, const char* const* parametri = nullptr,
+                      int quanti = 0);
+    // Waits until what libpq holds has gone out, within the time limit.
+    void invia(const QDeadlineTimer& scadenza);
+    pg_result* attendiRisposta(const QDeadlineTimer& scadenza);
+    // The server did not answer in time: asks it to stop, drops the connection and throws Errore.
+    [[noreturn]] void abbandona();
+    // The Italian error for a statement the server did not carry out.
+    [[noreturn]] void fallisci(const pg_result* r, const QString& sql) const;
 
     pg_conn* conn_;
     QString indirizzo_;
@@ -51,8 +83,21 @@ private:
     QHash<unsigned int, QString> relazioni_;
 };
 
-// The address without its password, for titles, logs and messages.
+// The address as libpq reads it, with only its hosts, ports, database and user, for titles, logs and
+// messages; "(indirizzo non valido)" for one libpq cannot read, which is never shown.
 QString indirizzoVisibile(const QString& indirizzo);
+
+// The message for an address libpq cannot read.
+QString testoIndirizzoNonValido();
+
+namespace NumeriErrore {
+// A server that gave no answer within the time limit: the operation is not tried again on a new
+// connection, which would only wait as long once more.
+constexpr long ServerNonRisponde = 3151;
+} // namespace NumeriErrore
+
+// The message for a server that gave no answer within the time limit.
+QString testoServerNonRisponde(const QString& indirizzo);
 
 // The message for a server that went away in the middle of an operation.
 QString testoServerPerduto();

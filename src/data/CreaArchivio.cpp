@@ -1,6 +1,7 @@
 #include "data/CreaArchivio.h"
 
 #include "base/Errore.h"
+#include "base/MotivoSistema.h"
 #include "data/Connessione.h"
 
 #include <QDir>
@@ -10,13 +11,30 @@
 #include <QLocale>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <sqlite3.h>
 
 namespace {
 
 [[noreturn]] void fallisci(const QString& testo) {
     throw Errore(NumeriErrore::ErroreArchivio, testo, QStringLiteral("vibrana-archivio"));
+}
+
+// The engine's failure in Italian: its own words are English.
+QString motivoMotore(int codice) {
+    switch (codice & 0xff) {
+    case SQLITE_FULL:
+        return QStringLiteral("il disco è pieno");
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return QStringLiteral("non si può scrivere nella cartella di destinazione");
+    case SQLITE_IOERR:
+        return QStringLiteral("errore del disco");
+    case SQLITE_NOMEM:
+        return QStringLiteral("memoria esaurita");
+    default:
+        return QStringLiteral("errore del motore di database (codice %1)").arg(codice);
+    }
 }
 
 } // namespace
@@ -92,8 +110,8 @@ public:
     void consegna(const QString& destinazione) {
         if (std::rename(QFile::encodeName(percorso_).constData(),
                         QFile::encodeName(destinazione).constData()) != 0) {
-            const QString causa = QString::fromLocal8Bit(std::strerror(errno));
-            fallisci(QStringLiteral("Impossibile scrivere \"%1\" (%2).").arg(destinazione, causa));
+            fallisci(QStringLiteral("Impossibile scrivere \"%1\": %2.")
+                         .arg(destinazione, motivoSistema(errno, destinazione)));
         }
         consegnato_ = true;
     }
@@ -191,8 +209,8 @@ void copiaArchivio(const QString& origine, const QString& destinazione) {
         auto dest = creaVuoto(nuovo.percorso(), destinazione);
         sqlite3_backup* b = sqlite3_backup_init(dest->handle(), "main", sorgente->handle(), "main");
         if (!b)
-            fallisci(QStringLiteral("Copia non riuscita: %1")
-                         .arg(QString::fromUtf8(sqlite3_errmsg(dest->handle()))));
+            fallisci(
+                QStringLiteral("Copia non riuscita: %1.").arg(motivoMotore(sqlite3_errcode(dest->handle()))));
         // The whole file in one step, so the copy is of one moment even while the program writes.
         QElapsedTimer attesa;
         attesa.start();
@@ -214,7 +232,7 @@ void copiaArchivio(const QString& origine, const QString& destinazione) {
         if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT)
             throw Errore(NumeriErrore::ArchivioDanneggiato, testoArchivioDanneggiato(origine), QString());
         if (rc != SQLITE_DONE)
-            fallisci(QStringLiteral("Copia non riuscita: %1").arg(QString::fromUtf8(sqlite3_errstr(rc))));
+            fallisci(QStringLiteral("Copia non riuscita: %1.").arg(motivoMotore(rc)));
     }
     nuovo.consegna(destinazione);
 }

@@ -122,11 +122,12 @@ RecordSet DB::getRs(const QString& sSQL) const {
     const QString sql = traduciJet(senzaNul(sSQL), conn->dialetto());
     try {
         return conn->interroga(sql);
-    } catch (const Errore&) {
+    } catch (const Errore& e) {
         // The kept server connection may have been dropped while idle (a restarted server): a read
         // outside a group is tried once more on a new connection. Writes are not, as one may have
         // been stored before the connection went.
-        if (!conn->perduta() || transazioni().count(indirizzoArchivio()) > 0)
+        if (!conn->perduta() || e.numero() == NumeriErrore::ServerNonRisponde ||
+            transazioni().count(indirizzoArchivio()) > 0)
             throw;
         return getConn()->interroga(sql);
     }
@@ -325,6 +326,17 @@ DB& db() {
     return globale;
 }
 
+Esito esitoSalvataggio(const SalvataggioSospeso& sospeso) {
+    return ConnessioneServer::esitoTransazione(sospeso.archivio, sospeso.transazione);
+}
+
+QString testoEsitoIgnoto() {
+    return QStringLiteral("La connessione al server dell'archivio si è interrotta durante il salvataggio e "
+                          "non è possibile sapere se è stato registrato. Salvare di nuovo quando il server "
+                          "sarà raggiungibile: il programma controllerà prima che cosa è stato registrato, "
+                          "senza creare doppioni.");
+}
+
 Transazione::Transazione(const DB& archivio) : chiave_(archivio.indirizzoArchivio()) {
     auto& attive = transazioni();
     auto it = attive.find(chiave_);
@@ -336,9 +348,9 @@ Transazione::Transazione(const DB& archivio) : chiave_(archivio.indirizzoArchivi
         auto conn = apriArchivio(chiave_, archivio.suServer());
         try {
             conn->esegui(conn->istruzioneInizio());
-        } catch (const Errore&) {
+        } catch (const Errore& e) {
             // Nothing has been sent yet: a server connection dropped while idle is simply replaced.
-            if (!conn->perduta())
+            if (!conn->perduta() || e.numero() == NumeriErrore::ServerNonRisponde)
                 throw;
             conn = apriArchivio(chiave_, true);
             conn->esegui(conn->istruzioneInizio());
@@ -368,7 +380,16 @@ bool Transazione::commit() {
     if (!conn)
         return false;
     try {
-        conn->esegui(fallita ? QStringLiteral("ROLLBACK") : QStringLiteral("COMMIT"));
+        if (fallita) {
+            conn->esegui(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+        const Conferma c = conn->conferma();
+        if (c.esito == Esito::Salvato)
+            return true;
+        sospeso_ = SalvataggioSospeso{chiave_, c.transazione};
+        mostraErrore(testoEsitoIgnoto());
+        return false;
     } catch (const std::exception& e) {
         try {
             conn->esegui(QStringLiteral("ROLLBACK"));
@@ -377,7 +398,6 @@ bool Transazione::commit() {
         mostraErrore(descrizioneDi(e));
         return false;
     }
-    return !fallita;
 }
 
 void Transazione::rollback() {

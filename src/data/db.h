@@ -1,12 +1,12 @@
 #pragma once
 
+#include "data/Connessione.h"
 #include "data/RecordSet.h"
 
 #include <QString>
 #include <QVariant>
 #include <memory>
-
-class Connessione;
+#include <optional>
 
 // The marker texts that the lookups return in place of a value.
 inline const QString ERR_DATI_NON_TROVATI = QStringLiteral("ERR:Dati non trovati");
@@ -76,6 +76,19 @@ private:
 // The global database object, created on first use with dbName "splash.ps".
 DB& db();
 
+// A group of statements whose COMMIT went unanswered, sent to a server that could not say afterwards
+// whether it stored it. The record that saved keeps it and asks again before saving anew.
+struct SalvataggioSospeso {
+    QString archivio;
+    qlonglong transazione = 0;
+};
+
+// Asks the register what became of the group: Sconosciuto while it still cannot tell. Shows nothing.
+Esito esitoSalvataggio(const SalvataggioSospeso& sospeso);
+
+// The message for a save whose outcome is not known.
+QString testoEsitoIgnoto();
+
 // Keeps one connection for a group of statements, run by any DB on the same file, and commits
 // or rolls them back as a whole. Scopes nest: an inner scope joins the outer one; the group is
 // committed by the outermost commit() only if nothing failed or was rolled back in between.
@@ -94,8 +107,12 @@ public:
     bool commit();
     // Gives up the group.
     void rollback();
+    // After commit() answered false because the register could not say whether the group was stored:
+    // what to ask about before saving the same record again.
+    const std::optional<SalvataggioSospeso>& sospeso() const { return sospeso_; }
 
 private:
     QString chiave_;
     bool chiusa_ = false;
+    std::optional<SalvataggioSospeso> sospeso_;
 };

@@ -1,5 +1,6 @@
 #include "records/SchedaEditabile.h"
 
+#include "base/Messaggi.h"
 #include "data/Apici.h"
 #include "data/LettoriCampi.h"
 
@@ -29,9 +30,35 @@ bool eNumero(const QVariant& v) {
 
 } // namespace
 
+bool SchedaEditabile::chiarisciSospeso() {
+    if (!sospeso_)
+        return true;
+    switch (esitoSalvataggio(sospeso_->gruppo)) {
+    case Esito::Sconosciuto:
+        mostraMessaggio(testoEsitoIgnoto(), TipoMessaggio::Errore, Pulsanti::OK);
+        return false;
+    case Esito::NonSalvato:
+        // Nothing of that save exists: the identifiers it gave out go back.
+        id_scheda = sospeso_->idPrima;
+        for (Esercizio& e : esercizi)
+            for (const auto& [nuovo, prima] : sospeso_->ct)
+                if (e.ct == nuovo) {
+                    e.ct = prima;
+                    break;
+                }
+        break;
+    case Esito::Salvato:
+        break;
+    }
+    sospeso_.reset();
+    return true;
+}
+
 std::int32_t SchedaEditabile::save() {
-    if (!categoria.isEmpty())
-        setCategoriaPerNome(QString());
+    if (!chiarisciSospeso())
+        return 0;
+    if (!categoria.isEmpty() && !setCategoriaPerNome(QString()))
+        return 0;
 
     const std::int32_t idPrima = id_scheda;
     std::vector<StatoEsercizio> prima;
@@ -50,6 +77,7 @@ std::int32_t SchedaEditabile::save() {
     // A plain flag and value rather than an optional: the compiler cannot follow one through the try.
     bool riuscito = false;
     std::int32_t risultato = 0;
+    std::optional<SalvataggioSospeso> sospeso;
     try {
         Transazione t(db());
         const auto intestazione = salvaIntestazione();
@@ -65,9 +93,19 @@ std::int32_t SchedaEditabile::save() {
             }
         }
         riuscito = riuscito && t.commit();
+        sospeso = t.sospeso();
     } catch (...) {
         ripristina();
         throw;
+    }
+    if (sospeso) {
+        // The rows may exist: the identifiers stay until the server says whether they do.
+        Sospeso s{*sospeso, idPrima, {}};
+        for (const StatoEsercizio& p : prima)
+            if (p.esercizio->ct != p.ct)
+                s.ct.emplace_back(p.esercizio->ct, p.ct);
+        sospeso_ = std::move(s);
+        return 0;
     }
     if (!riuscito) {
         ripristina();
@@ -91,16 +129,19 @@ void SchedaEditabile::rinumeraEsercizi() {
         e.nprog = ++i;
 }
 
-void SchedaEditabile::setCategoriaPerNome(const QString& Cat) {
+bool SchedaEditabile::setCategoriaPerNome(const QString& Cat) {
     const QString nome = Cat.isEmpty() ? categoria : Cat;
     // The name is matched exactly as the catalogue holds it, apostrophes included.
     const QString letterale = raddoppiaApici(nome);
     const QVariant v = db().Dlookup(QStringLiteral("id_cat"), QStringLiteral("categorie"),
                                     QStringLiteral("nome = '") + letterale + QStringLiteral("'"));
+    if (v.typeId() == QMetaType::QString && v.toString() == ERR_CONNESSIONE)
+        return false;
     if (v.isNull() || !eNumero(v))
         throw Errore(NumeriErrore::CategoriaNonEsistente, QStringLiteral("Categoria non esistente!"),
                      QStringLiteral("Vibrana"));
     id_cat = cLong(v);
+    return true;
 }
 
 bool SchedaEditabile::travasaTo(SchedaEditabile& destinazione, bool soloEsercizi) const {

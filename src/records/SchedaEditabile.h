@@ -1,10 +1,14 @@
 #pragma once
 
+#include "data/db.h"
 #include "records/Collezione.h"
 #include "records/Esercizio.h"
 
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
 
 // What a training card and a template card have in common, and what the card editor uses
 // without knowing which of the two it holds: the exercise list and its numbering, the category
@@ -33,14 +37,20 @@ public:
     // all in one transaction. Returns the new id_scheda after an insert, 0 after an update.
     // When the database refuses any statement nothing is stored, the record keeps the
     // identifiers it had, isSaved stays false and the result is 0.
-    // Raises error 513 "Categoria non esistente!" before writing when the category is unknown.
+    // When the server's answer to the commit was lost and it cannot say what it stored, that is
+    // reported and the result is 0; the next save first asks again, and stores the card once: as an
+    // update of the rows that were stored, or anew when they were not (or not at all while the
+    // server still cannot tell).
+    // Raises error 513 "Categoria non esistente!" before writing when the category is unknown; when the
+    // register cannot be read the lookup's own message is the only one, and the result is 0.
     std::int32_t save();
 
     // Removes exercise `indice` (from 1), deleting its row at once if it was stored, and renumbers.
     void EliminaEsercizio(long indice);
     void rinumeraEsercizi();
-    // Sets id_cat from the category named Cat (or `categoria` when Cat is empty).
-    void setCategoriaPerNome(const QString& Cat);
+    // Sets id_cat from the category named Cat (or `categoria` when Cat is empty). False when the
+    // register could not be read, which the lookup has reported already.
+    bool setCategoriaPerNome(const QString& Cat);
     // Copies notes and exercises (and, unless soloEsercizi, the category) into `destinazione`,
     // as new exercises of the destination's own kind.
     bool travasaTo(SchedaEditabile& destinazione, bool soloEsercizi) const;
@@ -57,6 +67,17 @@ protected:
     virtual void preparaEsercizio(Esercizio& e) const { e.id_scheda = id_scheda; }
     // Fills `esercizi` from the rows of the query, one exercise per ct, each of the record's kind.
     void caricaEserciziDa(const QString& sql);
+
+private:
+    // A save whose outcome is unknown, with the identifiers it gave out (new ct, ct before).
+    struct Sospeso {
+        SalvataggioSospeso gruppo;
+        std::int32_t idPrima = 0;
+        std::vector<std::pair<std::int32_t, std::int32_t>> ct;
+    };
+    std::optional<Sospeso> sospeso_;
+    // Settles a save whose outcome was unknown; false while the server still cannot tell.
+    bool chiarisciSospeso();
 };
 
 // The error raised when a category name is not in the catalogue.

@@ -44,30 +44,48 @@ std::vector<utente> utente::caricaTutti() {
     return tutti;
 }
 
+QString utente::sqlAggiorna(std::int32_t id) const {
+    return QStringLiteral("UPDATE utenti ") + QStringLiteral("SET nome= '") + testo(nome) +
+           QStringLiteral("',cognome = '") + testo(cognome) + QStringLiteral("',sesso= '") + testo(sesso) +
+           QStringLiteral("',dataNascita = ") + DB::dataPerSQL(DB::testoData(dataNascita)) +
+           QStringLiteral(",[Note]='") + testo(note) + QStringLiteral("' ") +
+           QStringLiteral("WHERE id_utente=") + QString::number(id);
+}
+
 std::int32_t utente::save() {
     raccoglitore.id_utente = id_utente;
     if (id_utente == 0) {
+        salvato_ = false;
+        if (sospeso_) {
+            const Esito esito = esitoSalvataggio(sospeso_->first);
+            if (esito == Esito::Sconosciuto) {
+                mostraMessaggio(testoEsitoIgnoto(), TipoMessaggio::Errore, Pulsanti::OK);
+                return 0;
+            }
+            const std::int32_t registrato = sospeso_->second;
+            sospeso_.reset();
+            // The earlier insert was stored: this save brings that row up to date.
+            if (esito == Esito::Salvato) {
+                salvato_ = db().Execute(sqlAggiorna(registrato));
+                return salvato_ ? registrato : 0;
+            }
+        }
         const QString sql = QStringLiteral("INSERT INTO utenti (nome,cognome,dataNascita,sesso,[Note]) ") +
                             QStringLiteral("VALUES ('") + testo(nome) + QStringLiteral("','") +
                             testo(cognome) + QStringLiteral("',") +
                             DB::dataPerSQL(DB::testoData(dataNascita)) + QStringLiteral(",'") + testo(sesso) +
                             QStringLiteral("','") + testo(note) + QStringLiteral("')");
         // The insert and the read-back of its key form one group, so the key read is this row's.
-        salvato_ = false;
         Transazione t(db());
         if (!db().Execute(sql))
             return 0;
         const std::int32_t nuovo = cLong(db().chiaveInserita());
         salvato_ = t.commit();
+        if (t.sospeso())
+            sospeso_.emplace(*t.sospeso(), nuovo);
         return salvato_ ? nuovo : 0;
     }
-    const QString sql = QStringLiteral("UPDATE utenti ") + QStringLiteral("SET nome= '") + testo(nome) +
-                        QStringLiteral("',cognome = '") + testo(cognome) + QStringLiteral("',sesso= '") +
-                        testo(sesso) + QStringLiteral("',dataNascita = ") +
-                        DB::dataPerSQL(DB::testoData(dataNascita)) + QStringLiteral(",[Note]='") +
-                        testo(note) + QStringLiteral("' ") + QStringLiteral("WHERE id_utente=") +
-                        QString::number(id_utente);
-    salvato_ = db().Execute(sql);
+    salvato_ = db().Execute(sqlAggiorna(id_utente));
     return 0;
 }
 

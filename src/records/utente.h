@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 // One athlete of the register, with the collection of the athlete's cards.
@@ -22,6 +24,8 @@ public:
     bool carica(std::int32_t ID);
     // Inserts (id_utente 0) or updates. The new identifier after an insert, 0 after an update;
     // 0 as well when the database refused the insert. The record's own id_utente is not changed.
+    // An insert whose outcome the server could not tell is reported and gives 0; the next save asks
+    // again first and then updates the row that was stored, or inserts when none was.
     std::int32_t save();
     // Whether the last save was stored (an update gives 0 either way).
     bool salvato() const { return salvato_; }
@@ -34,5 +38,8 @@ public:
 
 private:
     void leggi(const RecordSet& rs);
+    QString sqlAggiorna(std::int32_t id) const;
     bool salvato_ = false;
+    // An insert whose outcome is unknown, and the key it gave out.
+    std::optional<std::pair<SalvataggioSospeso, std::int32_t>> sospeso_;
 };

@@ -58,6 +58,19 @@ void registraFinestreProprie() {
         f.scaricaEditorScheda = [] { scaricaImmaginiScheda(); };
 }
 
+// Start-up cannot go on: the reason is kept in the log (on one line) and shown.
+void interrompiAvvio(const QString& motivo) {
+    try {
+        logger().log(QStringLiteral("Avvio interrotto: ") +
+                     QString(motivo)
+                         .replace(QLatin1Char('\r'), QLatin1Char(' '))
+                         .replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    } catch (const std::exception&) {
+        // The log may be what failed; the message still says why.
+    }
+    mostraMessaggio(motivo, TipoMessaggio::Errore, Pulsanti::OK);
+}
+
 } // namespace
 
 void impostaConfermaRisoluzione(std::function<void()> mostra) {
@@ -171,7 +184,8 @@ bool Main() {
     std::unique_ptr<frmSplash> splash;
     try {
         // Before anything is written: answering "No" to a missing register leaves everything untouched.
-        if (!preparaCartellaProgramma())
+        // A register on a server needs no local file.
+        if (!preparaCartellaProgramma(!db().suServer()))
             return false;
         azzeraImmaginiNonLette();
         logger().log(QStringLiteral("Application START"));
@@ -203,10 +217,10 @@ bool Main() {
     } catch (const Errore& e) {
         // The splash goes too: left alone on screen it would keep a program that cannot work alive.
         splash.reset();
-        mostraMessaggio(e.descrizione() + e.sorgente(), TipoMessaggio::Errore, Pulsanti::OK);
+        interrompiAvvio(e.descrizione() + e.sorgente());
     } catch (const std::exception& e) {
         splash.reset();
-        mostraMessaggio(QString::fromLocal8Bit(e.what()), TipoMessaggio::Errore, Pulsanti::OK);
+        interrompiAvvio(QString::fromLocal8Bit(e.what()));
     }
     return false;
 }

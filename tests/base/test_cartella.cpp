@@ -188,6 +188,30 @@ TEST_F(Preparazione, UnaCartellaIndicataSenzaArchivioChiedePrimaDiCrearlo) {
     EXPECT_FALSE(impostazione(QStringLiteral("Archivio/Percorso")).isValid());
 }
 
+TEST_F(Preparazione, ConLArchivioSulServerNessunArchivioLocaleEChiestoOCreato) {
+    struct Caso {
+        const char* nome;
+        bool variabile; // a folder named by VIBRANA_CARTELLA, else the per-user one on its first start
+    } casi[] = {{"cartella dell'utente", false}, {"cartella indicata", true}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        QSettings(QStringLiteral("Vibrana"), QStringLiteral("Vibrana")).clear();
+        QDir(luoghi.utente).removeRecursively();
+        luoghi.variabile = c.variabile ? radice.path() + QStringLiteral("/indicata") : QString();
+        const QString cartella = c.variabile ? luoghi.variabile : luoghi.utente;
+        dimenticaCartellaProgramma();
+        ASSERT_TRUE(preparaCartellaProgramma(luoghi, false));
+        EXPECT_TRUE(messaggi->mostrati.empty()) << messaggi->testi().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(cartellaProgramma(), cartella);
+        EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("/splash.ps")));
+        EXPECT_FALSE(QFile::exists(archivioUtente()));
+        // The pictures still come from the installed copy.
+        EXPECT_EQ(QFile::exists(luoghi.utente + QStringLiteral("/images/FolderXP.JPG")), !c.variabile);
+        EXPECT_FALSE(impostazione(QStringLiteral("Archivio/Creato")).toBool());
+        EXPECT_FALSE(impostazione(QStringLiteral("Archivio/Percorso")).isValid());
+    }
+}
+
 TEST_F(Preparazione, SenzaCopiaInstallataUnMessaggioEFine) {
     QDir(luoghi.installata).removeRecursively();
     EXPECT_FALSE(preparaCartellaProgramma(luoghi));

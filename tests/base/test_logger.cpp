@@ -2,6 +2,7 @@
 #include "base/Logger.h"
 #include "base/Orologio.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -51,6 +52,33 @@ TEST_F(LoggerTest, FileCancellatoVieneRicreato) {
 TEST_F(LoggerTest, CartellaNonScrivibileEUnErrore) {
     Logger log(dir.path() + QStringLiteral("/non/esiste"));
     EXPECT_THROW(log.log(QStringLiteral("x")), Errore);
+}
+
+TEST_F(LoggerTest, UnLogCheNonSiPuoScrivereLoDiceInItaliano) {
+    struct Caso {
+        const char* nome;
+        QString cartella;
+        QString motivo;
+    } casi[] = {
+        {"al posto del file una cartella", dir.path(),
+         QStringLiteral("al suo posto c'è una cartella con lo stesso nome")},
+        {"cartella mancante", dir.path() + QStringLiteral("/non/esiste"),
+         QStringLiteral("la cartella %1/non/esiste non esiste").arg(dir.path())},
+    };
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("log.txt")));
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Logger log(c.cartella);
+        try {
+            log.log(QStringLiteral("x"));
+            ADD_FAILURE() << "nessun errore";
+        } catch (const Errore& e) {
+            EXPECT_EQ(e.descrizione().toStdString(),
+                      QStringLiteral("Impossibile scrivere il file di log \"%1/log.txt\": %2.")
+                          .arg(c.cartella, c.motivo)
+                          .toStdString());
+        }
+    }
 }
 
 } // namespace

@@ -233,7 +233,10 @@ TEST_F(Archivio, CopiaNonRiuscitaLasciaTuttoComEra) {
         {"sotto un file", cartella() + QStringLiteral("/unfile/copia.ps"), false,
          "non esiste o non è scrivibile"},
         {"archivio occupato", esistente, true, "in uso da un altro programma"},
+        {"al posto una cartella", cartella() + QStringLiteral("/cartella.ps"), false,
+         "al suo posto c'è una cartella con lo stesso nome"},
     };
+    ASSERT_TRUE(QDir(cartella()).mkdir(QStringLiteral("cartella.ps")));
     Connessione::impostaAttesaOccupato(200);
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);

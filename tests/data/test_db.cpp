@@ -191,6 +191,48 @@ TEST_F(Db, TransazioneSalvaTuttoONiente) {
     EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 1);
 }
 
+// Failures of the file engine: the user reads Italian naming the file, the engine's words go to the log.
+class MotoreFile : public ArchivioDiProva {};
+
+TEST_F(MotoreFile, IGuastiDelMotoreHannoUnMessaggioItalianoCheNominaIlFile) {
+    struct Caso {
+        const char* nome;
+        QString preparazione; // run first, on the group's connection
+        QString atteso;
+        const char* motore; // the engine's text, in the log only
+    } casi[] = {
+        {"disco pieno", QStringLiteral("PRAGMA max_page_count = %1"),
+         QStringLiteral("Il disco dell'archivio %1 è pieno").arg(percorsoArchivio()),
+         "database or disk is full"},
+        {"sola lettura", QStringLiteral("PRAGMA query_only = 1"),
+         QStringLiteral("L'archivio %1 non accetta modifiche (sola lettura)").arg(percorsoArchivio()),
+         "attempt to write a readonly database"},
+    };
+    const qlonglong pagine = contaDiretto(QStringLiteral("PRAGMA page_count"));
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        svuotaLog();
+        messaggi().mostrati.clear();
+        {
+            Transazione t(db());
+            ASSERT_TRUE(
+                db().Execute(QString(c.preparazione).replace(QStringLiteral("%1"), QString::number(pagine))));
+            EXPECT_FALSE(db().Execute(
+                QStringLiteral("INSERT INTO utenti (nome, cognome, [Note]) VALUES ('a', 'b', '") +
+                QString(200000, QLatin1Char('x')) + QStringLiteral("')")));
+        }
+        ASSERT_EQ(messaggi().mostrati.size(), 1u);
+        const QString testo = messaggi().mostrati[0].testo;
+        EXPECT_TRUE(testo.startsWith(QStringLiteral("3146-") + c.atteso)) << testo.toStdString();
+        EXPECT_FALSE(testo.contains(QLatin1String(c.motore))) << testo.toStdString();
+        const QString log = righeLog().join(QLatin1Char('\n'));
+        EXPECT_TRUE(log.contains(
+            QStringLiteral("Motore di database (%1): %2").arg(percorsoArchivio(), QLatin1String(c.motore))))
+            << log.toStdString();
+    }
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 0);
+}
+
 TEST_F(Db, UnTestoConIlCarattereNulVieneSalvatoSenza) {
     const QString nul(QChar(u'\0'));
     utente u;
