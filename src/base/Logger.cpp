@@ -1,10 +1,12 @@
 #include "base/Logger.h"
 
 #include "base/CartellaProgramma.h"
-#include "base/Errore.h"
+#include "base/Messaggi.h"
 #include "base/Orologio.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace {
@@ -28,22 +30,49 @@ QString Logger::percorsoFile() const {
     return cartella + QStringLiteral("/log.txt");
 }
 
-void Logger::log(const QString& buffer) const {
-    QFile file(percorsoFile());
+QString Logger::percorsoPrecedente() const {
+    QString p = percorsoFile();
+    return p.replace(p.size() - 4, 4, QStringLiteral(".1.txt"));
+}
+
+void Logger::ruota(const QString& percorso) const {
+    if (QFileInfo(percorso).size() < limite_)
+        return;
+    // Not being able to keep the older file only costs its lines: the new file starts anyway.
+    QFile::remove(percorsoPrecedente());
+    if (!QFile::rename(percorso, percorsoPrecedente()))
+        QFile::remove(percorso);
+}
+
+void Logger::segnala(const QString& percorso, const QString& causa) const {
+    if (segnalato_)
+        return;
+    segnalato_ = true;
+    mostraMessaggio(QStringLiteral("Impossibile scrivere il file di log \"%1\" (%2). Il programma continua "
+                                   "senza registrare gli eventi.")
+                        .arg(QDir::toNativeSeparators(percorso), causa),
+                    TipoMessaggio::Avviso, Pulsanti::OK);
+}
+
+bool Logger::log(const QString& buffer) const {
+    const QString percorso = percorsoFile();
+    ruota(percorso);
+    QFile file(percorso);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        throw Errore(75,
-                     QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
-                         .arg(file.fileName(), file.errorString()),
-                     QStringLiteral("Logger"));
+        segnala(percorso, file.errorString());
+        return false;
     }
+    const qint64 prima = file.size();
     const QByteArray riga =
         (QLatin1Char('[') + timbro(adesso()) + QStringLiteral("] ") + buffer + QLatin1Char('\n')).toUtf8();
     if (file.write(riga) != riga.size() || !file.flush()) {
-        throw Errore(61,
-                     QStringLiteral("Impossibile scrivere il file di log \"%1\": %2")
-                         .arg(file.fileName(), file.errorString()),
-                     QStringLiteral("Logger"));
+        const QString causa = file.errorString();
+        // A line cut short would run into the next one.
+        file.resize(prima);
+        segnala(percorso, causa);
+        return false;
     }
+    return true;
 }
 
 Logger& logger() {

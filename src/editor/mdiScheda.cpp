@@ -129,6 +129,8 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
 }
 
 mdiScheda::~mdiScheda() {
+    // The area outlives this body and activates its windows as they go; the handler reads members.
+    disconnect(area_, nullptr, this, nullptr);
     // Going for good: the children may close now.
     setPuoiChiudere(true);
 }
