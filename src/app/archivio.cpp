@@ -21,23 +21,24 @@ void stampa(const QString& testo, FILE* dove = stdout) {
 }
 
 int uso() {
-    stampa(
-        QStringLiteral("Uso:\n"
-                       "  vibrana-archivio crea [--sovrascrivi] CARTELLA_SQL FILE\n"
-                       "                                            crea un archivio dai file SQL "
-                       "(con --sovrascrivi\n"
-                       "                                            sostituisce FILE e lo conserva come "
-                       "FILE.bak)\n"
-                       "  vibrana-archivio sql \"ISTRUZIONE\"          esegue un'istruzione sull'archivio "
-                       "della cartella del programma\n"
-                       "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
-                       "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso\n"
-                       "  vibrana-archivio pdf ID_SCHEDA FILE       salva in PDF i fogli della scheda\n"
-                       "  vibrana-archivio istruzioni FILE          salva in PDF il foglio delle istruzioni "
-                       "d'uso\n"
-                       "  vibrana-archivio server ...               archivio condiviso su un server "
-                       "PostgreSQL"),
-        stderr);
+    stampa(QStringLiteral(
+               "Uso:\n"
+               "  vibrana-archivio crea [--sovrascrivi] CARTELLA_SQL FILE\n"
+               "                                            crea un archivio dai file SQL "
+               "(con --sovrascrivi\n"
+               "                                            sostituisce FILE e lo conserva come "
+               "FILE.bak,\n"
+               "                                            o FILE.bak.2, FILE.bak.3... se esiste già)\n"
+               "  vibrana-archivio sql \"ISTRUZIONE\"          esegue un'istruzione sull'archivio "
+               "della cartella del programma\n"
+               "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
+               "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso\n"
+               "  vibrana-archivio pdf ID_SCHEDA FILE       salva in PDF i fogli della scheda\n"
+               "  vibrana-archivio istruzioni FILE          salva in PDF il foglio delle istruzioni "
+               "d'uso\n"
+               "  vibrana-archivio server ...               archivio condiviso su un server "
+               "PostgreSQL"),
+           stderr);
     return 2;
 }
 
@@ -102,8 +103,10 @@ int main(int argc, char** argv) {
             const bool sovrascrivi = argomenti.removeAll(QStringLiteral("--sovrascrivi")) > 0;
             if (argomenti.size() != 2)
                 return uso();
-            creaArchivio(argomenti[0], argomenti[1], sovrascrivi);
+            const QString copia = creaArchivio(argomenti[0], argomenti[1], sovrascrivi);
             stampa(QStringLiteral("Archivio creato: %1").arg(argomenti[1]));
+            if (!copia.isEmpty())
+                stampa(QStringLiteral("L'archivio precedente è conservato in %1").arg(copia));
             return 0;
         }
         if (comando == QLatin1String("sql") && a.size() == 2)

@@ -1,12 +1,13 @@
 #include "base/Logger.h"
 
 #include "base/CartellaProgramma.h"
-#include "base/Errore.h"
+#include "base/Messaggi.h"
 #include "base/MotivoSistema.h"
 #include "base/Orologio.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <cerrno>
 
@@ -24,13 +25,6 @@ QString timbro(const QDateTime& adesso) {
     return testo;
 }
 
-[[noreturn]] void fallisci(long numero, const QString& percorso, int codice) {
-    throw Errore(numero,
-                 QStringLiteral("Impossibile scrivere il file di log \"%1\": %2.")
-                     .arg(QDir::toNativeSeparators(percorso), motivoSistema(codice, percorso)),
-                 QStringLiteral("Logger"));
-}
-
 } // namespace
 
 QString Logger::percorsoFile() const {
@@ -38,16 +32,51 @@ QString Logger::percorsoFile() const {
     return cartella + QStringLiteral("/log.txt");
 }
 
-void Logger::log(const QString& buffer) const {
-    QFile file(percorsoFile());
+QString Logger::percorsoPrecedente() const {
+    QString p = percorsoFile();
+    return p.replace(p.size() - 4, 4, QStringLiteral(".1.txt"));
+}
+
+void Logger::ruota(const QString& percorso) const {
+    if (QFileInfo(percorso).size() < limite_)
+        return;
+    // Not being able to keep the older file only costs its lines: the new file starts anyway.
+    QFile::remove(percorsoPrecedente());
+    if (!QFile::rename(percorso, percorsoPrecedente()))
+        QFile::remove(percorso);
+}
+
+void Logger::segnala(const QString& percorso, const QString& causa) const {
+    if (segnalato_)
+        return;
+    segnalato_ = true;
+    mostraMessaggio(QStringLiteral("Impossibile scrivere il file di log \"%1\": %2. Il programma continua "
+                                   "senza registrare gli eventi.")
+                        .arg(QDir::toNativeSeparators(percorso), causa),
+                    TipoMessaggio::Avviso, Pulsanti::OK);
+}
+
+bool Logger::log(const QString& buffer) const {
+    const QString percorso = percorsoFile();
+    ruota(percorso);
+    QFile file(percorso);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        fallisci(75, file.fileName(), errno);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        segnala(percorso, motivoSistema(errno, percorso));
+        return false;
+    }
+    const qint64 prima = file.size();
     const QByteArray riga =
         (QLatin1Char('[') + timbro(adesso()) + QStringLiteral("] ") + buffer + QLatin1Char('\n')).toUtf8();
     errno = 0;
-    if (file.write(riga) != riga.size() || !file.flush())
-        fallisci(61, file.fileName(), errno);
+    if (file.write(riga) != riga.size() || !file.flush()) {
+        const QString causa = motivoSistema(errno, percorso);
+        // A line cut short would run into the next one.
+        file.resize(prima);
+        segnala(percorso, causa);
+        return false;
+    }
+    return true;
 }
 
 Logger& logger() {

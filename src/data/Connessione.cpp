@@ -100,12 +100,8 @@ QVariant leggi(sqlite3_stmt* s, int i, Tipo tipo) {
 
 // The engine's own words are for the log only; the user gets the Italian message.
 void annotaMotore(const QString& percorso, const QString& testo) {
-    try {
-        logger().log(
-            QStringLiteral("Motore di database (%1): %2").arg(QDir::toNativeSeparators(percorso), testo));
-    } catch (const std::exception&) {
-        // The log may sit on the very disk that failed.
-    }
+    logger().log(
+        QStringLiteral("Motore di database (%1): %2").arg(QDir::toNativeSeparators(percorso), testo));
 }
 
 // Why the file cannot be written, named, in Italian: the file itself, or its folder, where the engine

@@ -126,6 +126,23 @@ private:
     bool consegnato_ = false;
 };
 
+// The first of FILE.bak, FILE.bak.2, FILE.bak.3 ... not taken: a replaced register may be the only
+// copy of real data, so no earlier copy is ever overwritten.
+QString nomeCopiaLibero(const QString& destinazione) {
+    QString nome = destinazione + QStringLiteral(".bak");
+    for (int n = 2; QFileInfo::exists(nome); ++n)
+        nome = destinazione + QStringLiteral(".bak.%1").arg(n);
+    return nome;
+}
+
+// A file nobody may write: the user made it read-only on purpose, and renaming over it would not ask.
+// The mode bits only: WriteUser is what this process may do, and root may write anything.
+bool solaLettura(const QString& percorso) {
+    const QFileInfo info(percorso);
+    return info.exists() &&
+           !(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+}
+
 std::shared_ptr<Connessione> creaVuoto(const QString& percorso, const QString& destinazione) {
     try {
         return creaArchivioVuoto(percorso);
@@ -138,11 +155,12 @@ std::shared_ptr<Connessione> creaVuoto(const QString& percorso, const QString& d
 
 } // namespace
 
-void creaArchivio(const QString& cartellaSql, const QString& destinazione, bool sovrascrivi) {
+QString creaArchivio(const QString& cartellaSql, const QString& destinazione, bool sovrascrivi) {
     const bool esiste = QFileInfo::exists(destinazione);
     if (esiste && !sovrascrivi)
         fallisci(QStringLiteral("Il file \"%1\" esiste già e non viene sostituito. Per sostituirlo usare "
-                                "--sovrascrivi: il file attuale sarà conservato come \"%1.bak\".")
+                                "--sovrascrivi: il file attuale sarà conservato come \"%1.bak\" (o, se "
+                                "esiste già, con il primo numero libero: \"%1.bak.2\", \"%1.bak.3\"…).")
                      .arg(destinazione));
     QDir cartella(cartellaSql);
     const QStringList file = cartella.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
@@ -169,15 +187,17 @@ void creaArchivio(const QString& cartellaSql, const QString& destinazione, bool 
     if (!problemi.isEmpty())
         fallisci(
             QStringLiteral("L'archivio creato non è integro: %1").arg(problemi.join(QStringLiteral("; "))));
+    QString copia;
     if (esiste) {
-        const QString copia = destinazione + QStringLiteral(".bak");
-        QFile::remove(copia);
+        copia = nomeCopiaLibero(destinazione);
+        // QFile::copy never replaces a file, so an earlier copy survives even a race for the name.
         if (!QFile::copy(destinazione, copia))
             fallisci(
                 QStringLiteral("Impossibile conservare \"%1\" come \"%2\": il file non è stato sostituito.")
                     .arg(destinazione, copia));
     }
     nuovo.consegna(destinazione);
+    return copia;
 }
 
 QStringList verificaArchivio(const QString& percorso) {
@@ -204,6 +224,10 @@ void copiaArchivio(const QString& origine, const QString& destinazione) {
     if (QFileInfo(destinazione).absoluteFilePath() == QFileInfo(origine).absoluteFilePath() ||
         QFileInfo(destinazione).canonicalFilePath() == QFileInfo(origine).canonicalFilePath())
         fallisci(QStringLiteral("La copia non può sovrascrivere l'archivio stesso."));
+    if (solaLettura(destinazione))
+        fallisci(QStringLiteral("Il file \"%1\" è di sola lettura: la copia non lo sostituisce. Scegliere "
+                                "un altro nome o rendere il file scrivibile.")
+                     .arg(destinazione));
     FileProvvisorio nuovo(destinazione);
     {
         auto dest = creaVuoto(nuovo.percorso(), destinazione);

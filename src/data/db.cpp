@@ -163,11 +163,7 @@ QVariant DB::Dlookup(const QString& sField, const QString& sTable, const QString
         return rs.campo(0);
     } catch (const std::exception& e) {
         mostraErrore(descrizioneDi(e), indirizzoArchivio());
-        try {
-            logger().log(QStringLiteral("DLOOKUP - ") + ERR_CONNESSIONE);
-        } catch (const std::exception&) {
-            // The log itself may be what failed; the message has been shown already.
-        }
+        logger().log(QStringLiteral("DLOOKUP - ") + ERR_CONNESSIONE);
         return ERR_CONNESSIONE;
     }
 }

@@ -130,6 +130,8 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
 }
 
 mdiScheda::~mdiScheda() {
+    // The area outlives this body and activates its windows as they go; the handler reads members.
+    disconnect(area_, nullptr, this, nullptr);
     // Going for good: the children may close now, while the card they write into still exists (a
     // field losing the focus as its window goes may still write back).
     setPuoiChiudere(true);

@@ -39,7 +39,9 @@ private:
     void applica() { FinestraFiglia::impostaDimensioneEsterna(finestra_, dimensione_()); }
 
     QWidget* finestra_;
-    QPointer<QMdiSubWindow> cornice_;
+    // Held as a plain QObject: events still arrive while the frame is being destroyed, when it is no
+    // longer a QMdiSubWindow and a pointer of that type would be a bad cast.
+    QPointer<QObject> cornice_;
     std::function<QSize()> dimensione_;
 };
 

@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 namespace {
 
@@ -53,7 +55,56 @@ void disegnaMancante(QPainter& p, const QRectF& r, const QString& percorso, doub
     p.restore();
 }
 
+bool entra(QPainter& p, const QRectF& riquadro, int flags, const QString& testo) {
+    const QRectF occupato = p.boundingRect(riquadro, flags, testo);
+    return occupato.height() <= riquadro.height() + 0.5 && occupato.width() <= riquadro.width() + 0.5;
+}
+
+// The lines that fit the box, the last one ending in an ellipsis (font already on the painter).
+QString tagliato(QPainter& p, const QRectF& riquadro, const QString& testo) {
+    QString corpo = testo;
+    corpo.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(corpo, p.font(), p.device());
+    QTextOption opzioni;
+    opzioni.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(opzioni);
+    QList<QTextLine> righe;
+    double y = 0;
+    layout.beginLayout();
+    for (QTextLine riga = layout.createLine(); riga.isValid(); riga = layout.createLine()) {
+        riga.setLineWidth(riquadro.width());
+        riga.setPosition(QPointF(0, y));
+        y += riga.height();
+        if (!righe.isEmpty() && y > riquadro.height() + 0.5)
+            break;
+        righe << riga;
+    }
+    layout.endLayout();
+    QStringList uscita;
+    for (qsizetype i = 0; i + 1 < righe.size(); ++i)
+        uscita << corpo.mid(righe[i].textStart(), righe[i].textLength()).trimmed();
+    const QString resto = corpo.mid(righe.last().textStart()).replace(QChar::LineSeparator, QLatin1Char(' '));
+    uscita << QFontMetricsF(p.font(), p.device())
+                  .elidedText(resto.simplified(), Qt::ElideRight, riquadro.width());
+    return uscita.join(QLatin1Char('\n'));
+}
+
 } // namespace
+
+QString adattaAlRiquadro(QPainter& p, const QRectF& riquadro, int flags, const QString& testo) {
+    if (entra(p, riquadro, flags, testo))
+        return testo;
+    QFont f = p.font();
+    const int base = f.pixelSize();
+    const int passo = qMax(1, base / 50);
+    for (int px = base - passo; px >= base * 3 / 4; px -= passo) {
+        f.setPixelSize(px);
+        p.setFont(f);
+        if (entra(p, riquadro, flags, testo))
+            return testo;
+    }
+    return tagliato(p, riquadro, testo);
+}
 
 double twipPerUnitaDi(int dpi) {
     return 1440.0 / dpi;
@@ -132,7 +183,8 @@ void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita) {
                 QString t = e.testo;
                 t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                     .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-                p.drawText(testo, allineamento | verticale | Qt::TextWordWrap, t);
+                const int flags = allineamento | verticale | Qt::TextWordWrap;
+                p.drawText(testo, flags, adattaAlRiquadro(p, testo, flags, t));
                 p.restore();
             }
             break;

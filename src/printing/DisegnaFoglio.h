@@ -6,11 +6,18 @@
 #include <QString>
 
 class QPainter;
+class QRectF;
 
 // Paints a sheet with QPainter in twips, on any paint device: the preview, a printer, a PDF file,
 // an image. The painter's origin is the sheet's top-left corner; `twipPerUnita` is how many twips one
 // unit of the painter's coordinates holds (15 on screen, 1440 / dpi on a printer).
 void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita);
+
+// The text to draw in `riquadro` with `flags`, the painter's font made smaller when needed: text
+// longer than its box is set smaller, down to three quarters of its size, and what still does not fit
+// ends in an ellipsis, so a long mode and load never run into the notes below them. The card keeps the
+// whole text; text that fits is left as it is, font and all.
+QString adattaAlRiquadro(QPainter& p, const QRectF& riquadro, int flags, const QString& testo);
 
 // The scale of a paint device, in twips per device unit.
 double twipPerUnitaDi(int dpi);

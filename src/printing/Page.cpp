@@ -24,6 +24,7 @@ namespace {
 constexpr int numeroRiquadri = 10;
 constexpr double larghezzaRiquadro = 5175;
 constexpr double altezzaRiquadro = 2175;
+constexpr double altezzaModalita = 480;
 constexpr double spazioColonne = 0.4 * 567; // 226.8
 
 ElementoFoglio etichetta(const QString& nome, int indice, double l, double t, double w, double h,
@@ -128,7 +129,7 @@ Foglio superficieScheda() {
             f.aggiungi(etichetta(nome, k, c.left, c.top, c.larghezza, 255, {}, v, 8.25, true)).allineamento =
                 destra;
         }
-        f.aggiungi(etichetta(QStringLiteral("modalita"), k, 2520, 1080, 2535, 480, {}, v, 8.25));
+        f.aggiungi(etichetta(QStringLiteral("modalita"), k, 2520, 1080, 2535, altezzaModalita, {}, v, 8.25));
         f.aggiungi(etichetta(QStringLiteral("note"), k, 2520, 1485, 2520, 600, {}, v, 6.75));
     }
 
@@ -281,7 +282,9 @@ void Page::scriviEsercizi(Foglio& f) const {
         modalita.testo = QStringLiteral("Modalità: ") + e.modalita + QLatin1Char(' ') + e.peso;
         note.left = modalita.left;
         note.width = modalita.width;
-        note.top = modalita.top + modalita.height - 30;
+        note.top = modalita.top + altezzaModalita - 30;
+        // The notes start inside the mode's box: its text may only use the space above them.
+        modalita.height = note.top - modalita.top;
         note.height = 600;
         note.testo = QStringLiteral("Note: ") + e.note;
         mostraRiquadro(f, k, true);

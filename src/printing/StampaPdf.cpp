@@ -44,11 +44,7 @@ private:
         if (dentro)
             return;
         dentro = true;
-        try {
-            logger().log(QStringLiteral("Qt: ") + testo);
-        } catch (...) {
-            // A log that cannot be written must not make the command fail.
-        }
+        logger().log(QStringLiteral("Qt: ") + testo);
         dentro = false;
     }
     QtMessageHandler precedente_;

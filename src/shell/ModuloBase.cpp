@@ -60,14 +60,10 @@ void registraFinestreProprie() {
 
 // Start-up cannot go on: the reason is kept in the log (on one line) and shown.
 void interrompiAvvio(const QString& motivo) {
-    try {
-        logger().log(QStringLiteral("Avvio interrotto: ") +
-                     QString(motivo)
-                         .replace(QLatin1Char('\r'), QLatin1Char(' '))
-                         .replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    } catch (const std::exception&) {
-        // The log may be what failed; the message still says why.
-    }
+    // The log may be what failed: it says so once, and the message below still says why.
+    logger().log(QStringLiteral("Avvio interrotto: ") + QString(motivo)
+                                                            .replace(QLatin1Char('\r'), QLatin1Char(' '))
+                                                            .replace(QLatin1Char('\n'), QLatin1Char(' ')));
     mostraMessaggio(motivo, TipoMessaggio::Errore, Pulsanti::OK);
 }
 

@@ -1,9 +1,10 @@
-#include "base/Errore.h"
 #include "base/Logger.h"
 #include "base/Orologio.h"
+#include "comune/MessaggiRegistrati.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -49,9 +50,37 @@ TEST_F(LoggerTest, FileCancellatoVieneRicreato) {
     EXPECT_TRUE(testo.endsWith(QStringLiteral("] dopo\n")));
 }
 
-TEST_F(LoggerTest, CartellaNonScrivibileEUnErrore) {
+TEST_F(LoggerTest, UnaScritturaFallitaESegnalataUnaVoltaSolaEIlLavoroProsegue) {
+    RegistratoreInstallato registro;
     Logger log(dir.path() + QStringLiteral("/non/esiste"));
-    EXPECT_THROW(log.log(QStringLiteral("x")), Errore);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_FALSE(log.log(QStringLiteral("Execute - SELECT 1")));
+    ASSERT_EQ(registro->mostrati.size(), 1u);
+    EXPECT_TRUE(
+        registro->mostrati[0].testo.startsWith(QStringLiteral("Impossibile scrivere il file di log \"%1\"")
+                                                   .arg(QDir::toNativeSeparators(log.percorsoFile()))));
+    EXPECT_EQ(registro->mostrati[0].tipo, TipoMessaggio::Avviso);
+}
+
+TEST_F(LoggerTest, OltreIlLimiteIlFileDiventaIlPrecedenteEUnoNuovoComincia) {
+    const qint64 limite = 1000;
+    Logger log(dir.path(), limite);
+    QStringList scritte;
+    for (int i = 0; i < 200; ++i) {
+        scritte << QStringLiteral("riga %1").arg(i, 4, 10, QLatin1Char('0'));
+        ASSERT_TRUE(log.log(scritte.last()));
+        // Never more than the limit and one line in either file, and never a third file.
+        EXPECT_LE(QFileInfo(log.percorsoFile()).size(), limite + 40);
+        EXPECT_LE(QFileInfo(log.percorsoPrecedente()).size(), limite + 40);
+        EXPECT_LE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+    EXPECT_TRUE(QFileInfo::exists(log.percorsoPrecedente()));
+    // The two files together end with every line of the last stretch, in order, none repeated.
+    const QString insieme = leggi(log.percorsoPrecedente()) + leggi(log.percorsoFile());
+    const QStringList righe = insieme.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GT(righe.size(), 20);
+    for (int i = 0; i < righe.size(); ++i)
+        EXPECT_TRUE(righe[i].endsWith(scritte[scritte.size() - righe.size() + i])) << righe[i].toStdString();
 }
 
 TEST_F(LoggerTest, UnLogCheNonSiPuoScrivereLoDiceInItaliano) {
@@ -68,16 +97,16 @@ TEST_F(LoggerTest, UnLogCheNonSiPuoScrivereLoDiceInItaliano) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("log.txt")));
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
+        RegistratoreInstallato registro;
         Logger log(c.cartella);
-        try {
-            log.log(QStringLiteral("x"));
-            ADD_FAILURE() << "nessun errore";
-        } catch (const Errore& e) {
-            EXPECT_EQ(e.descrizione().toStdString(),
-                      QStringLiteral("Impossibile scrivere il file di log \"%1/log.txt\": %2.")
-                          .arg(c.cartella, c.motivo)
-                          .toStdString());
-        }
+        EXPECT_FALSE(log.log(QStringLiteral("x")));
+        ASSERT_EQ(registro->mostrati.size(), 1u);
+        EXPECT_EQ(
+            registro->mostrati[0].testo.toStdString(),
+            QStringLiteral("Impossibile scrivere il file di log \"%1/log.txt\": %2. Il programma continua "
+                           "senza registrare gli eventi.")
+                .arg(c.cartella, c.motivo)
+                .toStdString());
     }
 }
 

@@ -197,12 +197,36 @@ TEST_F(Archivio, CreaNonSostituisceUnFileEsistenteSenzaSovrascrivi) {
     EXPECT_EQ(leggi(dest), QByteArray("archivio in uso"));
     EXPECT_FALSE(QFile::exists(dest + QStringLiteral(".bak")));
 
-    creaArchivio(cartellaSql(), dest, true);
+    EXPECT_EQ(creaArchivio(cartellaSql(), dest, true), dest + QStringLiteral(".bak"));
     EXPECT_TRUE(verificaArchivio(dest).isEmpty());
     EXPECT_EQ(leggi(dest + QStringLiteral(".bak")), QByteArray("archivio in uso"));
     EXPECT_EQ(fileDellaCartella(),
               (QStringList{QStringLiteral("esistente.ps"), QStringLiteral("esistente.ps.bak"),
                            QStringLiteral("splash.ps")}));
+
+    // Run again, the real register's copy stays: each replaced file gets the next free name.
+    const QByteArray primoCreato = leggi(dest);
+    EXPECT_EQ(creaArchivio(cartellaSql(), dest, true), dest + QStringLiteral(".bak.2"));
+    EXPECT_EQ(creaArchivio(cartellaSql(), dest, true), dest + QStringLiteral(".bak.3"));
+    EXPECT_EQ(leggi(dest + QStringLiteral(".bak")), QByteArray("archivio in uso"));
+    EXPECT_EQ(leggi(dest + QStringLiteral(".bak.2")), primoCreato);
+    EXPECT_TRUE(verificaArchivio(dest + QStringLiteral(".bak.3")).isEmpty());
+}
+
+TEST_F(Archivio, CopiaNonSostituisceUnFileDiSolaLettura) {
+    const QString dest = cartella() + QStringLiteral("/copia.ps");
+    scrivi(dest, "copia da tenere");
+    ASSERT_TRUE(QFile::setPermissions(dest, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    try {
+        copiaArchivio(percorsoArchivio(), dest);
+        ADD_FAILURE() << "sostituito";
+    } catch (const Errore& e) {
+        EXPECT_TRUE(e.descrizione().contains(QStringLiteral("\"%1\" è di sola lettura").arg(dest)))
+            << e.descrizione().toStdString();
+    }
+    QFile::setPermissions(dest, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(leggi(dest), QByteArray("copia da tenere"));
+    EXPECT_EQ(fileDellaCartella(), (QStringList{QStringLiteral("copia.ps"), QStringLiteral("splash.ps")}));
 }
 
 TEST_F(Archivio, CopiaSostituisceLaDestinazioneSoloAFineCopia) {

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -161,6 +162,109 @@ TEST_F(Pdf, FoglioIstruzioniDiUnaPagina) {
     // Found as written: no letters joined into one ligature glyph.
     for (const char* parola : {"offre", "fisiologica", "flessibilità"})
         EXPECT_TRUE(testo.contains(QString::fromUtf8(parola))) << parola;
+}
+
+// What the sheet draws in a box: the text that fits as it is, a longer one at a smaller size, and
+// one too long even at three quarters of the size cut after the last whole line with an ellipsis.
+TEST(Adatta, IlTestoStaTuttoNelRiquadro) {
+    const QString corto = QStringLiteral("Modalità: Combinata 5 kg");
+    const QString lungo =
+        QStringLiteral("Modalità: Dinamico a carico aggiuntivo manubri 3 kg + cavigliere 1 kg");
+    const QString lunghissimo =
+        lungo + QStringLiteral(" + elastico medio alle caviglie, tenere le braccia tese "
+                               "in avanti fino al termine della serie");
+    struct Caso {
+        QString testo;
+        bool piccolo;
+        bool tagliato;
+    } casi[] = {{corto, false, false}, {lungo, true, false}, {lunghissimo, true, true}};
+    const QRectF riquadro(0, 0, 2535, 450);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.testo.toStdString());
+        QImage img(200, 60, QImage::Format_RGB32);
+        QPainter p(&img);
+        p.scale(1.0 / 15, 1.0 / 15);
+        QFont f;
+        f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+        f.setPixelSize(165);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        p.setFont(f);
+        const QString scritto = adattaAlRiquadro(p, riquadro, flags, c.testo);
+        const int px = p.font().pixelSize();
+        EXPECT_EQ(px < 165, c.piccolo) << px;
+        EXPECT_GE(px, 165 * 3 / 4);
+        EXPECT_EQ(scritto == c.testo, !c.tagliato) << scritto.toStdString();
+        if (c.tagliato) {
+            EXPECT_TRUE(scritto.endsWith(QChar(0x2026))) << scritto.toStdString();
+            EXPECT_TRUE(c.testo.startsWith(scritto.section(QLatin1Char('\n'), 0, 0)));
+        }
+        const QRectF occupato = p.boundingRect(riquadro, flags, scritto);
+        EXPECT_LE(occupato.height(), riquadro.height() + 0.5);
+        EXPECT_LE(occupato.width(), riquadro.width() + 0.5);
+    }
+}
+
+// A long mode and load, drawn alone at 5 twips a pixel: no ink where the notes begin, and the text
+// on the sheet is the whole text while it can be set at three quarters of its size or more.
+TEST_F(Pdf, UnaModalitaLungaStaNelSuoRiquadro) {
+    struct Caso {
+        const char* modalita;
+        const char* peso;
+        bool intero;
+    } casi[] = {
+        {"Dinamico a carico aggiuntivo", "manubri 3 kg + cavigliere 1 kg", true},
+        {"Dinamico a carico aggiuntivo",
+         "manubri 3 kg + cavigliere 1 kg + elastico medio alle caviglie, "
+         "tenere le braccia tese in avanti fino al termine della serie",
+         false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.peso);
+        const std::int32_t id = scheda(1);
+        eseguiDiretto(QStringLiteral("UPDATE Esercizi SET Modalita = '%1', Peso = '%2', Note = 'xyz' "
+                                     "WHERE ID_Scheda = %3")
+                          .arg(QString::fromUtf8(c.modalita), QString::fromUtf8(c.peso))
+                          .arg(id));
+        pages pg;
+        pg.createPages(id);
+        Foglio f = superficieScheda();
+        pg.PreviewPage(1, f);
+        for (const ElementoFoglio& e : f.elementi())
+            const_cast<ElementoFoglio&>(e).visibile = e.nome == QStringLiteral("modalita") && e.indice == 0;
+        const ElementoFoglio& m = f.el(QStringLiteral("modalita"), 0);
+        const ElementoFoglio& note = f.el(QStringLiteral("note"), 0);
+        ASSERT_LE(note.top, m.top + m.height);
+
+        const double scala = 5;
+        QImage img(static_cast<int>(m.width / scala) + 2, static_cast<int>((m.height + 200) / scala),
+                   QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.translate(-m.left / scala, -m.top / scala);
+        disegnaFoglio(p, f, scala);
+        p.end();
+        int inchiostroSopra = 0, inchiostroSulleNote = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qGray(img.pixel(x, y)) < 160)
+                    ++(m.top + y * scala < note.top ? inchiostroSopra : inchiostroSulleNote);
+        EXPECT_GT(inchiostroSopra, 500);
+        EXPECT_EQ(inchiostroSulleNote, 0);
+
+        const QString file = cartella() + QStringLiteral("/lunga.pdf");
+        scriviSchedaPdf(id, file);
+        QString testo = StrumentiPdf::testiPagine(file).value(0);
+        testo.remove(QRegularExpression(QStringLiteral("\\s")));
+        const QString intero = QStringLiteral("Modalità:%1%2")
+                                   .arg(QString::fromUtf8(c.modalita), QString::fromUtf8(c.peso))
+                                   .remove(QRegularExpression(QStringLiteral("\\s")));
+        EXPECT_EQ(testo.contains(intero), c.intero) << testo.toStdString();
+        // Either way the start is there and the notes follow.
+        EXPECT_TRUE(testo.contains(QStringLiteral("Modalità:Dinamicoacarico"))) << testo.toStdString();
+        EXPECT_TRUE(testo.contains(QStringLiteral("Note:xyz")));
+        EXPECT_EQ(testo.contains(QChar(0x2026)), !c.intero);
+    }
 }
 
 } // namespace
