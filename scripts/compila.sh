@@ -8,5 +8,8 @@ CARTELLA="$1"
 shift
 TIPO="${VIBRANA_BUILD_TYPE:-RelWithDebInfo}"
 export CCACHE_BASEDIR="$PWD"
+# Debug information names the build folder; leaving it out of the hash lets the two build folders,
+# the sanitizer folder and a fresh clone elsewhere reuse each other's objects.
+export CCACHE_NOHASHDIR=true
 cmake -S . -B "$CARTELLA" -G Ninja -DCMAKE_BUILD_TYPE="$TIPO" "$@"
 cmake --build "$CARTELLA" -j"$(nproc)"
