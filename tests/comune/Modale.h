@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
 // Drives a modal window as a user would. `apri` does what opens it (clicks a button, triggers an
 // action) and returns when the window has closed; `agisci` runs once a modal window of type T is up
@@ -23,14 +22,15 @@ void usaModale(const std::function<void()>& apri, const std::function<void(T&)>&
     QString estranea;
     QElapsedTimer orologio;
     orologio.start();
-    auto timer = std::make_shared<QTimer>();
-    timer->setInterval(5);
-    QObject::connect(timer.get(), &QTimer::timeout, [&, timer] {
+    // A plain local: the connection dies with it, and a timer holding itself would never be freed.
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* attiva = QApplication::activeModalWidget();
         if (!aperta && attiva) {
             if (auto* f = qobject_cast<T*>(attiva)) {
                 aperta = true;
-                timer->stop();
+                timer.stop();
                 QPointer<QWidget> guardia(f);
                 agisci(*f);
                 QApplication::processEvents();
@@ -44,7 +44,7 @@ void usaModale(const std::function<void()>& apri, const std::function<void(T&)>&
                 return;
             }
             estranea = attiva->metaObject()->className();
-            timer->stop();
+            timer.stop();
             if (auto* d = qobject_cast<QDialog*>(attiva))
                 d->reject();
             else
@@ -52,11 +52,11 @@ void usaModale(const std::function<void()>& apri, const std::function<void(T&)>&
             return;
         }
         if (orologio.elapsed() > attesaMs)
-            timer->stop();
+            timer.stop();
     });
-    timer->start();
+    timer.start();
     apri();
-    timer->stop();
+    timer.stop();
     EXPECT_TRUE(estranea.isEmpty()) << "Si e' aperta una finestra modale inattesa: "
                                     << estranea.toStdString();
     EXPECT_TRUE(aperta) << "La finestra modale attesa non si e' aperta: " << T::staticMetaObject.className();
