@@ -6,16 +6,6 @@ cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
 VIBRANA_BUILD_TYPE=Debug bash scripts/compila.sh build/sanitizzatori \
   -DVIBRANA_ASAN=ON -DVIBRANA_UBSAN=ON -DVIBRANA_BENCH=OFF -DVIBRANA_WERROR=ON
-export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export ASAN_OPTIONS=halt_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1
-if [ -z "${VIBRANA_PROVA_SERVER:-}" ]; then
-  if stato=$(bash scripts/server_prova.sh avvia); then
-    eval "$stato"
-    trap "bash '$PWD/scripts/server_prova.sh' ferma '$VIBRANA_PROVA_CARTELLA'" EXIT
-  else
-    echo "Server PostgreSQL di prova non avviato." >&2
-  fi
-fi
-cd build/sanitizzatori
-ctest --output-on-failure -j"$(nproc)"
+bash scripts/prove_con_server.sh build/sanitizzatori

@@ -6,16 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
 bash scripts/formato.sh --controlla
 bash scripts/compila.sh build/prove -DVIBRANA_WERROR=ON
-export QT_QPA_PLATFORM=offscreen
-# The tests of the shared register run on a throw-away PostgreSQL cluster, stopped even on failure.
-# Without one they fail when CI is set and are skipped otherwise.
-if [ -z "${VIBRANA_PROVA_SERVER:-}" ]; then
-  if stato=$(bash scripts/server_prova.sh avvia); then
-    eval "$stato"
-    trap "bash '$PWD/scripts/server_prova.sh' ferma '$VIBRANA_PROVA_CARTELLA'" EXIT
-  else
-    echo "Server PostgreSQL di prova non avviato." >&2
-  fi
-fi
-cd build/prove
-ctest --output-on-failure -j"$(nproc)"
+bash scripts/prove_con_server.sh build/prove
