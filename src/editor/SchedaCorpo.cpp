@@ -153,6 +153,7 @@ void SchedaCorpo::caricaPannelli() {
         c.modalita->setEditText(e.modalita);
         c.serie->setText(testoByte(e.serie));
         c.peso->setText(e.peso);
+        c.peso->setCursorPosition(0); // show the start of a long text, not its tail
         c.note->setPlainText(e.note);
         c.noteLibero->setPlainText(e.note);
         if (e.id_fig != 0)

@@ -128,6 +128,9 @@ void SchedaIntestazione::Form_Load() {
     ui->Istruttore->setText(s.Istruttore);
     ui->categoria->setEditText(s.categoria);
     ui->Obiettivo->setText(s.Obiettivo);
+    // setText leaves the cursor at the end, which scrolls a long text to its tail.
+    ui->Istruttore->setCursorPosition(0);
+    ui->Obiettivo->setCursorPosition(0);
     ui->FreqAllen->setEditText(QString::number(static_cast<int>(s.FreqAllen)));
     {
         ListaGiorni giorni(ui->GGAllen);

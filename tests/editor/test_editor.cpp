@@ -277,6 +277,30 @@ TEST_F(Editor, UnaNuovaSchedaRiceveIValoriPredefiniti) {
     }
 }
 
+TEST_F(Editor, ITestiRiapertiMostranoIlLoroInizio) {
+    // Texts longer than their box: a reopened card shows where each one starts.
+    scheda s;
+    s.id_utente = 9;
+    s.categoria = QStringLiteral("Tonificazione");
+    s.FreqAllen = 2;
+    s.Istruttore = QStringLiteral("Anna Maria Bianchi De Santis Lungavilla");
+    s.Obiettivo = QStringLiteral("Tonificare gambe e glutei, perdere 3 kg entro la fine del periodo");
+    Esercizio es;
+    es.id_fig = 1;
+    es.peso = QStringLiteral("manubri da 4 kg per braccio e cavigliere");
+    s.esercizi.Add(es);
+    s.save();
+    const std::int32_t id = s.id_scheda;
+    mdiScheda& e = apri(9, id, 0);
+    const std::vector<QLineEdit*> campi{testa<QLineEdit>(e, "Istruttore"), testa<QLineEdit>(e, "Obiettivo"),
+                                        campo<QLineEdit>(e, 0, "peso")};
+    for (QLineEdit* c : campi) {
+        SCOPED_TRACE(c->objectName().toStdString());
+        EXPECT_GT(c->fontMetrics().horizontalAdvance(c->text()), c->width());
+        EXPECT_EQ(c->cursorPosition(), 0);
+    }
+}
+
 TEST_F(Editor, LaTestataScriveNellaSchedaAdOgniModifica) {
     mdiScheda& e = apri(9, schedaConEsercizi({1}), 0);
     auto& s = *static_cast<scheda*>(e.scheda());
