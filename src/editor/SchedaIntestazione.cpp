@@ -6,6 +6,7 @@
 #include "editor/ControlliEditor.h"
 #include "editor/GGAllenHELPER.h"
 #include "editor/mdiScheda.h"
+#include "pictures/FinestraFiglia.h"
 #include "records/Categorie.h"
 #include "records/scheda.h"
 
@@ -37,6 +38,7 @@ SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
     : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazione>()), editor_(editor) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaIntestazione"));
+    FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(6300), twips::aPixel(3405)); });
 
     // The day list opens over the fields above the prompt, like a drop-down.
     ui->griglia->removeWidget(ui->GGAllen);

@@ -1,7 +1,9 @@
 #include "editor/SchedaIntestazioneMODELLO.h"
 #include "ui_SchedaIntestazioneMODELLO.h"
 
+#include "base/Twips.h"
 #include "editor/mdiScheda.h"
+#include "pictures/FinestraFiglia.h"
 #include "records/Categorie.h"
 #include "records/SchedaModello.h"
 
@@ -11,6 +13,7 @@ SchedaIntestazioneMODELLO::SchedaIntestazioneMODELLO(mdiScheda& editor, QWidget*
     : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazioneMODELLO>()), editor_(editor) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaIntestazioneMODELLO"));
+    FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(4950), twips::aPixel(2700)); });
     Form_Load();
     connect(ui->categoria, &QComboBox::activated, this, [this] {
         modello()->categoria = ui->categoria->currentText();

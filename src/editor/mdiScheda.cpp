@@ -14,6 +14,7 @@
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "shell/BarraStrumenti.h"
+#include "shell/CarattereModuli.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
 #include "shell/ImmaginiProgramma.h"
@@ -87,8 +88,12 @@ QLabel* BarraStatoEditor::pannello(const QString& chiave) const {
 mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
     setObjectName(QStringLiteral("mdiScheda"));
     setWindowTitle(QStringLiteral(" Arvel"));
+    setFont(carattereModuli());
     area_ = new QMdiArea(this);
     area_->setObjectName(QStringLiteral("area"));
+    // On a screen too short or narrow for the windows side by side, the user can still reach all.
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     // The training-days list behaves as a drop-down: working in another child window closes it.
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* attiva) {
@@ -275,9 +280,6 @@ void mdiScheda::mostra() {
 
 QMdiSubWindow* mdiScheda::aggiungiFiglia(QWidget* finestra) {
     auto* sub = new FinestraFiglia(area_);
-    // A window without a layout keeps the size it gave itself.
-    if (!finestra->layout())
-        finestra->setMinimumSize(finestra->size());
     sub->setWidget(finestra);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -298,7 +300,7 @@ void mdiScheda::disponiFinestre() {
         subPreview_->widget()->setObjectName(QStringLiteral("SchedaPreviewFigura"));
         selezioneFigure()->setPreview(previewFigura());
     }
-    subSelezione_->adjustSize();
+    // Each child keeps the outer size it was designed with (it sets it itself).
     subSelezione_->move(qMax(0, area_->width() - subSelezione_->width() - margine), 0);
     subSelezione_->show();
 
@@ -311,21 +313,15 @@ void mdiScheda::disponiFinestre() {
         else
             testa = aggiungiFiglia(new SchedaIntestazioneMODELLO(*this));
     }
-    testa->adjustSize();
     testa->move(0, 0);
     testa->show();
     const int h = testa->height();
 
     if (!subCorpo_)
         subCorpo_ = aggiungiFiglia(new SchedaCorpo(*this));
-    subCorpo_->adjustSize();
-    subCorpo_->resize(testa->width() > subCorpo_->width() ? testa->width() : subCorpo_->width(),
-                      subCorpo_->height());
-    testa->resize(subCorpo_->width(), testa->height());
     subCorpo_->move(0, h);
     subCorpo_->show();
 
-    subPreview_->adjustSize();
     subPreview_->move(qMax(0, subSelezione_->x() - twips::aPixel(1500)),
                       subSelezione_->y() + twips::aPixel(200));
     subPreview_->hide();

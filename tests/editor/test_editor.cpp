@@ -1,6 +1,8 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "comune/CampiScheda.h"
+#include "comune/FinestraIntera.h"
+#include "comune/SchermoDiProva.h"
 #include "data/db.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmagineEsercizio.h"
@@ -10,6 +12,7 @@
 #include "editor/SchedaIntestazione.h"
 #include "editor/SchedaIntestazioneMODELLO.h"
 #include "editor/mdiScheda.h"
+#include "pictures/SchedaSelezioneFIGURE.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "selection/SelettoreData.h"
@@ -34,6 +37,9 @@
 #include <QToolButton>
 
 namespace {
+
+// The screen the program is designed for.
+const bool schermo1024 = schermoDiProva(1024, 768);
 
 // The status bar while a timing value of the first exercise is refused.
 const QString tempiRifiutati =
@@ -1161,3 +1167,43 @@ TEST_F(Editor, InUnModelloProprioIlValoreRifiutatoFermaSalva) {
 }
 
 } // namespace
+
+namespace {
+
+QMdiSubWindow* cornice(QWidget* finestra) {
+    return qobject_cast<QMdiSubWindow*>(finestra->parentWidget());
+}
+
+} // namespace
+
+TEST_F(Editor, LeFinestreFiglieHannoLaMisuraDisegnataESiVedonoInteraA1024x768) {
+    ASSERT_TRUE(schermo1024);
+    for (const bool modello : {false, true}) {
+        SCOPED_TRACE(modello ? "modello" : "scheda");
+        mdiScheda& e = modello ? apri(0, 0, 1) : apri(9, schedaConEsercizi({1, 2, 3}), 0);
+        QWidget* testa = modello ? static_cast<QWidget*>(e.intestazioneModello()) : e.intestazione();
+        // Outer sizes, frame and title bar included.
+        const struct {
+            QWidget* finestra;
+            QSize misura;
+        } figlie[] = {
+            {testa, modello ? QSize(330, 180) : QSize(420, 227)},
+            {e.corpo(), QSize(420, 391)},
+            {e.selezioneFigure(), QSize(462, 509)},
+        };
+        const QRect area = e.area()->viewport()->rect();
+        for (const auto& f : figlie) {
+            SCOPED_TRACE(f.finestra->objectName().toStdString());
+            QMdiSubWindow* sub = cornice(f.finestra);
+            ASSERT_NE(sub, nullptr);
+            EXPECT_EQ(sub->size(), f.misura) << sub->width() << "x" << sub->height();
+            EXPECT_TRUE(area.contains(sub->geometry()))
+                << sub->geometry().bottom() << " sotto " << area.bottom();
+            EXPECT_EQ(partiTagliate(f.finestra).join('\n').toStdString(), "");
+        }
+        EXPECT_EQ(cornice(e.corpo())->y(), cornice(testa)->height());
+        // The picture window keeps 250 twips from the right edge.
+        EXPECT_EQ(area.right() - cornice(e.selezioneFigure())->geometry().right(), 17);
+        scaricaEditorScheda();
+    }
+}
