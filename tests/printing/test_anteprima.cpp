@@ -4,6 +4,7 @@
 #include "StrumentiPdf.h"
 #include "base/variabiliGlobali.h"
 #include "comune/Modale.h"
+#include "printing/DialoghiStampa.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterDaNonFare.h"
 #include "printing/RegistraStampa.h"
@@ -13,11 +14,15 @@
 #include "shell/Finestre.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -103,6 +108,26 @@ TEST_F(Anteprima, StampaIntervalloInCopieNonFascicolate) {
         EXPECT_TRUE(testi.value(i).contains(QLatin1String(attese[i]))) << i;
     EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 3/3"));
     EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST(DialogoStampa, LaFascicolazioneNonSiPuoScegliere) {
+    // Copies come out 1,1,2,2 whatever the tick says, so the dialog shows it off and unusable.
+    QPrinter stampante;
+    stampante.setCollateCopies(true);
+    usaModale<QPrintDialog>([&] { dialoghi().sceltaStampante(stampante, 1, 3, nullptr); },
+                            [](QPrintDialog& d) {
+                                auto* fascicola = d.findChild<QCheckBox*>(QStringLiteral("collate"));
+                                ASSERT_NE(fascicola, nullptr);
+                                EXPECT_FALSE(fascicola->isChecked());
+                                EXPECT_FALSE(fascicola->isEnabled());
+                                auto* copie = d.findChild<QSpinBox*>(QStringLiteral("copies"));
+                                ASSERT_NE(copie, nullptr);
+                                copie->setValue(2);
+                                QCoreApplication::processEvents();
+                                EXPECT_FALSE(fascicola->isChecked());
+                                EXPECT_FALSE(fascicola->isEnabled());
+                                d.reject();
+                            });
 }
 
 TEST_F(Anteprima, StampaAnnullataNonStampaENonDiceNulla) {
