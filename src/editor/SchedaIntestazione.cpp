@@ -53,11 +53,10 @@ SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
     ui->GGAllen->installEventFilter(this);
     ui->Text1->setCursorPosition(0);
 
-    ui->categoria->setMinimumWidth(twips::aPixel(2820));
-    ui->Obiettivo->setMinimumWidth(twips::aPixel(2820));
-    ui->Istruttore->setMinimumWidth(twips::aPixel(2820));
-    ui->dal->setMinimumWidth(twips::aPixel(1290) + 30);
-    ui->al->setMinimumWidth(twips::aPixel(1290) + 30);
+    // The fields take what the labels leave of the designed width; the prompt shows its text whole.
+    ui->griglia->setColumnStretch(1, 1);
+    ui->Text1->setMinimumWidth(ui->Text1->fontMetrics().horizontalAdvance(ui->Text1->text()) + 12);
+    controlliEditor::altezzeDisegnate(this);
 
     // The dates check themselves when left; a card always has both, so neither may stay empty.
     ui->dal->setNomeCampo(QStringLiteral("Dal"));

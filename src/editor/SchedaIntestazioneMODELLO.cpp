@@ -2,6 +2,7 @@
 #include "ui_SchedaIntestazioneMODELLO.h"
 
 #include "base/Twips.h"
+#include "editor/ControlliEditor.h"
 #include "editor/mdiScheda.h"
 #include "pictures/FinestraFiglia.h"
 #include "records/Categorie.h"
@@ -14,6 +15,7 @@ SchedaIntestazioneMODELLO::SchedaIntestazioneMODELLO(mdiScheda& editor, QWidget*
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaIntestazioneMODELLO"));
     FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(4950), twips::aPixel(2700)); });
+    controlliEditor::altezzeDisegnate(this);
     Form_Load();
     connect(ui->categoria, &QComboBox::activated, this, [this] {
         modello()->categoria = ui->categoria->currentText();

@@ -96,6 +96,7 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     // The training-days list behaves as a drop-down: working in another child window closes it.
+    area_->viewport()->installEventFilter(this);
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* attiva) {
         if (SchedaIntestazione* t = intestazione(); t && attiva != subIntestazione_)
             t->nascondiTutto();
@@ -289,8 +290,28 @@ QMdiSubWindow* mdiScheda::aggiungiFiglia(QWidget* finestra) {
     return sub;
 }
 
+bool mdiScheda::event(QEvent* evento) {
+    // The status bar holds the time totals: a button's hint, which its tooltip already gives, must
+    // not cover them while the mouse rests on it.
+    if (evento->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(evento);
+}
+
+bool mdiScheda::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == area_->viewport() && evento->type() == QEvent::Resize && subSelezione_)
+        allineaSelezione();
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void mdiScheda::allineaSelezione() {
+    // 250 twips from the right edge of what the area shows, whenever that changes (the frame is
+    // laid out after it is shown, and maximising comes later still).
+    const int x = qMax(0, area_->viewport()->width() - subSelezione_->width() - twips::aPixel(250));
+    subSelezione_->move(x, subSelezione_->y());
+}
+
 void mdiScheda::disponiFinestre() {
-    const int margine = twips::aPixel(250);
     if (!subSelezione_) {
         subSelezione_ = aggiungiFiglia(new SchedaSelezioneFIGURE);
         subSelezione_->widget()->setObjectName(QStringLiteral("SchedaSelezioneFIGURE"));
@@ -301,7 +322,8 @@ void mdiScheda::disponiFinestre() {
         selezioneFigure()->setPreview(previewFigura());
     }
     // Each child keeps the outer size it was designed with (it sets it itself).
-    subSelezione_->move(qMax(0, area_->width() - subSelezione_->width() - margine), 0);
+    subSelezione_->move(subSelezione_->x(), 0);
+    allineaSelezione();
     subSelezione_->show();
 
     // The header follows what is edited, so a card never reaches the template header.

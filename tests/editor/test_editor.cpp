@@ -32,6 +32,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -1205,5 +1206,35 @@ TEST_F(Editor, LeFinestreFiglieHannoLaMisuraDisegnataESiVedonoInteraA1024x768) {
         // The picture window keeps 250 twips from the right edge.
         EXPECT_EQ(area.right() - cornice(e.selezioneFigure())->geometry().right(), 17);
         scaricaEditorScheda();
+    }
+}
+
+TEST_F(Editor, SelezioneEserciziTieneMisuraEPostoDopoSalvaSuNuovoModello) {
+    ASSERT_TRUE(schermo1024);
+    mdiScheda& e = apri(0, 0, 1);
+    QMdiSubWindow* selezione = cornice(e.selezioneFigure());
+    const QRect prima = selezione->geometry();
+    EXPECT_EQ(prima.size(), QSize(462, 509));
+    pulsante(e, "SalvaSuModello")->trigger();
+    ASSERT_EQ(messaggi().testi(),
+              QStringList{QStringLiteral("Creata e aperta la nuova Scheda Modello 'Il mio modello'")});
+    EXPECT_EQ(cornice(e.selezioneFigure())->geometry(), prima);
+}
+
+TEST_F(Editor, LaBarraDiStatoMostraITempiInteriAncheColMouseSuiPulsanti) {
+    ASSERT_TRUE(schermo1024);
+    mdiScheda& e = apri(9, schedaConEsercizi({1, 2}), 0);
+    QLabel* totali = e.barraStato().pannello(QStringLiteral("status"));
+    const QString testo = totali->text();
+    ASSERT_TRUE(testo.endsWith(QStringLiteral("riguarda solo uno di essi]")));
+    EXPECT_EQ(partiTagliate(e.StatusBar1).join('\n').toStdString(), "");
+    for (const char* chiave : {"salva", "SalvaSuModello", "stampa", "fine"}) {
+        SCOPED_TRACE(chiave);
+        QWidget* bottone = e.ToolbarSchede->widgetForAction(pulsante(e, chiave));
+        QTest::mouseMove(bottone, bottone->rect().center());
+        QApplication::processEvents();
+        EXPECT_TRUE(e.StatusBar1->currentMessage().isEmpty()) << e.StatusBar1->currentMessage().toStdString();
+        EXPECT_TRUE(totali->isVisible());
+        EXPECT_EQ(totali->text(), testo);
     }
 }
