@@ -87,6 +87,9 @@ void frmPersonalizza::Form_Load() {
     palestra_.carica();
     ui_->nome->setText(palestra_.nome);
     ui_->responsabile->setText(palestra_.responsabile);
+    // Show the start of a long text, not its tail.
+    ui_->nome->setCursorPosition(0);
+    ui_->responsabile->setCursorPosition(0);
     tag_ = palestra_.logo;
     if (!palestra_.logo.isEmpty())
         mostraLogo(palestra_.logo);

@@ -1,5 +1,6 @@
 #include "editor/ControlliEditor.h"
 
+#include "base/Twips.h"
 #include "records/LimitiEsercizio.h"
 #include "shell/f_library.h"
 
@@ -85,6 +86,14 @@ public:
 };
 
 } // namespace
+
+void altezzeDisegnate(QWidget* forma) {
+    for (QComboBox* box : forma->findChildren<QComboBox*>())
+        box->setFixedHeight(twips::aPixel(315));
+    for (QLineEdit* campo : forma->findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(campo->parentWidget()))
+            campo->setFixedHeight(twips::aPixel(285));
+}
 
 void soloCifre(QLineEdit* campo, int cifre) {
     campo->setValidator(

@@ -17,6 +17,9 @@ namespace controlliEditor {
 // The check of one field: the message refusing its value, or an empty text.
 using Controllo = std::function<QString()>;
 
+// The heights the editor's forms are designed with: drop-downs 315 twips, text boxes 285.
+void altezzeDisegnate(QWidget* forma);
+
 // Only digits can be typed (at most `cifre`), and the whole text is selected on entry.
 void soloCifre(QLineEdit* campo, int cifre = 3);
 

@@ -1,6 +1,7 @@
 #include "editor/PannelloEsercizio.h"
 #include "ui_PannelloEsercizio.h"
 
+#include "editor/ControlliEditor.h"
 #include "shell/ImmaginiProgramma.h"
 
 PannelloEsercizio::PannelloEsercizio(QWidget* genitore)
@@ -15,6 +16,7 @@ PannelloEsercizio::PannelloEsercizio(QWidget* genitore)
     ui->InserisciEsecizio->setIcon(ImmaginiProgramma::icona(QStringLiteral("list-add")));
     ui->EliminaEsercizio->setIcon(ImmaginiProgramma::icona(QStringLiteral("edit-delete")));
     ui->FrameLibero->hide();
+    controlliEditor::altezzeDisegnate(this);
 }
 
 PannelloEsercizio::~PannelloEsercizio() = default;

@@ -3,9 +3,11 @@
 #include "ui_SchedaCorpo.h"
 
 #include "base/Messaggi.h"
+#include "base/Twips.h"
 #include "editor/ControlliEditor.h"
 #include "editor/PannelloEsercizio.h"
 #include "editor/mdiScheda.h"
+#include "pictures/FinestraFiglia.h"
 #include "records/LimitiEsercizio.h"
 #include "records/SchedaEditabile.h"
 #include "shell/f_library.h"
@@ -39,6 +41,7 @@ SchedaCorpo::SchedaCorpo(mdiScheda& editor, QWidget* genitore)
     : QWidget(genitore), ui(std::make_unique<Ui::SchedaCorpo>()), editor_(editor) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaCorpo"));
+    FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(6300), twips::aPixel(5865)); });
     for (int k = 0; k < numPannelli; ++k)
         collegaPannello(k);
 
@@ -153,6 +156,7 @@ void SchedaCorpo::caricaPannelli() {
         c.modalita->setEditText(e.modalita);
         c.serie->setText(testoByte(e.serie));
         c.peso->setText(e.peso);
+        c.peso->setCursorPosition(0); // show the start of a long text, not its tail
         c.note->setPlainText(e.note);
         c.noteLibero->setPlainText(e.note);
         if (e.id_fig != 0)

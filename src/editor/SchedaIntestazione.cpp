@@ -6,6 +6,7 @@
 #include "editor/ControlliEditor.h"
 #include "editor/GGAllenHELPER.h"
 #include "editor/mdiScheda.h"
+#include "pictures/FinestraFiglia.h"
 #include "records/Categorie.h"
 #include "records/scheda.h"
 
@@ -37,6 +38,7 @@ SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
     : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazione>()), editor_(editor) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaIntestazione"));
+    FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(6300), twips::aPixel(3405)); });
 
     // The day list opens over the fields above the prompt, like a drop-down.
     ui->griglia->removeWidget(ui->GGAllen);
@@ -51,11 +53,10 @@ SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
     ui->GGAllen->installEventFilter(this);
     ui->Text1->setCursorPosition(0);
 
-    ui->categoria->setMinimumWidth(twips::aPixel(2820));
-    ui->Obiettivo->setMinimumWidth(twips::aPixel(2820));
-    ui->Istruttore->setMinimumWidth(twips::aPixel(2820));
-    ui->dal->setMinimumWidth(twips::aPixel(1290) + 30);
-    ui->al->setMinimumWidth(twips::aPixel(1290) + 30);
+    // The fields take what the labels leave of the designed width; the prompt shows its text whole.
+    ui->griglia->setColumnStretch(1, 1);
+    ui->Text1->setMinimumWidth(ui->Text1->fontMetrics().horizontalAdvance(ui->Text1->text()) + 12);
+    controlliEditor::altezzeDisegnate(this);
 
     // The dates check themselves when left; a card always has both, so neither may stay empty.
     ui->dal->setNomeCampo(QStringLiteral("Dal"));
@@ -128,6 +129,9 @@ void SchedaIntestazione::Form_Load() {
     ui->Istruttore->setText(s.Istruttore);
     ui->categoria->setEditText(s.categoria);
     ui->Obiettivo->setText(s.Obiettivo);
+    // setText leaves the cursor at the end, which scrolls a long text to its tail.
+    ui->Istruttore->setCursorPosition(0);
+    ui->Obiettivo->setCursorPosition(0);
     ui->FreqAllen->setEditText(QString::number(static_cast<int>(s.FreqAllen)));
     {
         ListaGiorni giorni(ui->GGAllen);

@@ -1,7 +1,10 @@
 #include "editor/SchedaIntestazioneMODELLO.h"
 #include "ui_SchedaIntestazioneMODELLO.h"
 
+#include "base/Twips.h"
+#include "editor/ControlliEditor.h"
 #include "editor/mdiScheda.h"
+#include "pictures/FinestraFiglia.h"
 #include "records/Categorie.h"
 #include "records/SchedaModello.h"
 
@@ -11,6 +14,8 @@ SchedaIntestazioneMODELLO::SchedaIntestazioneMODELLO(mdiScheda& editor, QWidget*
     : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazioneMODELLO>()), editor_(editor) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaIntestazioneMODELLO"));
+    FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(4950), twips::aPixel(2700)); });
+    controlliEditor::altezzeDisegnate(this);
     Form_Load();
     connect(ui->categoria, &QComboBox::activated, this, [this] {
         modello()->categoria = ui->categoria->currentText();

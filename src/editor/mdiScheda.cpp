@@ -14,6 +14,7 @@
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "shell/BarraStrumenti.h"
+#include "shell/CarattereModuli.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
 #include "shell/ImmaginiProgramma.h"
@@ -87,10 +88,15 @@ QLabel* BarraStatoEditor::pannello(const QString& chiave) const {
 mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
     setObjectName(QStringLiteral("mdiScheda"));
     setWindowTitle(QStringLiteral(" Arvel"));
+    setFont(carattereModuli());
     area_ = new QMdiArea(this);
     area_->setObjectName(QStringLiteral("area"));
+    // On a screen too short or narrow for the windows side by side, the user can still reach all.
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     // The training-days list behaves as a drop-down: working in another child window closes it.
+    area_->viewport()->installEventFilter(this);
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* attiva) {
         if (SchedaIntestazione* t = intestazione(); t && attiva != subIntestazione_)
             t->nascondiTutto();
@@ -275,9 +281,6 @@ void mdiScheda::mostra() {
 
 QMdiSubWindow* mdiScheda::aggiungiFiglia(QWidget* finestra) {
     auto* sub = new FinestraFiglia(area_);
-    // A window without a layout keeps the size it gave itself.
-    if (!finestra->layout())
-        finestra->setMinimumSize(finestra->size());
     sub->setWidget(finestra);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -287,8 +290,28 @@ QMdiSubWindow* mdiScheda::aggiungiFiglia(QWidget* finestra) {
     return sub;
 }
 
+bool mdiScheda::event(QEvent* evento) {
+    // The status bar holds the time totals: a button's hint, which its tooltip already gives, must
+    // not cover them while the mouse rests on it.
+    if (evento->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(evento);
+}
+
+bool mdiScheda::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == area_->viewport() && evento->type() == QEvent::Resize && subSelezione_)
+        allineaSelezione();
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void mdiScheda::allineaSelezione() {
+    // 250 twips from the right edge of what the area shows, whenever that changes (the frame is
+    // laid out after it is shown, and maximising comes later still).
+    const int x = qMax(0, area_->viewport()->width() - subSelezione_->width() - twips::aPixel(250));
+    subSelezione_->move(x, subSelezione_->y());
+}
+
 void mdiScheda::disponiFinestre() {
-    const int margine = twips::aPixel(250);
     if (!subSelezione_) {
         subSelezione_ = aggiungiFiglia(new SchedaSelezioneFIGURE);
         subSelezione_->widget()->setObjectName(QStringLiteral("SchedaSelezioneFIGURE"));
@@ -298,8 +321,9 @@ void mdiScheda::disponiFinestre() {
         subPreview_->widget()->setObjectName(QStringLiteral("SchedaPreviewFigura"));
         selezioneFigure()->setPreview(previewFigura());
     }
-    subSelezione_->adjustSize();
-    subSelezione_->move(qMax(0, area_->width() - subSelezione_->width() - margine), 0);
+    // Each child keeps the outer size it was designed with (it sets it itself).
+    subSelezione_->move(subSelezione_->x(), 0);
+    allineaSelezione();
     subSelezione_->show();
 
     // The header follows what is edited, so a card never reaches the template header.
@@ -311,21 +335,15 @@ void mdiScheda::disponiFinestre() {
         else
             testa = aggiungiFiglia(new SchedaIntestazioneMODELLO(*this));
     }
-    testa->adjustSize();
     testa->move(0, 0);
     testa->show();
     const int h = testa->height();
 
     if (!subCorpo_)
         subCorpo_ = aggiungiFiglia(new SchedaCorpo(*this));
-    subCorpo_->adjustSize();
-    subCorpo_->resize(testa->width() > subCorpo_->width() ? testa->width() : subCorpo_->width(),
-                      subCorpo_->height());
-    testa->resize(subCorpo_->width(), testa->height());
     subCorpo_->move(0, h);
     subCorpo_->show();
 
-    subPreview_->adjustSize();
     subPreview_->move(qMax(0, subSelezione_->x() - twips::aPixel(1500)),
                       subSelezione_->y() + twips::aPixel(200));
     subPreview_->hide();

@@ -90,6 +90,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool event(QEvent* evento) override;
 
 private:
     void MDIForm_Load();
@@ -101,6 +103,7 @@ private:
     // Closes one child window on purpose (the gate is opened just for it).
     void scaricaFiglia(QPointer<QMdiSubWindow>& figlia);
     QMdiSubWindow* aggiungiFiglia(QWidget* finestra);
+    void allineaSelezione();
     void scriviPannelli();
 
     QMdiArea* area_;

@@ -5,6 +5,7 @@
 #include "shell/ListaImmagini.h"
 #include "shell/Tool_BarProg.h"
 
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <memory>
@@ -27,6 +28,21 @@ void impostaStile(QTreeWidget* tw, QSize lato, int rientro) {
     tw->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tw->setSelectionMode(QAbstractItemView::SingleSelection);
 }
+
+// The figure's number under its picture, centred: beside a 150-pixel picture the list's width, less
+// its scroll bar, leaves too little room for a number such as "[12.5]".
+class DelegatoFigura : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* opzione, const QModelIndex& indice) const override {
+        QStyledItemDelegate::initStyleOption(opzione, indice);
+        opzione->decorationPosition = QStyleOptionViewItem::Top;
+        opzione->decorationAlignment = Qt::AlignCenter;
+        opzione->displayAlignment = Qt::AlignCenter;
+    }
+};
 
 // A figure number as the user knows it: 12 is "12", 12.5 is "12.5".
 QString testoNumero(float numero) {
@@ -58,6 +74,8 @@ bool TreeViewHelper::esisteChiave(const QTreeWidget* tw, const QString& key) {
 void GestoreListaIMG::init(const ListaImmagini& img) {
     img_ = &img;
     impostaStile(tw, img.dimensione(), 0);
+    if (!dynamic_cast<DelegatoFigura*>(tw->itemDelegate()))
+        tw->setItemDelegate(new DelegatoFigura(tw));
 }
 
 void GestoreListaIMG::aggiorna() {

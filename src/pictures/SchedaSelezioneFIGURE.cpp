@@ -42,6 +42,9 @@ SchedaSelezioneFIGURE::SchedaSelezioneFIGURE(QWidget* parent)
     QFont verdana = ui_->Label1->font();
     verdana.setPointSizeF(8.25);
     ui_->Label1->setFont(verdana);
+    // Its two lines whole, whatever the font gives them.
+    ui_->Label1->resize(ui_->Label1->width(),
+                        qMax(ui_->Label1->height(), ui_->Label1->heightForWidth(ui_->Label1->width())));
     ui_->cmdZoom->setIcon(ImmaginiProgramma::icona(QStringLiteral("zoom-in")));
 
     ui_->TabStrip1->setShape(QTabBar::RoundedWest);

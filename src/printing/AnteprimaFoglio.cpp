@@ -10,12 +10,15 @@
 #include "shell/f_library.h"
 #include "ui_AnteprimaFoglio.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
+#include <QWindow>
 #include <cmath>
 
 AnteprimaFoglio::AnteprimaFoglio(QWidget* genitore)
@@ -33,6 +36,7 @@ AnteprimaFoglio::AnteprimaFoglio(QWidget* genitore)
     ui_->area->setPalette(sfondo);
     canvas_ = new SuperficieFoglio(ui_->area);
     ui_->area->installEventFilter(this);
+    canvas_->installEventFilter(this);
     connect(canvas_, &SuperficieFoglio::mossoMouse, this, [this](Qt::MouseButtons b) {
         slider_.setDisplacement((b & Qt::LeftButton) ? 1 : 0, ui_->VScroll1);
     });
@@ -81,14 +85,40 @@ void AnteprimaFoglio::impostaNotaStato(const QString& testo) {
     pannello2_->setText(testo);
 }
 
+QMargins AnteprimaFoglio::cornice() {
+    QMargins m = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    corniceStimata_ = m.isNull() && !(windowFlags() & Qt::FramelessWindowHint);
+    if (corniceStimata_) {
+        // The window manager has not said yet how wide its frame is: take the style's title bar and
+        // a thin border, and fit again once the real frame is known.
+        const int bordo = 4;
+        m = QMargins(bordo, style()->pixelMetric(QStyle::PM_TitleBarHeight) + bordo, bordo, bordo);
+    }
+    return m;
+}
+
 void AnteprimaFoglio::adattaAlloSchermo() {
     if (isMaximized() || isFullScreen())
         return;
     if (const QScreen* schermo = screen()) {
-        const QRect disponibile = schermo->availableGeometry();
-        setGeometry(disponibile.adjusted(0, 0, 0, -twips::aPixel(100)));
+        // The whole window, its title bar and borders included, on the screen, 100 twips above the
+        // bottom; setGeometry places what lies inside the frame.
+        const QRect disponibile = schermo->availableGeometry().adjusted(0, 0, 0, -twips::aPixel(100));
+        corniceUsata_ = cornice();
+        setGeometry(disponibile.marginsRemoved(corniceUsata_));
     }
     aggiornaScorrimento();
+}
+
+bool AnteprimaFoglio::event(QEvent* evento) {
+    const bool fatto = QDialog::event(evento);
+    if (corniceStimata_ && (evento->type() == QEvent::Move || evento->type() == QEvent::Resize) &&
+        windowHandle() && !windowHandle()->frameMargins().isNull() &&
+        windowHandle()->frameMargins() != corniceUsata_) {
+        corniceStimata_ = false;
+        adattaAlloSchermo();
+    }
+    return fatto;
 }
 
 void AnteprimaFoglio::aggiornaScorrimento() {
@@ -110,6 +140,11 @@ void AnteprimaFoglio::aggiornaScorrimento() {
 bool AnteprimaFoglio::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == ui_->area && evento->type() == QEvent::Resize && !isMinimized())
         aggiornaScorrimento();
+    // The wheel over the sheet, or beside it, scrolls it as over its scroll bar.
+    if ((oggetto == ui_->area || oggetto == canvas_) && evento->type() == QEvent::Wheel) {
+        QApplication::sendEvent(ui_->VScroll1, evento);
+        return true;
+    }
     return QDialog::eventFilter(oggetto, evento);
 }
 

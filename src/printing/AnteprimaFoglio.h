@@ -5,6 +5,7 @@
 #include "shell/ListaImmagini.h"
 
 #include <QDialog>
+#include <QMargins>
 #include <memory>
 
 class BarraStrumenti;
@@ -50,12 +51,18 @@ protected:
     virtual void Toolbar_ButtonClick(QAction* pulsante) = 0;
 
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool event(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
     SliderEffect slider_;
 
 private:
+    // The frame the window manager puts around the window (estimated until it is known).
+    QMargins cornice();
+
     std::unique_ptr<Ui::AnteprimaFoglio> ui_;
+    QMargins corniceUsata_;
+    bool corniceStimata_ = false;
     ListaImmagini ImageList{QSize(24, 24)};
     BarraStrumenti* toolbar_;
     SuperficieFoglio* canvas_;

@@ -1,8 +1,11 @@
 #include "printing/DialoghiStampa.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
+#include <QTimer>
 
 namespace {
 
@@ -17,6 +20,20 @@ public:
         d.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
         d.setMinMax(primaPagina, ultimaPagina);
         d.setFromTo(primaPagina, ultimaPagina);
+        // Copies are always printed sheet by sheet (1,1,2,2): the collate tick
+        // is shown off and cannot be changed, so the dialog says what will happen.
+        if (auto* fascicola = d.findChild<QCheckBox*>(QStringLiteral("collate"))) {
+            const auto spegni = [fascicola] {
+                fascicola->setChecked(false);
+                fascicola->setEnabled(false);
+            };
+            spegni();
+            // Showing the dialog sets the tick from the printer again: switch it off once it is up.
+            QTimer::singleShot(0, fascicola, spegni);
+            // The dialog turns the tick on again when the number of copies changes.
+            if (auto* copie = d.findChild<QSpinBox*>(QStringLiteral("copies")))
+                QObject::connect(copie, &QSpinBox::valueChanged, fascicola, spegni, Qt::QueuedConnection);
+        }
         return d.exec() == QDialog::Accepted;
     }
     QString apriFile(QWidget* padre, const QString& titolo, const QString& cartella,

@@ -57,6 +57,9 @@ SchedeMODELLOSelezione::SchedeMODELLOSelezione(QWidget* parent)
 
     QTreeWidget* lw = ui->LW;
     preparaElenco(lw);
+    // Sorting stays on from the start: turning it off also makes the header unclickable.
+    lw->setSortingEnabled(true);
+    lw->sortByColumn(ColId, Qt::AscendingOrder);
     // The identifier is kept in the row but not shown.
     lw->setColumnHidden(ColId, true);
     lw->installEventFilter(this);
@@ -190,7 +193,6 @@ void SchedeMODELLOSelezione::LW_DblClick() {
 }
 
 void SchedeMODELLOSelezione::LW_ColumnClick(int colonna) {
-    ui->LW->setSortingEnabled(true);
     ordinaPerColonna(ui->LW, colonna);
 }
 

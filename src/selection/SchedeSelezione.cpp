@@ -7,6 +7,7 @@
 #include "records/utente.h"
 #include "selection/ElencoSchede.h"
 #include "shell/BarraStrumenti.h"
+#include "shell/CarattereModuli.h"
 #include "shell/Finestre.h"
 #include "shell/ImmaginiProgramma.h"
 #include "shell/f_library.h"
@@ -43,33 +44,25 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
     addActions(Toolbar_->actions());
     connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
             [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
-    ui->postoToolbar->addStretch(1);
     ui->postoToolbar->addWidget(Toolbar_);
 
+    // Laid out for the 8-point dialog font: in it the designed 6015 x 5115 twips hold the label, the
+    // athlete's name, the four buttons and the columns.
+    setFont(carattereModuli());
     QTreeWidget* lw = ui->LW;
     preparaElenco(lw);
     lw->setSortingEnabled(true);
     lw->sortByColumn(ColId, Qt::AscendingOrder);
     lw->installEventFilter(this);
-    const QFontMetrics misure = lw->fontMetrics();
-    const int margine = 3 * misure.horizontalAdvance(QLatin1Char('M'));
-    lw->setColumnWidth(ColId, misure.horizontalAdvance(QStringLiteral("ID_scheda")) + margine);
-    const int data = misure.horizontalAdvance(QStringLiteral("00/00/0000")) + margine;
-    lw->setColumnWidth(ColDal, data);
-    lw->setColumnWidth(ColAl, data);
-    lw->setColumnWidth(ColIstruttore, misure.horizontalAdvance(QLatin1Char('M')) * 9);
+    lw->header()->setStretchLastSection(true);
 
     ui->Label1->setContentsMargins(twips::aPixel(60), 0, 0, 0);
-    // The designed size (6015 x 5115 twips) is the least; the label, the athlete's name, the four
-    // buttons and the five columns must fit with the fonts in use.
-    const int colonne = lw->columnWidth(ColId) + 2 * data + lw->columnWidth(ColIstruttore) +
-                        misure.horizontalAdvance(QStringLiteral("Categoria")) + margine +
-                        lw->verticalScrollBar()->sizeHint().width() + 2 * lw->frameWidth();
-    const int alto = ui->Label1->sizeHint().width() + misure.horizontalAdvance(QLatin1Char('M')) * 14 +
-                     Toolbar_->sizeHint().width();
-    const int larghezza = qMax(twips::aPixel(6015), qMax(colonne, alto));
-    setMinimumSize(larghezza, twips::aPixel(3000));
-    resize(larghezza, qMax(twips::aPixel(5115), Toolbar_->sizeHint().height() + twips::aPixel(4590)));
+    // A long name gives way to the buttons; the whole of it is in the tooltip.
+    ui->utente->setMinimumWidth(0);
+    ui->utente->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    ui->griglia->setColumnStretch(1, 1);
+    setMinimumSize(twips::aPixel(6015), twips::aPixel(3000));
+    resize(twips::aPixel(6015), twips::aPixel(5115));
 
     connect(lw, &QTreeWidget::itemDoubleClicked, this, [this] { LW_DblClick(); });
     connect(lw->header(), &QHeaderView::sectionClicked, this, &SchedeSelezione::LW_ColumnClick);
@@ -103,12 +96,11 @@ void SchedeSelezione::Form_Load() {
     if (riempitaPer_ != id_utente)
         fillList();
 
-    adattaLarghezza();
-
     ::utente atleta;
     atleta.carica(id_utente);
     ui->utente->setText(QStringLiteral("[") + atleta.cognome + QStringLiteral(" ") + atleta.nome +
                         QStringLiteral("]"));
+    ui->utente->setToolTip(ui->utente->text());
 
     if (ui->LW->topLevelItemCount() == 0) {
         mostraMessaggio(QStringLiteral("L'utente non ha schede salvate!"), TipoMessaggio::Errore,
@@ -119,16 +111,25 @@ void SchedeSelezione::Form_Load() {
     ui->LW->setFocus();
 }
 
-void SchedeSelezione::adattaLarghezza() {
+void SchedeSelezione::adattaColonne() {
+    // The identifier and the dates whole; the instructor and the category share what is left, the
+    // category taking the rest (a cut cell shows whole in its tooltip).
     QTreeWidget* lw = ui->LW;
-    int colonne = larghezzaCategoria_ + lw->verticalScrollBar()->sizeHint().width() + 2 * lw->frameWidth();
-    for (int c = ColId; c < ColCategoria; ++c)
-        colonne += lw->columnWidth(c);
-    int larghezza = qMax(width(), colonne);
-    if (const QScreen* schermo = screen())
-        larghezza = qMin(larghezza, schermo->availableGeometry().width() * 9 / 10);
-    if (larghezza > width())
-        resize(larghezza, height());
+    const QFontMetrics misure = lw->fontMetrics();
+    const int margine = misure.horizontalAdvance(QLatin1Char('M'));
+    // The header text and room for the sort arrow.
+    lw->setColumnWidth(ColId, misure.horizontalAdvance(QStringLiteral("ID_scheda")) + 2 * margine);
+    const int data = misure.horizontalAdvance(QStringLiteral("00/00/0000")) + margine;
+    lw->setColumnWidth(ColDal, data);
+    lw->setColumnWidth(ColAl, data);
+    const int resto = lw->viewport()->width() - lw->columnWidth(ColId) - 2 * data;
+    lw->setColumnWidth(ColIstruttore, qBound(misure.horizontalAdvance(QStringLiteral("Istruttore")) + margine,
+                                             larghezzaIstruttore_ + margine, resto / 2));
+}
+
+void SchedeSelezione::resizeEvent(QResizeEvent* evento) {
+    QDialog::resizeEvent(evento);
+    adattaColonne();
 }
 
 void SchedeSelezione::fillList() {
@@ -145,10 +146,8 @@ void SchedeSelezione::fillList() {
     righe.reserve(schede.archivio.Count());
     const QFontMetrics misure = lw->fontMetrics();
     int istruttore = misure.horizontalAdvance(QStringLiteral("Istruttore"));
-    int categoria = misure.horizontalAdvance(QStringLiteral("Categoria"));
     for (const scheda& s : schede.archivio) {
         istruttore = qMax(istruttore, misure.horizontalAdvance(s.Istruttore));
-        categoria = qMax(categoria, misure.horizontalAdvance(s.categoria));
         auto* riga = new RigaElenco;
         riga->impostaNumero(ColId, s.id_scheda);
         riga->impostaData(ColDal, s.PeriodoDal);
@@ -158,10 +157,8 @@ void SchedeSelezione::fillList() {
         righe << riga;
     }
     lw->addTopLevelItems(righe);
-    // Names as wide as they are, up to a limit; a longer one shows whole in its tooltip.
-    const int em = misure.horizontalAdvance(QLatin1Char('M'));
-    lw->setColumnWidth(ColIstruttore, qBound(9 * em, istruttore + 2 * em, 20 * em));
-    larghezzaCategoria_ = qMin(categoria + 2 * em, 20 * em);
+    larghezzaIstruttore_ = istruttore;
+    adattaColonne();
     lw->setSortingEnabled(true);
     selezionaDopoRicarica(lw, scelta, posizione);
     riempitaPer_ = id_utente;

@@ -39,6 +39,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
@@ -49,12 +50,12 @@ private:
     void eliminaScheda();
     void stampaScheda();
     // Widens the window, within the screen, so the columns show whole.
-    void adattaLarghezza();
+    void adattaColonne();
 
     std::unique_ptr<Ui::SchedeSelezione> ui;
     BarraStrumenti* Toolbar_;
     ListaImmagini ImageList1{QSize(16, 16)};
-    int larghezzaCategoria_ = 0;
+    int larghezzaIstruttore_ = 0;
     bool caricata_ = false;
     std::int32_t riempitaPer_ = -1; // the athlete the list was last filled for
 };

@@ -71,6 +71,9 @@ void UtentiNuovo::Form_Activate() {
         return;
     txtNome_->setText(u.nome);
     txtCognome_->setText(u.cognome);
+    // Show the start of a long name, not its tail.
+    txtNome_->setCursorPosition(0);
+    txtCognome_->setCursorPosition(0);
     txtDataNascita_->setData(u.dataNascita);
     txtNote_->setPlainText(u.note);
     if (u.sesso == QLatin1String("M"))

@@ -1,6 +1,8 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "comune/CampiScheda.h"
+#include "comune/FinestraIntera.h"
+#include "comune/SchermoDiProva.h"
 #include "data/db.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmagineEsercizio.h"
@@ -10,6 +12,7 @@
 #include "editor/SchedaIntestazione.h"
 #include "editor/SchedaIntestazioneMODELLO.h"
 #include "editor/mdiScheda.h"
+#include "pictures/SchedaSelezioneFIGURE.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "selection/SelettoreData.h"
@@ -29,11 +32,15 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
 
 namespace {
+
+// The screen the program is designed for.
+const bool schermo1024 = schermoDiProva(1024, 768);
 
 // The status bar while a timing value of the first exercise is refused.
 const QString tempiRifiutati =
@@ -274,6 +281,30 @@ TEST_F(Editor, UnaNuovaSchedaRiceveIValoriPredefiniti) {
         for (const char* n : {"recuperoMin", "recuperoSec", "serie"})
             EXPECT_EQ(campo<QLineEdit>(e, k, n)->text(), QStringLiteral("0")) << n;
         EXPECT_EQ(campo<QLabel>(e, k, "nEsercizio")->text(), QString::number(k + 1));
+    }
+}
+
+TEST_F(Editor, ITestiRiapertiMostranoIlLoroInizio) {
+    // Texts longer than their box: a reopened card shows where each one starts.
+    scheda s;
+    s.id_utente = 9;
+    s.categoria = QStringLiteral("Tonificazione");
+    s.FreqAllen = 2;
+    s.Istruttore = QStringLiteral("Anna Maria Bianchi De Santis Lungavilla");
+    s.Obiettivo = QStringLiteral("Tonificare gambe e glutei, perdere 3 kg entro la fine del periodo");
+    Esercizio es;
+    es.id_fig = 1;
+    es.peso = QStringLiteral("manubri da 4 kg per braccio e cavigliere");
+    s.esercizi.Add(es);
+    s.save();
+    const std::int32_t id = s.id_scheda;
+    mdiScheda& e = apri(9, id, 0);
+    const std::vector<QLineEdit*> campi{testa<QLineEdit>(e, "Istruttore"), testa<QLineEdit>(e, "Obiettivo"),
+                                        campo<QLineEdit>(e, 0, "peso")};
+    for (QLineEdit* c : campi) {
+        SCOPED_TRACE(c->objectName().toStdString());
+        EXPECT_GT(c->fontMetrics().horizontalAdvance(c->text()), c->width());
+        EXPECT_EQ(c->cursorPosition(), 0);
     }
 }
 
@@ -1137,3 +1168,73 @@ TEST_F(Editor, InUnModelloProprioIlValoreRifiutatoFermaSalva) {
 }
 
 } // namespace
+
+namespace {
+
+QMdiSubWindow* cornice(QWidget* finestra) {
+    return qobject_cast<QMdiSubWindow*>(finestra->parentWidget());
+}
+
+} // namespace
+
+TEST_F(Editor, LeFinestreFiglieHannoLaMisuraDisegnataESiVedonoInteraA1024x768) {
+    ASSERT_TRUE(schermo1024);
+    for (const bool modello : {false, true}) {
+        SCOPED_TRACE(modello ? "modello" : "scheda");
+        mdiScheda& e = modello ? apri(0, 0, 1) : apri(9, schedaConEsercizi({1, 2, 3}), 0);
+        QWidget* testa = modello ? static_cast<QWidget*>(e.intestazioneModello()) : e.intestazione();
+        // Outer sizes, frame and title bar included.
+        const struct {
+            QWidget* finestra;
+            QSize misura;
+        } figlie[] = {
+            {testa, modello ? QSize(330, 180) : QSize(420, 227)},
+            {e.corpo(), QSize(420, 391)},
+            {e.selezioneFigure(), QSize(462, 509)},
+        };
+        const QRect area = e.area()->viewport()->rect();
+        for (const auto& f : figlie) {
+            SCOPED_TRACE(f.finestra->objectName().toStdString());
+            QMdiSubWindow* sub = cornice(f.finestra);
+            ASSERT_NE(sub, nullptr);
+            EXPECT_EQ(sub->size(), f.misura) << sub->width() << "x" << sub->height();
+            EXPECT_TRUE(area.contains(sub->geometry()))
+                << sub->geometry().bottom() << " sotto " << area.bottom();
+            EXPECT_EQ(partiTagliate(f.finestra).join('\n').toStdString(), "");
+        }
+        EXPECT_EQ(cornice(e.corpo())->y(), cornice(testa)->height());
+        // The picture window keeps 250 twips from the right edge.
+        EXPECT_EQ(area.right() - cornice(e.selezioneFigure())->geometry().right(), 17);
+        scaricaEditorScheda();
+    }
+}
+
+TEST_F(Editor, SelezioneEserciziTieneMisuraEPostoDopoSalvaSuNuovoModello) {
+    ASSERT_TRUE(schermo1024);
+    mdiScheda& e = apri(0, 0, 1);
+    QMdiSubWindow* selezione = cornice(e.selezioneFigure());
+    const QRect prima = selezione->geometry();
+    EXPECT_EQ(prima.size(), QSize(462, 509));
+    pulsante(e, "SalvaSuModello")->trigger();
+    ASSERT_EQ(messaggi().testi(),
+              QStringList{QStringLiteral("Creata e aperta la nuova Scheda Modello 'Il mio modello'")});
+    EXPECT_EQ(cornice(e.selezioneFigure())->geometry(), prima);
+}
+
+TEST_F(Editor, LaBarraDiStatoMostraITempiInteriAncheColMouseSuiPulsanti) {
+    ASSERT_TRUE(schermo1024);
+    mdiScheda& e = apri(9, schedaConEsercizi({1, 2}), 0);
+    QLabel* totali = e.barraStato().pannello(QStringLiteral("status"));
+    const QString testo = totali->text();
+    ASSERT_TRUE(testo.endsWith(QStringLiteral("riguarda solo uno di essi]")));
+    EXPECT_EQ(partiTagliate(e.StatusBar1).join('\n').toStdString(), "");
+    for (const char* chiave : {"salva", "SalvaSuModello", "stampa", "fine"}) {
+        SCOPED_TRACE(chiave);
+        QWidget* bottone = e.ToolbarSchede->widgetForAction(pulsante(e, chiave));
+        QTest::mouseMove(bottone, bottone->rect().center());
+        QApplication::processEvents();
+        EXPECT_TRUE(e.StatusBar1->currentMessage().isEmpty()) << e.StatusBar1->currentMessage().toStdString();
+        EXPECT_TRUE(totali->isVisible());
+        EXPECT_EQ(totali->text(), testo);
+    }
+}

@@ -9,12 +9,15 @@
 #include "pictures/SchedaPreviewFigura.h"
 #include "pictures/SchedaSelezioneFIGURE.h"
 
+#include <QAbstractItemDelegate>
 #include <QDrag>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -414,3 +417,24 @@ TEST_F(Selezione, SiChiudeSoloQuandoLEditorLoPermette) {
 }
 
 } // namespace
+
+TEST_F(Selezione, IlNumeroDellaFiguraSiLeggeIntero) {
+    auto w = apri();
+    QTest::mouseClick(w->TabStrip1(), Qt::LeftButton, {}, w->TabStrip1()->tabRect(0).center());
+    QTreeWidget* tw = w->twImage();
+    // Every figure: more than the list shows at once, so its scroll bar takes its part of the width.
+    ASSERT_EQ(testi(tw).size(), 5);
+    QApplication::processEvents();
+    ASSERT_TRUE(tw->verticalScrollBar()->isVisible());
+    // What the item needs, picture and number, fits the list's width: nothing is elided.
+    for (int i = 0; i < tw->topLevelItemCount(); ++i) {
+        QStyleOptionViewItem opzione;
+        opzione.initFrom(tw->viewport());
+        opzione.font = tw->font();
+        opzione.decorationSize = tw->iconSize();
+        const QModelIndex indice = tw->model()->index(i, 0);
+        const QSize serve = tw->itemDelegateForIndex(indice)->sizeHint(opzione, indice);
+        EXPECT_LE(serve.width(), tw->viewport()->width()) << tw->topLevelItem(i)->text(0).toStdString();
+        EXPECT_GE(tw->visualRect(indice).height(), serve.height());
+    }
+}

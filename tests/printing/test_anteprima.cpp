@@ -3,7 +3,10 @@
 #include "LimitiScrittura.h"
 #include "StrumentiPdf.h"
 #include "base/variabiliGlobali.h"
+#include "comune/FinestraIntera.h"
 #include "comune/Modale.h"
+#include "comune/SchermoDiProva.h"
+#include "printing/DialoghiStampa.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterDaNonFare.h"
 #include "printing/RegistraStampa.h"
@@ -13,17 +16,26 @@
 #include "shell/Finestre.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <optional>
 
 namespace {
+
+// The screen the program is designed for.
+const bool schermo1024 = schermoDiProva(1024, 768);
 
 class Anteprima : public ArchivioStampa {
 protected:
@@ -103,6 +115,26 @@ TEST_F(Anteprima, StampaIntervalloInCopieNonFascicolate) {
         EXPECT_TRUE(testi.value(i).contains(QLatin1String(attese[i]))) << i;
     EXPECT_EQ(w->testoStato(), QStringLiteral("Pagina 3/3"));
     EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST(DialogoStampa, LaFascicolazioneNonSiPuoScegliere) {
+    // Copies come out 1,1,2,2 whatever the tick says, so the dialog shows it off and unusable.
+    QPrinter stampante;
+    stampante.setCollateCopies(true);
+    usaModale<QPrintDialog>([&] { dialoghi().sceltaStampante(stampante, 1, 3, nullptr); },
+                            [](QPrintDialog& d) {
+                                auto* fascicola = d.findChild<QCheckBox*>(QStringLiteral("collate"));
+                                ASSERT_NE(fascicola, nullptr);
+                                EXPECT_FALSE(fascicola->isChecked());
+                                EXPECT_FALSE(fascicola->isEnabled());
+                                auto* copie = d.findChild<QSpinBox*>(QStringLiteral("copies"));
+                                ASSERT_NE(copie, nullptr);
+                                copie->setValue(2);
+                                QCoreApplication::processEvents();
+                                EXPECT_FALSE(fascicola->isChecked());
+                                EXPECT_FALSE(fascicola->isEnabled());
+                                d.reject();
+                            });
 }
 
 TEST_F(Anteprima, StampaAnnullataNonStampaENonDiceNulla) {
@@ -319,3 +351,39 @@ TEST_F(Anteprima, IlRegistroApreLeFinestreModali) {
 }
 
 } // namespace
+
+TEST_F(Anteprima, LeAnteprimeStannoSulloSchermoConLaCorniceELaRotellaScorre) {
+    ASSERT_TRUE(schermo1024);
+    auto scheda = apri(25);
+    PrinterDaNonFare istruzioni;
+    istruzioni.show();
+    QApplication::processEvents();
+    for (AnteprimaFoglio* w :
+         {static_cast<AnteprimaFoglio*>(scheda.get()), static_cast<AnteprimaFoglio*>(&istruzioni)}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        QScrollBar* vs = w->VScroll1();
+        const QRect schermo = w->screen()->availableGeometry();
+        // The title bar and borders count: the whole frame lies on the screen, 100 twips above its bottom.
+        EXPECT_GT(w->frameGeometry().height(), w->geometry().height());
+        EXPECT_TRUE(schermo.adjusted(0, 0, 0, -7).contains(w->frameGeometry()))
+            << w->frameGeometry().top() << " " << w->frameGeometry().bottom();
+        if (w->StatusBar1()->isVisibleTo(w)) {
+            EXPECT_EQ(partiTagliate(w->StatusBar1()).join('\n').toStdString(), "");
+        }
+        EXPECT_TRUE(w->rect().contains(QRect(vs->mapTo(w, QPoint()), vs->size())));
+
+        QWidget* foglio = w->canvas();
+        vs->setValue(0);
+        const QPointF punto = QPointF(foglio->rect().center());
+        QWheelEvent giu(punto, foglio->mapToGlobal(punto), QPoint(), QPoint(0, -120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(foglio, &giu);
+        EXPECT_GT(vs->value(), 0);
+        const int sceso = vs->value();
+        QWheelEvent su(punto, foglio->mapToGlobal(punto), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(foglio, &su);
+        EXPECT_LT(vs->value(), sceso);
+    }
+    EXPECT_EQ(scheda->testoStato(), QStringLiteral("Pagina 1/3"));
+}

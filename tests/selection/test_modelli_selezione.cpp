@@ -85,6 +85,21 @@ TEST_F(ListaModelli, ApreSullaSecondaCategoriaEFiltraPerNomeEsatto) {
     });
 }
 
+TEST_F(ListaModelli, UnClicSullIntestazioneOrdinaLaDescrizione) {
+    conLista([](SchedeMODELLOSelezione& w) {
+        QTreeWidget* lw = w.LW();
+        QHeaderView* h = lw->header();
+        const int x = h->sectionViewportPosition(SchedeMODELLOSelezione::ColDescrizione) + 10;
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(x, h->height() / 2));
+        EXPECT_EQ(colonna(lw, 1), (QStringList{"Alfa", "beta", "Zeta"}));
+        // Another category stays in the order chosen.
+        scegliCategoria(w.categoria(), QStringLiteral("Tonificazione"));
+        scegliCategoria(w.categoria(), flessibilita);
+        EXPECT_EQ(colonna(lw, 1), (QStringList{"Alfa", "beta", "Zeta"}));
+        w.reject();
+    });
+}
+
 TEST_F(ListaModelli, NomeConApostrofo) {
     eseguiDiretto(QStringLiteral("INSERT INTO schedeModello (id_Scheda, id_cat, descrizione, preimpostata) "
                                  "VALUES (8, 2, 'Schiena dell`anziano', 0)"));

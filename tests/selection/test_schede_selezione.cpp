@@ -1,5 +1,6 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/FinestraIntera.h"
 #include "comune/Modale.h"
 #include "comune/RigheElenco.h"
 #include "selection/RegistraSelezione.h"
@@ -326,3 +327,25 @@ TEST_F(ListaSchede, F1ApreLaGuida) {
 }
 
 } // namespace
+
+TEST_F(ListaSchede, LaFinestraHaLaLarghezzaDisegnataEMostraTuttoSenzaVuoti) {
+    conLista(4, [](SchedeSelezione& w) {
+        // Inner area 6015 x 5115 twips.
+        EXPECT_EQ(w.size(), QSize(401, 341));
+        EXPECT_EQ(partiTagliate(&w).join('\n').toStdString(), "");
+        // The columns fill the list: no empty band at the right, and the first four whole.
+        QTreeWidget* lw = w.LW();
+        int colonne = 0;
+        for (int c = 0; c < lw->columnCount(); ++c)
+            colonne += lw->columnWidth(c);
+        EXPECT_EQ(colonne, lw->viewport()->width());
+        const QFontMetrics misure = lw->fontMetrics();
+        for (int riga = 0; riga < lw->topLevelItemCount(); ++riga)
+            for (int c = SchedeSelezione::ColId; c < SchedeSelezione::ColCategoria; ++c) {
+                const QRect cella = lw->visualRect(lw->model()->index(riga, c));
+                EXPECT_LE(misure.horizontalAdvance(lw->topLevelItem(riga)->text(c)) + 6, cella.width())
+                    << riga << "," << c;
+            }
+        w.reject();
+    });
+}
