@@ -1,5 +1,6 @@
 #include "data/ConnessioneServer.h"
 
+#include "base/CartellaProgramma.h"
 #include "base/Errore.h"
 #include "base/Logger.h"
 #include "base/Messaggi.h"
@@ -358,7 +359,7 @@ int ConnessioneServer::tempoMassimo() {
     if (tempoMassimoImpostatoMs >= 0)
         return tempoMassimoImpostatoMs;
     static const int impostato = [] {
-        QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
+        const QSettings impostazioni = impostazioniUtente();
         bool ok = false;
         const double secondi = impostazioni.value(QStringLiteral("Archivio/TempoMassimo")).toDouble(&ok);
         return ok && secondi > 0 ? static_cast<int>(secondi * 1000) : tempoMassimoPredefinitoMs;
