@@ -224,36 +224,6 @@ bool DB::Execute(const QString& sSQL) const {
     }
 }
 
-bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabella,
-               const QString& where) const {
-    QString testo;
-    const int tipo = valore.typeId();
-    if (tipo == QMetaType::Int || tipo == QMetaType::LongLong || tipo == QMetaType::Double ||
-        tipo == QMetaType::UInt || tipo == QMetaType::ULongLong)
-        testo = valore.toString();
-    else if (tipo == QMetaType::Bool)
-        testo = convBooleanToDB(valore.toBool());
-    else {
-        testo = valore.toString();
-        if (testo.compare(QLatin1String("VERO"), Qt::CaseInsensitive) == 0)
-            testo = QStringLiteral("TRUE");
-        else if (testo.compare(QLatin1String("FALSO"), Qt::CaseInsensitive) == 0)
-            testo = QStringLiteral("FALSE");
-    }
-    const QString sql = QStringLiteral("UPDATE ") + tabella + QStringLiteral(" ") + QStringLiteral("SET ") +
-                        campo + QStringLiteral("=") + testo + QStringLiteral(" ") + QStringLiteral("WHERE ") +
-                        where;
-    try {
-        auto conn = getConn();
-        conn->esegui(traduciJet(senzaNul(sql), conn->dialetto()));
-        return true;
-    } catch (const std::exception& e) {
-        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e),
-                     indirizzoArchivio());
-        return false;
-    }
-}
-
 QVariant DB::chiaveInserita() const {
     if (chiaveInserita_.isNull())
         return ERR_DATI_NON_TROVATI;

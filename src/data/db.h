@@ -47,8 +47,6 @@ public:
     // itself: another program inserting at the same moment never changes it. A marker text when the
     // last INSERT failed or stored no generated key.
     QVariant chiaveInserita() const;
-    bool DSave(const QString& campo, const QVariant& valore, const QString& tabella,
-               const QString& where) const;
 
     QString Load_Param(const QString& Nome_Param) const;
     void Save_Param(const QString& Param, const QString& Valore) const;
