@@ -345,7 +345,7 @@ std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indiri
 }
 
 ConnessioneServer::ConnessioneServer(pg_conn* conn, QString indirizzo)
-    : Connessione(indirizzo), conn_(conn), indirizzo_(std::move(indirizzo)) {}
+    : conn_(conn), indirizzo_(std::move(indirizzo)) {}
 
 ConnessioneServer::~ConnessioneServer() {
     PQfinish(conn_);

@@ -18,7 +18,7 @@ class QDeadlineTimer;
 // an INSERT into a table with a generated key hands back that key itself (RETURNING), so the key read
 // afterwards is this row's even when other programs insert at the same moment.
 // Failures throw Errore with an Italian description; a connection that has dropped says so.
-class ConnessioneServer : public Connessione {
+class ConnessioneServer final : public Connessione {
 public:
     static std::shared_ptr<ConnessioneServer> apri(const QString& indirizzo);
     ~ConnessioneServer() override;

@@ -5,7 +5,7 @@
 #include "base/Logger.h"
 #include "base/Messaggi.h"
 #include "data/Apici.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/LettoriCampi.h"
 #include "data/Server.h"
@@ -73,7 +73,7 @@ QString letterale(const QString& testo) {
 std::shared_ptr<Connessione> apriArchivio(const QString& indirizzo, bool server) {
     if (server)
         return connessioneServer(indirizzo);
-    return Connessione::apri(indirizzo);
+    return ConnessioneFile::apri(indirizzo);
 }
 
 bool inserimento(const QString& sql) {

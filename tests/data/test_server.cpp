@@ -4,6 +4,7 @@
 #include "comune/ArchivioDiProva.h"
 #include "data/ArchivioServer.h"
 #include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
@@ -227,7 +228,7 @@ QStringList descrizioneServer(Connessione& c) {
 }
 
 TEST_F(Server, LoSchemaDelServerEGemelloDiQuelloDelFile) {
-    auto file = Connessione::apri(percorsoArchivio());
+    auto file = ConnessioneFile::apri(percorsoArchivio());
     auto server = ConnessioneServer::apri(indirizzoServer());
     const QStringList attesa = descrizioneFile(*file);
     // The comparison must see something: every table, key and view of the program.
@@ -412,13 +413,13 @@ TEST_F(ServerCompleto, MigraCopiaOgniRigaEIdentificativo) {
                   "INSERT INTO palestra (nome, responsabile, logo) VALUES ('Palestra', 'Rita', NULL);")
            << QStringLiteral("COMMIT;");
     {
-        auto file = Connessione::apri(percorsoArchivio());
+        auto file = ConnessioneFile::apri(percorsoArchivio());
         file->eseguiScript(script.join(QLatin1Char('\n')));
     }
     DatabaseVuoto destinazione(QStringLiteral("migra"));
     migraArchivioServer(percorsoArchivio(), destinazione.indirizzo());
 
-    auto file = Connessione::apri(percorsoArchivio());
+    auto file = ConnessioneFile::apri(percorsoArchivio());
     auto server = ConnessioneServer::apri(destinazione.indirizzo());
     for (const QString& t : tabelleRichieste())
         EXPECT_EQ(righe(*server, t).join(QLatin1Char('\n')).toStdString(),
@@ -438,7 +439,7 @@ TEST_F(ServerCompleto, MigraCopiaOgniRigaEIdentificativo) {
 
 TEST_F(Server, UnaCopiaCheFallisceNonLasciaNulla) {
     // A row the server refuses (a date the file kept as plain text) stops the copy half-way.
-    Connessione::apri(percorsoArchivio())
+    ConnessioneFile::apri(percorsoArchivio())
         ->eseguiScript(QStringLiteral(
             "INSERT INTO utenti (nome, cognome, dataNascita) VALUES ('a', 'b', '31/02/2020');"));
     DatabaseVuoto destinazione(QStringLiteral("fallita"));
@@ -1088,7 +1089,7 @@ TEST_F(Server, IComandiDelServerRispondonoConIlCodiceGiusto) {
     // The created register holds the delivered catalogue, and nothing else.
     const QString consegnato = cartella() + QStringLiteral("/consegnato.ps");
     creaArchivio(cartellaSql(), consegnato);
-    auto file = Connessione::apri(consegnato);
+    auto file = ConnessioneFile::apri(consegnato);
     auto server = ConnessioneServer::apri(nuovo.indirizzo());
     ASSERT_FALSE(righe(*file, QStringLiteral("figure")).isEmpty());
     for (const QString& t : tabelleRichieste())
