@@ -952,6 +952,47 @@ TEST_F(Server, IGuastiDiConnessioneHannoUnMessaggioChiaro) {
     }
 }
 
+TEST(ErroreServer, OgniSqlstateHaIlSuoNumeroEIlSuoMessaggio) {
+    const QString dati = QStringLiteral("Dati non validi per l'archivio (d) nell'istruzione 's'.");
+    const QString sintassi = QStringLiteral("Errore nell'istruzione SQL (d): 's'.");
+    const QString occupato =
+        QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (d)");
+    const QString altro = QStringLiteral("Errore del server dell'archivio (d): 's'.");
+    struct {
+        const char* codice;
+        long numero;
+        QString testo;
+    } casi[] = {
+        {"23505", NumeriErrore::DatiNonValidi, dati}, // a key given twice
+        {"23503", NumeriErrore::DatiNonValidi, dati}, // a reference to a missing row
+        {"23514", NumeriErrore::DatiNonValidi, dati}, // a check refused
+        {"22P02", NumeriErrore::DatiNonValidi, dati}, // a text that is no number
+        {"22008", NumeriErrore::DatiNonValidi, dati}, // a date out of range
+        {"42601", NumeriErrore::SintassiSql, sintassi},
+        {"42P01", NumeriErrore::SintassiSql, sintassi}, // a table that does not exist
+        {"42703", NumeriErrore::SintassiSql, sintassi}, // a column that does not exist
+        {"08006", NumeriErrore::ErroreArchivio, testoServerPerduto()},
+        {"08003", NumeriErrore::ErroreArchivio, testoServerPerduto()},
+        {"57P01", NumeriErrore::ErroreArchivio, testoServerPerduto()}, // the administrator stopped it
+        {"40001", NumeriErrore::ErroreArchivio, occupato},
+        {"40P01", NumeriErrore::ErroreArchivio, occupato},
+        {"55P03", NumeriErrore::ErroreArchivio, occupato},
+        // Neighbours of the codes above that mean something else.
+        {"40002", NumeriErrore::ErroreArchivio, altro},
+        {"55006", NumeriErrore::ErroreArchivio, altro},
+        {"57014", NumeriErrore::ErroreArchivio, altro},
+        {"53100", NumeriErrore::ErroreArchivio, altro}, // the server's disk is full
+        {"", NumeriErrore::ErroreArchivio, altro},      // no code at all
+    };
+    for (const auto& c : casi) {
+        const Errore e =
+            erroreServer(QString::fromLatin1(c.codice), QStringLiteral("d"), QStringLiteral("s"));
+        EXPECT_EQ(e.numero(), c.numero) << c.codice;
+        EXPECT_EQ(e.descrizione().toStdString(), c.testo.toStdString()) << c.codice;
+        EXPECT_EQ(e.sorgente(), QStringLiteral("Server dell'archivio")) << c.codice;
+    }
+}
+
 TEST(IndirizzoVisibile, LaPasswordNonCompareMai) {
     // Every password below holds "greta"; none may be shown.
     struct {
