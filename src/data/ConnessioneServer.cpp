@@ -4,14 +4,13 @@
 #include "base/Errore.h"
 #include "base/Logger.h"
 #include "base/Messaggi.h"
+#include "data/GrafiaSchema.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSettings>
 #include <QThread>
 #include <algorithm>
@@ -96,53 +95,6 @@ QString istruzioneSola(const QString& sql) {
     if (testo.isEmpty())
         throw Errore(NumeriErrore::SintassiSql, QStringLiteral("Istruzione SQL vuota."), sorgente);
     return testo;
-}
-
-// Spelling of every column of the schema's tables and views (by relation, then by lower-case name)
-// and the names of the yes/no columns, read from the schema the server was built with.
-struct Grafia {
-    QHash<QString, QHash<QString, QString>> nomi;
-    QSet<QString> sino;
-};
-
-const Grafia& grafia() {
-    static const Grafia g = [] {
-        Grafia g;
-        QFile f(QStringLiteral(":/archivio/server/01_schema.sql"));
-        if (!f.open(QIODevice::ReadOnly))
-            return g;
-        static const QRegularExpression crea(QStringLiteral(R"(^CREATE\s+(TABLE|VIEW)\s+(\w+))"));
-        static const QRegularExpression colonna(QStringLiteral(R"(^\s+([A-Za-z_]\w*)\s+(\w+))"));
-        static const QRegularExpression alias(QStringLiteral(R"re(\bAS\s+(?:"([^"]+)"|(\w+))\s*,?\s*$)re"));
-        static const QSet<QString> vincoli = {QStringLiteral("PRIMARY"), QStringLiteral("FOREIGN"),
-                                              QStringLiteral("CHECK"), QStringLiteral("UNIQUE"),
-                                              QStringLiteral("CONSTRAINT")};
-        QString relazione;
-        bool vista = false;
-        for (const QString& riga : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
-            if (const auto m = crea.match(riga); m.hasMatch()) {
-                vista = m.captured(1) == QLatin1String("VIEW");
-                relazione = m.captured(2).toLower();
-                continue;
-            }
-            if (relazione.isEmpty())
-                continue;
-            if (vista) {
-                if (const auto m = alias.match(riga); m.hasMatch()) {
-                    const QString nome = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
-                    g.nomi[relazione].insert(nome.toLower(), nome);
-                }
-            } else if (const auto m = colonna.match(riga); m.hasMatch() && !vincoli.contains(m.captured(1))) {
-                g.nomi[relazione].insert(m.captured(1).toLower(), m.captured(1));
-                if (m.captured(2) == QLatin1String("sino"))
-                    g.sino.insert(m.captured(1).toLower());
-            }
-            if (riga.contains(QLatin1Char(';')))
-                relazione.clear();
-        }
-        return g;
-    }();
-    return g;
 }
 
 // The parts of a libpq connection string that may be shown, and its password, which may not.
@@ -570,7 +522,7 @@ RecordSet ConnessioneServer::righe(const pg_result* r) {
     const int colonne = PQnfields(r);
     QStringList nomi;
     std::vector<bool> sino;
-    const Grafia& g = grafia();
+    const GrafiaSchema& g = grafiaSchema();
     for (int i = 0; i < colonne; ++i) {
         const QString nome = QString::fromUtf8(PQfname(r, i));
         const QString rel = relazione(PQftable(r, i));
