@@ -83,6 +83,11 @@ void allineaContatori(ConnessioneServer& server, ConnessioneFile& file) {
     }
 }
 
+// The server's schema (tables, keys, relations, views), the twin of the file register's.
+QString schemaServer() {
+    return leggiRisorsa(QStringLiteral("server/01_schema.sql"));
+}
+
 // Copies every table of the file into the server inside the transaction already begun.
 void copiaTabelle(ConnessioneServer& server, ConnessioneFile& file) {
     for (const QString& t : tabelleRichieste())
@@ -135,10 +140,6 @@ void trasferisci(const QString& file, const QString& indirizzo, bool soloSuVuoto
 }
 
 } // namespace
-
-QString schemaServer() {
-    return leggiRisorsa(QStringLiteral("server/01_schema.sql"));
-}
 
 void creaArchivioServer(const QString& indirizzo) {
     // The delivered catalogue is built as a file first, from the same SQL files, then copied.

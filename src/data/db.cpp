@@ -82,13 +82,6 @@ bool inserimento(const QString& sql) {
 
 } // namespace
 
-bool isMarcatoreErrore(const QVariant& valore) {
-    if (valore.typeId() != QMetaType::QString)
-        return false;
-    const QString t = valore.toString();
-    return t == ERR_DATI_NON_TROVATI || t == ERR_CONNESSIONE;
-}
-
 QString DB::percorsoArchivio() const {
     return percorsoProgramma(dbName);
 }

@@ -12,9 +12,6 @@
 inline const QString ERR_DATI_NON_TROVATI = QStringLiteral("ERR:Dati non trovati");
 inline const QString ERR_CONNESSIONE = QStringLiteral("ERR:Problemi nella connessione");
 
-// True when a lookup's result is one of the two marker texts.
-bool isMarcatoreErrore(const QVariant& valore);
-
 // The only way to the database file `dbName` in the program folder. Statements are written in the
 // Jet dialect, logged as written, translated and run on a connection opened for the operation
 // (or on the connection of the transaction in progress, see Transazione).

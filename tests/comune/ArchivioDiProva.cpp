@@ -8,6 +8,7 @@
 #include "data/ConnessioneServer.h"
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
+#include "data/db.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,13 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QUrl>
+
+bool isMarcatoreErrore(const QVariant& valore) {
+    if (valore.typeId() != QMetaType::QString)
+        return false;
+    const QString t = valore.toString();
+    return t == ERR_DATI_NON_TROVATI || t == ERR_CONNESSIONE;
+}
 
 QString cartellaSql() {
     return QStringLiteral(VIBRANA_SQL_DIR);
