@@ -4,7 +4,7 @@
 #include "PreparaBench.h"
 #include "base/CartellaProgramma.h"
 #include "base/variabiliGlobali.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/CreaArchivio.h"
 #include "editor/ImmaginiScheda.h"
 #include "editor/SchedaCorpo.h"
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     copiaImmaginiConsegnate(dir.path());
     // No sound server: the body map's click returns at once.
     qputenv("PULSE_SERVER", "unix:/inesistente/vibrana-bench");
-    Connessione::apri(dir.path() + QStringLiteral("/splash.ps"))
+    ConnessioneFile::apri(dir.path() + QStringLiteral("/splash.ps"))
         ->eseguiScript(QStringLiteral(
             "INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES (1, 'Mario', 'Rossi', 'M');"));
     SenzaAvanzamento barra;

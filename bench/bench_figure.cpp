@@ -3,7 +3,7 @@
 // timing, as the editor's list is filled at start-up; nothing is decoded during a refill.
 #include "PreparaBench.h"
 #include "base/CartellaProgramma.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/CreaArchivio.h"
 #include "pictures/GestoriListe.h"
 #include "records/Figure.h"
@@ -23,7 +23,7 @@ ListaImmagini* immagini = nullptr;
 
 // 500 figures, each training two muscles of the 18, about 55 figures per group.
 void preparaCatalogo(const QString& archivio) {
-    auto c = Connessione::apri(archivio);
+    auto c = ConnessioneFile::apri(archivio);
     c->eseguiScript(
         QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < %1) "
                        "INSERT INTO figure (id_fig, numero, ID_MAC, figura) "

@@ -1,7 +1,7 @@
 // Time to open "Apri SCHEDA" (load the athlete's card headers, fill the list, show it) for an athlete
 // with 1 000 cards.
 #include "PreparaBench.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "selection/SchedeSelezione.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@ namespace {
 QTemporaryDir* cartella = nullptr;
 
 void preparaSchede(int schede) {
-    auto c = Connessione::apri(cartella->path() + QStringLiteral("/splash.ps"));
+    auto c = ConnessioneFile::apri(cartella->path() + QStringLiteral("/splash.ps"));
     c->eseguiScript(
         QStringLiteral("DELETE FROM schede; DELETE FROM utenti;"
                        "INSERT INTO utenti (id_utente, nome, cognome) VALUES (1, 'Mario', 'Rossi');"));

@@ -2,7 +2,7 @@
 // 10 000 athletes.
 #include "PreparaBench.h"
 #include "base/CartellaProgramma.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "selection/UtentiSelezione.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ QTemporaryDir* cartella = nullptr;
 
 void preparaRegistro(int atleti) {
     const QString archivio = cartella->path() + QStringLiteral("/splash.ps");
-    auto c = Connessione::apri(archivio);
+    auto c = ConnessioneFile::apri(archivio);
     c->eseguiScript(QStringLiteral("DELETE FROM utenti;"));
     c->eseguiScript(sqlAtleti(atleti));
 }

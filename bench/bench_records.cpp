@@ -1,7 +1,7 @@
 // Timings of the record classes on a database of realistic size: the athlete list, a long card,
 // and the figure catalogue read at start-up.
 #include "base/CartellaProgramma.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/CreaArchivio.h"
 #include "data/LettoriCampi.h"
 #include "data/RecordSet.h"
@@ -32,7 +32,7 @@ public:
         dimenticaCartellaProgramma();
     }
     void esegui(const QString& sql) const {
-        auto c = Connessione::apri(dir_.path() + QStringLiteral("/splash.ps"));
+        auto c = ConnessioneFile::apri(dir_.path() + QStringLiteral("/splash.ps"));
         c->eseguiScript(QStringLiteral("BEGIN;") + sql + QStringLiteral("COMMIT;"));
     }
     void attiva() const {

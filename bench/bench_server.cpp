@@ -4,7 +4,7 @@
 #include "PreparaBench.h"
 #include "base/CartellaProgramma.h"
 #include "data/ArchivioServer.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     creaArchivio(QStringLiteral(VIBRANA_SQL_DIR), dir.path() + QStringLiteral("/splash.ps"));
-    Connessione::apri(dir.path() + QStringLiteral("/splash.ps"))->eseguiScript(sqlAtleti(atleti));
+    ConnessioneFile::apri(dir.path() + QStringLiteral("/splash.ps"))->eseguiScript(sqlAtleti(atleti));
     usaCartella(dir.path());
     const QString amministrazione = qEnvironmentVariable("VIBRANA_PROVA_SERVER");
     const QString database = QStringLiteral("vibrana_bench_%1").arg(QCoreApplication::applicationPid());

@@ -4,7 +4,7 @@
 // The program folder of the build (splash.ps and images/) provides catalogue and pictures.
 #include "base/CartellaProgramma.h"
 #include "base/variabiliGlobali.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/StampaPdf.h"
@@ -24,7 +24,7 @@ QTemporaryDir* cartella = nullptr;
 std::int32_t idScheda = 0;
 
 std::int32_t preparaScheda(const QString& archivio) {
-    auto c = Connessione::apri(archivio);
+    auto c = ConnessioneFile::apri(archivio);
     c->eseguiScript(QStringLiteral(
         "INSERT INTO utenti (nome, cognome, dataNascita, sesso, Note) "
         "VALUES ('Mario', 'Rossi', '1990-03-04', 'M', '');"

@@ -57,12 +57,8 @@ Scelta scegli(const LuoghiProgramma& l, const QString& ultimoArchivio) {
     return {l.utente, true};
 }
 
-QSettings impostazioni() {
-    return QSettings(titoloApplicazione(), titoloApplicazione());
-}
-
 QString calcola() {
-    return scegli(luoghiProgramma(), impostazioni().value(chiavePercorso).toString()).cartella;
+    return scegli(luoghiProgramma(), impostazioniUtente().value(chiavePercorso).toString()).cartella;
 }
 
 bool errore(const QString& testo) {
@@ -71,6 +67,10 @@ bool errore(const QString& testo) {
 }
 
 } // namespace
+
+QSettings impostazioniUtente() {
+    return QSettings(titoloApplicazione(), titoloApplicazione());
+}
 
 bool copiaFileMancanti(const QString& origine, const QString& destinazione, const QStringList& tranne) {
     bool ok = true;
@@ -123,7 +123,7 @@ bool preparaCartellaProgramma(bool serveArchivio) {
 }
 
 bool preparaCartellaProgramma(const LuoghiProgramma& luoghi, bool serveArchivio) {
-    QSettings registro = impostazioni();
+    QSettings registro = impostazioniUtente();
     const bool creato = registro.value(chiaveCreato).toBool();
     const QString ultimo = registro.value(chiavePercorso).toString();
     const Scelta scelta = scegli(luoghi, ultimo);

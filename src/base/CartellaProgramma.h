@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,12 @@ LuoghiProgramma luoghiProgramma();
 // made: the folder only gets the installed pictures and guide it lacks.
 bool preparaCartellaProgramma(bool serveArchivio = true);
 bool preparaCartellaProgramma(const LuoghiProgramma& luoghi, bool serveArchivio = true);
+
+// The per-user settings store, under the application's title; every reader and writer goes here.
+// Its key "Path" (the program folder, written at each start) is left for whatever outside the
+// program looks for where it lives; the program never reads it: the folder is chosen afresh at each
+// start, and the register last used is remembered under its own key.
+QSettings impostazioniUtente();
 
 // Forgets the cached answer (tests that change the environment).
 void dimenticaCartellaProgramma();

@@ -1,6 +1,7 @@
 #include "data/ArchivioServer.h"
 
 #include "base/Errore.h"
+#include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/CreaArchivio.h"
 
@@ -60,7 +61,7 @@ QStringList tabelleConRighe(Connessione& c) {
 
 // Keys the server generates continue after the highest the file ever gave, deleted rows included,
 // so a key is never given twice.
-void allineaContatori(ConnessioneServer& server, Connessione& file) {
+void allineaContatori(ConnessioneServer& server, ConnessioneFile& file) {
     QHash<QString, qlonglong> usati;
     try {
         RecordSet seq = file.interroga(QStringLiteral("SELECT lower(name), seq FROM sqlite_sequence"));
@@ -82,8 +83,13 @@ void allineaContatori(ConnessioneServer& server, Connessione& file) {
     }
 }
 
+// The server's schema (tables, keys, relations, views), the twin of the file register's.
+QString schemaServer() {
+    return leggiRisorsa(QStringLiteral("server/01_schema.sql"));
+}
+
 // Copies every table of the file into the server inside the transaction already begun.
-void copiaTabelle(ConnessioneServer& server, Connessione& file) {
+void copiaTabelle(ConnessioneServer& server, ConnessioneFile& file) {
     for (const QString& t : tabelleRichieste())
         server.copiaRighe(t, file.interroga(QStringLiteral("SELECT * FROM \"%1\"").arg(t)));
     allineaContatori(server, file);
@@ -95,7 +101,7 @@ void trasferisci(const QString& file, const QString& indirizzo, bool soloSuVuoto
     if (!problemi.isEmpty())
         fallisci(QStringLiteral("L'archivio %1 non è integro e non viene copiato: %2")
                      .arg(file, problemi.join(QStringLiteral("; "))));
-    auto sorgenteFile = Connessione::apri(file);
+    auto sorgenteFile = ConnessioneFile::apri(file);
     auto server = ConnessioneServer::apri(indirizzo);
     const QString dove = indirizzoVisibile(indirizzo);
     server->esegui(QStringLiteral("BEGIN"));
@@ -134,10 +140,6 @@ void trasferisci(const QString& file, const QString& indirizzo, bool soloSuVuoto
 }
 
 } // namespace
-
-QString schemaServer() {
-    return leggiRisorsa(QStringLiteral("server/01_schema.sql"));
-}
 
 void creaArchivioServer(const QString& indirizzo) {
     // The delivered catalogue is built as a file first, from the same SQL files, then copied.

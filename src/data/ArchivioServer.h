@@ -7,9 +7,6 @@
 // The address is a libpq connection string. Every function throws Errore with an Italian message
 // when the server cannot be reached, refuses the credentials or the target is not as required.
 
-// The server's schema (tables, keys, relations, views), the twin of the file register's.
-QString schemaServer();
-
 // Creates the schema and the delivered catalogue on a database without the program's tables.
 void creaArchivioServer(const QString& indirizzo);
 

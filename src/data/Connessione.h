@@ -5,10 +5,6 @@
 
 #include <QString>
 #include <QVariant>
-#include <memory>
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 // What became of a group of statements whose COMMIT was sent.
 enum class Esito { Salvato, NonSalvato, Sconosciuto };
@@ -19,56 +15,39 @@ struct Conferma {
     qlonglong transazione = 0;
 };
 
-// One open SQLite connection to an existing database file (never created here), with a busy
-// timeout and foreign keys on. Statements are given in SQLite's dialect; failures throw Errore.
-// A file that is not a database or is damaged gives one Italian message (testoArchivioDanneggiato).
-// A server register (ConnessioneServer) shares this interface.
+// One open connection to the register, whichever engine holds it: all that DB and its groups of
+// statements need. ConnessioneFile is the SQLite file, ConnessioneServer the PostgreSQL server; code
+// that needs one engine's own means (the file's backup, the server's bulk copy) names that type.
+// Statements are given in the engine's dialect, one per call; failures throw Errore with an Italian
+// description.
 class Connessione {
 public:
-    static std::shared_ptr<Connessione> apri(const QString& percorso);
-
-    // How long an operation waits for a register locked by another program before giving up.
-    static int attesaOccupato();
-    // Tests shorten it; a value below zero restores the program's own.
-    static void impostaAttesaOccupato(int millisecondi);
-    virtual ~Connessione();
+    virtual ~Connessione() = default;
     Connessione(const Connessione&) = delete;
     Connessione& operator=(const Connessione&) = delete;
 
-    virtual void esegui(const QString& sql);
-    virtual RecordSet interroga(const QString& sql);
+    virtual void esegui(const QString& sql) = 0;
+    virtual RecordSet interroga(const QString& sql) = 0;
     // Runs a script of several statements (schema files).
-    virtual void eseguiScript(const QString& sql);
+    virtual void eseguiScript(const QString& sql) = 0;
 
-    virtual Dialetto dialetto() const { return Dialetto::SQLite; }
+    virtual Dialetto dialetto() const = 0;
     // The statement that opens a group of statements kept or given up as a whole.
-    virtual QString istruzioneInizio() const { return QStringLiteral("BEGIN IMMEDIATE"); }
+    virtual QString istruzioneInizio() const = 0;
     // Stores the group begun with istruzioneInizio(). Throws Errore when the register refuses it or
     // is known not to have stored it; Sconosciuto when its answer was lost and nobody can tell yet.
-    virtual Conferma conferma();
-    // True when the other end has gone away and a new connection is needed (a server register).
-    virtual bool perduta() const { return false; }
+    virtual Conferma conferma() = 0;
+    // True when the other end has gone away and a new connection is needed.
+    virtual bool perduta() const = 0;
     // The generated key of the row the last INSERT on this connection stored (null when none).
-    virtual QVariant chiaveInserita() const;
+    virtual QVariant chiaveInserita() const = 0;
 
-    const QString& percorso() const { return percorso_; }
-    sqlite3* handle() const { return db_; }
+    // How long an operation waits for a register locked by another program before giving up, on
+    // either engine.
+    static int attesaOccupato();
+    // Tests shorten it; a value below zero restores the program's own.
+    static void impostaAttesaOccupato(int millisecondi);
 
 protected:
-    explicit Connessione(QString percorso) : db_(nullptr), percorso_(std::move(percorso)) {}
-
-private:
-    Connessione(sqlite3* db, QString percorso) : db_(db), percorso_(std::move(percorso)) {}
-    [[noreturn]] void fallisci(int codice, const QString& sql) const;
-    // Prepares exactly one statement (null for an empty text); throws Errore.
-    sqlite3_stmt* prepara(const QString& sql) const;
-
-    sqlite3* db_;
-    QString percorso_;
+    Connessione() = default;
 };
-
-// Creates a new, empty database file (used only by the archive builder).
-std::shared_ptr<Connessione> creaArchivioVuoto(const QString& percorso);
-
-// The message for a file that is damaged or is not a register of this program.
-QString testoArchivioDanneggiato(const QString& percorso);

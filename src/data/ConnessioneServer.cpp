@@ -1,16 +1,16 @@
 #include "data/ConnessioneServer.h"
 
+#include "base/CartellaProgramma.h"
 #include "base/Errore.h"
 #include "base/Logger.h"
 #include "base/Messaggi.h"
+#include "data/GrafiaSchema.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSettings>
 #include <QThread>
 #include <algorithm>
@@ -87,51 +87,14 @@ QVariant valore(const PGresult* r, int riga, int colonna) {
     }
 }
 
-// Spelling of every column of the schema's tables and views (by relation, then by lower-case name)
-// and the names of the yes/no columns, read from the schema the server was built with.
-struct Grafia {
-    QHash<QString, QHash<QString, QString>> nomi;
-    QSet<QString> sino;
-};
-
-const Grafia& grafia() {
-    static const Grafia g = [] {
-        Grafia g;
-        QFile f(QStringLiteral(":/archivio/server/01_schema.sql"));
-        if (!f.open(QIODevice::ReadOnly))
-            return g;
-        static const QRegularExpression crea(QStringLiteral(R"(^CREATE\s+(TABLE|VIEW)\s+(\w+))"));
-        static const QRegularExpression colonna(QStringLiteral(R"(^\s+([A-Za-z_]\w*)\s+(\w+))"));
-        static const QRegularExpression alias(QStringLiteral(R"re(\bAS\s+(?:"([^"]+)"|(\w+))\s*,?\s*$)re"));
-        static const QSet<QString> vincoli = {QStringLiteral("PRIMARY"), QStringLiteral("FOREIGN"),
-                                              QStringLiteral("CHECK"), QStringLiteral("UNIQUE"),
-                                              QStringLiteral("CONSTRAINT")};
-        QString relazione;
-        bool vista = false;
-        for (const QString& riga : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
-            if (const auto m = crea.match(riga); m.hasMatch()) {
-                vista = m.captured(1) == QLatin1String("VIEW");
-                relazione = m.captured(2).toLower();
-                continue;
-            }
-            if (relazione.isEmpty())
-                continue;
-            if (vista) {
-                if (const auto m = alias.match(riga); m.hasMatch()) {
-                    const QString nome = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
-                    g.nomi[relazione].insert(nome.toLower(), nome);
-                }
-            } else if (const auto m = colonna.match(riga); m.hasMatch() && !vincoli.contains(m.captured(1))) {
-                g.nomi[relazione].insert(m.captured(1).toLower(), m.captured(1));
-                if (m.captured(2) == QLatin1String("sino"))
-                    g.sino.insert(m.captured(1).toLower());
-            }
-            if (riga.contains(QLatin1Char(';')))
-                relazione.clear();
-        }
-        return g;
-    }();
-    return g;
+// The statement without the semicolons that may close it; throws Errore for an empty one.
+QString istruzioneSola(const QString& sql) {
+    QString testo = sql.trimmed();
+    while (testo.endsWith(QLatin1Char(';')))
+        testo.chop(1);
+    if (testo.isEmpty())
+        throw Errore(NumeriErrore::SintassiSql, QStringLiteral("Istruzione SQL vuota."), sorgente);
+    return testo;
 }
 
 // The parts of a libpq connection string that may be shown, and its password, which may not.
@@ -260,6 +223,33 @@ QByteArray testoCopia(const QVariant& v) {
     return t.toUtf8();
 }
 
+// What a refusal of the server means for the user.
+enum class Guasto { DatiNonValidi, Sintassi, Perduta, Occupato, Altro };
+
+// SQLSTATE codes, or their classes by the leading characters, and what they mean here; the first entry
+// that matches wins, anything else is Altro.
+struct VoceSqlstate {
+    const char* inizio;
+    Guasto guasto;
+};
+constexpr VoceSqlstate tabellaSqlstate[] = {
+    {"22", Guasto::DatiNonValidi}, // data exception (a value out of range, a malformed date)
+    {"23", Guasto::DatiNonValidi}, // integrity constraint violation
+    {"42", Guasto::Sintassi},      // syntax error or access rule violation
+    {"08", Guasto::Perduta},       // connection exception
+    {"57P", Guasto::Perduta},      // the server is shutting down or was restarted
+    {"40001", Guasto::Occupato},   // serialization failure
+    {"40P01", Guasto::Occupato},   // deadlock detected
+    {"55P03", Guasto::Occupato},   // lock not available within lock_timeout
+};
+
+Guasto guastoDi(const QString& codice) {
+    for (const VoceSqlstate& voce : tabellaSqlstate)
+        if (codice.startsWith(QLatin1String(voce.inizio)))
+            return voce.guasto;
+    return Guasto::Altro;
+}
+
 } // namespace
 
 QString indirizzoVisibile(const QString& indirizzo) {
@@ -311,6 +301,31 @@ QString testoServerPerduto() {
                           "salvata: riprovare quando il server sarà di nuovo raggiungibile.");
 }
 
+Errore erroreServer(const QString& codice, const QString& dettaglio, const QString& sql) {
+    switch (guastoDi(codice)) {
+    case Guasto::DatiNonValidi:
+        return Errore(
+            NumeriErrore::DatiNonValidi,
+            QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(dettaglio, sql),
+            sorgente);
+    case Guasto::Sintassi:
+        return Errore(NumeriErrore::SintassiSql,
+                      QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(dettaglio, sql), sorgente);
+    case Guasto::Perduta:
+        return Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    case Guasto::Occupato:
+        return Errore(NumeriErrore::ErroreArchivio,
+                      QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
+                          .arg(dettaglio),
+                      sorgente);
+    case Guasto::Altro:
+        break;
+    }
+    return Errore(NumeriErrore::ErroreArchivio,
+                  QStringLiteral("Errore del server dell'archivio (%1): '%2'.").arg(dettaglio, sql),
+                  sorgente);
+}
+
 std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indirizzo) {
     // libpq's complaint about an address it cannot read quotes the address: it is never passed on.
     if (!leggiIndirizzo(indirizzo))
@@ -344,7 +359,7 @@ std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indiri
 }
 
 ConnessioneServer::ConnessioneServer(pg_conn* conn, QString indirizzo)
-    : Connessione(indirizzo), conn_(conn), indirizzo_(std::move(indirizzo)) {}
+    : conn_(conn), indirizzo_(std::move(indirizzo)) {}
 
 ConnessioneServer::~ConnessioneServer() {
     PQfinish(conn_);
@@ -358,7 +373,7 @@ int ConnessioneServer::tempoMassimo() {
     if (tempoMassimoImpostatoMs >= 0)
         return tempoMassimoImpostatoMs;
     static const int impostato = [] {
-        QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
+        const QSettings impostazioni = impostazioniUtente();
         bool ok = false;
         const double secondi = impostazioni.value(QStringLiteral("Archivio/TempoMassimo")).toDouble(&ok);
         return ok && secondi > 0 ? static_cast<int>(secondi * 1000) : tempoMassimoPredefinitoMs;
@@ -476,55 +491,51 @@ QString ConnessioneServer::relazione(unsigned int oid) {
 }
 
 RecordSet ConnessioneServer::esegui(const QString& sql, bool conRighe) {
-    QString testo = sql.trimmed();
-    while (testo.endsWith(QLatin1Char(';')))
-        testo.chop(1);
-    if (testo.isEmpty())
-        throw Errore(NumeriErrore::SintassiSql, QStringLiteral("Istruzione SQL vuota."), sorgente);
-    bool inserimento = false;
-    if (!conRighe) {
-        static const QRegularExpression insert(
-            QStringLiteral(R"(^\s*INSERT\s+INTO\s+"?([A-Za-z_][A-Za-z0-9_]*))"),
-            QRegularExpression::CaseInsensitiveOption);
-        const auto m = insert.match(testo);
-        if (m.hasMatch() && !testo.contains(QLatin1String("RETURNING"), Qt::CaseInsensitive)) {
-            const QString colonna = colonnaChiave(m.captured(1));
-            if (!colonna.isEmpty()) {
-                testo += QStringLiteral(" RETURNING \"") + colonna + QLatin1Char('"');
-                inserimento = true;
-            }
-        }
-    }
+    QString testo = istruzioneSola(sql);
+    const bool restituisceChiave = !conRighe && chiediChiaveGenerata(testo);
     // One statement per call: the extended protocol refuses a second one after a semicolon.
     Risultato r;
     r.r = chiedi(testo.toUtf8(), false);
     const ExecStatusType stato = PQresultStatus(r.r);
     if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK)
         fallisci(r.r, sql);
-    if (inserimento) {
+    if (restituisceChiave)
         chiave_ = PQntuples(r.r) > 0 ? valore(r.r, 0, 0) : QVariant();
-        return {};
-    }
-    if (!conRighe)
-        return {};
-    const int colonne = PQnfields(r.r);
-    const int righe = PQntuples(r.r);
+    return conRighe ? righe(r.r) : RecordSet();
+}
+
+bool ConnessioneServer::chiediChiaveGenerata(QString& testo) {
+    static const QRegularExpression insert(
+        QStringLiteral(R"(^\s*INSERT\s+INTO\s+"?([A-Za-z_][A-Za-z0-9_]*))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = insert.match(testo);
+    if (!m.hasMatch() || testo.contains(QLatin1String("RETURNING"), Qt::CaseInsensitive))
+        return false;
+    const QString colonna = colonnaChiave(m.captured(1));
+    if (colonna.isEmpty())
+        return false;
+    testo += QStringLiteral(" RETURNING \"") + colonna + QLatin1Char('"');
+    return true;
+}
+
+RecordSet ConnessioneServer::righe(const pg_result* r) {
+    const int colonne = PQnfields(r);
     QStringList nomi;
     std::vector<bool> sino;
-    const Grafia& g = grafia();
+    const GrafiaSchema& g = grafiaSchema();
     for (int i = 0; i < colonne; ++i) {
-        const QString nome = QString::fromUtf8(PQfname(r.r, i));
-        const QString rel = relazione(PQftable(r.r, i));
+        const QString nome = QString::fromUtf8(PQfname(r, i));
+        const QString rel = relazione(PQftable(r, i));
         nomi << (rel.isEmpty() ? nome : g.nomi.value(rel).value(nome, nome));
         sino.push_back(!rel.isEmpty() && g.sino.contains(nome));
     }
     std::vector<std::vector<QVariant>> dati;
-    dati.reserve(static_cast<size_t>(righe));
-    for (int riga = 0; riga < righe; ++riga) {
+    dati.reserve(static_cast<size_t>(PQntuples(r)));
+    for (int riga = 0; riga < PQntuples(r); ++riga) {
         std::vector<QVariant> v;
         v.reserve(static_cast<size_t>(colonne));
         for (int i = 0; i < colonne; ++i) {
-            QVariant x = valore(r.r, riga, i);
+            QVariant x = valore(r, riga, i);
             if (sino[static_cast<size_t>(i)] && !x.isNull())
                 x = x.toLongLong() != 0;
             v.push_back(std::move(x));
@@ -537,26 +548,8 @@ RecordSet ConnessioneServer::esegui(const QString& sql, bool conRighe) {
 void ConnessioneServer::fallisci(const pg_result* r, const QString& sql) const {
     if (!attiva())
         throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
-    const QString codice = QString::fromLatin1(PQresultErrorField(r, PG_DIAG_SQLSTATE));
-    const QString dettaglio = QString::fromUtf8(PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY));
-    if (codice.startsWith(QLatin1String("23")) || codice.startsWith(QLatin1String("22")))
-        throw Errore(
-            NumeriErrore::DatiNonValidi,
-            QStringLiteral("Dati non validi per l'archivio (%1) nell'istruzione '%2'.").arg(dettaglio, sql),
-            sorgente);
-    if (codice.startsWith(QLatin1String("42")))
-        throw Errore(NumeriErrore::SintassiSql,
-                     QStringLiteral("Errore nell'istruzione SQL (%1): '%2'.").arg(dettaglio, sql), sorgente);
-    if (codice.startsWith(QLatin1String("08")) || codice.startsWith(QLatin1String("57P")))
-        throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
-    if (codice == QLatin1String("40001") || codice == QLatin1String("40P01") ||
-        codice.startsWith(QLatin1String("55P03")))
-        throw Errore(NumeriErrore::ErroreArchivio,
-                     QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (%1)")
-                         .arg(dettaglio),
-                     sorgente);
-    throw Errore(NumeriErrore::ErroreArchivio,
-                 QStringLiteral("Errore del server dell'archivio (%1): '%2'.").arg(dettaglio, sql), sorgente);
+    throw erroreServer(QString::fromLatin1(PQresultErrorField(r, PG_DIAG_SQLSTATE)),
+                       QString::fromUtf8(PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY)), sql);
 }
 
 void ConnessioneServer::impostaDopoInvioCommit(std::function<void(int, qlonglong)> azione) {

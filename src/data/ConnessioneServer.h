@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Errore.h"
 #include "data/Connessione.h"
 
 #include <QHash>
@@ -18,7 +19,7 @@ class QDeadlineTimer;
 // an INSERT into a table with a generated key hands back that key itself (RETURNING), so the key read
 // afterwards is this row's even when other programs insert at the same moment.
 // Failures throw Errore with an Italian description; a connection that has dropped says so.
-class ConnessioneServer : public Connessione {
+class ConnessioneServer final : public Connessione {
 public:
     static std::shared_ptr<ConnessioneServer> apri(const QString& indirizzo);
     ~ConnessioneServer() override;
@@ -63,6 +64,11 @@ private:
     // The name of the table or view a result column comes from ("" for an expression).
     QString relazione(unsigned int oid);
     RecordSet esegui(const QString& sql, bool conRighe);
+    // Makes an INSERT into a table with a generated key hand back that key (RETURNING), so the key
+    // read afterwards is this row's; false, and the text unchanged, for any other statement.
+    bool chiediChiaveGenerata(QString& testo);
+    // The rows of a result, each column under the schema's spelling, yes/no columns as bool.
+    RecordSet righe(const pg_result* r);
     // Sends a statement (a script of several on the simple protocol) and waits for its answer within the
     // time limit; the answer's last result, or its first error. Throws Errore when the time passes
     // (the connection is then given up) or nothing could be sent.
@@ -86,6 +92,10 @@ private:
 // The address as libpq reads it, with only its hosts, ports, database and user, for titles, logs and
 // messages; "(indirizzo non valido)" for one libpq cannot read, which is never shown.
 QString indirizzoVisibile(const QString& indirizzo);
+
+// The error for a statement the server refused with SQLSTATE `codice`, the server's primary message
+// `dettaglio` and the statement `sql`.
+Errore erroreServer(const QString& codice, const QString& dettaglio, const QString& sql);
 
 // The message for an address libpq cannot read.
 QString testoIndirizzoNonValido();

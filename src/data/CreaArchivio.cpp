@@ -2,7 +2,7 @@
 
 #include "base/Errore.h"
 #include "base/MotivoSistema.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -143,7 +143,7 @@ bool solaLettura(const QString& percorso) {
            !(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
 }
 
-std::shared_ptr<Connessione> creaVuoto(const QString& percorso, const QString& destinazione) {
+std::shared_ptr<ConnessioneFile> creaVuoto(const QString& percorso, const QString& destinazione) {
     try {
         return creaArchivioVuoto(percorso);
     } catch (const Errore&) {
@@ -201,7 +201,7 @@ QString creaArchivio(const QString& cartellaSql, const QString& destinazione, bo
 }
 
 QStringList verificaArchivio(const QString& percorso) {
-    auto conn = Connessione::apri(percorso);
+    auto conn = ConnessioneFile::apri(percorso);
     QStringList problemi = oggettiMancanti(*conn);
     problemi << righeNonOk(*conn, QStringLiteral("PRAGMA integrity_check"));
     RecordSet chiavi = conn->interroga(QStringLiteral("PRAGMA foreign_key_check"));
@@ -213,14 +213,14 @@ QStringList verificaArchivio(const QString& percorso) {
 }
 
 void controllaArchivio(const QString& percorso) {
-    auto conn = Connessione::apri(percorso);
+    auto conn = ConnessioneFile::apri(percorso);
     if (!oggettiMancanti(*conn).isEmpty() ||
         !righeNonOk(*conn, QStringLiteral("PRAGMA quick_check")).isEmpty())
         throw Errore(NumeriErrore::ArchivioDanneggiato, testoArchivioDanneggiato(percorso), QString());
 }
 
 void copiaArchivio(const QString& origine, const QString& destinazione) {
-    auto sorgente = Connessione::apri(origine);
+    auto sorgente = ConnessioneFile::apri(origine);
     if (QFileInfo(destinazione).absoluteFilePath() == QFileInfo(origine).absoluteFilePath() ||
         QFileInfo(destinazione).canonicalFilePath() == QFileInfo(origine).canonicalFilePath())
         fallisci(QStringLiteral("La copia non può sovrascrivere l'archivio stesso."));

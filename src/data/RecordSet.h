@@ -16,15 +16,10 @@ public:
 
     int RecordCount() const { return static_cast<int>(righe_.size()); }
     bool eof() const { return corrente_ >= RecordCount(); }
-    bool bof() const { return corrente_ < 0 || RecordCount() == 0; }
     void MoveFirst() { corrente_ = 0; }
     void MoveNext() {
         if (corrente_ < RecordCount())
             ++corrente_;
-    }
-    void Close() {
-        righe_.clear();
-        corrente_ = 0;
     }
 
     int contaCampi() const { return static_cast<int>(nomi_.size()); }

@@ -1,5 +1,6 @@
 #include "data/Server.h"
 
+#include "base/CartellaProgramma.h"
 #include "base/Messaggi.h"
 #include "data/ConnessioneServer.h"
 
@@ -18,7 +19,7 @@ QString indirizzoServer() {
         return ambiente;
     // Read once: every operation asks, and the setting changes only between runs.
     static const QString impostato = [] {
-        QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
+        const QSettings impostazioni = impostazioniUtente();
         return impostazioni.value(QStringLiteral("Archivio/Server")).toString().trimmed();
     }();
     return impostato;

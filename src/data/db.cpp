@@ -5,7 +5,7 @@
 #include "base/Logger.h"
 #include "base/Messaggi.h"
 #include "data/Apici.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/LettoriCampi.h"
 #include "data/Server.h"
@@ -73,7 +73,7 @@ QString letterale(const QString& testo) {
 std::shared_ptr<Connessione> apriArchivio(const QString& indirizzo, bool server) {
     if (server)
         return connessioneServer(indirizzo);
-    return Connessione::apri(indirizzo);
+    return ConnessioneFile::apri(indirizzo);
 }
 
 bool inserimento(const QString& sql) {
@@ -81,13 +81,6 @@ bool inserimento(const QString& sql) {
 }
 
 } // namespace
-
-bool isMarcatoreErrore(const QVariant& valore) {
-    if (valore.typeId() != QMetaType::QString)
-        return false;
-    const QString t = valore.toString();
-    return t == ERR_DATI_NON_TROVATI || t == ERR_CONNESSIONE;
-}
 
 QString DB::percorsoArchivio() const {
     return percorsoProgramma(dbName);
@@ -220,36 +213,6 @@ bool DB::Execute(const QString& sSQL) const {
         if (auto it = transazioni().find(percorso); it != transazioni().end())
             it->second.fallita = true;
         mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e), percorso);
-        return false;
-    }
-}
-
-bool DB::DSave(const QString& campo, const QVariant& valore, const QString& tabella,
-               const QString& where) const {
-    QString testo;
-    const int tipo = valore.typeId();
-    if (tipo == QMetaType::Int || tipo == QMetaType::LongLong || tipo == QMetaType::Double ||
-        tipo == QMetaType::UInt || tipo == QMetaType::ULongLong)
-        testo = valore.toString();
-    else if (tipo == QMetaType::Bool)
-        testo = convBooleanToDB(valore.toBool());
-    else {
-        testo = valore.toString();
-        if (testo.compare(QLatin1String("VERO"), Qt::CaseInsensitive) == 0)
-            testo = QStringLiteral("TRUE");
-        else if (testo.compare(QLatin1String("FALSO"), Qt::CaseInsensitive) == 0)
-            testo = QStringLiteral("FALSE");
-    }
-    const QString sql = QStringLiteral("UPDATE ") + tabella + QStringLiteral(" ") + QStringLiteral("SET ") +
-                        campo + QStringLiteral("=") + testo + QStringLiteral(" ") + QStringLiteral("WHERE ") +
-                        where;
-    try {
-        auto conn = getConn();
-        conn->esegui(traduciJet(senzaNul(sql), conn->dialetto()));
-        return true;
-    } catch (const std::exception& e) {
-        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e),
-                     indirizzoArchivio());
         return false;
     }
 }

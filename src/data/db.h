@@ -12,9 +12,6 @@
 inline const QString ERR_DATI_NON_TROVATI = QStringLiteral("ERR:Dati non trovati");
 inline const QString ERR_CONNESSIONE = QStringLiteral("ERR:Problemi nella connessione");
 
-// True when a lookup's result is one of the two marker texts.
-bool isMarcatoreErrore(const QVariant& valore);
-
 // The only way to the database file `dbName` in the program folder. Statements are written in the
 // Jet dialect, logged as written, translated and run on a connection opened for the operation
 // (or on the connection of the transaction in progress, see Transazione).
@@ -47,8 +44,6 @@ public:
     // itself: another program inserting at the same moment never changes it. A marker text when the
     // last INSERT failed or stored no generated key.
     QVariant chiaveInserita() const;
-    bool DSave(const QString& campo, const QVariant& valore, const QString& tabella,
-               const QString& where) const;
 
     QString Load_Param(const QString& Nome_Param) const;
     void Save_Param(const QString& Param, const QString& Valore) const;

@@ -74,7 +74,7 @@ void impostaConfermaRisoluzione(std::function<void()> mostra) {
 }
 
 void registraPercorso() {
-    QSettings impostazioni(titoloApplicazione(), titoloApplicazione());
+    QSettings impostazioni = impostazioniUtente();
     // A key at the root is stored in the settings file's [General] section.
     impostazioni.setValue(QStringLiteral("Path"), cartellaProgramma());
     impostazioni.sync();

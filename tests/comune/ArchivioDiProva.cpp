@@ -4,10 +4,11 @@
 #include "base/Orologio.h"
 #include "base/variabiliGlobali.h"
 #include "data/ArchivioServer.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
+#include "data/db.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,13 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QUrl>
+
+bool isMarcatoreErrore(const QVariant& valore) {
+    if (valore.typeId() != QMetaType::QString)
+        return false;
+    const QString t = valore.toString();
+    return t == ERR_DATI_NON_TROVATI || t == ERR_CONNESSIONE;
+}
 
 QString cartellaSql() {
     return QStringLiteral(VIBRANA_SQL_DIR);
@@ -184,14 +192,14 @@ void ArchivioDiProva::eseguiDiretto(const QString& sql) const {
         ConnessioneServer::apri(server_)->eseguiScript(sql);
         return;
     }
-    auto c = Connessione::apri(percorsoArchivio());
+    auto c = ConnessioneFile::apri(percorsoArchivio());
     c->eseguiScript(sql);
 }
 
 qlonglong ArchivioDiProva::contaDiretto(const QString& sql) const {
     if (!server_.isEmpty())
         return ConnessioneServer::apri(server_)->interroga(sql).campo(0).toLongLong();
-    auto c = Connessione::apri(percorsoArchivio());
+    auto c = ConnessioneFile::apri(percorsoArchivio());
     RecordSet rs = c->interroga(sql);
     return rs.campo(0).toLongLong();
 }

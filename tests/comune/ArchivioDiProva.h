@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariant>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -62,6 +63,9 @@ bool copiaCartella(const QString& origine, const QString& destinazione);
 QString indirizzoDatabaseDiProva(const QString& database);
 // Statements on the test server's maintenance database (create and drop test databases).
 void eseguiSulServerDiProva(const QString& sql);
+
+// True when a lookup's result is one of db's two marker texts.
+bool isMarcatoreErrore(const QVariant& valore);
 
 // The folder of SQL files that builds the delivered database.
 QString cartellaSql();

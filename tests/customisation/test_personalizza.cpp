@@ -1,7 +1,7 @@
 #include "../printing/DialoghiFinti.h"
 #include "comune/ArchivioDiProva.h"
 #include "customisation/frmPersonalizza.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +34,7 @@ protected:
     }
     // A column of the stored gym row; empty when there is no row.
     QString campo(const char* colonna) const {
-        auto c = Connessione::apri(percorsoArchivio());
+        auto c = ConnessioneFile::apri(percorsoArchivio());
         RecordSet rs = c->interroga(QStringLiteral("SELECT %1 FROM palestra").arg(QLatin1String(colonna)));
         return rs.RecordCount() == 0 ? QString() : rs.campo(0).toString();
     }

@@ -1,6 +1,6 @@
 #include "base/Errore.h"
 #include "comune/ArchivioDiProva.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/CreaArchivio.h"
 #include "data/db.h"
 
@@ -79,7 +79,7 @@ TEST_F(Archivio, CopiaConsistenteEVerifica) {
     }
     copiaArchivio(percorsoArchivio(), copia);
     EXPECT_TRUE(verificaArchivio(copia).isEmpty());
-    auto c = Connessione::apri(copia);
+    auto c = ConnessioneFile::apri(copia);
     EXPECT_EQ(c->interroga(QStringLiteral("SELECT COUNT(*) FROM utenti")).campo(0).toInt(), 1);
     EXPECT_THROW(copiaArchivio(percorsoArchivio(), percorsoArchivio()), Errore);
 }
@@ -235,9 +235,11 @@ TEST_F(Archivio, CopiaSostituisceLaDestinazioneSoloAFineCopia) {
     eseguiDiretto(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('a','b')"));
     copiaArchivio(percorsoArchivio(), dest);
     EXPECT_TRUE(verificaArchivio(dest).isEmpty());
-    EXPECT_EQ(
-        Connessione::apri(dest)->interroga(QStringLiteral("SELECT COUNT(*) FROM utenti")).campo(0).toInt(),
-        1);
+    EXPECT_EQ(ConnessioneFile::apri(dest)
+                  ->interroga(QStringLiteral("SELECT COUNT(*) FROM utenti"))
+                  .campo(0)
+                  .toInt(),
+              1);
     EXPECT_EQ(fileDellaCartella(), (QStringList{QStringLiteral("copia.ps"), QStringLiteral("splash.ps")}));
 }
 
@@ -266,7 +268,7 @@ TEST_F(Archivio, CopiaNonRiuscitaLasciaTuttoComEra) {
         SCOPED_TRACE(c.nome);
         std::shared_ptr<Connessione> altro;
         if (c.occupato) {
-            altro = Connessione::apri(percorsoArchivio());
+            altro = ConnessioneFile::apri(percorsoArchivio());
             altro->esegui(QStringLiteral("BEGIN EXCLUSIVE"));
         }
         try {

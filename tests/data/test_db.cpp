@@ -1,6 +1,6 @@
 #include "base/Errore.h"
 #include "comune/ArchivioDiProva.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/db.h"
 #include "records/scheda.h"
 #include "records/utente.h"
@@ -270,7 +270,7 @@ protected:
         ArchivioDiProva::TearDown();
     }
     void blocca() {
-        altro_ = Connessione::apri(percorsoArchivio());
+        altro_ = ConnessioneFile::apri(percorsoArchivio());
         altro_->esegui(QStringLiteral("BEGIN IMMEDIATE"));
     }
     void libera() {

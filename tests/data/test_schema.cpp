@@ -1,4 +1,7 @@
 #include "comune/ArchivioDiProva.h"
+#include "data/ConnessioneFile.h"
+#include "data/CreaArchivio.h"
+#include "data/GrafiaSchema.h"
 #include "data/db.h"
 
 namespace {
@@ -21,6 +24,29 @@ TEST_F(Schema, LeVisteEspongonoIColonneConINomiEsatti) {
         for (const QString& c : v.colonne)
             EXPECT_TRUE(rs.nomiCampi().contains(c)) << v.vista << " manca " << c.toStdString();
     }
+}
+
+// What the server's results are respelt with is the file register's own schema, name for name.
+TEST_F(Schema, LaGrafiaDeiNomiEQuellaDelFile) {
+    auto file = ConnessioneFile::apri(percorsoArchivio());
+    GrafiaSchema attesa;
+    QStringList relazioni = tabelleRichieste() + visteRichieste();
+    for (const QString& r : relazioni) {
+        RecordSet info = file->interroga(QStringLiteral("PRAGMA table_info(\"%1\")").arg(r));
+        ASSERT_GT(info.RecordCount(), 0) << r.toStdString();
+        for (info.MoveFirst(); !info.eof(); info.MoveNext()) {
+            const QString nome = info[QStringLiteral("name")].toString();
+            attesa.nomi[r.toLower()].insert(nome.toLower(), nome);
+            if (info[QStringLiteral("type")].toString() == QLatin1String("BOOLEAN"))
+                attesa.sino.insert(nome.toLower());
+        }
+    }
+    ASSERT_EQ(attesa.sino.size(), 3);
+    const GrafiaSchema& g = grafiaSchema();
+    EXPECT_EQ(g.sino, attesa.sino);
+    EXPECT_EQ(QStringList(g.nomi.keys()).size(), relazioni.size());
+    for (const QString& r : relazioni)
+        EXPECT_EQ(g.nomi.value(r.toLower()), attesa.nomi.value(r.toLower())) << r.toStdString();
 }
 
 TEST_F(Schema, LaVistaDellaSchedaLeggeIValoriGiusti) {

@@ -4,6 +4,7 @@
 #include "comune/ArchivioDiProva.h"
 #include "data/ArchivioServer.h"
 #include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
@@ -227,7 +228,7 @@ QStringList descrizioneServer(Connessione& c) {
 }
 
 TEST_F(Server, LoSchemaDelServerEGemelloDiQuelloDelFile) {
-    auto file = Connessione::apri(percorsoArchivio());
+    auto file = ConnessioneFile::apri(percorsoArchivio());
     auto server = ConnessioneServer::apri(indirizzoServer());
     const QStringList attesa = descrizioneFile(*file);
     // The comparison must see something: every table, key and view of the program.
@@ -412,13 +413,13 @@ TEST_F(ServerCompleto, MigraCopiaOgniRigaEIdentificativo) {
                   "INSERT INTO palestra (nome, responsabile, logo) VALUES ('Palestra', 'Rita', NULL);")
            << QStringLiteral("COMMIT;");
     {
-        auto file = Connessione::apri(percorsoArchivio());
+        auto file = ConnessioneFile::apri(percorsoArchivio());
         file->eseguiScript(script.join(QLatin1Char('\n')));
     }
     DatabaseVuoto destinazione(QStringLiteral("migra"));
     migraArchivioServer(percorsoArchivio(), destinazione.indirizzo());
 
-    auto file = Connessione::apri(percorsoArchivio());
+    auto file = ConnessioneFile::apri(percorsoArchivio());
     auto server = ConnessioneServer::apri(destinazione.indirizzo());
     for (const QString& t : tabelleRichieste())
         EXPECT_EQ(righe(*server, t).join(QLatin1Char('\n')).toStdString(),
@@ -438,7 +439,7 @@ TEST_F(ServerCompleto, MigraCopiaOgniRigaEIdentificativo) {
 
 TEST_F(Server, UnaCopiaCheFallisceNonLasciaNulla) {
     // A row the server refuses (a date the file kept as plain text) stops the copy half-way.
-    Connessione::apri(percorsoArchivio())
+    ConnessioneFile::apri(percorsoArchivio())
         ->eseguiScript(QStringLiteral(
             "INSERT INTO utenti (nome, cognome, dataNascita) VALUES ('a', 'b', '31/02/2020');"));
     DatabaseVuoto destinazione(QStringLiteral("fallita"));
@@ -951,6 +952,47 @@ TEST_F(Server, IGuastiDiConnessioneHannoUnMessaggioChiaro) {
     }
 }
 
+TEST(ErroreServer, OgniSqlstateHaIlSuoNumeroEIlSuoMessaggio) {
+    const QString dati = QStringLiteral("Dati non validi per l'archivio (d) nell'istruzione 's'.");
+    const QString sintassi = QStringLiteral("Errore nell'istruzione SQL (d): 's'.");
+    const QString occupato =
+        QStringLiteral("L'archivio è in uso da un altro programma. Riprovare tra poco. (d)");
+    const QString altro = QStringLiteral("Errore del server dell'archivio (d): 's'.");
+    struct {
+        const char* codice;
+        long numero;
+        QString testo;
+    } casi[] = {
+        {"23505", NumeriErrore::DatiNonValidi, dati}, // a key given twice
+        {"23503", NumeriErrore::DatiNonValidi, dati}, // a reference to a missing row
+        {"23514", NumeriErrore::DatiNonValidi, dati}, // a check refused
+        {"22P02", NumeriErrore::DatiNonValidi, dati}, // a text that is no number
+        {"22008", NumeriErrore::DatiNonValidi, dati}, // a date out of range
+        {"42601", NumeriErrore::SintassiSql, sintassi},
+        {"42P01", NumeriErrore::SintassiSql, sintassi}, // a table that does not exist
+        {"42703", NumeriErrore::SintassiSql, sintassi}, // a column that does not exist
+        {"08006", NumeriErrore::ErroreArchivio, testoServerPerduto()},
+        {"08003", NumeriErrore::ErroreArchivio, testoServerPerduto()},
+        {"57P01", NumeriErrore::ErroreArchivio, testoServerPerduto()}, // the administrator stopped it
+        {"40001", NumeriErrore::ErroreArchivio, occupato},
+        {"40P01", NumeriErrore::ErroreArchivio, occupato},
+        {"55P03", NumeriErrore::ErroreArchivio, occupato},
+        // Neighbours of the codes above that mean something else.
+        {"40002", NumeriErrore::ErroreArchivio, altro},
+        {"55006", NumeriErrore::ErroreArchivio, altro},
+        {"57014", NumeriErrore::ErroreArchivio, altro},
+        {"53100", NumeriErrore::ErroreArchivio, altro}, // the server's disk is full
+        {"", NumeriErrore::ErroreArchivio, altro},      // no code at all
+    };
+    for (const auto& c : casi) {
+        const Errore e =
+            erroreServer(QString::fromLatin1(c.codice), QStringLiteral("d"), QStringLiteral("s"));
+        EXPECT_EQ(e.numero(), c.numero) << c.codice;
+        EXPECT_EQ(e.descrizione().toStdString(), c.testo.toStdString()) << c.codice;
+        EXPECT_EQ(e.sorgente(), QStringLiteral("Server dell'archivio")) << c.codice;
+    }
+}
+
 TEST(IndirizzoVisibile, LaPasswordNonCompareMai) {
     // Every password below holds "greta"; none may be shown.
     struct {
@@ -1088,7 +1130,7 @@ TEST_F(Server, IComandiDelServerRispondonoConIlCodiceGiusto) {
     // The created register holds the delivered catalogue, and nothing else.
     const QString consegnato = cartella() + QStringLiteral("/consegnato.ps");
     creaArchivio(cartellaSql(), consegnato);
-    auto file = Connessione::apri(consegnato);
+    auto file = ConnessioneFile::apri(consegnato);
     auto server = ConnessioneServer::apri(nuovo.indirizzo());
     ASSERT_FALSE(righe(*file, QStringLiteral("figure")).isEmpty());
     for (const QString& t : tabelleRichieste())

@@ -1,6 +1,6 @@
 // The delivered catalogue and templates, read from a database built from every delivered SQL file.
 #include "comune/ArchivioDiProva.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "pictures/ZoneMappa.h"
 #include "records/Figure.h"
 
@@ -19,7 +19,7 @@ protected:
 
     // Rows of a query as lists of texts.
     QList<QStringList> righe(const QString& sql) const {
-        auto c = Connessione::apri(percorsoArchivio());
+        auto c = ConnessioneFile::apri(percorsoArchivio());
         RecordSet rs = c->interroga(sql);
         QList<QStringList> r;
         for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {

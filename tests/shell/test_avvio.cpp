@@ -1,7 +1,7 @@
 #include "base/Errore.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
-#include "data/Connessione.h"
+#include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
