@@ -2,13 +2,13 @@
 # Start-up time of Vibrana up to its main window on screen, with the delivered figure catalogue and with
 # a catalogue of 500 figures, against a bare Qt program that opens one empty window.
 #
-#   bash bench/avvio.sh [build folder] [runs]        (defaults: build 15)
+#   bash bench/avvio.sh [build folder] [runs]        (defaults: build/prove 15, the test build)
 #
 # Needs the program folder of a build (executable, splash.ps, images/), sqlite3, and an X display:
 # without DISPLAY an Xvfb of 1280 x 1024 is started for the run. Uses hyperfine when installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BUILD="${1:-build}"
+BUILD="${1:-build/prove}"
 RUNS="${2:-15}"
 PROGRAMMA="$(realpath "$BUILD/programma")"
 VUOTO="$(realpath "$BUILD/bench/vibrana-avvio-vuoto")"

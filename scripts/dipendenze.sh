@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test Vibrana.
+# Installs the Debian packages needed to build, run and test Vibrana; "dipendenze.sh pacchetto" also
+# those that build and check the Debian package.
 # Skips apt entirely when everything is already there, so repeated runs are fast.
 set -euo pipefail
 
@@ -16,6 +17,9 @@ PACCHETTI=(
   xvfb xauth
   clang-format ccache poppler-utils
 )
+if [ "${1:-}" = "pacchetto" ]; then
+  PACCHETTI+=(dpkg-dev file appstream desktop-file-utils)
+fi
 
 mancanti=()
 for p in "${PACCHETTI[@]}"; do

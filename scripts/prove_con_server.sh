@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the tests of a build folder without a display. The tests of the shared register run on a
 # throw-away PostgreSQL cluster, stopped even on failure; without one they fail when CI is set and
-# are skipped otherwise. Usage: prove_con_server.sh BUILD_FOLDER
+# are skipped otherwise. Usage: prove_con_server.sh BUILD_FOLDER [CTEST_OPTIONS...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
@@ -14,4 +14,5 @@ if [ -z "${VIBRANA_PROVA_SERVER:-}" ]; then
   fi
 fi
 cd "$1"
-ctest --output-on-failure -j"$(nproc)"
+shift
+ctest --output-on-failure -j"$(nproc)" "$@"

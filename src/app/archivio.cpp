@@ -20,24 +20,30 @@ void stampa(const QString& testo, FILE* dove = stdout) {
     std::fputc('\n', dove);
 }
 
+// The README shows this text as it is printed; a test holds the two together.
 int uso() {
     stampa(QStringLiteral(
                "Uso:\n"
                "  vibrana-archivio crea [--sovrascrivi] CARTELLA_SQL FILE\n"
-               "                                            crea un archivio dai file SQL "
-               "(con --sovrascrivi\n"
-               "                                            sostituisce FILE e lo conserva come "
-               "FILE.bak,\n"
-               "                                            o FILE.bak.2, FILE.bak.3... se esiste già)\n"
-               "  vibrana-archivio sql \"ISTRUZIONE\"          esegue un'istruzione sull'archivio "
-               "della cartella del programma\n"
-               "  vibrana-archivio verifica [FILE]          controlla l'integrità dell'archivio\n"
-               "  vibrana-archivio copia FILE               copia di sicurezza dell'archivio in uso\n"
-               "  vibrana-archivio pdf ID_SCHEDA FILE       salva in PDF i fogli della scheda\n"
-               "  vibrana-archivio istruzioni FILE          salva in PDF il foglio delle istruzioni "
-               "d'uso\n"
-               "  vibrana-archivio server ...               archivio condiviso su un server "
-               "PostgreSQL"),
+               "      crea un archivio dai file SQL; un FILE che esiste è rifiutato, o con --sovrascrivi\n"
+               "      sostituito e conservato come FILE.bak (FILE.bak.2, FILE.bak.3... se esiste già:\n"
+               "      nessuna copia conservata è mai sovrascritta)\n"
+               "  vibrana-archivio sql \"ISTRUZIONE\"\n"
+               "      esegue un'istruzione sull'archivio della cartella del programma\n"
+               "  vibrana-archivio verifica [FILE]\n"
+               "      controlla l'integrità e lo schema dell'archivio (senza FILE, quello della\n"
+               "      cartella del programma)\n"
+               "  vibrana-archivio copia FILE\n"
+               "      copia di sicurezza dell'archivio, anche mentre è in uso; FILE è sostituito solo a\n"
+               "      copia completa, e rifiutato se è di sola lettura\n"
+               "  vibrana-archivio pdf ID_SCHEDA FILE\n"
+               "      salva in PDF tutti i fogli della scheda\n"
+               "  vibrana-archivio istruzioni FILE\n"
+               "      salva in PDF il foglio delle istruzioni d'uso\n"
+               "  vibrana-archivio server ...\n"
+               "      archivio condiviso su un server PostgreSQL (\"vibrana-archivio server\" ne elenca i\n"
+               "      comandi)\n"
+               "Codici di uscita: 0 riuscito, 1 non riuscito, 2 argomenti sbagliati, 3 scheda inesistente."),
            stderr);
     return 2;
 }

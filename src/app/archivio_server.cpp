@@ -9,6 +9,7 @@
 
 namespace {
 
+// The README shows this text as it is printed; a test holds the two together.
 int uso() {
     scriviRiga(
         QStringLiteral("Uso:\n"

@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     // No display name: the platform would append it to every window title (" Arvel — Vibrana").
     QApplication::setApplicationName(QStringLiteral("vibrana"));
     QApplication::setApplicationVersion(QStringLiteral(VIBRANA_VERSIONE));
+    // The desktop entry's name, so the desktop shows the installed icon and groups the windows under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.vibrana.Vibrana"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     installaTraduzioniQt(&app);
 

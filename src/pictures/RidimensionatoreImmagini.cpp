@@ -2,6 +2,7 @@
 
 #include "base/Errore.h"
 #include "base/Twips.h"
+#include "pictures/AdattaQuadrato.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -25,8 +26,9 @@ void RidimensionatoreImmagini::ridimensiona() {
     if (!img->hasScaledContents() && !pic.isNull())
         dimensione = pic.deviceIndependentSize();
 
-    const Rettangolo r = adatta(twips::daPixel(dimensione.width()), twips::daPixel(dimensione.height()), MAX,
-                                ancoraLeft_, ancoraTop_);
+    const RettangoloTwips r =
+        adattaAlQuadrato(twips::daPixel(dimensione.width()), twips::daPixel(dimensione.height()), MAX,
+                         ancoraLeft_, ancoraTop_);
     img->setScaledContents(true);
     img->setGeometry(twips::aPixel(r.left), twips::aPixel(r.top), twips::aPixel(r.width),
                      twips::aPixel(r.height));

@@ -1,10 +1,11 @@
 #include "printing/Page.h"
 
 #include "base/CartellaProgramma.h"
+#include "base/Twips.h"
 #include "customisation/palestra.h"
 #include "editor/GGAllenHELPER.h"
+#include "pictures/AdattaQuadrato.h"
 #include "pictures/FileConsegnati.h"
-#include "pictures/RidimensionatoreImmagini.h"
 #include "printing/DisegnaFoglio.h"
 #include "records/cTime.h"
 #include "shell/f_library_core.h"
@@ -235,8 +236,9 @@ void Page::scriviIntestazione(Foglio& f) const {
         QSize dimensione = QImageReader(logo.immagine).size();
         if (!dimensione.isValid())
             dimensione = immagineFoglio(logo.immagine).size();
-        const auto r = RidimensionatoreImmagini::adatta(dimensione.width() * 15.0, dimensione.height() * 15.0,
-                                                        2300, cmInTwip(15), cmInTwip(0.3));
+        const RettangoloTwips r =
+            adattaAlQuadrato(twips::daPixel(dimensione.width()), twips::daPixel(dimensione.height()), 2300,
+                             cmInTwip(15), cmInTwip(0.3));
         logo.left = r.left;
         logo.top = r.top;
         logo.width = r.width;

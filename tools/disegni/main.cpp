@@ -3,7 +3,7 @@
 //
 //   vibrana-disegni immagini CARTELLA_PROGRAMMA   every picture and the click sound
 //   vibrana-disegni sql FILE                      the figure catalogue (figure, figure_muscoli)
-//   vibrana-disegni icona FILE                    the program icon (PNG)
+//   vibrana-disegni icona FILE [LATO]             the program icon (PNG), 256 pixels a side or LATO
 //   vibrana-disegni prova CARTELLA                exercise pictures as PNG with a floor check, for tuning
 #include "Catalogo.h"
 #include "Loghi.h"
@@ -140,7 +140,8 @@ void filtroMessaggi(QtMsgType tipo, const QMessageLogContext&, const QString& te
 }
 
 int uso() {
-    std::fputs("uso: vibrana-disegni immagini CARTELLA | sql FILE | icona FILE | prova CARTELLA\n", stderr);
+    std::fputs("uso: vibrana-disegni immagini CARTELLA | sql FILE | icona FILE [LATO] | prova CARTELLA\n",
+               stderr);
     return 2;
 }
 
@@ -153,7 +154,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(filtroMessaggi);
     QGuiApplication app(argc, argv);
     const QStringList a = app.arguments().mid(1);
-    if (a.size() != 2)
+    if (a.size() != 2 && !(a.size() == 3 && a[0] == QLatin1String("icona")))
         return uso();
     if (a[0] == QLatin1String("immagini")) {
         radice = QDir(a[1]).absolutePath();
@@ -161,8 +162,12 @@ int main(int argc, char** argv) {
     } else if (a[0] == QLatin1String("sql")) {
         scrivi(sqlCatalogo(), a[1]);
     } else if (a[0] == QLatin1String("icona")) {
+        bool numero = true;
+        const int lato = a.size() == 3 ? a[2].toInt(&numero) : 256;
+        if (!numero || lato < 16 || lato > 1024)
+            return uso();
         QDir().mkpath(QFileInfo(a[1]).absolutePath());
-        if (!icona(256).save(a[1], "PNG"))
+        if (!icona(lato).save(a[1], "PNG"))
             errore(QStringLiteral("impossibile scrivere %1").arg(a[1]));
     } else if (a[0] == QLatin1String("prova")) {
         prova(a[1]);
