@@ -17,8 +17,19 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QWidget>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <typeinfo>
 
 namespace {
+
+// Positions designed in twips round to whole pixels: a control may reach one pixel past its holder
+// (the picture selection's tab strip is designed 15 twips left of its window).
+constexpr int arrotondamento = 1;
+
+QRect conArrotondamento(const QRect& r) {
+    return r.adjusted(-arrotondamento, -arrotondamento, arrotondamento, arrotondamento);
+}
 
 QString nome(const QWidget* w) {
     return QStringLiteral("%1 '%2'").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
@@ -49,28 +60,46 @@ bool tooltipLoMostra(const QWidget* w, const QString& t) {
     return tip.simplified().contains(t.simplified());
 }
 
-// A child may reach beyond what holds it only where that is a scroll area's viewport that scrolls
-// the same way (its scroll bar is on view).
+// A scroll bar on view that moves what `contenitore` holds: the scroll area's own, or one beside the
+// holder or inside it.
+bool barraVisibile(const QWidget* contenitore, Qt::Orientation verso) {
+    if (auto* area = qobject_cast<const QAbstractScrollArea*>(contenitore->parentWidget());
+        area && area->viewport() == contenitore)
+        return (verso == Qt::Horizontal ? area->horizontalScrollBar() : area->verticalScrollBar())
+            ->isVisible();
+    for (const QWidget* w : {contenitore, static_cast<const QWidget*>(contenitore->parentWidget())}) {
+        if (!w)
+            continue;
+        for (const QScrollBar* b : w->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+            if (b->isVisible() && b->orientation() == verso)
+                return true;
+    }
+    return false;
+}
+
+// A child may reach beyond what holds it only where a scroll bar on view brings the rest in.
 bool scorreVerso(const QWidget* contenitore, const QRect& figlio) {
-    auto* area = qobject_cast<const QAbstractScrollArea*>(contenitore->parentWidget());
-    if (!area || area->viewport() != contenitore)
-        return false;
     const QRect dentro = contenitore->rect();
     const bool oltreX = figlio.left() < dentro.left() || figlio.right() > dentro.right();
     const bool oltreY = figlio.top() < dentro.top() || figlio.bottom() > dentro.bottom();
-    return (!oltreX || area->horizontalScrollBar()->isVisible()) &&
-           (!oltreY || area->verticalScrollBar()->isVisible());
+    return (!oltreX || barraVisibile(contenitore, Qt::Horizontal)) &&
+           (!oltreY || barraVisibile(contenitore, Qt::Vertical));
 }
 
 void controllaEtichetta(const QLabel* l, QStringList& difetti) {
     if (l->text().isEmpty() || (!l->pixmap().isNull()))
         return;
     const QRect spazio = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
-    QString mostrato = l->text();
+    // With a buddy the ampersand marks the access key and is not drawn.
+    QString mostrato = l->buddy() ? senzaTastoRapido(l->text()) : l->text();
     QSize serve;
     const bool ricco = l->textFormat() == Qt::RichText ||
                        (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(l->text()));
-    if (ricco || l->wordWrap()) {
+    if (!ricco && l->wordWrap()) {
+        const QRect r =
+            QFontMetrics(l->font()).boundingRect(spazio, Qt::TextWordWrap | l->alignment(), mostrato);
+        serve = QSize(0, r.height());
+    } else if (ricco) {
         QTextDocument d;
         d.setDefaultFont(l->font());
         d.setDocumentMargin(0);
@@ -84,7 +113,7 @@ void controllaEtichetta(const QLabel* l, QStringList& difetti) {
         serve = QSize(qCeil(l->wordWrap() ? 0 : d.idealWidth()), qCeil(d.size().height()));
     } else {
         const QFontMetrics fm(l->font());
-        const QStringList righe = l->text().split(QLatin1Char('\n'));
+        const QStringList righe = mostrato.split(QLatin1Char('\n'));
         int larghezza = 0;
         for (const QString& r : righe)
             larghezza = qMax(larghezza, fm.horizontalAdvance(r));
@@ -113,12 +142,12 @@ void controllaPulsante(const QAbstractButton* b, QStringList& difetti) {
         serve = b->sizeHint();
     } else {
         const QFontMetrics fm(b->font());
-        const int margine = b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+        // The text must fit inside the button's frame.
         const int cornice = b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
         int larghezza = fm.horizontalAdvance(t);
         if (!b->icon().isNull())
             larghezza += b->iconSize().width() + 4;
-        serve = QSize(larghezza + 2 * margine, fm.height() + 2 * cornice);
+        serve = QSize(larghezza + 2 * cornice, fm.height() + 2 * cornice);
         spazio = b->size();
     }
     if ((serve.width() <= spazio.width() && serve.height() <= spazio.height()) || tooltipLoMostra(b, t))
@@ -142,12 +171,12 @@ void controllaLinguette(const QTabBar* barra, QStringList& difetti) {
         const QRect r = barra->tabRect(i);
         const int lunghezza = verticale ? r.height() : r.width();
         const int serve = fm.horizontalAdvance(t) + spazioTesto;
-        if (serve > lunghezza && barra->tabToolTip(i).simplified() != t.simplified())
+        if (serve > lunghezza + arrotondamento && barra->tabToolTip(i).simplified() != t.simplified())
             difetti << QStringLiteral("%1: la linguetta \"%2\" richiede %3, ha %4")
                            .arg(nome(barra), t)
                            .arg(serve)
                            .arg(lunghezza);
-        if (!barra->rect().contains(r))
+        if (!conArrotondamento(barra->rect()).contains(r))
             difetti << QStringLiteral("%1: la linguetta \"%2\" (%3) esce dalla barra (%4)")
                            .arg(nome(barra), t, testo(r), testo(barra->rect()));
     }
@@ -159,13 +188,18 @@ QStringList difettiFinestra(QWidget* finestra) {
     QStringList difetti;
     const QScreen* schermo = finestra->screen();
     const QRect libero = schermo->availableGeometry();
-    QRect cornice = finestra->frameGeometry();
-    // A window manager adds a title bar above a window that is not maximised.
-    if (!(finestra->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
-        !(finestra->windowFlags() & Qt::FramelessWindowHint) && cornice.top() >= finestra->y() - 4) {
-        const int barra = finestra->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, finestra);
-        cornice.setTop(cornice.top() - barra);
-    }
+    const bool ingrandita = finestra->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    // A maximised window fills the free area and the window manager drops its borders.
+    QRect cornice = ingrandita ? finestra->geometry() : finestra->frameGeometry();
+    // Otherwise the window manager adds a title bar above it.
+    if (!ingrandita && !(finestra->windowFlags() & Qt::FramelessWindowHint) &&
+        finestra->windowType() != Qt::SplashScreen && cornice.top() >= finestra->y() - 4)
+        cornice.setTop(cornice.top() -
+                       finestra->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, finestra));
+    // A window the program does not place, or maximises, is placed by the window manager: only its
+    // size counts.
+    if (ingrandita || !finestra->testAttribute(Qt::WA_Moved))
+        cornice.moveTopLeft(libero.topLeft());
     if (!libero.contains(cornice))
         difetti << QStringLiteral(
                        "%1: la finestra con la cornice (%2) esce dall'area libera dello schermo (%3)")
@@ -177,12 +211,13 @@ QStringList difettiFinestra(QWidget* finestra) {
             continue;
         const QRect inFinestra(c->mapTo(finestra, QPoint(0, 0)), c->size());
         QWidget* contenitore = c->parentWidget();
-        if (!finestra->rect().contains(inFinestra) && !scorreVerso(contenitore, c->geometry())) {
+        if (!conArrotondamento(finestra->rect()).contains(inFinestra) &&
+            !scorreVerso(contenitore, c->geometry())) {
             difetti << QStringLiteral("%1 (%2) esce dalla finestra (%3)")
                            .arg(nome(c), testo(inFinestra), testo(finestra->rect()));
             continue;
         }
-        if (contenitore != finestra && !contenitore->rect().contains(c->geometry()) &&
+        if (contenitore != finestra && !conArrotondamento(contenitore->rect()).contains(c->geometry()) &&
             !scorreVerso(contenitore, c->geometry()))
             difetti << QStringLiteral("%1 (%2) e' tagliato da %3 (%4)")
                            .arg(nome(c), testo(c->geometry()), nome(contenitore), testo(contenitore->rect()));
@@ -196,10 +231,29 @@ QStringList difettiFinestra(QWidget* finestra) {
     return difetti;
 }
 
+namespace {
+
+// The class of `w` and those it derives from, by Qt's meta-objects and by the C++ type (a window
+// class without Q_OBJECT has only the latter).
+void aggiungiClassi(const QWidget* w, QSet<QString>& classi) {
+    for (const QMetaObject* m = w->metaObject(); m; m = m->superClass())
+        classi.insert(QString::fromLatin1(m->className()));
+    int stato = 0;
+    char* nomeCpp = abi::__cxa_demangle(typeid(*w).name(), nullptr, nullptr, &stato);
+    if (stato == 0 && nomeCpp) {
+        const QString completo = QString::fromLatin1(nomeCpp);
+        classi.insert(completo.mid(completo.lastIndexOf(QStringLiteral("::")) + 1).remove(QLatin1Char(':')));
+    }
+    std::free(nomeCpp);
+}
+
+} // namespace
+
 QSet<QString> classiIn(QWidget* finestra) {
-    QSet<QString> classi{QString::fromLatin1(finestra->metaObject()->className())};
+    QSet<QString> classi;
+    aggiungiClassi(finestra, classi);
     for (const QWidget* w : finestra->findChildren<QWidget*>())
-        classi.insert(QString::fromLatin1(w->metaObject()->className()));
+        aggiungiClassi(w, classi);
     return classi;
 }
 
