@@ -13,7 +13,7 @@ PACCHETTI=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxrandr-dev libpulse-dev
   breeze-icon-theme libqt6svg6
-  fonts-liberation2 fonts-dejavu-core fonts-urw-base35
+  fonts-liberation2 fonts-dejavu-core fonts-urw-base35 fonts-noto-color-emoji
   xvfb xauth
   clang-format ccache poppler-utils
 )

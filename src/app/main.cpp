@@ -1,6 +1,3 @@
-#include "editor/mdiScheda.h"
-#include "printing/RegistraStampa.h"
-#include "selection/RegistraSelezione.h"
 #include "shell/FinestraGuida.h"
 #include "shell/MessaggiFinestra.h"
 #include "shell/ModuloBase.h"
@@ -22,9 +19,7 @@ int main(int argc, char** argv) {
 
     installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
     installaTastoGuida(&app);
-    registraFinestreSelezione();
-    registraFinestreStampa();
-    registraFinestreEditor();
+    registraFinestreProgramma();
     const bool avviato = Main();
     // The program lives while a window is on screen.
     bool finestraAperta = false;

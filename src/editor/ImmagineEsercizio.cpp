@@ -71,7 +71,12 @@ bool ImmagineEsercizio::mostraFigura(std::int32_t id) {
         // The figure is known but its file cannot be read: say so in place of the picture.
         setText(QStringLiteral("Figura n. %1\n(immagine non disponibile)").arg(f.numero));
     } else {
-        setPixmap(immagine.scaled(size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        // Scaled in the picture's own pixels, which are the screen's.
+        const qreal r = immagine.devicePixelRatio();
+        QPixmap adattata = immagine.scaled((QSizeF(size() - QSize(4, 4)) * r).toSize(), Qt::KeepAspectRatio,
+                                           Qt::SmoothTransformation);
+        adattata.setDevicePixelRatio(r);
+        setPixmap(adattata);
     }
     return true;
 }

@@ -9,6 +9,7 @@
 #include "shell/AvanzamentoBarra.h"
 #include "shell/ImmaginiProgramma.h"
 
+#include <QGuiApplication>
 #include <QImageReader>
 #include <memory>
 
@@ -31,9 +32,13 @@ QImage ImmaginiScheda::leggiRidotta(const QString& percorso, QSize lato) {
     QImageReader lettore(percorso);
     lettore.setAutoTransform(true);
     const QSize propria = lettore.size();
+    // Read at the screen's density: the picture lists keep them so, sharp on a scaled display.
+    const qreal r = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     if (propria.isValid())
-        lettore.setScaledSize(propria.scaled(lato, Qt::KeepAspectRatio));
-    return lettore.read();
+        lettore.setScaledSize(propria.scaled((QSizeF(lato) * r).toSize(), Qt::KeepAspectRatio));
+    QImage letta = lettore.read();
+    letta.setDevicePixelRatio(r);
+    return letta;
 }
 
 void ImmaginiScheda::caricaImmagini(AvanzamentoBarra* barra) {

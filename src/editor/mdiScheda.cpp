@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -596,4 +597,33 @@ void registraFinestreEditor() {
         scaricaEditorScheda();
         scaricaImmaginiScheda();
     };
+
+    const auto metteVia = [] {
+        if (mdiScheda* e = editorSchedaCaricato()) {
+            mdiScheda::setPuoiChiudere(true);
+            e->close();
+        }
+    };
+    elencaFinestra({QStringLiteral("mdiScheda"), [] { editorScheda().mostra(); }, metteVia});
+    // The template header takes the card header's place: a template opened with no athlete chosen.
+    elencaFinestra({QStringLiteral("mdiScheda modello"),
+                    [] {
+                        const std::int32_t utente = idUtenteSelezionato;
+                        const std::int32_t scheda = idSchedaSelezionata;
+                        idUtenteSelezionato = 0;
+                        idSchedaSelezionata = 0;
+                        editorScheda().mostra();
+                        idUtenteSelezionato = utente;
+                        idSchedaSelezionata = scheda;
+                    },
+                    metteVia});
+    // The picture preview, as "Zoom Immagine" shows it beside the picture selection.
+    elencaFinestra({QStringLiteral("SchedaPreviewFigura"),
+                    [] {
+                        mdiScheda& e = editorScheda();
+                        e.mostra();
+                        if (SchedaSelezioneFIGURE* s = e.selezioneFigure())
+                            s->cmdZoom()->click();
+                    },
+                    metteVia});
 }

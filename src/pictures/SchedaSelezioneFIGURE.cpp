@@ -42,9 +42,11 @@ SchedaSelezioneFIGURE::SchedaSelezioneFIGURE(QWidget* parent)
     QFont verdana = ui_->Label1->font();
     verdana.setPointSizeF(8.25);
     ui_->Label1->setFont(verdana);
-    // Its two lines whole, whatever the font gives them.
-    ui_->Label1->resize(ui_->Label1->width(),
-                        qMax(ui_->Label1->height(), ui_->Label1->heightForWidth(ui_->Label1->width())));
+    // Its two lines take a little more than the design's height in the fonts found here; the body
+    // map below leaves room for them.
+    const int altezzaTesto = ui_->Label1->heightForWidth(ui_->Label1->width());
+    if (altezzaTesto > ui_->Label1->height())
+        ui_->Label1->resize(ui_->Label1->width(), qMin(altezzaTesto, ui_->BodyMap1->y() - ui_->Label1->y()));
     ui_->cmdZoom->setIcon(ImmaginiProgramma::icona(QStringLiteral("zoom-in")));
 
     ui_->TabStrip1->setShape(QTabBar::RoundedWest);

@@ -21,4 +21,7 @@ void registraFinestreStampa() {
         frmPersonalizza personalizza(QApplication::activeWindow());
         personalizza.exec();
     };
+    elencaFinestra({QStringLiteral("PrinterCanvas"), [] { finestre().PrinterCanvas(); }, {}});
+    elencaFinestra({QStringLiteral("PrinterDaNonFare"), [] { finestre().PrinterDaNonFare(); }, {}});
+    elencaFinestra({QStringLiteral("frmPersonalizza"), [] { finestre().frmPersonalizza(); }, {}});
 }

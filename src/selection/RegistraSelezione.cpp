@@ -4,6 +4,7 @@
 #include "selection/SchedeMODELLONuova.h"
 #include "selection/SchedeMODELLOSelezione.h"
 #include "selection/SchedeSelezione.h"
+#include "selection/UtentiNuovo.h"
 #include "selection/UtentiSelezione.h"
 #include "shell/Finestre.h"
 
@@ -29,4 +30,31 @@ void registraFinestreSelezione() {
         SchedeMODELLONuova dialogo(QApplication::activeWindow());
         dialogo.exec();
     };
+
+    elencaFinestra({QStringLiteral("UtentiSelezione SELEZIONA"),
+                    [] { finestre().UtentiSelezione(QStringLiteral("SELEZIONA")); },
+                    {}});
+    elencaFinestra({QStringLiteral("UtentiSelezione MODIFICA"),
+                    [] { finestre().UtentiSelezione(QStringLiteral("MODIFICA")); },
+                    {}});
+    // The entry form as "Nuovo" opens it, and as "Modifica" opens it on the chosen athlete.
+    elencaFinestra({QStringLiteral("UtentiNuovo"),
+                    [] {
+                        UtentiNuovo form(QApplication::activeWindow());
+                        form.Tag = QStringLiteral("0");
+                        form.exec();
+                    },
+                    {}});
+    elencaFinestra({QStringLiteral("UtentiNuovo atleta"),
+                    [] {
+                        UtentiNuovo form(QApplication::activeWindow());
+                        form.Tag = QString::number(idUtenteSelezionato);
+                        form.exec();
+                    },
+                    {}});
+    elencaFinestra(
+        {QStringLiteral("SchedeSelezione"), [] { finestre().SchedeSelezione(idUtenteSelezionato); }, {}});
+    elencaFinestra(
+        {QStringLiteral("SchedeMODELLOSelezione"), [] { finestre().SchedeMODELLOSelezione(); }, {}});
+    elencaFinestra({QStringLiteral("SchedeMODELLONuova"), [] { finestre().SchedeMODELLONuova(); }, {}});
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // The windows that the main window's commands open, registered by the subsystems that own them.
 // A command whose window is not registered is shown disabled. Modal windows return when closed and
@@ -37,3 +38,19 @@ struct RegistroFinestre {
 };
 
 RegistroFinestre& finestre();
+
+// Every window of the program as a user first meets it, listed by the subsystem that owns it where it
+// registers its windows. The check that every window fits the screen walks this list, so a window
+// listed here is looked at without more ado.
+struct FinestraElencata {
+    QString nome;
+    // Brings the window up from the selection state as it is. A modal window returns once closed;
+    // any other stays on screen until `chiudi`.
+    std::function<void()> apri;
+    // Puts away what `apri` left on screen; empty for modal windows.
+    std::function<void()> chiudi;
+};
+
+std::vector<FinestraElencata>& elencoFinestre();
+// Adds a window to the list, or replaces the one of the same name (registering twice lists it once).
+void elencaFinestra(FinestraElencata voce);

@@ -1,6 +1,14 @@
 #include "shell/ListaImmagini.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+
+namespace {
+// Pictures are kept at the screen's density, so a scaled display draws them sharp, not enlarged.
+qreal rapporto() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+} // namespace
 
 void ListaImmagini::Clear() {
     voci_.clear();
@@ -32,7 +40,10 @@ QImage ListaImmagini::adatta(const QImage& immagine, QSize dimensione) {
 int ListaImmagini::aggiungi(const QString& chiave, const QImage& immagine) {
     if (const int esistente = indice(chiave); esistente > 0 && !chiave.isEmpty())
         return esistente;
-    voci_.push_back({chiave, QPixmap::fromImage(adatta(immagine, dimensione_))});
+    const qreal r = rapporto();
+    QImage adattata = adatta(immagine, (QSizeF(dimensione_) * r).toSize());
+    adattata.setDevicePixelRatio(r);
+    voci_.push_back({chiave, QPixmap::fromImage(adattata)});
     const int n = conta();
     if (!chiave.isEmpty())
         indici_.insert(chiave.toLower(), n);
@@ -40,7 +51,8 @@ int ListaImmagini::aggiungi(const QString& chiave, const QImage& immagine) {
 }
 
 int ListaImmagini::aggiungi(const QString& chiave, const QPixmap& immagine) {
-    if (immagine.size() == dimensione_) {
+    if (immagine.deviceIndependentSize() == QSizeF(dimensione_) &&
+        immagine.devicePixelRatio() == rapporto()) {
         if (const int esistente = indice(chiave); esistente > 0 && !chiave.isEmpty())
             return esistente;
         voci_.push_back({chiave, immagine});

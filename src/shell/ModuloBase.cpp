@@ -12,12 +12,16 @@
 #include "data/Server.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
+#include "editor/mdiScheda.h"
 #include "pictures/FileConsegnati.h"
+#include "printing/RegistraStampa.h"
+#include "selection/RegistraSelezione.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
 #include "shell/MonitorResolution.h"
 #include "shell/Principale.h"
 #include "shell/ResolutionConfirm.h"
+#include "shell/Tool_BarProg.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSplash.h"
 
@@ -56,6 +60,43 @@ void registraFinestreProprie() {
         f.caricaEditorScheda = [](AvanzamentoBarra& barra) { caricaImmaginiScheda(barra); };
     if (!f.scaricaEditorScheda)
         f.scaricaEditorScheda = [] { scaricaImmaginiScheda(); };
+
+    elencaFinestra(
+        {QStringLiteral("Principale"), [] { principale().mostra(); }, [] { principale().nascondi(); }});
+    elencaFinestra({QStringLiteral("frmAbout"), [] { finestre().frmAbout(); }, {}});
+    elencaFinestra({QStringLiteral("InformazioniSistema"),
+                    [] {
+                        InformazioniSistema finestra(QApplication::activeWindow());
+                        finestra.exec();
+                    },
+                    {}});
+    elencaFinestra({QStringLiteral("ResolutionConfirm"),
+                    [] {
+                        ResolutionConfirm finestra;
+                        finestra.exec();
+                    },
+                    {}});
+    static std::unique_ptr<frmSplash> splash;
+    elencaFinestra({QStringLiteral("frmSplash"),
+                    [] {
+                        splash = std::make_unique<frmSplash>();
+                        splash->show();
+                    },
+                    [] { splash.reset(); }});
+    static std::unique_ptr<Tool_BarProg> avanzamento;
+    elencaFinestra({QStringLiteral("Tool_BarProg"),
+                    [] {
+                        avanzamento = std::make_unique<Tool_BarProg>(QApplication::activeWindow());
+                        avanzamento->setTitolo(QStringLiteral("Caricamento immagini in corso"));
+                        avanzamento->Totale = 100;
+                        avanzamento->show();
+                    },
+                    [] { avanzamento.reset(); }});
+    elencaFinestra({QStringLiteral("FinestraGuida"), [] { apriGuida(); },
+                    [] {
+                        if (FinestraGuida* g = finestraGuida())
+                            g->close();
+                    }});
 }
 
 // Start-up cannot go on: the reason is kept in the log (on one line) and shown.
@@ -68,6 +109,13 @@ void interrompiAvvio(const QString& motivo) {
 }
 
 } // namespace
+
+void registraFinestreProgramma() {
+    registraFinestreSelezione();
+    registraFinestreStampa();
+    registraFinestreEditor();
+    registraFinestreProprie();
+}
 
 void impostaConfermaRisoluzione(std::function<void()> mostra) {
     confermaRisoluzione() = std::move(mostra);

@@ -9,6 +9,10 @@ class QCoreApplication;
 // (the error has been shown).
 bool Main();
 
+// Registers the windows of every subsystem with the shell (the commands' windows and the list of all
+// windows), as the program runs them.
+void registraFinestreProgramma();
+
 // Writes to the log every picture that start-up could not read (and a missing images/ folder) and
 // tells the user once how many there were.
 void segnalaImmaginiNonLette();
