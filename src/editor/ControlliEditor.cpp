@@ -4,6 +4,7 @@
 #include "records/LimitiEsercizio.h"
 #include "shell/f_library.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -58,6 +59,10 @@ public:
         const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
         // Other windows, menus and drop-down lists taking the focus are not the user leaving.
         if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason || !campo_->isVisible())
+            return QObject::eventFilter(oggetto, evento);
+        // A drop-down opening its own list hands the focus to the list: the user is still choosing.
+        if (const QWidget* nuovo = QApplication::focusWidget();
+            nuovo && nuovo->window()->windowType() == Qt::Popup)
             return QObject::eventFilter(oggetto, evento);
         const QString testo = errore_();
         if (testo.isEmpty())

@@ -310,6 +310,11 @@ void mdiScheda::allineaSelezione() {
     // laid out after it is shown, and maximising comes later still).
     const int x = qMax(0, area_->viewport()->width() - subSelezione_->width() - twips::aPixel(250));
     subSelezione_->move(x, subSelezione_->y());
+    // The preview opens beside the selection where it is now; once on view it stays where the user
+    // put it.
+    if (subPreview_ && !subPreview_->isVisible())
+        subPreview_->move(qMax(0, subSelezione_->x() - twips::aPixel(1500)),
+                          subSelezione_->y() + twips::aPixel(200));
 }
 
 void mdiScheda::disponiFinestre() {
@@ -345,9 +350,8 @@ void mdiScheda::disponiFinestre() {
     subCorpo_->move(0, h);
     subCorpo_->show();
 
-    subPreview_->move(qMax(0, subSelezione_->x() - twips::aPixel(1500)),
-                      subSelezione_->y() + twips::aPixel(200));
     subPreview_->hide();
+    allineaSelezione();
     area_->setActiveSubWindow(testa);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QImageReader>
+#include <cmath>
 
 namespace {
 constexpr double passoZoom = 1.2;
@@ -28,9 +29,7 @@ SchedaPreviewFigura::SchedaPreviewFigura(QWidget* parent)
     connect(ui_->ZoomMeno, &QPushButton::clicked, this, [this] { ZoomMeno_Click(); });
     connect(ui_->cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     FinestraFiglia::collegaGuida(this);
-    FinestraFiglia::mantieniDimensione(this, [this] {
-        return QSize(twips::aPixel(dimensione_.width()), twips::aPixel(dimensione_.height()));
-    });
+    FinestraFiglia::mantieniDimensione(this, [this] { return dimensioneEsterna(); });
 }
 
 SchedaPreviewFigura::~SchedaPreviewFigura() = default;
@@ -71,13 +70,28 @@ bool SchedaPreviewFigura::visibile() const {
     return FinestraFiglia::cornice(const_cast<SchedaPreviewFigura*>(this))->isVisible() && !isHidden();
 }
 
+QSize SchedaPreviewFigura::dimensioneEsterna() const {
+    // Drawn as 5850 x 6150 twips around a 5775-twip picture, for a thinner frame than today's
+    // styles give: the start size is at least the picture area and its buttons whole in this frame.
+    QSize base(twips::aPixel(5850), twips::aPixel(6150));
+    const QWidget* c = FinestraFiglia::cornice(const_cast<SchedaPreviewFigura*>(this));
+    if (c != this) {
+        const QMargins m = c->contentsMargins();
+        const int lato = twips::aPixel(5775);
+        base = base.expandedTo(QSize(lato + m.left() + m.right(), lato + m.top() + m.bottom()));
+    }
+    const double fattore = std::pow(passoZoom, zoom_);
+    return QSize(static_cast<int>(std::lround(base.width() * fattore)),
+                 static_cast<int>(std::lround(base.height() * fattore)));
+}
+
 void SchedaPreviewFigura::ZoomPiu_Click() {
-    dimensione_ *= passoZoom;
+    ++zoom_;
     applicaDimensione();
 }
 
 void SchedaPreviewFigura::ZoomMeno_Click() {
-    dimensione_ /= passoZoom;
+    --zoom_;
     applicaDimensione();
 }
 
@@ -86,8 +100,7 @@ void SchedaPreviewFigura::cmdClose_Click() {
 }
 
 void SchedaPreviewFigura::applicaDimensione() {
-    FinestraFiglia::impostaDimensioneEsterna(
-        this, QSize(twips::aPixel(dimensione_.width()), twips::aPixel(dimensione_.height())));
+    FinestraFiglia::impostaDimensioneEsterna(this, dimensioneEsterna());
 }
 
 void SchedaPreviewFigura::closeEvent(QCloseEvent* e) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSizeF>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -29,8 +29,8 @@ public:
     bool visibile() const;
     // The file shown (empty when there is none).
     const QString& immagine() const { return immagine_; }
-    // Outer size of the window in twips, as the zoom buttons keep it.
-    QSizeF dimensioneTwip() const { return dimensione_; }
+    // Outer size of the window in pixels, frame included, as the zoom buttons keep it.
+    QSize dimensioneEsterna() const;
 
     QLabel* Image1() const;
     QLabel* Label1() const;
@@ -45,6 +45,7 @@ private:
     void applicaDimensione();
 
     std::unique_ptr<Ui::SchedaPreviewFigura> ui_;
-    QSizeF dimensione_{5850, 6150};
+    // "+" and "-" pressed so far, counted so that going back returns exactly to the start.
+    int zoom_ = 0;
     QString immagine_;
 };

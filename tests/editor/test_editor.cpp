@@ -21,6 +21,7 @@
 #include "shell/Principale.h"
 #include "shell/SenzaAvanzamento.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -1070,6 +1072,33 @@ TEST_F(Editor, LaBarraDiStatoContaSoloIValoriCheSarebberoSalvati) {
         }
         EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
         scaricaEditorScheda();
+    }
+}
+
+// Opening a drop-down's own list is not leaving it: a click on its arrow after a refused text opens
+// the list at once, so the user can pick a value in place of the one typed.
+TEST_F(Editor, LaFrecciaDiUnElencoConTestoRifiutatoApreLaLista) {
+    for (const CampoRifiutato& c : campiRifiutati()) {
+        auto* box = qobject_cast<QComboBox*>(c.campo(apri(9, schedaConEsercizi({1}), 0)));
+        if (!box)
+            continue;
+        SCOPED_TRACE(c.nome);
+        scrivi(box, QString::fromUtf8(c.testo));
+        messaggi().mostrati.clear();
+        QStyleOptionComboBox opzione;
+        opzione.initFrom(box);
+        opzione.editable = box->isEditable();
+        const QRect freccia =
+            box->style()->subControlRect(QStyle::CC_ComboBox, &opzione, QStyle::SC_ComboBoxArrow, box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, freccia.center());
+        QApplication::processEvents();
+        EXPECT_TRUE(box->view()->isVisible()) << "la lista non si è aperta al primo clic";
+        EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+        box->hidePopup();
+        QApplication::processEvents();
+        messaggi().mostrati.clear();
+        scaricaEditorScheda();
+        messaggi().mostrati.clear();
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -22,7 +23,8 @@ protected:
 };
 
 // "+" and "-" scale the outer window by 1.2 and leave the picture area as it is; in the editor's
-// MDI area the outer window is the frame around it.
+// MDI area the outer window is the frame around it. It starts at 5850 x 6150 twips, or as much more
+// as this frame needs to show the whole 385-pixel picture area with its buttons.
 TEST_F(Anteprima, PiuPiuMenoMeno) {
     QMdiArea area;
     area.resize(1200, 1000);
@@ -30,20 +32,26 @@ TEST_F(Anteprima, PiuPiuMenoMeno) {
     QMdiSubWindow* sub = area.addSubWindow(p);
     area.show();
     sub->show();
+    const QMargins m = sub->contentsMargins();
+    const QSize base =
+        QSize(390, 410).expandedTo(QSize(385 + m.left() + m.right(), 385 + m.top() + m.bottom()));
+    EXPECT_EQ(sub->size(), base);
+    EXPECT_TRUE(p->rect().contains(p->Image1()->geometry())) << "l'immagine è tagliata dalla cornice";
+    const auto per = [&](double f) {
+        return QSize(static_cast<int>(std::lround(base.width() * f)),
+                     static_cast<int>(std::lround(base.height() * f)));
+    };
     struct Passo {
         const char* pulsante;
-        QSize attesa;
+        double fattore;
     } passi[] = {
-        {nullptr, {390, 410}},                              // 5850 x 6150 twips
-        {"ZoomPiu", {468, 492}},                            // x 1.2
-        {"ZoomPiu", {562, 590}},                            // x 1.44
-        {"ZoomMeno", {468, 492}}, {"ZoomMeno", {390, 410}}, // back exactly, no drift
-        {"ZoomMeno", {325, 342}},
+        {"ZoomPiu", 1.2},      {"ZoomPiu", 1.44},
+        {"ZoomMeno", 1.2},     {"ZoomMeno", 1}, // back exactly, no drift
+        {"ZoomMeno", 1 / 1.2},
     };
     for (const Passo& s : passi) {
-        if (s.pulsante)
-            QTest::mouseClick(pulsante(*p, s.pulsante), Qt::LeftButton);
-        EXPECT_EQ(sub->size(), s.attesa) << (s.pulsante ? s.pulsante : "start");
+        QTest::mouseClick(pulsante(*p, s.pulsante), Qt::LeftButton);
+        EXPECT_EQ(sub->size(), per(s.fattore)) << s.pulsante << " " << s.fattore;
         EXPECT_EQ(p->Image1()->geometry(), QRect(0, 0, 385, 385));
     }
 }
