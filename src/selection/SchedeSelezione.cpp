@@ -123,8 +123,9 @@ void SchedeSelezione::adattaColonne() {
     lw->setColumnWidth(ColDal, data);
     lw->setColumnWidth(ColAl, data);
     const int resto = lw->viewport()->width() - lw->columnWidth(ColId) - 2 * data;
-    lw->setColumnWidth(ColIstruttore, qBound(misure.horizontalAdvance(QStringLiteral("Istruttore")) + margine,
-                                             larghezzaIstruttore_ + margine, resto / 2));
+    // Before the list has its size the rest may be smaller than the header: the header wins.
+    const int minimo = misure.horizontalAdvance(QStringLiteral("Istruttore")) + margine;
+    lw->setColumnWidth(ColIstruttore, qMax(minimo, qMin(larghezzaIstruttore_ + margine, resto / 2)));
 }
 
 void SchedeSelezione::resizeEvent(QResizeEvent* evento) {
