@@ -8,6 +8,7 @@
 #include "data/ConnessioneServer.h"
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
+#include "data/db.h"
 #include "records/scheda.h"
 #include "selection/UtentiSelezione.h"
 
@@ -64,6 +65,25 @@ void BM_SalvaScheda40Esercizi(benchmark::State& stato) {
     }
 }
 BENCHMARK(BM_SalvaScheda40Esercizi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Opening the card the previous benchmark saved last, with its exercises, as the editor and the
+// sheets do.
+void BM_ApriScheda40Esercizi(benchmark::State& stato) {
+    if (!usaMotore(stato))
+        return;
+    const std::int32_t id =
+        db().Dlookup(QStringLiteral("max(id_scheda)"), QStringLiteral("schede"), QStringLiteral("1 = 1"))
+            .toInt();
+    for (auto _ : stato) {
+        scheda s;
+        if (!s.carica(id))
+            stato.SkipWithError("scheda non trovata");
+        s.caricaEsercizi();
+        if (s.esercizi.Count() != 40)
+            stato.SkipWithError("la scheda non ha 40 esercizi");
+    }
+}
+BENCHMARK(BM_ApriScheda40Esercizi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ApriElencoDi10000Atleti(benchmark::State& stato) {
     if (!usaMotore(stato))

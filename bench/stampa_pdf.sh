@@ -52,3 +52,25 @@ echo "istruzioni.pdf: $(stat -c %s "$LAVORO/istruzioni.pdf") byte"
 if command -v pdfimages >/dev/null; then
   echo "immagini disegnate / incorporate: $(pdfimages -list "$LAVORO/scheda.pdf" | tail -n +3 | wc -l) / $(pdfimages -list "$LAVORO/scheda.pdf" | tail -n +3 | awk '{print $11}' | sort -u | wc -l)"
 fi
+
+# Many cards in one process: 100 cards of 40 exercises of one athlete, one file each, CPU time
+# (user + system) beside the wall time, since the machine may be shared.
+sqlite3 "$LAVORO/splash.ps" <<'SQL'
+WITH RECURSIVE c(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM c WHERE k < 99)
+INSERT INTO schede (id_utente, Istruttore, PeriodoDal, PeriodoAl, id_cat, FreqAllen, GGAllen, Obiettivo, note)
+  SELECT max(id_utente), 'Anna', date('2026-01-01', '+' || k || ' days'), '2026-12-22', 1, 3, '001010100', '', ''
+  FROM utenti, c GROUP BY k;
+INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, RecuperoMin, RecuperoSec, Serie,
+                      Modalita, Peso, isLibero, Note)
+  SELECT e.NProg, s.id_scheda, e.ID_Fig, e.Durata, e.Frequenza, e.Ampiezza, e.RecuperoMin, e.RecuperoSec, e.Serie,
+         e.Modalita, e.Peso, e.isLibero, e.Note
+  FROM Esercizi e, schede s WHERE e.ID_Scheda = (SELECT min(id_scheda) FROM schede WHERE Istruttore = 'Anna')
+                              AND s.id_scheda > e.ID_Scheda AND s.Istruttore = 'Anna';
+SQL
+ATLETA="$(sqlite3 "$LAVORO/splash.ps" 'SELECT max(id_utente) FROM utenti')"
+echo "schede dell'atleta: $(sqlite3 "$LAVORO/splash.ps" "SELECT count(*) FROM schede WHERE id_utente = $ATLETA")"
+if [ -x /usr/bin/time ]; then
+  /usr/bin/time -f "100 schede: %e s reali, %U s utente + %S s sistema, %M KB di memoria" \
+    "$PROGRAMMA/vibrana-archivio" pdf --utente "$ATLETA" "$LAVORO/cartella" >/dev/null
+fi
+echo "file scritti: $(find "$LAVORO/cartella" -name '*.pdf' | wc -l)"

@@ -1,9 +1,12 @@
 #include "data/Connessione.h"
 
+#include <atomic>
+
 namespace {
 
 constexpr int attesaPredefinitaMs = 10000;
 int attesaOccupatoMs = attesaPredefinitaMs;
+std::atomic<long long> istruzioni{0};
 
 } // namespace
 
@@ -13,4 +16,12 @@ int Connessione::attesaOccupato() {
 
 void Connessione::impostaAttesaOccupato(int millisecondi) {
     attesaOccupatoMs = millisecondi < 0 ? attesaPredefinitaMs : millisecondi;
+}
+
+long long Connessione::istruzioniInviate() {
+    return istruzioni.load(std::memory_order_relaxed);
+}
+
+void Connessione::contaIstruzione() {
+    istruzioni.fetch_add(1, std::memory_order_relaxed);
 }

@@ -48,6 +48,12 @@ public:
     // Tests shorten it; a value below zero restores the program's own.
     static void impostaAttesaOccupato(int millisecondi);
 
+    // Statements sent to either engine since the program started, the generated-key and column-name
+    // questions of the server included: each is a round trip there, so the count is what a task costs.
+    static long long istruzioniInviate();
+
 protected:
     Connessione() = default;
+    // Each engine calls it once per statement it hands over.
+    static void contaIstruzione();
 };

@@ -240,6 +240,7 @@ void ConnessioneFile::fallisci(int codice, const QString& sql) const {
 }
 
 sqlite3_stmt* ConnessioneFile::prepara(const QString& sql) const {
+    contaIstruzione();
     const QByteArray testo = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     const char* coda = nullptr;

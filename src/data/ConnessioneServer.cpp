@@ -441,6 +441,7 @@ PGresult* ConnessioneServer::chiedi(const QByteArray& sql, bool script, const ch
                                     int quanti) {
     if (!conn_)
         throw Errore(NumeriErrore::ErroreArchivio, testoServerPerduto(), sorgente);
+    contaIstruzione();
     const QDeadlineTimer scadenza(tempoMassimo());
     const int inviata =
         script ? PQsendQuery(conn_, sql.constData())

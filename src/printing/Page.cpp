@@ -228,7 +228,7 @@ void Page::scriviIntestazione(Foglio& f) const {
     centraLinea(f.el(QStringLiteral("linea")), gg.top + gg.height + 20);
 
     ElementoFoglio& logo = f.el(QStringLiteral("logoPalestra"));
-    const QString percorso = logoPalestraPerStampa();
+    const QString percorso = logoPalestra ? *logoPalestra : logoPalestraPerStampa();
     // A logo that cannot be read is left out rather than printed as an empty box on every sheet.
     logo.visibile = !percorso.isEmpty() && logoLeggibile(percorso);
     if (logo.visibile) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // Layout values of the last sheet laid out, in centimetres: top of the first row of blocks, left
 // edge of the last row, gap between rows. Each layout sets them afresh.
@@ -31,6 +32,8 @@ public:
     std::shared_ptr<const scheda> sc;
     Collezione<Esercizio> esercizi;
     bool isLastPage = false;
+    // The gym's logo path when the caller read it once for all the sheets; otherwise each sheet reads it.
+    std::optional<QString> logoPalestra;
 
     // Writes this sheet onto the surface f: header, exercise blocks and their placement, footer.
     void setCanvas(Foglio& f) const;

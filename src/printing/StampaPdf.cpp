@@ -9,6 +9,7 @@
 #include "printing/FoglioIstruzioni.h"
 #include "printing/pages.h"
 #include "records/TestoSql.h"
+#include "records/scheda.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,9 +17,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QSet>
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 constexpr int risoluzionePdf = 1440; // one unit per twip
@@ -171,6 +175,62 @@ public:
     }
 };
 
+// A card number as given on the command line, or nothing when it is not one.
+std::optional<std::int32_t> numeroScheda(const QString& testo) {
+    bool ok = false;
+    const long id = testo.toLong(&ok);
+    if (!ok || id <= 0 || id > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(id);
+}
+
+QString testoFogli(int fogli) {
+    return fogli == 1 ? QStringLiteral("1 foglio scritto") : QStringLiteral("%1 fogli scritti").arg(fogli);
+}
+
+// Several cards, one file each in `cartella`, named as the preview proposes; two cards that would take
+// the same name get their number added. The sheets of a card that fails are reported and the others
+// still written. A progress line is kept on a terminal.
+int scriviSchedeInCartella(const QList<std::int32_t>& schede, const QString& cartella) {
+    if (!QDir().mkpath(cartella)) {
+        scriviRiga(QStringLiteral("Errore: impossibile creare la cartella \"%1\".").arg(cartella), stderr);
+        return 1;
+    }
+    const bool terminale = isatty(fileno(stderr)) != 0;
+    QSet<QString> usati;
+    int falliti = 0;
+    for (qsizetype i = 0; i < schede.size(); ++i) {
+        const std::int32_t id = schede[i];
+        if (terminale)
+            std::fprintf(stderr, "\rScheda %lld di %lld...", static_cast<long long>(i + 1),
+                         static_cast<long long>(schede.size()));
+        try {
+            pages fogli;
+            fogli.createPages(id);
+            QString nome = fogli.pages.empty() ? QStringLiteral("Scheda %1.pdf").arg(id)
+                                               : nomePdfScheda(*fogli.pages.front().sc);
+            if (usati.contains(nome.toLower()))
+                nome.insert(nome.size() - 4, QStringLiteral(" - scheda %1").arg(id));
+            usati.insert(nome.toLower());
+            const QString file = QDir(cartella).filePath(nome);
+            scriviFogliPdf(fogli, file);
+            if (terminale)
+                std::fputs("\r\033[K", stderr);
+            scriviRiga(
+                QStringLiteral("Scheda %1: %2 in %3").arg(id).arg(testoFogli(fogli.numeroPagine())).arg(file),
+                stdout);
+        } catch (const Errore& e) {
+            if (terminale)
+                std::fputs("\r\033[K", stderr);
+            scriviRiga(QStringLiteral("Errore: scheda %1: %2").arg(id).arg(e.descrizione()), stderr);
+            ++falliti;
+        }
+    }
+    if (terminale)
+        std::fputs("\r\033[K", stderr);
+    return falliti == 0 ? 0 : 1;
+}
+
 bool schedaEsiste(std::int32_t id) {
     return db().getRs(QStringLiteral("SELECT id_scheda FROM vw_schedacompleta WHERE id_scheda = ") +
                       testoSql::numero(id))
@@ -195,29 +255,66 @@ int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso) 
     installaServizioMessaggi(std::make_shared<MessaggiSuErrore>());
     const QStringList a = app.arguments().mid(1);
     return eseguiRigaComando([&]() -> int {
-        if (a.value(0) == QLatin1String("pdf") && a.size() == 3) {
-            bool ok = false;
-            const long id = a[1].toLong(&ok);
-            if (!ok || id <= 0) {
+        if (a.value(0) == QLatin1String("pdf") && a.size() == 3 && a[1] != QLatin1String("--utente")) {
+            bool numero = false;
+            const qlonglong richiesta = a[1].toLongLong(&numero);
+            if (!numero || richiesta <= 0) {
                 scriviRiga(QStringLiteral("Errore: numero di scheda non valido: %1").arg(a[1]), stderr);
                 return 2;
             }
-            if (id > std::numeric_limits<std::int32_t>::max() ||
-                !schedaEsiste(static_cast<std::int32_t>(id))) {
-                scriviRiga(QStringLiteral("Errore: la scheda %1 non esiste.").arg(id), stderr);
+            const auto id = numeroScheda(a[1]);
+            if (!id || !schedaEsiste(*id)) {
+                scriviRiga(QStringLiteral("Errore: la scheda %1 non esiste.").arg(richiesta), stderr);
                 return codiceSchedaInesistente;
             }
             const QString avviso = avvisoLogoPalestra();
             if (!avviso.isEmpty())
                 scriviRiga(QStringLiteral("Avviso: ") + avviso, stderr);
-            const int fogli = scriviSchedaPdf(static_cast<std::int32_t>(id), a[2]);
-            scriviRiga(QStringLiteral("Scheda %1: %2 in %3")
-                           .arg(id)
-                           .arg(fogli == 1 ? QStringLiteral("1 foglio scritto")
-                                           : QStringLiteral("%1 fogli scritti").arg(fogli))
-                           .arg(a[2]),
+            const int fogli = scriviSchedaPdf(*id, a[2]);
+            scriviRiga(QStringLiteral("Scheda %1: %2 in %3").arg(*id).arg(testoFogli(fogli)).arg(a[2]),
                        stdout);
             return 0;
+        }
+        // Several cards, or every card of an athlete, into a folder.
+        if (a.value(0) == QLatin1String("pdf") && a.size() >= 3) {
+            QList<std::int32_t> schede;
+            if (a[1] == QLatin1String("--utente")) {
+                const auto atleta = numeroScheda(a.value(2));
+                if (a.size() != 4 || !atleta) {
+                    if (a.size() == 4)
+                        scriviRiga(QStringLiteral("Errore: numero di atleta non valido: %1").arg(a[2]),
+                                   stderr);
+                    return a.size() == 4 ? 2 : uso();
+                }
+                raccoglitore r;
+                r.id_utente = *atleta;
+                r.caricaSchede();
+                for (long i = 1; i <= r.archivio.Count(); ++i)
+                    schede << r.archivio.Item(i).id_scheda;
+                if (schede.isEmpty()) {
+                    scriviRiga(QStringLiteral("Errore: l'atleta %1 non ha schede.").arg(*atleta), stderr);
+                    return codiceSchedaInesistente;
+                }
+            } else {
+                for (const QString& t : a.mid(1, a.size() - 2)) {
+                    const auto id = numeroScheda(t);
+                    if (!id) {
+                        scriviRiga(QStringLiteral("Errore: numero di scheda non valido: %1").arg(t), stderr);
+                        return 2;
+                    }
+                    schede << *id;
+                }
+                // Every number checked before anything is written: a typo leaves no half-done folder.
+                for (std::int32_t id : schede)
+                    if (!schedaEsiste(id)) {
+                        scriviRiga(QStringLiteral("Errore: la scheda %1 non esiste.").arg(id), stderr);
+                        return codiceSchedaInesistente;
+                    }
+            }
+            const QString avviso = avvisoLogoPalestra();
+            if (!avviso.isEmpty())
+                scriviRiga(QStringLiteral("Avviso: ") + avviso, stderr);
+            return scriviSchedeInCartella(schede, a.last());
         }
         if (a.value(0) == QLatin1String("istruzioni") && a.size() == 2) {
             scriviIstruzioniPdf(a[1]);

@@ -13,10 +13,12 @@ void pages::createPages(std::int32_t id) {
     const long n = card->esercizi.Count();
     const int fogli = arrotondaSuperiore(static_cast<double>(n) / 10);
     std::shared_ptr<const scheda> condivisa = card;
+    const QString logo = logoPalestraPerStampa();
     for (int s = 1; s <= fogli; ++s) {
         Page p;
         p.id_scheda = id_scheda;
         p.sc = condivisa;
+        p.logoPalestra = logo;
         for (long i = 10L * (s - 1) + 1; i <= std::min(10L * s, n); ++i)
             p.esercizi.Add(card->esercizi[i]);
         p.isLastPage = s == fogli;

@@ -19,6 +19,11 @@ bool Esercizio::carica(std::int32_t id) {
         mostraMessaggio(QStringLiteral("ERR:Problemi di connessione"), TipoMessaggio::Errore, Pulsanti::OK);
         return false;
     }
+    leggi(rs);
+    return true;
+}
+
+void Esercizio::leggi(const RecordSet& rs) {
     ct = cLong(rs[QStringLiteral("ct")]);
     nprog = cLong(rs[QStringLiteral("nprog")]);
     id_fig = cLong(rs[QStringLiteral("id_fig")]);
@@ -32,7 +37,10 @@ bool Esercizio::carica(std::int32_t id) {
     peso = letto(nzStringa(rs[QStringLiteral("peso")]));
     note = letto(nzStringa(rs[QStringLiteral("note")]));
     isLibero = cBool(rs[QStringLiteral("isLibero")]);
-    return true;
+    if (const int i = rs.indiceCampo(QStringLiteral("foto")); i >= 0 && id_fig != 0) {
+        fotoDi_ = id_fig;
+        foto_ = nzStringa(rs.campo(i));
+    }
 }
 
 std::int32_t Esercizio::save() {
@@ -100,6 +108,8 @@ void Esercizio::nuovoDaEsercizio(const Esercizio& es) {
 }
 
 QString Esercizio::getFoto() const {
+    if (fotoDi_ != 0 && fotoDi_ == id_fig)
+        return foto_;
     return db_
         .Dlookup(QStringLiteral("figura"), QStringLiteral("figure"),
                  QStringLiteral("id_fig=") + numero(id_fig))

@@ -30,6 +30,9 @@ public:
     QString tabella() const;
 
     bool carica(std::int32_t ct);
+    // Takes the fields of the current row of a query on the exercise table; when the row also carries
+    // the figure's picture path as `foto`, getFoto answers from it without asking the register again.
+    void leggi(const RecordSet& rs);
     // The new ct after an insert, 0 after an update; 0 as well when the database refused the
     // statement (ct then stays as it was).
     std::int32_t save();
@@ -43,4 +46,7 @@ public:
 
 private:
     DB db_{QStringLiteral("splash.ps")};
+    // The picture path read with the row, valid while id_fig is still the figure it was read for.
+    std::int32_t fotoDi_ = 0;
+    QString foto_;
 };

@@ -162,13 +162,18 @@ bool SchedaEditabile::travasaTo(SchedaEditabile& destinazione, bool soloEsercizi
     return true;
 }
 
-void SchedaEditabile::caricaEserciziDa(const QString& sql) {
-    RecordSet rs = db().getRs(sql);
+void SchedaEditabile::caricaEserciziDa(const QString& tabella) {
+    // One query for every exercise with its figure's picture: on the shared register each query is a
+    // round trip, so a query per exercise would make a long card slow to open and to print.
+    RecordSet rs = db().getRs(QStringLiteral("SELECT %1.*, figure.figura AS foto FROM %1 LEFT JOIN figure ON "
+                                             "%1.id_fig = figure.id_fig WHERE %1.id_scheda = %2 ORDER BY "
+                                             "%1.Nprog ASC")
+                                  .arg(tabella, QString::number(id_scheda)));
     esercizi.Clear();
     for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
         Esercizio e;
         e.isModello = isModello;
-        e.carica(cLong(rs[QStringLiteral("ct")]));
+        e.leggi(rs);
         esercizi.Add(std::move(e));
     }
 }

@@ -65,8 +65,8 @@ protected:
     virtual std::optional<std::int32_t> salvaIntestazione() = 0;
     // Gets an exercise ready to be stored under this record.
     virtual void preparaEsercizio(Esercizio& e) const { e.id_scheda = id_scheda; }
-    // Fills `esercizi` from the rows of the query, one exercise per ct, each of the record's kind.
-    void caricaEserciziDa(const QString& sql);
+    // Fills `esercizi` with the record's exercises stored in `tabella`, in their order.
+    void caricaEserciziDa(const QString& tabella);
 
 private:
     // A save whose outcome is unknown, with the identifiers it gave out (new ct, ct before).

@@ -29,9 +29,7 @@ bool SchedaModello::carica(std::int32_t ID) {
 }
 
 void SchedaModello::caricaEsercizi() {
-    caricaEserciziDa(QStringLiteral("SELECT ct FROM EserciziModello ") +
-                     QStringLiteral("WHERE id_scheda = ") + numero(id_scheda) +
-                     QStringLiteral(" ORDER BY Nprog ASC"));
+    caricaEserciziDa(QStringLiteral("EserciziModello"));
 }
 
 std::optional<std::int32_t> SchedaModello::salvaIntestazione() {

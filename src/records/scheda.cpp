@@ -40,8 +40,7 @@ void scheda::leggi(const RecordSet& rs) {
 }
 
 void scheda::caricaEsercizi() {
-    caricaEserciziDa(QStringLiteral("SELECT ct FROM Esercizi ") + QStringLiteral("WHERE id_scheda = ") +
-                     numero(id_scheda) + QStringLiteral(" ORDER BY Nprog ASC"));
+    caricaEserciziDa(QStringLiteral("Esercizi"));
 }
 
 std::optional<std::int32_t> scheda::salvaIntestazione() {

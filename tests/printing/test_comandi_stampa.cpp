@@ -95,6 +95,85 @@ TEST_F(ComandiStampa, ErroriRiferitiConCodiceDiUscita) {
     EXPECT_FALSE(QFile::exists(file));
 }
 
+// Several cards, or every card of an athlete, one file each in a folder named as the preview
+// proposes; cards that would share a name get their number. A wrong number stops the command before
+// anything is written; a card that cannot be printed is reported and the others are still written.
+TEST_F(ComandiStampa, PiuSchedeInUnaCartella) {
+    figura(1);
+    const auto a = scheda(3);
+    const auto b = scheda(12);
+    const qlonglong atleta =
+        contaDiretto(QStringLiteral("SELECT id_utente FROM schede WHERE id_scheda = %1").arg(b));
+    eseguiDiretto(
+        QStringLiteral("INSERT INTO schede (id_utente, Istruttore, PeriodoDal, PeriodoAl, id_cat, FreqAllen, "
+                       "GGAllen, Obiettivo, note) VALUES (%1, 'Anna', '2027-01-05', '2027-02-05', 1, 3, "
+                       "'001010100', '', '')")
+            .arg(atleta));
+    const auto c =
+        static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_scheda) FROM schede")));
+    eseguiDiretto(
+        QStringLiteral("INSERT INTO Esercizi (NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, "
+                       "RecuperoMin, RecuperoSec, Serie, Modalita, Peso, isLibero, Note) VALUES "
+                       "(1, %1, 1, '30s', '40Hz', 'H', 1, 0, 2, 'Combinata', '', 0, '')")
+            .arg(c));
+    const QString nome = QStringLiteral("Scheda Rossi Mario dal 01-12-2026 al 22-12-2026");
+    const auto elenco = [](const QString& cartella) {
+        return QDir(cartella).entryList(QDir::Files, QDir::Name);
+    };
+
+    const QString tutte = cartella() + QStringLiteral("/tutte");
+    Esito e =
+        esegui({QStringLiteral("pdf"), QString::number(a), QString::number(b), QString::number(c), tutte});
+    EXPECT_EQ(e.codice, 0) << e.errori.toStdString();
+    const QStringList attesi{nome + QStringLiteral(" - scheda %1.pdf").arg(b), nome + QStringLiteral(".pdf"),
+                             QStringLiteral("Scheda Rossi Mario dal 05-01-2027 al 05-02-2027.pdf")};
+    EXPECT_EQ(elenco(tutte), attesi);
+    EXPECT_EQ(e.uscita.count(QLatin1Char('\n')), 3) << e.uscita.toStdString();
+    EXPECT_TRUE(e.uscita.contains(QStringLiteral("Scheda %1: 2 fogli scritti in ").arg(b)))
+        << e.uscita.toStdString();
+    EXPECT_EQ(StrumentiPdf::pagine(QDir(tutte).filePath(attesi[0])), 2);
+
+    const QString dellAtleta = cartella() + QStringLiteral("/atleta");
+    e = esegui({QStringLiteral("pdf"), QStringLiteral("--utente"), QString::number(atleta), dellAtleta});
+    EXPECT_EQ(e.codice, 0) << e.errori.toStdString();
+    EXPECT_EQ(elenco(dellAtleta), (QStringList{attesi[1], attesi[2]}));
+
+    const auto senzaEsercizi = scheda(0);
+    const QString vuota = cartella() + QStringLiteral("/errori");
+    const struct {
+        QStringList argomenti;
+        int codice;
+        QString errore;
+        int scritti;
+    } casi[] = {
+        {{QString::number(a), QStringLiteral("9999"), vuota},
+         3,
+         QStringLiteral("Errore: la scheda 9999 non esiste.\n"),
+         0},
+        {{QString::number(a), QStringLiteral("x"), vuota},
+         2,
+         QStringLiteral("Errore: numero di scheda non valido: x\n"),
+         0},
+        {{QStringLiteral("--utente"), QStringLiteral("9999"), vuota},
+         3,
+         QStringLiteral("Errore: l'atleta 9999 non ha schede.\n"),
+         0},
+        {{QString::number(senzaEsercizi), QString::number(a), vuota},
+         1,
+         QStringLiteral("Errore: scheda %1: Nessun esercizio caricato in questa scheda!\n")
+             .arg(senzaEsercizi),
+         1},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.argomenti.join(QLatin1Char(' ')).toStdString());
+        QDir(vuota).removeRecursively();
+        e = esegui(QStringList{QStringLiteral("pdf")} + k.argomenti);
+        EXPECT_EQ(e.codice, k.codice);
+        EXPECT_EQ(e.errori.toStdString(), k.errore.toStdString());
+        EXPECT_EQ(elenco(vuota).size(), k.scritti);
+    }
+}
+
 TEST_F(ComandiStampa, LUsoElencaOgniComando) {
     const QStringList comandi[] = {{},
                                    {QStringLiteral("pdf"), QStringLiteral("1")},
