@@ -1,6 +1,7 @@
 # Windows that must not reach into each other: the shell knows no editor header (the editor joins the
 # program through the registry of windows), the editor does not bring the main window back itself,
-# and the editor's pages know the card they edit, not the editor.
+# the editor's pages know the card they edit, not the editor, and the athlete form hands its result
+# back instead of refilling the athlete list.
 #   cmake -DSORGENTI=src -P confini.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -11,7 +12,8 @@ set(regole
     "editor/SchedaIntestazione|^editor/mdiScheda\\.h$"
     "editor/SchedaIntestazioneMODELLO|^editor/mdiScheda\\.h$"
     "editor/SchedaCorpo|^editor/mdiScheda\\.h$"
-    "editor/PannelloEsercizio|^editor/mdiScheda\\.h$")
+    "editor/PannelloEsercizio|^editor/mdiScheda\\.h$"
+    "selection/UtentiNuovo|^selection/UtentiSelezione\\.h$")
 
 set(errori)
 foreach(regola IN LISTS regole)
