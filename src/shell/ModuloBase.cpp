@@ -256,7 +256,9 @@ bool Main() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         splash->repaint();
 
-        finestre().caricaEditorScheda(*splash);
+        // Nothing to load when no subsystem offers the card editor's pictures.
+        if (finestre().caricaEditorScheda)
+            finestre().caricaEditorScheda(*splash);
         Principale& finestra = principale();
         splash.reset();
         finestra.mostra();
