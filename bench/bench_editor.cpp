@@ -7,6 +7,7 @@
 #include "data/ConnessioneFile.h"
 #include "data/CreaArchivio.h"
 #include "editor/ImmaginiScheda.h"
+#include "editor/RegistraEditor.h"
 #include "editor/SchedaCorpo.h"
 #include "editor/mdiScheda.h"
 #include "printing/ContatoreTempi.h"

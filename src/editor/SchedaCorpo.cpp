@@ -4,9 +4,9 @@
 
 #include "base/Messaggi.h"
 #include "base/Twips.h"
+#include "editor/CancelloEditor.h"
 #include "editor/ControlliEditor.h"
 #include "editor/PannelloEsercizio.h"
-#include "editor/mdiScheda.h"
 #include "pictures/FinestraFiglia.h"
 #include "records/LimitiEsercizio.h"
 #include "records/SchedaEditabile.h"
@@ -37,8 +37,8 @@ QString testoByte(const ValoreByte& v) {
 
 } // namespace
 
-SchedaCorpo::SchedaCorpo(mdiScheda& editor, QWidget* genitore)
-    : QWidget(genitore), ui(std::make_unique<Ui::SchedaCorpo>()), editor_(editor) {
+SchedaCorpo::SchedaCorpo(SchedaEditabile& card, QWidget* genitore)
+    : QWidget(genitore), ui(std::make_unique<Ui::SchedaCorpo>()), card_(card) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaCorpo"));
     FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(6300), twips::aPixel(5865)); });
@@ -58,10 +58,6 @@ SchedaCorpo::SchedaCorpo(mdiScheda& editor, QWidget* genitore)
 }
 
 SchedaCorpo::~SchedaCorpo() = default;
-
-SchedaEditabile& SchedaCorpo::card() const {
-    return *editor_.scheda();
-}
 
 PannelloEsercizio* SchedaCorpo::pannello(int k) const {
     return k == 0 ? ui->pannello0 : ui->pannello1;
@@ -102,9 +98,9 @@ void SchedaCorpo::collegaPannello(int k) {
     connect(c.noteLibero, &QPlainTextEdit::textChanged, this, [this] { modificata(); });
 
     connect(c.InserisciEsecizio, &QToolButton::clicked, this,
-            [this, k] { proteggi([this, k] { InserisciEsecizio_Click(k); }); });
+            [this, k] { proteggi([this, k] { emit inserimentoRichiesto(k); }); });
     connect(c.EliminaEsercizio, &QToolButton::clicked, this,
-            [this, k] { proteggi([this, k] { EliminaEsercizio_Click(k); }); });
+            [this, k] { proteggi([this, k] { emit eliminazioneRichiesta(k); }); });
     connect(c.TipoEsercizio, &QTabBar::currentChanged, this, [this, k] {
         if (!caricamento_)
             proteggi([this, k] { TipoEsercizio_Click(k); });
@@ -114,13 +110,12 @@ void SchedaCorpo::collegaPannello(int k) {
 }
 
 void SchedaCorpo::modificata() {
-    if (SchedaEditabile* s = editor_.scheda())
-        s->isSaved = false;
+    card_.isSaved = false;
 }
 
 void SchedaCorpo::riconta() {
     ScriviDati();
-    editor_.ricontaTempi();
+    emit tempiCambiati();
     modificata();
 }
 
@@ -207,14 +202,11 @@ void SchedaCorpo::numeraPannelli() {
 }
 
 void SchedaCorpo::ScriviDati() {
-    SchedaEditabile* s = editor_.scheda();
-    if (!s)
-        return;
     for (int k = 0; k < numPannelli; ++k) {
         const long p = primoEsercizio_ + k;
-        if (p > s->esercizi.Count())
+        if (p > card_.esercizi.Count())
             return;
-        Esercizio& e = s->esercizi.Item(p);
+        Esercizio& e = card_.esercizi.Item(p);
         Ui::PannelloEsercizio& c = pannello(k)->controlli();
         scriviElenco(e.durata, c.durata);
         scriviElenco(e.frequenza, c.frequenza);
@@ -251,21 +243,24 @@ long SchedaCorpo::esercizioConTempiRifiutati() const {
 
 void SchedaCorpo::VS_Change(int v) {
     if (!caricamento_) {
-        // A refused value keeps the page where it is, so it is never carried away unseen.
-        if (const controlliEditor::Rifiuto r = editor_.primoRifiuto()) {
-            const QSignalBlocker fermo(ui->VS);
-            ui->VS->setValue((primoEsercizio_ + 1) / numPannelli);
-            // An arrow held down stops repeating, so the message comes once.
-            ui->VS->setEnabled(false);
-            ui->VS->setEnabled(true);
-            editor_.rifiuta(r);
-            return;
-        }
-        ScriviDati();
+        emit paginaRichiesta(v);
+        return;
     }
     primoEsercizio_ = v * numPannelli - 1;
-    if (caricamento_)
-        return;
+}
+
+void SchedaCorpo::restaSullaPagina() {
+    // A refused value keeps the page where it is, so it is never carried away unseen.
+    const QSignalBlocker fermo(ui->VS);
+    ui->VS->setValue((primoEsercizio_ + 1) / numPannelli);
+    // An arrow held down stops repeating, so the message comes once.
+    ui->VS->setEnabled(false);
+    ui->VS->setEnabled(true);
+}
+
+void SchedaCorpo::vaiAPagina(int v) {
+    ScriviDati();
+    primoEsercizio_ = v * numPannelli - 1;
     if (primoEsercizio_ > card().esercizi.Count())
         aggiungiPagina();
     caricaPannelli();
@@ -274,9 +269,7 @@ void SchedaCorpo::VS_Change(int v) {
     impostaMassimo();
 }
 
-void SchedaCorpo::InserisciEsecizio_Click(int k) {
-    if (!editor_.campiAccettati())
-        return;
+void SchedaCorpo::InserisciEsercizio(int k) {
     ScriviDati();
     Esercizio vuoto;
     vuoto.isModello = card().isModello;
@@ -286,13 +279,11 @@ void SchedaCorpo::InserisciEsecizio_Click(int k) {
     impostaMassimo();
     caricaPannelli();
     valoriPredefiniti();
-    editor_.ricontaTempi();
+    emit tempiCambiati();
     modificata();
 }
 
-void SchedaCorpo::EliminaEsercizio_Click(int k) {
-    if (!editor_.campiAccettati())
-        return;
+void SchedaCorpo::EliminaEsercizio(int k) {
     ScriviDati();
     card().EliminaEsercizio(primoEsercizio_ + k);
     Esercizio vuoto;
@@ -300,7 +291,7 @@ void SchedaCorpo::EliminaEsercizio_Click(int k) {
     card().esercizi.Add(std::move(vuoto));
     caricaPannelli();
     valoriPredefiniti();
-    editor_.ricontaTempi();
+    emit tempiCambiati();
     modificata();
 }
 
@@ -323,7 +314,7 @@ void SchedaCorpo::figura_Drop(int /*k*/) {
 
 void SchedaCorpo::closeEvent(QCloseEvent* e) {
     proteggi([this] { ScriviDati(); });
-    if (!mdiScheda::puoiChiudere()) {
+    if (!puoiChiudereEditor()) {
         e->ignore();
         return;
     }

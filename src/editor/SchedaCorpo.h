@@ -9,19 +9,29 @@
 namespace Ui {
 class SchedaCorpo;
 }
-class mdiScheda;
 class PannelloEsercizio;
 class SchedaEditabile;
 
 // The exercises of the card or template being edited, two at a time. The panels are a view: they
 // are written back into the exercises (ScriviDati) before anything changes what they show.
+// Paging, inserting and deleting are asked of the editor, which lets them happen (vaiAPagina,
+// InserisciEsercizio, EliminaEsercizio) once every field of its windows accepts its value.
 class SchedaCorpo : public QWidget {
     Q_OBJECT
 public:
-    explicit SchedaCorpo(mdiScheda& editor, QWidget* genitore = nullptr);
+    explicit SchedaCorpo(SchedaEditabile& card, QWidget* genitore = nullptr);
     ~SchedaCorpo() override;
 
     void ScriviDati();
+
+    // Writes the panels back and shows page `pagina` of the scroll bar.
+    void vaiAPagina(int pagina);
+    // Puts the scroll bar back on the page on view, after a page change was refused.
+    void restaSullaPagina();
+    // A new empty exercise in the place of the one in panel k; those after it move on.
+    void InserisciEsercizio(int k);
+    // Deletes the exercise in panel k.
+    void EliminaEsercizio(int k);
 
     PannelloEsercizio* pannello(int k) const;
     // Position of the exercise in the first panel (from 1).
@@ -32,6 +42,15 @@ public:
     // The position of the first exercise on view whose duration, series or recovery box holds a
     // value its check refuses; 0 when there is none.
     long esercizioConTempiRifiutati() const;
+
+signals:
+    // A value the time totals count has changed.
+    void tempiCambiati();
+    // The user moved the scroll bar to `pagina`.
+    void paginaRichiesta(int pagina);
+    // The insert or delete button of panel k was pressed.
+    void inserimentoRichiesto(int pannello);
+    void eliminazioneRichiesta(int pannello);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -45,17 +64,15 @@ private:
     void impostaMassimo();
     void numeraPannelli();
     void VS_Change(int valore);
-    void InserisciEsecizio_Click(int k);
-    void EliminaEsercizio_Click(int k);
     void TipoEsercizio_Click(int k);
     void figura_Drop(int k);
     // Writes back, recounts the times and marks the card as changed.
     void riconta();
     void modificata();
-    SchedaEditabile& card() const;
+    SchedaEditabile& card() const { return card_; }
 
     std::unique_ptr<Ui::SchedaCorpo> ui;
-    mdiScheda& editor_;
+    SchedaEditabile& card_;
     controlliEditor::ControlliCampi controlli_{this};
     static constexpr int numPannelli = 2;
     int primoEsercizio_ = 1;

@@ -3,9 +3,9 @@
 
 #include "base/Orologio.h"
 #include "base/Twips.h"
+#include "editor/CancelloEditor.h"
 #include "editor/ControlliEditor.h"
 #include "editor/GGAllenHELPER.h"
-#include "editor/mdiScheda.h"
 #include "pictures/FinestraFiglia.h"
 #include "records/Categorie.h"
 #include "records/scheda.h"
@@ -34,8 +34,8 @@ private:
 
 } // namespace
 
-SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
-    : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazione>()), editor_(editor) {
+SchedaIntestazione::SchedaIntestazione(scheda& card, const QString& atleta, QWidget* genitore)
+    : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazione>()), card_(card) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaIntestazione"));
     FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(6300), twips::aPixel(3405)); });
@@ -73,36 +73,36 @@ SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
                        static_cast<QWidget*>(ui->note)})
         w->installEventFilter(this);
 
-    Form_Load();
+    Form_Load(atleta);
 
     connect(ui->Istruttore, &QLineEdit::textChanged, this, [this](const QString& t) {
-        card()->Istruttore = t;
+        card_.Istruttore = t;
         modificata();
     });
     connect(ui->Obiettivo, &QLineEdit::textChanged, this, [this](const QString& t) {
-        card()->Obiettivo = t;
+        card_.Obiettivo = t;
         modificata();
     });
     connect(ui->note, &QPlainTextEdit::textChanged, this, [this] {
-        card()->note = ui->note->toPlainText();
+        card_.note = ui->note->toPlainText();
         modificata();
     });
     connect(ui->dal, &SelettoreData::dataCambiata, this, [this](const QDate& d) {
         // A date still being typed keeps the last whole one.
         if (!d.isValid())
             return;
-        card()->PeriodoDal = d.toString(formatoData);
+        card_.PeriodoDal = d.toString(formatoData);
         modificata();
     });
     connect(ui->al, &SelettoreData::dataCambiata, this, [this](const QDate& d) {
         // A date still being typed keeps the last whole one.
         if (!d.isValid())
             return;
-        card()->PeriodoAl = d.toString(formatoData);
+        card_.PeriodoAl = d.toString(formatoData);
         modificata();
     });
     connect(ui->categoria, &QComboBox::activated, this, [this] {
-        card()->categoria = ui->categoria->currentText();
+        card_.categoria = ui->categoria->currentText();
         modificata();
     });
     connect(ui->FreqAllen, &QComboBox::currentTextChanged, this, &SchedaIntestazione::FreqAllen_Change);
@@ -112,19 +112,15 @@ SchedaIntestazione::SchedaIntestazione(mdiScheda& editor, QWidget* genitore)
 
 SchedaIntestazione::~SchedaIntestazione() = default;
 
-scheda* SchedaIntestazione::card() const {
-    return static_cast<scheda*>(editor_.scheda());
-}
-
 void SchedaIntestazione::modificata() {
     if (!caricamento_)
-        card()->isSaved = false;
+        card_.isSaved = false;
 }
 
-void SchedaIntestazione::Form_Load() {
-    scheda& s = *card();
+void SchedaIntestazione::Form_Load(const QString& atleta) {
+    scheda& s = card_;
     caricamento_ = true;
-    ui->utente->setText(editor_.utente().cognome + QLatin1Char(' ') + editor_.utente().nome);
+    ui->utente->setText(atleta);
     Categorie().fillcategorie(*ui->categoria);
     ui->Istruttore->setText(s.Istruttore);
     ui->categoria->setEditText(s.categoria);
@@ -175,7 +171,7 @@ void SchedaIntestazione::FreqAllen_Change(const QString& testo) {
     bool ok = false;
     const int n = testo.trimmed().toInt(&ok);
     if (ok && n >= 0 && n <= 255 && !testo.trimmed().startsWith(u'+') && !testo.trimmed().startsWith(u'-'))
-        card()->FreqAllen = n;
+        card_.FreqAllen = n;
     modificata();
 }
 
@@ -207,8 +203,8 @@ void SchedaIntestazione::GGAllen_ItemChanged() {
     if (caricamento_)
         return;
     const ListaGiorni giorni(ui->GGAllen);
-    card()->GGAllen = GGAllenHELPER::leggiGiorni(giorni);
-    card()->isSaved = false;
+    card_.GGAllen = GGAllenHELPER::leggiGiorni(giorni);
+    card_.isSaved = false;
 }
 
 bool SchedaIntestazione::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -229,7 +225,7 @@ bool SchedaIntestazione::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void SchedaIntestazione::closeEvent(QCloseEvent* e) {
-    if (!mdiScheda::puoiChiudere()) {
+    if (!puoiChiudereEditor()) {
         e->ignore();
         return;
     }

@@ -8,7 +8,6 @@
 namespace Ui {
 class SchedaIntestazione;
 }
-class mdiScheda;
 class scheda;
 
 // The header of a training card: every change goes straight into the card being edited and marks
@@ -16,7 +15,8 @@ class scheda;
 class SchedaIntestazione : public QWidget {
     Q_OBJECT
 public:
-    explicit SchedaIntestazione(mdiScheda& editor, QWidget* genitore = nullptr);
+    // `atleta` is the name shown above the fields (surname and first name).
+    SchedaIntestazione(scheda& card, const QString& atleta, QWidget* genitore = nullptr);
     ~SchedaIntestazione() override;
 
     // Closes the training-days list.
@@ -30,15 +30,14 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-    void Form_Load();
+    void Form_Load(const QString& atleta);
     void apriGGAllen_Click();
     void GGAllen_ItemChanged();
     void FreqAllen_Change(const QString& testo);
-    scheda* card() const;
     void modificata();
 
     std::unique_ptr<Ui::SchedaIntestazione> ui;
-    mdiScheda& editor_;
+    scheda& card_;
     controlliEditor::ControlliCampi controlli_{this};
     bool caricamento_ = false;
 };

@@ -2,48 +2,44 @@
 #include "ui_SchedaIntestazioneMODELLO.h"
 
 #include "base/Twips.h"
+#include "editor/CancelloEditor.h"
 #include "editor/ControlliEditor.h"
-#include "editor/mdiScheda.h"
 #include "pictures/FinestraFiglia.h"
 #include "records/Categorie.h"
 #include "records/SchedaModello.h"
 
 #include <QCloseEvent>
 
-SchedaIntestazioneMODELLO::SchedaIntestazioneMODELLO(mdiScheda& editor, QWidget* genitore)
-    : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazioneMODELLO>()), editor_(editor) {
+SchedaIntestazioneMODELLO::SchedaIntestazioneMODELLO(SchedaModello& modello, QWidget* genitore)
+    : QWidget(genitore), ui(std::make_unique<Ui::SchedaIntestazioneMODELLO>()), modello_(modello) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("SchedaIntestazioneMODELLO"));
     FinestraFiglia::mantieniDimensione(this, [] { return QSize(twips::aPixel(4950), twips::aPixel(2700)); });
     controlliEditor::altezzeDisegnate(this);
     Form_Load();
     connect(ui->categoria, &QComboBox::activated, this, [this] {
-        modello()->categoria = ui->categoria->currentText();
+        modello_.categoria = ui->categoria->currentText();
         modificata();
     });
     connect(ui->descrizione, &QPlainTextEdit::textChanged, this, [this] {
-        modello()->descrizione = ui->descrizione->toPlainText();
+        modello_.descrizione = ui->descrizione->toPlainText();
         modificata();
     });
     connect(ui->note, &QPlainTextEdit::textChanged, this, [this] {
-        modello()->note = ui->note->toPlainText();
+        modello_.note = ui->note->toPlainText();
         modificata();
     });
 }
 
 SchedaIntestazioneMODELLO::~SchedaIntestazioneMODELLO() = default;
 
-SchedaModello* SchedaIntestazioneMODELLO::modello() const {
-    return static_cast<SchedaModello*>(editor_.scheda());
-}
-
 void SchedaIntestazioneMODELLO::modificata() {
     if (!caricamento_)
-        modello()->isSaved = false;
+        modello_.isSaved = false;
 }
 
 void SchedaIntestazioneMODELLO::Form_Load() {
-    SchedaModello& m = *modello();
+    SchedaModello& m = modello_;
     caricamento_ = true;
     Categorie().fillcategorie(*ui->categoria);
     ui->categoria->setEditText(m.categoria);
@@ -58,7 +54,7 @@ void SchedaIntestazioneMODELLO::Form_Load() {
 }
 
 void SchedaIntestazioneMODELLO::closeEvent(QCloseEvent* e) {
-    if (!mdiScheda::puoiChiudere()) {
+    if (!puoiChiudereEditor()) {
         e->ignore();
         return;
     }

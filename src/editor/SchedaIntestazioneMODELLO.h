@@ -6,7 +6,6 @@
 namespace Ui {
 class SchedaIntestazioneMODELLO;
 }
-class mdiScheda;
 class SchedaModello;
 
 // The header of a template card: category, description and final notes, written straight into the
@@ -14,7 +13,7 @@ class SchedaModello;
 class SchedaIntestazioneMODELLO : public QWidget {
     Q_OBJECT
 public:
-    explicit SchedaIntestazioneMODELLO(mdiScheda& editor, QWidget* genitore = nullptr);
+    explicit SchedaIntestazioneMODELLO(SchedaModello& modello, QWidget* genitore = nullptr);
     ~SchedaIntestazioneMODELLO() override;
 
 protected:
@@ -22,10 +21,9 @@ protected:
 
 private:
     void Form_Load();
-    SchedaModello* modello() const;
     void modificata();
 
     std::unique_ptr<Ui::SchedaIntestazioneMODELLO> ui;
-    mdiScheda& editor_;
+    SchedaModello& modello_;
     bool caricamento_ = false;
 };

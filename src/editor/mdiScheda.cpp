@@ -11,6 +11,7 @@
 #include "editor/SchedaIntestazioneMODELLO.h"
 #include "pictures/SchedaPreviewFigura.h"
 #include "pictures/SchedaSelezioneFIGURE.h"
+#include "records/AperturaScheda.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "shell/BarraStrumenti.h"
@@ -18,7 +19,6 @@
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
 #include "shell/ImmaginiProgramma.h"
-#include "shell/Principale.h"
 #include "shell/f_library.h"
 
 #include <QAction>
@@ -55,11 +55,6 @@ protected:
         QMdiSubWindow::closeEvent(e);
     }
 };
-
-std::unique_ptr<mdiScheda>& istanza() {
-    static std::unique_ptr<mdiScheda> e;
-    return e;
-}
 
 } // namespace
 
@@ -231,36 +226,13 @@ void mdiScheda::mostra() {
     scheda_.reset();
     salvaAbilitato_ = true;
 
-    if (idSchedaSelezionata != 0) {
-        auto s = std::make_unique<::scheda>();
-        s->carica(idSchedaSelezionata);
-        scheda_ = std::move(s);
-    } else if (idModelloSelezionato > 0 && idUtenteSelezionato == 0) {
-        auto m = std::make_unique<SchedaModello>();
-        m->carica(idModelloSelezionato);
-        salvaAbilitato_ = !m->preimpostata;
-        scheda_ = std::move(m);
-    } else if (idModelloSelezionato > 0) {
-        SchedaModello m;
-        m.carica(idModelloSelezionato);
-        m.caricaEsercizi();
-        auto s = std::make_unique<::scheda>();
-        m.travasaTo(*s, false);
-        s->id_utente = idUtenteSelezionato;
-        scheda_ = std::move(s);
-    } else {
-        auto s = std::make_unique<::scheda>();
-        s->id_utente = idUtenteSelezionato;
-        scheda_ = std::move(s);
-    }
-    if (scheda_->id_scheda != 0)
-        scheda_->caricaEsercizi();
+    scheda_ =
+        caricaPerEditor(AperturaScheda::da(idSchedaSelezionata, idModelloSelezionato, idUtenteSelezionato));
+    salvaAbilitato_ = salvabile(*scheda_);
     // A card named without its athlete still shows whose it is.
-    if (!scheda_->isModello && idUtenteSelezionato == 0) {
-        const std::int32_t atleta = static_cast<::scheda&>(*scheda_).id_utente;
-        if (atleta != 0)
+    if (idUtenteSelezionato == 0)
+        if (const std::int32_t atleta = atletaDellaScheda(*scheda_))
             utente_.carica(atleta);
-    }
 
     contaTempi.scheda = scheda_.get();
     contaTempi.display = barraStato_.get();
@@ -337,22 +309,46 @@ void mdiScheda::disponiFinestre() {
     QPointer<QMdiSubWindow>& testa = perScheda ? subIntestazione_ : subIntestazioneModello_;
     if (!testa) {
         if (perScheda)
-            testa = aggiungiFiglia(new SchedaIntestazione(*this));
+            testa = aggiungiFiglia(new SchedaIntestazione(static_cast<::scheda&>(*scheda_),
+                                                          utente_.cognome + QLatin1Char(' ') + utente_.nome));
         else
-            testa = aggiungiFiglia(new SchedaIntestazioneMODELLO(*this));
+            testa = aggiungiFiglia(new SchedaIntestazioneMODELLO(static_cast<SchedaModello&>(*scheda_)));
     }
     testa->move(0, 0);
     testa->show();
     const int h = testa->height();
 
     if (!subCorpo_)
-        subCorpo_ = aggiungiFiglia(new SchedaCorpo(*this));
+        subCorpo_ = aggiungiFiglia(creaCorpo());
     subCorpo_->move(0, h);
     subCorpo_->show();
 
     subPreview_->hide();
     allineaSelezione();
     area_->setActiveSubWindow(testa);
+}
+
+SchedaCorpo* mdiScheda::creaCorpo() {
+    auto* c = new SchedaCorpo(*scheda_);
+    connect(c, &SchedaCorpo::tempiCambiati, this, &mdiScheda::ricontaTempi);
+    // Paging, inserting and deleting are commands: a refused value in any window stops them.
+    connect(c, &SchedaCorpo::paginaRichiesta, this, [this, c](int pagina) {
+        if (const controlliEditor::Rifiuto r = primoRifiuto()) {
+            c->restaSullaPagina();
+            rifiuta(r);
+            return;
+        }
+        c->vaiAPagina(pagina);
+    });
+    connect(c, &SchedaCorpo::inserimentoRichiesto, this, [this, c](int k) {
+        if (campiAccettati())
+            c->InserisciEsercizio(k);
+    });
+    connect(c, &SchedaCorpo::eliminazioneRichiesta, this, [this, c](int k) {
+        if (campiAccettati())
+            c->EliminaEsercizio(k);
+    });
+    return c;
 }
 
 void mdiScheda::scaricaFiglia(QPointer<QMdiSubWindow>& figlia) {
@@ -511,7 +507,7 @@ void mdiScheda::salvaSuNuovoModello() {
     contaTempi.scheda = scheda_.get();
     ricontaTempi();
     disponiFinestre();
-    salvaAbilitato_ = !scheda_->preimpostata;
+    salvaAbilitato_ = salvabile(*scheda_);
     aggiornaPulsanti();
     mostraMessaggio(QStringLiteral("Creata e aperta la nuova Scheda Modello '") + descrizione +
                         QStringLiteral("'"),
@@ -519,7 +515,7 @@ void mdiScheda::salvaSuNuovoModello() {
 }
 
 void mdiScheda::chiudiScheda() {
-    if (scheda_->isModello && scheda_->preimpostata) {
+    if (!salvabile(*scheda_)) {
         setPuoiChiudere(true);
         scarica();
         return;
@@ -554,9 +550,7 @@ void mdiScheda::scarica() {
     scaricaFiglia(subSelezione_);
     scaricaFiglia(subPreview_);
     hide();
-    if (!inChiusura)
-        if (Principale* p = principaleCaricata())
-            p->mostra();
+    emit chiuso();
 }
 
 void mdiScheda::closeEvent(QCloseEvent* e) {
@@ -570,64 +564,4 @@ void mdiScheda::closeEvent(QCloseEvent* e) {
     if (!puoiChiudere())
         return;
     scarica();
-}
-
-mdiScheda& editorScheda() {
-    auto& e = istanza();
-    if (!e) {
-        e = std::make_unique<mdiScheda>();
-        // Windows must go before the application object does.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { istanza().reset(); });
-    }
-    return *e;
-}
-
-mdiScheda* editorSchedaCaricato() {
-    return istanza().get();
-}
-
-void scaricaEditorScheda() {
-    istanza().reset();
-}
-
-void registraFinestreEditor() {
-    RegistroFinestre& f = finestre();
-    f.mdiSchedaMostra = [] { editorScheda().mostra(); };
-    f.caricaEditorScheda = [](AvanzamentoBarra& barra) {
-        caricaImmaginiScheda(barra);
-        editorScheda();
-    };
-    f.scaricaEditorScheda = [] {
-        scaricaEditorScheda();
-        scaricaImmaginiScheda();
-    };
-
-    const auto metteVia = [] {
-        if (mdiScheda* e = editorSchedaCaricato()) {
-            mdiScheda::setPuoiChiudere(true);
-            e->close();
-        }
-    };
-    elencaFinestra({QStringLiteral("mdiScheda"), [] { editorScheda().mostra(); }, metteVia});
-    // The template header takes the card header's place: a template opened with no athlete chosen.
-    elencaFinestra({QStringLiteral("mdiScheda modello"),
-                    [] {
-                        const std::int32_t utente = idUtenteSelezionato;
-                        const std::int32_t scheda = idSchedaSelezionata;
-                        idUtenteSelezionato = 0;
-                        idSchedaSelezionata = 0;
-                        editorScheda().mostra();
-                        idUtenteSelezionato = utente;
-                        idSchedaSelezionata = scheda;
-                    },
-                    metteVia});
-    // The picture preview, as "Zoom Immagine" shows it beside the picture selection.
-    elencaFinestra({QStringLiteral("SchedaPreviewFigura"),
-                    [] {
-                        mdiScheda& e = editorScheda();
-                        e.mostra();
-                        if (SchedaSelezioneFIGURE* s = e.selezioneFigure())
-                            s->cmdZoom()->click();
-                    },
-                    metteVia});
 }

@@ -36,7 +36,8 @@ private:
 
 // The frame in which one card or template is edited: header and body on the left, picture selection
 // and preview on the right, toolbar and status bar. Created hidden once, then shown and hidden by the
-// main window; what it edits comes from the selection state.
+// main window; what it edits comes from the selection state. The pages edit the card they are given
+// and ask for the rest by signals, which this window connects.
 class mdiScheda : public QMainWindow {
     Q_OBJECT
 public:
@@ -88,6 +89,11 @@ public slots:
     void ToolbarSchede_ButtonClick(QAction* Button);
     void ToolbarSchede_ButtonClickChiave(const QString& chiave);
 
+signals:
+    // The editor has put its windows away and hidden itself ("Fine", or its close box once the gate
+    // is open); whoever opened it comes back.
+    void chiuso();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -103,6 +109,7 @@ private:
     // Closes one child window on purpose (the gate is opened just for it).
     void scaricaFiglia(QPointer<QMdiSubWindow>& figlia);
     QMdiSubWindow* aggiungiFiglia(QWidget* finestra);
+    SchedaCorpo* creaCorpo();
     void allineaSelezione();
     void scriviPannelli();
 
@@ -118,12 +125,3 @@ private:
     QPointer<QMdiSubWindow> subSelezione_;
     QPointer<QMdiSubWindow> subPreview_;
 };
-
-// The one editor of the program, created on first use (hidden) and destroyed when the program ends.
-mdiScheda& editorScheda();
-mdiScheda* editorSchedaCaricato();
-void scaricaEditorScheda();
-
-// Makes the editor reachable from the main window: opening it, loading it with its picture lists at
-// start-up, unloading it at the end.
-void registraFinestreEditor();

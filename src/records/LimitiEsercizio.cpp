@@ -7,14 +7,14 @@ namespace {
 struct Limite {
     Numero campo;
     int massimo;
-    const char* messaggio;
+    const char* messaggio; // %1 stands for the highest value
 };
 
 // Minutes have no bound of their own: the byte the exercise keeps them in is the bound.
 constexpr Limite limiti[] = {
     {Numero::serie, 99, "Valore troppo grande!"},
-    {Numero::recuperoMin, 255, "Inserire un numero tra 0 e 255"},
-    {Numero::recuperoSec, 59, "Inserire un numero tra 0 e 59"},
+    {Numero::recuperoMin, 255, "Inserire un numero tra 0 e %1"},
+    {Numero::recuperoSec, 59, "Inserire un numero tra 0 e %1"},
 };
 
 const Limite& limite(Numero campo) {
@@ -31,7 +31,9 @@ int massimo(Numero campo) {
 }
 
 QString messaggio(Numero campo) {
-    return QString::fromUtf8(limite(campo).messaggio);
+    const Limite& l = limite(campo);
+    const QString testo = QString::fromUtf8(l.messaggio);
+    return testo.contains(QLatin1String("%1")) ? testo.arg(l.massimo) : testo;
 }
 
 QString controlla(Numero campo, const QString& testo) {

@@ -102,3 +102,9 @@ bool utente::Elimina(std::int32_t ID) {
     }
     return ok && t.commit();
 }
+
+QString datiEssenzialiMancanti(const QString& cognome, const QString& nome, const QString& dataNascita) {
+    if (cognome.isEmpty() || nome.isEmpty() || dataNascita.trimmed().isEmpty())
+        return QStringLiteral("Mancano alcuni dati essenziali!");
+    return {};
+}

@@ -43,3 +43,8 @@ private:
     // An insert whose outcome is unknown, and the key it gave out.
     std::optional<std::pair<SalvataggioSospeso, std::int32_t>> sospeso_;
 };
+
+// The message refusing an athlete's data without a surname, a first name or a birth date, each as
+// typed: a surname or a name of spaces is written, a date of spaces is not. Empty when none is
+// missing.
+QString datiEssenzialiMancanti(const QString& cognome, const QString& nome, const QString& dataNascita);

@@ -150,13 +150,12 @@ void ordinaPerColonna(QTreeWidget* lista, int colonna) {
         lista->scrollToItem(c);
 }
 
-bool confermaEliminazione() {
-    return mostraMessaggio(QStringLiteral("Confermi?"), TipoMessaggio::Errore, Pulsanti::SiNo, {},
-                           Risposta::No) == Risposta::Si;
+bool confermaEliminazione(const QString& domanda) {
+    return mostraMessaggio(domanda, TipoMessaggio::Errore, Pulsanti::SiNo, {}, Risposta::No) == Risposta::Si;
 }
 
-void annunciaEliminazione() {
-    mostraMessaggio(QStringLiteral("Scheda eliminata"), TipoMessaggio::Informazione, Pulsanti::OK);
+void annunciaEliminazione(const QString& annuncio) {
+    mostraMessaggio(annuncio, TipoMessaggio::Informazione, Pulsanti::OK);
 }
 
 void eliminaSegnalandoErrori(const std::function<void()>& eliminazione) {

@@ -15,7 +15,7 @@ class QDialog;
 class QEvent;
 class QTreeWidget;
 
-// A row of the card and template lists. Each column sorts by the value stored under Qt::UserRole
+// A row of the athlete, card and template lists. Each column sorts by the value stored under Qt::UserRole
 // (identifiers as numbers, dates as dates, texts without regard to letter case); equal values keep
 // the order of the identifiers in column 0.
 class RigaElenco : public QTreeWidgetItem {
@@ -44,7 +44,7 @@ private:
     bool ordinata_;
 };
 
-// The list behaviour both lists share: one selected row at a time, full text of a cut cell in its
+// The list behaviour the lists share: one selected row at a time, full text of a cut cell in its
 // tooltip.
 void preparaElenco(QTreeWidget* lista);
 // The identifier in column 0 of the selected row; 0 when no row is selected.
@@ -71,9 +71,9 @@ bool tastoElenco(QEvent* evento, const std::function<void()>& scegli, const std:
 void scegliRigaSelezionata(QDialog* finestra, const QTreeWidget* lista, std::int32_t& scelta);
 // Sorts ascending by the clicked column and keeps the current row in view.
 void ordinaPerColonna(QTreeWidget* lista, int colonna);
-// "Confermi?" (No by default); true when the user answers Sì.
-bool confermaEliminazione();
-// "Scheda eliminata", after a deletion that took place.
-void annunciaEliminazione();
+// Asks `domanda` with Sì and No and the stop symbol, No by default; true when the user answers Sì.
+bool confermaEliminazione(const QString& domanda = QStringLiteral("Confermi?"));
+// `annuncio` with the information symbol, after a deletion that took place.
+void annunciaEliminazione(const QString& annuncio = QStringLiteral("Scheda eliminata"));
 // Runs a deletion; a failure is reported with mostraErroreEliminazione.
 void eliminaSegnalandoErrori(const std::function<void()>& eliminazione);

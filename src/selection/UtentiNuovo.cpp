@@ -4,7 +4,6 @@
 #include "base/Twips.h"
 #include "records/utente.h"
 #include "selection/SelettoreData.h"
-#include "selection/UtentiSelezione.h"
 
 #include "ui_UtentiNuovo.h"
 
@@ -83,9 +82,10 @@ void UtentiNuovo::Form_Activate() {
 }
 
 void UtentiNuovo::CmdSave_Click() {
-    if (txtCognome_->text().isEmpty() || txtNome_->text().isEmpty() || txtDataNascita_->isVuota()) {
-        mostraMessaggio(QStringLiteral("Mancano alcuni dati essenziali!"), TipoMessaggio::Errore,
-                        Pulsanti::OK);
+    const QString mancano =
+        datiEssenzialiMancanti(txtCognome_->text(), txtNome_->text(), txtDataNascita_->testo());
+    if (!mancano.isEmpty()) {
+        mostraMessaggio(mancano, TipoMessaggio::Errore, Pulsanti::OK);
         return;
     }
     // A date that is there but impossible is named as such, and the field gets the focus.
@@ -101,14 +101,14 @@ void UtentiNuovo::CmdSave_Click() {
     // A refused save has shown its message; the form stays open with what was typed.
     if (!u.salvato())
         return;
+    salvato_ = nuovo != 0 ? nuovo : static_cast<std::int32_t>(Tag.trimmed().toLong());
     accept();
-    if (parent != QLatin1String("UtentiSelezione"))
-        return;
-    if (auto* lista = qobject_cast<UtentiSelezione*>(parentWidget())) {
-        lista->FillListAtleti();
-        if (nuovo != 0)
-            lista->selezionaId(nuovo);
-    }
+}
+
+std::optional<std::int32_t> UtentiNuovo::esegui() {
+    salvato_.reset();
+    exec();
+    return salvato_;
 }
 
 void UtentiNuovo::cmdAnnulla_Click() {

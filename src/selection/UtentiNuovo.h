@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -15,17 +17,22 @@ namespace Ui {
 class UtentiNuovo;
 }
 
-// "UTENTE": enters a new athlete or changes one's personal data. Modal, opened from the athlete list.
+// "UTENTE": enters a new athlete or changes one's personal data. Modal, opened from the athlete list,
+// to which it hands back the athlete it stored.
 class UtentiNuovo : public QDialog {
     Q_OBJECT
 public:
-    explicit UtentiNuovo(QWidget* parent = nullptr);
+    explicit UtentiNuovo(QWidget* genitore = nullptr);
     ~UtentiNuovo() override;
 
     // The athlete to edit as decimal text; "0" or empty for a new one.
     QString Tag;
-    // The name of the window that opened this one; "UtentiSelezione" has its list refreshed after a save.
-    QString parent;
+
+    // Shows the form modally. The athlete stored when it closed with a save (the new identifier of
+    // a new one); nothing when it closed without.
+    std::optional<std::int32_t> esegui();
+    // The athlete stored by the last save of this form; nothing before one.
+    std::optional<std::int32_t> atletaSalvato() const { return salvato_; }
 
     QLineEdit* txtCognome() const { return txtCognome_; }
     QLineEdit* txtNome() const { return txtNome_; }
@@ -57,5 +64,6 @@ private:
     QPushButton* CmdSave_ = nullptr;
     std::unique_ptr<Ui::UtentiNuovo> ui_;
     std::unique_ptr<utente> utente_;
+    std::optional<std::int32_t> salvato_;
     bool caricato_ = false;
 };

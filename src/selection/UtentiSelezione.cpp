@@ -1,11 +1,8 @@
 #include "selection/UtentiSelezione.h"
 
-#include "base/Errore.h"
-#include "base/Messaggi.h"
 #include "base/Twips.h"
 #include "base/variabiliGlobali.h"
 #include "records/utente.h"
-#include "selection/DelegatoTestoIntero.h"
 #include "selection/ElencoSchede.h"
 #include "selection/UtentiNuovo.h"
 #include "shell/f_library.h"
@@ -22,38 +19,6 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-namespace {
-
-// Each column sorts by its value: identifiers as numbers, birth dates as dates, names alphabetically
-// without regard to letter case.
-class RigaAtleta : public QTreeWidgetItem {
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem& altra) const override {
-        const int c = treeWidget() ? treeWidget()->sortColumn() : 0;
-        switch (c) {
-        case UtentiSelezione::ColId:
-            return text(c).toLongLong() < altra.text(c).toLongLong();
-        case UtentiSelezione::ColDataNascita: {
-            const QDate a = data(c, Qt::UserRole).toDate(), b = altra.data(c, Qt::UserRole).toDate();
-            if (a != b)
-                return a < b;
-            return text(UtentiSelezione::ColId).toLongLong() <
-                   altra.text(UtentiSelezione::ColId).toLongLong();
-        }
-        default: {
-            const int r = QString::localeAwareCompare(text(c).toLower(), altra.text(c).toLower());
-            if (r != 0)
-                return r < 0;
-            return text(UtentiSelezione::ColId).toLongLong() <
-                   altra.text(UtentiSelezione::ColId).toLongLong();
-        }
-        }
-    }
-};
-
-} // namespace
-
 UtentiSelezione::UtentiSelezione(QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::UtentiSelezione>()) {
     ui_->setupUi(this);
@@ -67,10 +32,8 @@ UtentiSelezione::UtentiSelezione(QWidget* parent)
     // A surname or a first name is short: the box keeps a sensible width on a wide window.
     Ricerca_->setMaximumWidth(qMax(twips::aPixel(1950), Ricerca_->fontMetrics().averageCharWidth() * 36));
 
+    preparaElenco(LW_);
     LW_->sortByColumn(ColId, Qt::AscendingOrder);
-    LW_->header()->setSortIndicatorShown(true);
-    LW_->header()->setSectionsClickable(true);
-    LW_->setItemDelegate(new DelegatoTestoIntero(LW_));
     // Identifier and birth date keep their width; surname and first name share whatever the window
     // gives beyond it.
     const QFontMetrics misure = LW_->fontMetrics();
@@ -124,27 +87,18 @@ void UtentiSelezione::FillListAtleti() {
     const std::vector<utente> atleti = utente::caricaTutti();
     QList<QTreeWidgetItem*> righe;
     righe.reserve(static_cast<qsizetype>(atleti.size()));
-    QTreeWidgetItem* daSelezionare = nullptr;
     for (const utente& u : atleti) {
-        auto* riga = new RigaAtleta;
-        riga->setText(ColId, QString::number(u.id_utente));
-        riga->setText(ColCognome, u.cognome);
-        riga->setText(ColNome, u.nome);
-        riga->setText(ColDataNascita, u.dataNascita.toString(QStringLiteral("dd/MM/yyyy")));
-        riga->setData(ColDataNascita, Qt::UserRole, u.dataNascita);
-        riga->setTextAlignment(ColId, Qt::AlignRight | Qt::AlignVCenter);
-        if (u.id_utente == scelto)
-            daSelezionare = riga;
+        auto* riga = new RigaElenco;
+        riga->impostaNumero(ColId, u.id_utente);
+        riga->impostaTesto(ColCognome, u.cognome);
+        riga->impostaTesto(ColNome, u.nome);
+        riga->impostaData(ColDataNascita, u.dataNascita.toString(QStringLiteral("dd/MM/yyyy")));
         righe << riga;
     }
     LW_->addTopLevelItems(righe);
     LW_->setSortingEnabled(true);
-    if (!daSelezionare && LW_->topLevelItemCount() > 0)
-        daSelezionare = LW_->topLevelItem(0);
-    if (daSelezionare) {
-        LW_->setCurrentItem(daSelezionare);
-        LW_->scrollToItem(daSelezionare);
-    }
+    // The athlete chosen before, else the first row.
+    selezionaDopoRicarica(LW_, scelto, 0);
     aggiornaComandi();
 }
 
@@ -180,17 +134,11 @@ bool UtentiSelezione::eventFilter(QObject* oggetto, QEvent* evento) {
                 QApplication::sendEvent(LW_, evento);
                 return true;
             }
-        } else if (oggetto == LW_) {
-            if (invio) {
-                LW_DblClick();
-                return true;
-            }
-            if (tasto->key() == Qt::Key_Delete) {
-                eliminaUtente();
-                return true;
-            }
         }
     }
+    if (oggetto == LW_ && tastoElenco(
+                              evento, [this] { LW_DblClick(); }, [this] { eliminaUtente(); }))
+        return true;
     return QDialog::eventFilter(oggetto, evento);
 }
 
@@ -203,9 +151,7 @@ void UtentiSelezione::LW_DblClick() {
 
 void UtentiSelezione::LW_ColumnClick(int colonna) {
     // Each click sorts ascending by the clicked column, as the register always has.
-    LW_->sortByColumn(colonna, Qt::AscendingOrder);
-    if (QTreeWidgetItem* c = LW_->currentItem())
-        LW_->scrollToItem(c);
+    ordinaPerColonna(LW_, colonna);
 }
 
 void UtentiSelezione::Toolbar_ButtonClick(const QString& chiave) {
@@ -223,10 +169,7 @@ void UtentiSelezione::Toolbar_ButtonClick(const QString& chiave) {
 }
 
 long UtentiSelezione::idSelezionato() const {
-    const QTreeWidgetItem* riga = LW_->currentItem();
-    if (!riga || !riga->isSelected())
-        return 0;
-    return riga->text(ColId).toLong();
+    return idRigaSelezionata(LW_);
 }
 
 void UtentiSelezione::aggiornaComandi() {
@@ -237,29 +180,28 @@ void UtentiSelezione::aggiornaComandi() {
 }
 
 void UtentiSelezione::selezionaUtente() {
-    const long id = idSelezionato();
-    if (id == 0)
-        return;
-    idUtenteSelezionato = static_cast<std::int32_t>(id);
-    accept();
+    scegliRigaSelezionata(this, LW_, idUtenteSelezionato);
 }
 
 void UtentiSelezione::modificaUtente() {
     const long id = idSelezionato();
     if (id == 0)
         return;
-    UtentiNuovo form(this);
-    form.Tag = QString::number(id);
-    form.parent = objectName();
-    form.exec();
-    activateWindow();
+    apriModulo(id);
 }
 
 void UtentiSelezione::nuovoUtente() {
+    apriModulo(0);
+}
+
+void UtentiSelezione::apriModulo(long id) {
     UtentiNuovo form(this);
-    form.Tag = QStringLiteral("0");
-    form.parent = objectName();
-    form.exec();
+    form.Tag = QString::number(id);
+    // The list shows what the form stored, on the athlete's row.
+    if (const std::optional<std::int32_t> salvato = form.esegui()) {
+        FillListAtleti();
+        selezionaId(*salvato);
+    }
     activateWindow();
 }
 
@@ -267,32 +209,17 @@ void UtentiSelezione::eliminaUtente() {
     const long id = idSelezionato();
     if (id == 0)
         return;
-    try {
-        if (mostraMessaggio(
-                QStringLiteral("Sei sicuro di cancellare l'atleta? Verranno cancellate tutte le sue schede!"),
-                TipoMessaggio::Errore, Pulsanti::SiNo, {}, Risposta::No) != Risposta::Si)
+    eliminaSegnalandoErrori([this, id] {
+        if (!confermaEliminazione(QStringLiteral(
+                "Sei sicuro di cancellare l'atleta? Verranno cancellate tutte le sue schede!")))
             return;
         const int posizione = LW_->indexOfTopLevelItem(LW_->currentItem());
         utente u;
         if (u.Elimina(static_cast<std::int32_t>(id))) {
-            mostraMessaggio(QStringLiteral("Utente e schede eliminati"), TipoMessaggio::Informazione,
-                            Pulsanti::OK);
+            annunciaEliminazione(QStringLiteral("Utente e schede eliminati"));
             FillListAtleti();
             // The row that took the deleted one's place, or the new last row.
-            const int righe = LW_->topLevelItemCount();
-            if (righe > 0 && posizione >= 0) {
-                QTreeWidgetItem* vicina = LW_->topLevelItem(qMin(posizione, righe - 1));
-                LW_->setCurrentItem(vicina);
-                LW_->scrollToItem(vicina);
-            }
+            selezionaDopoRicarica(LW_, 0, posizione);
         }
-    } catch (const Errore& e) {
-        mostraMessaggio(QStringLiteral("Si è verificato un errore:") + e.descrizione() + QLatin1Char('\r') +
-                            QStringLiteral("Contattare il supporto tecnico"),
-                        TipoMessaggio::Errore, Pulsanti::OK);
-    } catch (const std::exception& e) {
-        mostraMessaggio(QStringLiteral("Si è verificato un errore:") + QString::fromLocal8Bit(e.what()) +
-                            QLatin1Char('\r') + QStringLiteral("Contattare il supporto tecnico"),
-                        TipoMessaggio::Errore, Pulsanti::OK);
-    }
+    });
 }

@@ -52,6 +52,8 @@ private:
     void selezionaUtente();
     void modificaUtente();
     void nuovoUtente();
+    // The entry form on athlete `id` (0 for a new one); after a save the list is refilled.
+    void apriModulo(long id);
     void eliminaUtente();
     // The athlete of the selected row; 0 when there is none.
     long idSelezionato() const;

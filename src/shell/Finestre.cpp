@@ -5,6 +5,29 @@ RegistroFinestre& finestre() {
     return registro;
 }
 
+namespace {
+
+std::vector<ModuloFinestre>& moduli() {
+    static std::vector<ModuloFinestre> elenco;
+    return elenco;
+}
+
+} // namespace
+
+bool aggiungiModulo(const ModuloFinestre& modulo) {
+    for (ModuloFinestre& m : moduli())
+        if (QLatin1String(m.nome) == QLatin1String(modulo.nome)) {
+            m = modulo;
+            return true;
+        }
+    moduli().push_back(modulo);
+    return true;
+}
+
+const std::vector<ModuloFinestre>& moduliFinestre() {
+    return moduli();
+}
+
 std::vector<FinestraElencata>& elencoFinestre() {
     static std::vector<FinestraElencata> elenco;
     return elenco;

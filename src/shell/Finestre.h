@@ -30,6 +30,9 @@ struct RegistroFinestre {
     std::function<void()> frmPersonalizza;
     // About box, modal (the shell's own unless replaced).
     std::function<void()> frmAbout;
+    // Brings the main window back on screen when a window that took its place (the card editor)
+    // closes; nothing while the program is ending. The shell's own.
+    std::function<void()> mostraPrincipale;
 
     // Loading the card editor hidden at start-up (it fills its picture lists, advancing the bar once per
     // figure), and unloading it when the program ends.
@@ -38,6 +41,20 @@ struct RegistroFinestre {
 };
 
 RegistroFinestre& finestre();
+
+// A subsystem that the shell does not name joins the program from its own files: `registra`
+// registers its windows (registraFinestreProgramma runs it), `predefinite` fills the places of the
+// registry that start-up needs of it even when its windows are not registered (start-up runs it).
+struct ModuloFinestre {
+    const char* nome;
+    void (*registra)();
+    void (*predefinite)(RegistroFinestre& registro);
+};
+
+// Adds the subsystem, or replaces the one of the same name. Returns true, so that a file can add
+// its subsystem as it is initialised: `const bool aggiunto = aggiungiModulo({...});`.
+bool aggiungiModulo(const ModuloFinestre& modulo);
+const std::vector<ModuloFinestre>& moduliFinestre();
 
 // Every window of the program as a user first meets it, listed by the subsystem that owns it where it
 // registers its windows. The check that every window fits the screen walks this list, so a window

@@ -11,8 +11,6 @@
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
 #include "data/db.h"
-#include "editor/ImmaginiScheda.h"
-#include "editor/mdiScheda.h"
 #include "pictures/FileConsegnati.h"
 #include "printing/RegistraStampa.h"
 #include "selection/RegistraSelezione.h"
@@ -48,7 +46,8 @@ std::function<void()>& confermaRisoluzione() {
     return f;
 }
 
-// The windows the shell owns itself, unless a later subsystem has registered its own.
+// The windows the shell owns itself, and what start-up needs of the subsystems that join the program
+// by themselves, unless a later subsystem has registered its own.
 void registraFinestreProprie() {
     RegistroFinestre& f = finestre();
     if (!f.frmAbout)
@@ -56,10 +55,15 @@ void registraFinestreProprie() {
             frmAbout finestra(principaleCaricata());
             finestra.exec();
         };
-    if (!f.caricaEditorScheda)
-        f.caricaEditorScheda = [](AvanzamentoBarra& barra) { caricaImmaginiScheda(barra); };
-    if (!f.scaricaEditorScheda)
-        f.scaricaEditorScheda = [] { scaricaImmaginiScheda(); };
+    if (!f.mostraPrincipale)
+        f.mostraPrincipale = [] {
+            if (!inChiusura)
+                if (Principale* p = principaleCaricata())
+                    p->mostra();
+        };
+    for (const ModuloFinestre& m : moduliFinestre())
+        if (m.predefinite)
+            m.predefinite(f);
 
     elencaFinestra(
         {QStringLiteral("Principale"), [] { principale().mostra(); }, [] { principale().nascondi(); }});
@@ -113,7 +117,9 @@ void interrompiAvvio(const QString& motivo) {
 void registraFinestreProgramma() {
     registraFinestreSelezione();
     registraFinestreStampa();
-    registraFinestreEditor();
+    for (const ModuloFinestre& m : moduliFinestre())
+        if (m.registra)
+            m.registra();
     registraFinestreProprie();
 }
 
@@ -250,7 +256,9 @@ bool Main() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         splash->repaint();
 
-        finestre().caricaEditorScheda(*splash);
+        // Nothing to load when no subsystem offers the card editor's pictures.
+        if (finestre().caricaEditorScheda)
+            finestre().caricaEditorScheda(*splash);
         Principale& finestra = principale();
         splash.reset();
         finestra.mostra();

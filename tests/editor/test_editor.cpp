@@ -8,6 +8,7 @@
 #include "editor/ImmagineEsercizio.h"
 #include "editor/ImmaginiScheda.h"
 #include "editor/PannelloEsercizio.h"
+#include "editor/RegistraEditor.h"
 #include "editor/SchedaCorpo.h"
 #include "editor/SchedaIntestazione.h"
 #include "editor/SchedaIntestazioneMODELLO.h"
@@ -18,6 +19,7 @@
 #include "selection/SelettoreData.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
+#include "shell/ModuloBase.h"
 #include "shell/Principale.h"
 #include "shell/SenzaAvanzamento.h"
 
@@ -831,7 +833,7 @@ TEST_F(Editor, UnaSchedaScrittaDalleFinestreTornaUgualeDallArchivio) {
 }
 
 TEST_F(Editor, NuovaSchedaDallaFinestraPrincipaleApreLEditorEFineLaRiporta) {
-    registraFinestreEditor();
+    registraFinestreProgramma();
     finestre().UtentiSelezione = [](const QString&) { idUtenteSelezionato = 9; };
     Principale& p = principale();
     p.mostra();

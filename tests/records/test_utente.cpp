@@ -7,6 +7,30 @@ namespace {
 
 class Atleti : public ArchivioSchede {};
 
+TEST(DatiAtleta, CognomeNomeEDataSonoEssenziali) {
+    const QString manca = QStringLiteral("Mancano alcuni dati essenziali!");
+    struct {
+        const char* cognome;
+        const char* nome;
+        const char* data;
+        bool mancano;
+    } casi[] = {
+        {"Rossi", "Mario", "05/12/2004", false},
+        {"", "Mario", "05/12/2004", true},
+        {"Rossi", "", "05/12/2004", true},
+        {"Rossi", "Mario", "", true},
+        {"Rossi", "Mario", "   ", true},       // a date of spaces is no date
+        {"   ", "Mario", "05/12/2004", false}, // a surname of spaces is stored as typed
+        {"Rossi", " ", "05/12/2004", false},
+        {"Rossi", "Mario", "31/02/2004", false}, // an impossible date is there: its own check says so
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(datiEssenzialiMancanti(QString::fromLatin1(c.cognome), QString::fromLatin1(c.nome),
+                                         QString::fromLatin1(c.data)),
+                  c.mancano ? manca : QString())
+            << c.cognome << "|" << c.nome << "|" << c.data;
+}
+
 utente mario() {
     utente u;
     u.nome = QStringLiteral("Mario");

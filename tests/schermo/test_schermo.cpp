@@ -4,6 +4,7 @@
 #include "comune/ArchivioDiProva.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmaginiScheda.h"
+#include "editor/RegistraEditor.h"
 #include "editor/mdiScheda.h"
 #include "pictures/BodyMap.h"
 #include "pictures/FileConsegnati.h"

@@ -6,6 +6,7 @@
 #include "customisation/frmPersonalizza.h"
 #include "editor/ImmagineEsercizio.h"
 #include "editor/ImmaginiScheda.h"
+#include "editor/RegistraEditor.h"
 #include "editor/SchedaCorpo.h"
 #include "editor/SchedaIntestazione.h"
 #include "editor/mdiScheda.h"
@@ -14,10 +15,8 @@
 #include "printing/DialoghiFinti.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterDaNonFare.h"
-#include "printing/RegistraStampa.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
-#include "selection/RegistraSelezione.h"
 #include "selection/SchedeMODELLONuova.h"
 #include "selection/SchedeMODELLOSelezione.h"
 #include "selection/SchedeSelezione.h"
@@ -26,6 +25,7 @@
 #include "selection/UtentiSelezione.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
+#include "shell/ModuloBase.h"
 #include "shell/Principale.h"
 #include "shell/SenzaAvanzamento.h"
 
@@ -75,9 +75,7 @@ protected:
         // The delivered pictures, as an installed program has them.
         ASSERT_TRUE(copiaImmaginiConsegnate());
         salvato_ = finestre();
-        registraFinestreSelezione();
-        registraFinestreEditor();
-        registraFinestreStampa();
+        registraFinestreProgramma();
         caricaImmaginiScheda(barra_);
         principale().mostra();
     }

@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <QTreeWidget>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -229,6 +230,37 @@ TEST_F(FinestreUtenti, NuovoAtletaAggiornaLElenco) {
         contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE cognome='D`Angelo' AND sesso='F' "
                                     "AND dataNascita='1999-03-04' AND Note='l`atleta'")),
         1);
+}
+
+TEST_F(FinestreUtenti, IlModuloRestituisceLAtletaSalvato) {
+    struct {
+        const char* caso;
+        const char* tag;
+        bool salva;
+        std::optional<std::int32_t> atteso;
+    } casi[] = {
+        {"nuovo salvato", "0", true, 12},
+        {"nuovo annullato", "0", false, std::nullopt},
+        {"modificato", "10", true, 10},
+        {"modifica annullata", "10", false, std::nullopt},
+    };
+    for (const auto& c : casi) {
+        UtentiNuovo f;
+        f.Tag = QString::fromLatin1(c.tag);
+        std::optional<std::int32_t> risultato = -1;
+        usaModale<UtentiNuovo>([&] { risultato = f.esegui(); },
+                               [&](UtentiNuovo& modulo) {
+                                   modulo.txtCognome()->setText(QStringLiteral("Neri"));
+                                   modulo.txtNome()->setText(QStringLiteral("Ugo"));
+                                   (c.salva ? modulo.CmdSave() : modulo.cmdAnnulla())->click();
+                               });
+        EXPECT_EQ(risultato, c.atteso) << c.caso;
+        EXPECT_EQ(f.atletaSalvato(), c.atteso) << c.caso;
+    }
+    // Only the first save inserted; the athlete changed is the one named.
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti")), 5);
+    EXPECT_EQ(
+        contaDiretto(QStringLiteral("SELECT COUNT(*) FROM utenti WHERE id_utente = 10 AND nome = 'Ugo'")), 1);
 }
 
 TEST_F(FinestreUtenti, SalvataggioRifiutatoLasciaApertoIlModulo) {

@@ -254,6 +254,20 @@ TEST_F(Avvio, RegistroDelleFinestreProprie) {
     EXPECT_FALSE(principaleCaricata()->mnuSchedeNuova->isEnabled());
 }
 
+TEST_F(Avvio, IlProgrammaComprendeLEditorCheLaShellNonNomina) {
+    finestre() = RegistroFinestre{};
+    registraFinestreProgramma();
+    // The editor joins by itself: opening, loading and unloading it, and the main window's return.
+    EXPECT_TRUE(static_cast<bool>(finestre().mdiSchedaMostra));
+    EXPECT_TRUE(static_cast<bool>(finestre().caricaEditorScheda));
+    EXPECT_TRUE(static_cast<bool>(finestre().scaricaEditorScheda));
+    EXPECT_TRUE(static_cast<bool>(finestre().mostraPrincipale));
+    bool elencato = false;
+    for (const FinestraElencata& f : elencoFinestre())
+        elencato = elencato || f.nome == QStringLiteral("mdiScheda");
+    EXPECT_TRUE(elencato);
+}
+
 TEST_F(Avvio, UnArchivioDanneggiatoFermaLAvvioConUnSoloMessaggio) {
     struct Caso {
         const char* nome;
