@@ -14,12 +14,6 @@
 #include <QImageReader>
 #include <cmath>
 
-namespace LayoutPagina {
-double margineAlto = 3.45;
-double margineSinistroUltimaRiga = 0.9;
-double spazioTraRighe = 0.1;
-} // namespace LayoutPagina
-
 namespace {
 
 constexpr int numeroRiquadri = 10;
@@ -152,12 +146,13 @@ Foglio superficieScheda() {
     return f;
 }
 
+namespace {
+// The gym's logo path, read without a message when the gym was never customised.
 QString logoPalestraPerStampa() {
     palestra p;
     return p.leggi() ? p.logo : QString();
 }
 
-namespace {
 bool logoLeggibile(const QString& percorso) {
     return !immagineFoglio(risolviPercorso(percorso)).isNull();
 }
@@ -295,35 +290,32 @@ void Page::scriviEsercizi(Foglio& f) const {
         mostraRiquadro(f, k, false);
     if (esercizi.isEmpty())
         return;
-    calcolaMargineUltimaRiga(f);
-    calcolaSpaziVerticali(f);
-    posizionaRiquadri(f);
+    posizionaRiquadri(f, impaginazione(f));
 }
 
-void Page::calcolaMargineUltimaRiga(const Foglio& f) const {
-    LayoutPagina::margineSinistroUltimaRiga = 0.9;
+ImpaginazioneRiquadri Page::impaginazione(const Foglio& f) const {
+    ImpaginazioneRiquadri posti;
     if (esercizi.Count() % 2 == 1) {
+        // The block alone in the last row stands in the middle.
         const ElementoFoglio& c = f.el(QStringLiteral("cornice"), 0);
         const auto passo = static_cast<std::int16_t>(std::nearbyint(c.width + spazioColonne));
-        LayoutPagina::margineSinistroUltimaRiga = 0.9 + passo / 2.0 / 567;
+        posti.margineSinistroUltimaRiga = 0.9 + passo / 2.0 / 567;
     }
-}
-
-void Page::calcolaSpaziVerticali(const Foglio& f) const {
-    LayoutPagina::margineAlto = 3.45;
-    LayoutPagina::spazioTraRighe = 0.1;
+    // The free height is shared out between the rows, unless a full sheet must leave room for the
+    // final notes.
     const bool note = !sc->note.isEmpty() && isLastPage;
     const int r = righe();
     if (r == 5 && note)
-        return;
-    const double disponibile = cmInTwip(28 - LayoutPagina::margineAlto - (note ? 3.7 : 1.5));
+        return posti;
+    const double disponibile = cmInTwip(28 - posti.margineAlto - (note ? 3.7 : 1.5));
     const double libero = disponibile - r * f.el(QStringLiteral("cornice"), 0).height;
-    LayoutPagina::margineAlto += twipInCm(r == 1 ? libero / 2 : libero / 4);
+    posti.margineAlto += twipInCm(r == 1 ? libero / 2 : libero / 4);
     if (r >= 2)
-        LayoutPagina::spazioTraRighe += twipInCm(libero / 2 / (r - 1));
+        posti.spazioTraRighe += twipInCm(libero / 2 / (r - 1));
+    return posti;
 }
 
-void Page::posizionaRiquadri(Foglio& f) const {
+void Page::posizionaRiquadri(Foglio& f, const ImpaginazioneRiquadri& posti) const {
     const ElementoFoglio& c0 = f.el(QStringLiteral("cornice"), 0);
     const double w = c0.width;
     const double h = c0.height;
@@ -334,9 +326,9 @@ void Page::posizionaRiquadri(Foglio& f) const {
             const int e = 2 * (riga - 1) + colonna;
             if (e > n)
                 break;
-            const double top = (cmInTwip(LayoutPagina::spazioTraRighe) + h) * (riga - 1) +
-                               cmInTwip(LayoutPagina::margineAlto);
-            const double margine = riga < r ? 0.9 : LayoutPagina::margineSinistroUltimaRiga;
+            const double top =
+                (cmInTwip(posti.spazioTraRighe) + h) * (riga - 1) + cmInTwip(posti.margineAlto);
+            const double margine = riga < r ? 0.9 : posti.margineSinistroUltimaRiga;
             const double left = (colonna - 1) * (w + spazioColonne) + cmInTwip(margine);
             spostaRiquadro(f, e - 1, top, left);
         }
