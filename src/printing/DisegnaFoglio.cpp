@@ -1,5 +1,7 @@
 #include "printing/DisegnaFoglio.h"
 
+#include "base/Twips.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFont>
@@ -26,7 +28,7 @@ QFont fontDi(const ElementoFoglio& e) {
     QFont f;
     f.setFamilies(e.famiglie);
     // Sizes are given in twips so the painter's scale applies to text as to everything else.
-    f.setPixelSize(qMax(1, qRound(e.punti * 20)));
+    f.setPixelSize(qMax(1, qRound(twips::daPunti(e.punti))));
     f.setBold(e.grassetto);
     f.setItalic(e.corsivo);
     f.setHintingPreference(QFont::PreferNoHinting);
@@ -106,10 +108,6 @@ QString adattaAlRiquadro(QPainter& p, const QRectF& riquadro, int flags, const Q
     return tagliato(p, riquadro, testo);
 }
 
-double twipPerUnitaDi(int dpi) {
-    return 1440.0 / dpi;
-}
-
 QImage immagineFoglio(const QString& percorso) {
     if (percorso.isEmpty())
         return {};
@@ -139,7 +137,7 @@ void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita) {
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     // One device unit at least, so thin rules never vanish on screen.
-    const double sottile = qMax(15.0, twipPerUnita);
+    const double sottile = qMax(twips::perPixel, twipPerUnita);
     for (const ElementoFoglio& e : foglio.elementi()) {
         if (!e.visibile)
             continue;

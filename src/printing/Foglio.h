@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Twips.h"
+
 #include <QColor>
 #include <QHash>
 #include <QString>
@@ -43,8 +45,8 @@ struct ElementoFoglio {
 // Elements are drawn in the order they were added.
 class Foglio {
 public:
-    static constexpr double larghezza = 11340; // 20 cm
-    static constexpr double altezza = 15876;   // 28 cm
+    static constexpr double larghezza = twips::daCentimetri(20);
+    static constexpr double altezza = twips::daCentimetri(28);
 
     ElementoFoglio& aggiungi(ElementoFoglio e);
     // Throws Errore when the sheet has no such element.

@@ -2,6 +2,7 @@
 
 #include "base/CartellaProgramma.h"
 #include "base/Messaggi.h"
+#include "base/Twips.h"
 #include "pictures/FileConsegnati.h"
 
 namespace FoglioIstruzioni {
@@ -141,9 +142,9 @@ Foglio crea() {
     arvel.immagine = percorsoProgramma(FileConsegnati::logoProduttore);
 
     const double altezzaVibrana = 405;
-    ElementoFoglio vibrana =
-        ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, QStringLiteral("logoVibrana"), -1,
-                              0.9 * 567 + 100, p - 2 * altezzaVibrana + 115, 1350, altezzaVibrana);
+    ElementoFoglio vibrana = ElementoFoglio::posto(
+        ElementoFoglio::Tipo::Immagine, QStringLiteral("logoVibrana"), -1, twips::daCentimetri(0.9) + 100,
+        p - 2 * altezzaVibrana + 115, 1350, altezzaVibrana);
     vibrana.immagine = percorsoProgramma(FileConsegnati::logoMacchina);
 
     ElementoFoglio avv;

@@ -20,7 +20,7 @@ constexpr int numeroRiquadri = 10;
 constexpr double larghezzaRiquadro = 5175;
 constexpr double altezzaRiquadro = 2175;
 constexpr double altezzaModalita = 480;
-constexpr double spazioColonne = 0.4 * 567; // 226.8
+constexpr double spazioColonne = twips::daCentimetri(0.4); // 226.8
 
 ElementoFoglio etichetta(const QString& nome, int indice, double l, double t, double w, double h,
                          const QString& testo, const QStringList& famiglie, double punti,
@@ -190,13 +190,13 @@ void Page::scriviIntestazione(Foglio& f) const {
     f.el(QStringLiteral("Periodo")).testo = s.PeriodoDal + QStringLiteral(" - ") + s.PeriodoAl;
     f.el(QStringLiteral("NoteFinali"), 0).testo = s.note;
 
-    const double sinistra = cmInTwip(1);
+    const double sinistra = twips::daCentimetri(1);
     const std::pair<const char*, const char*> righe[] = {{"UtenteEti", "utente"},
                                                          {"istruttoreEti", "Istruttore"},
                                                          {"periodoEti", "Periodo"},
                                                          {nullptr, "FreqAllen"},
                                                          {"GGAllenEti", "GGAllen"}};
-    double top = cmInTwip(0.5);
+    double top = twips::daCentimetri(0.5);
     for (const auto& [eti, valore] : righe) {
         ElementoFoglio& v = f.el(QLatin1String(valore));
         if (eti) {
@@ -233,7 +233,7 @@ void Page::scriviIntestazione(Foglio& f) const {
             dimensione = immagineFoglio(logo.immagine).size();
         const RettangoloTwips r =
             adattaAlQuadrato(twips::daPixel(dimensione.width()), twips::daPixel(dimensione.height()), 2300,
-                             cmInTwip(15), cmInTwip(0.3));
+                             twips::daCentimetri(15), twips::daCentimetri(0.3));
         logo.left = r.left;
         logo.top = r.top;
         logo.width = r.width;
@@ -299,7 +299,7 @@ ImpaginazioneRiquadri Page::impaginazione(const Foglio& f) const {
         // The block alone in the last row stands in the middle.
         const ElementoFoglio& c = f.el(QStringLiteral("cornice"), 0);
         const auto passo = static_cast<std::int16_t>(std::nearbyint(c.width + spazioColonne));
-        posti.margineSinistroUltimaRiga = 0.9 + passo / 2.0 / 567;
+        posti.margineSinistroUltimaRiga = 0.9 + twips::aCentimetri(passo / 2.0);
     }
     // The free height is shared out between the rows, unless a full sheet must leave room for the
     // final notes.
@@ -307,11 +307,11 @@ ImpaginazioneRiquadri Page::impaginazione(const Foglio& f) const {
     const int r = righe();
     if (r == 5 && note)
         return posti;
-    const double disponibile = cmInTwip(28 - posti.margineAlto - (note ? 3.7 : 1.5));
+    const double disponibile = twips::daCentimetri(28 - posti.margineAlto - (note ? 3.7 : 1.5));
     const double libero = disponibile - r * f.el(QStringLiteral("cornice"), 0).height;
-    posti.margineAlto += twipInCm(r == 1 ? libero / 2 : libero / 4);
+    posti.margineAlto += twips::aCentimetri(r == 1 ? libero / 2 : libero / 4);
     if (r >= 2)
-        posti.spazioTraRighe += twipInCm(libero / 2 / (r - 1));
+        posti.spazioTraRighe += twips::aCentimetri(libero / 2 / (r - 1));
     return posti;
 }
 
@@ -326,10 +326,10 @@ void Page::posizionaRiquadri(Foglio& f, const ImpaginazioneRiquadri& posti) cons
             const int e = 2 * (riga - 1) + colonna;
             if (e > n)
                 break;
-            const double top =
-                (cmInTwip(posti.spazioTraRighe) + h) * (riga - 1) + cmInTwip(posti.margineAlto);
+            const double top = (twips::daCentimetri(posti.spazioTraRighe) + h) * (riga - 1) +
+                               twips::daCentimetri(posti.margineAlto);
             const double margine = riga < r ? 0.9 : posti.margineSinistroUltimaRiga;
-            const double left = (colonna - 1) * (w + spazioColonne) + cmInTwip(margine);
+            const double left = (colonna - 1) * (w + spazioColonne) + twips::daCentimetri(margine);
             spostaRiquadro(f, e - 1, top, left);
         }
 }
@@ -360,9 +360,9 @@ void Page::setPiePagina(Foglio& f) const {
     arvel.left = info.left + info.width - arvel.width + 1100;
     ElementoFoglio& vibrana = f.el(QStringLiteral("logoVibrana"));
     vibrana.top = p - 2 * vibrana.height + 115;
-    vibrana.left = cmInTwip(0.9) + 100;
+    vibrana.left = twips::daCentimetri(0.9) + 100;
     ElementoFoglio& note = f.el(QStringLiteral("NoteFinali"), 0);
     note.visibile = !note.testo.isEmpty() && isLastPage;
     if (isLastPage)
-        note.top = cmInTwip(24.3);
+        note.top = twips::daCentimetri(24.3);
 }

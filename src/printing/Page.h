@@ -37,9 +37,6 @@ public:
     // Where this sheet's exercise blocks go, for blocks of the size they have on f.
     ImpaginazioneRiquadri impaginazione(const Foglio& f) const;
 
-    static double cmInTwip(double cm) { return cm * 567.0; }
-    static double twipInCm(double tw) { return tw / 567.0; }
-
 private:
     void scriviIntestazione(Foglio& f) const;
     void scriviEsercizi(Foglio& f) const;
