@@ -62,6 +62,17 @@ private:
     QHash<QString, std::size_t> posizioni_;
 };
 
+// The elements as the sheets design them: a label, a picture, a light grey rule from (x1, y1) to
+// (x2, y2). Whatever a helper does not take keeps its default.
+namespace ElementiFoglio {
+ElementoFoglio etichetta(const QString& nome, int indice, double left, double top, double width,
+                         double height, const QString& testo, const QStringList& famiglie, double punti,
+                         bool grassetto = false, bool corsivo = false);
+ElementoFoglio immagine(const QString& nome, int indice, double left, double top, double width, double height,
+                        const QString& file = {});
+ElementoFoglio linea(const QString& nome, double x1, double y1, double x2, double y2);
+} // namespace ElementiFoglio
+
 // Font families asked for by the sheets, each followed by installed look-alikes.
 namespace FamiglieFoglio {
 QStringList msSansSerif();

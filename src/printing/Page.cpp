@@ -22,31 +22,6 @@ constexpr double altezzaRiquadro = 2175;
 constexpr double altezzaModalita = 480;
 constexpr double spazioColonne = twips::daCentimetri(0.4); // 226.8
 
-ElementoFoglio etichetta(const QString& nome, int indice, double l, double t, double w, double h,
-                         const QString& testo, const QStringList& famiglie, double punti,
-                         bool grassetto = false, bool corsivo = false) {
-    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Etichetta, nome, indice, l, t, w, h);
-    e.testo = testo;
-    e.famiglie = famiglie;
-    e.punti = punti;
-    e.grassetto = grassetto;
-    e.corsivo = corsivo;
-    return e;
-}
-
-ElementoFoglio immagine(const QString& nome, int indice, double l, double t, double w, double h,
-                        const QString& file = {}) {
-    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, nome, indice, l, t, w, h);
-    e.immagine = file;
-    return e;
-}
-
-ElementoFoglio linea(const QString& nome, double x1, double y1, double x2, double y2) {
-    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Linea, nome, -1, x1, y1, x2 - x1, y2 - y1);
-    e.colore = QColor(0xC0, 0xC0, 0xC0);
-    return e;
-}
-
 // A rule keeps its length and is centred on the sheet, a little to the right.
 void centraLinea(ElementoFoglio& l, double y) {
     const double lunghezza = l.width;
@@ -69,6 +44,7 @@ const QStringList& elementiRiquadro() {
 
 Foglio superficieScheda() {
     using namespace FamiglieFoglio;
+    using namespace ElementiFoglio;
     Foglio f;
     // Header.
     f.aggiungi(etichetta(QStringLiteral("UtenteEti"), -1, 0, 0, 1575, 375, QStringLiteral("Utente: "),
