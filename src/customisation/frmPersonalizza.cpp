@@ -3,6 +3,7 @@
 #include "base/CartellaProgramma.h"
 #include "base/Errore.h"
 #include "base/Messaggi.h"
+#include "pictures/LeggiImmagine.h"
 #include "printing/AnteprimaFoglio.h"
 #include "printing/DialoghiStampa.h"
 #include "shell/FinestraGuida.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPixmap>
 #include <QShortcut>
 
@@ -100,7 +100,7 @@ void frmPersonalizza::mostraLogo(const QString& percorso) {
     QLabel* logo = ui_->logo;
     logo->setScaledContents(false);
     logo->setGeometry(0, 0, ui_->riquadroLogo->width(), ui_->riquadroLogo->height());
-    const QPixmap immagine(risolviPercorso(percorso));
+    const QPixmap immagine = QPixmap::fromImage(leggiImmagine(risolviPercorso(percorso)).immagine);
     logo->setPixmap(immagine);
     if (immagine.isNull()) {
         // A logo moved or deleted since it was chosen: its path is kept until another one is chosen.
@@ -122,7 +122,7 @@ void frmPersonalizza::cmdApriIMG_Click() {
     if (scelto.isEmpty())
         return;
     CursoreAttesa attesa;
-    if (QImageReader(scelto).size().isEmpty() && QPixmap(scelto).isNull()) {
+    if (!leggiImmagine(scelto).letta()) {
         mostraMessaggio(QStringLiteral("Il file scelto non è un'immagine leggibile:\n%1")
                             .arg(QDir::toNativeSeparators(scelto)),
                         TipoMessaggio::Errore, Pulsanti::OK);
