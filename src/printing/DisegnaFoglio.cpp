@@ -1,6 +1,7 @@
 #include "printing/DisegnaFoglio.h"
 
 #include "base/Twips.h"
+#include "pictures/LeggiImmagine.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -117,7 +118,7 @@ QImage immagineFoglio(const QString& percorso) {
     if (it != archivio.constEnd() && it->modificata == info.lastModified() && it->dimensione == info.size())
         return it->immagine;
     ImmagineRicordata r;
-    r.immagine = QImage(percorso);
+    r.immagine = leggiImmagine(percorso).immagine;
     r.modificata = info.lastModified();
     r.dimensione = info.exists() ? info.size() : -1;
     if (archivio.size() > 200)

@@ -11,7 +11,6 @@
 #include "shell/f_library_core.h"
 
 #include <QDir>
-#include <QImageReader>
 #include <cmath>
 
 namespace {
@@ -204,9 +203,8 @@ void Page::scriviIntestazione(Foglio& f) const {
     logo.visibile = !percorso.isEmpty() && logoLeggibile(percorso);
     if (logo.visibile) {
         logo.immagine = risolviPercorso(percorso);
-        QSize dimensione = QImageReader(logo.immagine).size();
-        if (!dimensione.isValid())
-            dimensione = immagineFoglio(logo.immagine).size();
+        // Measured on the picture the sheet draws, turned upright.
+        const QSize dimensione = immagineFoglio(logo.immagine).size();
         const RettangoloTwips r =
             adattaAlQuadrato(twips::daPixel(dimensione.width()), twips::daPixel(dimensione.height()), 2300,
                              twips::daCentimetri(15), twips::daCentimetri(0.3));
