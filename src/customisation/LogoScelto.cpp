@@ -31,7 +31,7 @@ QString cartellaLoghi() {
 
 LogoScelto prendiLogo(const QString& scelto) {
     LogoScelto esito;
-    if (!leggiImmagine(scelto).letta()) {
+    if (leggiImmagine(scelto).isNull()) {
         esito.avviso = QStringLiteral("Il file scelto non è un'immagine leggibile:\n%1")
                            .arg(QDir::toNativeSeparators(scelto));
         return esito;

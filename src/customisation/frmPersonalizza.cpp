@@ -61,7 +61,7 @@ void frmPersonalizza::mostraLogo(const QString& percorso) {
     QLabel* logo = ui_->logo;
     logo->setScaledContents(false);
     logo->setGeometry(0, 0, ui_->riquadroLogo->width(), ui_->riquadroLogo->height());
-    const QPixmap immagine = QPixmap::fromImage(leggiImmagine(risolviPercorso(percorso)).immagine);
+    const QPixmap immagine = QPixmap::fromImage(leggiImmagine(risolviPercorso(percorso)));
     logo->setPixmap(immagine);
     if (immagine.isNull()) {
         // A logo moved or deleted since it was chosen: its path is kept until another one is chosen.

@@ -31,7 +31,7 @@ QImage segnaposto(QSize lato, const QString& nomeIcona) {
 QImage ImmaginiScheda::leggiRidotta(const QString& percorso, QSize lato) {
     // Read at the screen's density: the picture lists keep them so, sharp on a scaled display.
     const qreal r = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    QImage letta = leggiImmagine(percorso, (QSizeF(lato) * r).toSize()).immagine;
+    QImage letta = leggiImmagine(percorso, (QSizeF(lato) * r).toSize());
     letta.setDevicePixelRatio(r);
     return letta;
 }

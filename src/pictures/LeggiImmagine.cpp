@@ -2,11 +2,9 @@
 
 #include "base/Errore.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 
-ImmagineLetta leggiImmagine(const QString& percorso, QSize adatta) {
-    ImmagineLetta esito;
+QImage leggiImmagine(const QString& percorso, QSize adatta) {
     QImageReader lettore(percorso);
     lettore.setAutoTransform(true);
     const QSize propria = lettore.size();
@@ -17,16 +15,12 @@ ImmagineLetta leggiImmagine(const QString& percorso, QSize adatta) {
         const QSize voluta = dritta.scaled(adatta, Qt::KeepAspectRatio);
         lettore.setScaledSize(girata ? voluta.transposed() : voluta);
     }
-    esito.immagine = lettore.read();
-    if (esito.immagine.isNull())
-        esito.causa = !QFileInfo(percorso).isFile() ? QStringLiteral("il file non esiste")
-                                                    : QStringLiteral("il file non è un'immagine leggibile");
-    return esito;
+    return lettore.read();
 }
 
 QImage leggiImmagineOErrore(const QString& percorso, const QString& testo, const QString& fonte) {
-    ImmagineLetta letta = leggiImmagine(percorso);
-    if (!letta.letta())
+    QImage letta = leggiImmagine(percorso);
+    if (letta.isNull())
         throw Errore(NumeriErrore::FileNonTrovato, testo + QLatin1Char('\n') + percorso, fonte);
-    return std::move(letta.immagine);
+    return letta;
 }

@@ -118,7 +118,7 @@ QImage immagineFoglio(const QString& percorso) {
     if (it != archivio.constEnd() && it->modificata == info.lastModified() && it->dimensione == info.size())
         return it->immagine;
     ImmagineRicordata r;
-    r.immagine = leggiImmagine(percorso).immagine;
+    r.immagine = leggiImmagine(percorso);
     r.modificata = info.lastModified();
     r.dimensione = info.exists() ? info.size() : -1;
     if (archivio.size() > 200)

@@ -29,25 +29,24 @@ struct CasoLettura {
     QSize attesa; // invalid: not read
     QColor altoSinistra;
     QColor bassoDestra;
-    const char* causa;
 };
 
 TEST(LeggiImmagine, TabellaDeiFile) {
     const QByteArray buona = jpeg(0);
     const CasoLettura casi[] = {
-        {"buona.jpg", buona, {}, {20, 10}, Qt::red, Qt::blue, ""},
+        {"buona.jpg", buona, {}, {20, 10}, Qt::red, Qt::blue},
         // Decoded straight at the size asked for.
-        {"ridotta.jpg", buona, {10, 10}, {10, 5}, Qt::red, Qt::blue, ""},
+        {"ridotta.jpg", buona, {10, 10}, {10, 5}, Qt::red, Qt::blue},
         // EXIF 6: turned a quarter clockwise to stand upright; the left half comes on top.
-        {"girata.jpg", jpeg(6), {}, {10, 20}, Qt::red, Qt::blue, ""},
+        {"girata.jpg", jpeg(6), {}, {10, 20}, Qt::red, Qt::blue},
         // The size asked for holds the upright picture, not the stored one.
-        {"girata_ridotta.jpg", jpeg(6), {40, 10}, {5, 10}, Qt::red, Qt::blue, ""},
+        {"girata_ridotta.jpg", jpeg(6), {40, 10}, {5, 10}, Qt::red, Qt::blue},
         // EXIF 3: upside down, so the right half comes to the left.
-        {"capovolta.jpg", jpeg(3), {}, {20, 10}, Qt::blue, Qt::red, ""},
-        {"manca.jpg", {}, {}, {}, {}, {}, "il file non esiste"},
-        {"rovinata.jpg", "non è una foto", {}, {}, {}, {}, "il file non è un'immagine leggibile"},
-        {"tagliata.jpg", buona.left(40), {}, {}, {}, {}, "il file non è un'immagine leggibile"},
-        {"vuota.jpg", QByteArray(""), {}, {}, {}, {}, "il file non è un'immagine leggibile"},
+        {"capovolta.jpg", jpeg(3), {}, {20, 10}, Qt::blue, Qt::red},
+        {"manca.jpg", {}, {}, {}, {}, {}},
+        {"rovinata.jpg", "non è una foto", {}, {}, {}, {}},
+        {"tagliata.jpg", buona.left(40), {}, {}, {}, {}},
+        {"vuota.jpg", QByteArray(""), {}, {}, {}, {}},
     };
     QTemporaryDir cartella;
     for (const CasoLettura& c : casi) {
@@ -58,15 +57,12 @@ TEST(LeggiImmagine, TabellaDeiFile) {
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(c.contenuto);
         }
-        const ImmagineLetta letta = leggiImmagine(percorso, c.adatta);
-        EXPECT_EQ(letta.letta(), c.attesa.isValid());
-        EXPECT_EQ(letta.causa, QString::fromUtf8(c.causa));
+        const QImage img = leggiImmagine(percorso, c.adatta);
         if (!c.attesa.isValid()) {
-            EXPECT_TRUE(letta.immagine.isNull());
+            EXPECT_TRUE(img.isNull());
             continue;
         }
-        ASSERT_EQ(letta.immagine.size(), c.attesa);
-        const QImage& img = letta.immagine;
+        ASSERT_EQ(img.size(), c.attesa);
         EXPECT_TRUE(simile(colore(img, 1, 1), c.altoSinistra)) << colore(img, 1, 1).name().toStdString();
         EXPECT_TRUE(simile(colore(img, img.width() - 2, img.height() - 2), c.bassoDestra))
             << colore(img, img.width() - 2, img.height() - 2).name().toStdString();
