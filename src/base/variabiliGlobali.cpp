@@ -6,15 +6,10 @@ std::int32_t idModelloSelezionato = 0;
 QString categoriaNuovoModello;
 bool inChiusura = false;
 
-double posizioneLayoutX = 0;
-double posizioneLayoutY = 0;
-double posizioneLayoutRiga = 0;
-
 void azzeraStatoGlobale() {
     idUtenteSelezionato = 0;
     idSchedaSelezionata = 0;
     idModelloSelezionato = 0;
     categoriaNuovoModello.clear();
     inChiusura = false;
-    posizioneLayoutX = posizioneLayoutY = posizioneLayoutRiga = 0;
 }

@@ -10,10 +10,5 @@ extern std::int32_t idModelloSelezionato; // -1 when the template list was cance
 extern QString categoriaNuovoModello;
 extern bool inChiusura;
 
-// Layout positions that only the card page layout reads and writes.
-extern double posizioneLayoutX;
-extern double posizioneLayoutY;
-extern double posizioneLayoutRiga;
-
 // Back to the state of a fresh start (tests).
 void azzeraStatoGlobale();

@@ -3,55 +3,16 @@
 #include "base/CartellaProgramma.h"
 #include "base/Errore.h"
 #include "base/Messaggi.h"
+#include "customisation/LogoScelto.h"
+#include "pictures/LeggiImmagine.h"
 #include "printing/AnteprimaFoglio.h"
 #include "printing/DialoghiStampa.h"
 #include "shell/FinestraGuida.h"
 #include "ui_frmPersonalizza.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QPixmap>
 #include <QShortcut>
-
-namespace {
-QString cartellaImmagini() {
-    return QDir(cartellaProgramma()).absoluteFilePath(QStringLiteral("images"));
-}
-} // namespace
-
-QString destinazioneLogo(const QString& scelto) {
-    return QDir(cartellaImmagini()).absoluteFilePath(QFileInfo(scelto).fileName());
-}
-
-QString copiaLogo(const QString& scelto) {
-    const QString destinazione = destinazioneLogo(scelto);
-    const QFileInfo origine(scelto);
-    // The same file reached by another spelling must never be removed to be copied onto itself.
-    if (destinazione == origine.absoluteFilePath() ||
-        (QFileInfo::exists(destinazione) &&
-         origine.canonicalFilePath() == QFileInfo(destinazione).canonicalFilePath()))
-        return destinazione;
-    if (!QDir().mkpath(cartellaImmagini()))
-        return {};
-    // Copied beside the target first, so a failed copy leaves the old file untouched.
-    const QString provvisorio = destinazione + QStringLiteral(".copia");
-    QFile::remove(provvisorio);
-    if (!QFile::copy(scelto, provvisorio)) {
-        QFile::remove(provvisorio);
-        return {};
-    }
-    if (QFileInfo::exists(destinazione) && !QFile::remove(destinazione)) {
-        QFile::remove(provvisorio);
-        return {};
-    }
-    if (!QFile::rename(provvisorio, destinazione)) {
-        QFile::remove(provvisorio);
-        return {};
-    }
-    return destinazione;
-}
 
 frmPersonalizza::frmPersonalizza(QWidget* genitore)
     : QDialog(genitore), ui_(std::make_unique<Ui::frmPersonalizza>()) {
@@ -100,7 +61,7 @@ void frmPersonalizza::mostraLogo(const QString& percorso) {
     QLabel* logo = ui_->logo;
     logo->setScaledContents(false);
     logo->setGeometry(0, 0, ui_->riquadroLogo->width(), ui_->riquadroLogo->height());
-    const QPixmap immagine(risolviPercorso(percorso));
+    const QPixmap immagine = QPixmap::fromImage(leggiImmagine(risolviPercorso(percorso)));
     logo->setPixmap(immagine);
     if (immagine.isNull()) {
         // A logo moved or deleted since it was chosen: its path is kept until another one is chosen.
@@ -116,27 +77,17 @@ void frmPersonalizza::mostraLogo(const QString& percorso) {
 
 void frmPersonalizza::cmdApriIMG_Click() {
     const QString scelto =
-        dialoghi().apriFile(this, QStringLiteral("Seleziona Immagine"), cartellaImmagini(),
+        dialoghi().apriFile(this, QStringLiteral("Seleziona Immagine"), cartellaLoghi(),
                             QStringLiteral("File Immagine (*.JPG *.BMP *.GIF *.jpg *.bmp *.gif "
                                            "*.jpeg *.JPEG)"));
     if (scelto.isEmpty())
         return;
     CursoreAttesa attesa;
-    if (QImageReader(scelto).size().isEmpty() && QPixmap(scelto).isNull()) {
-        mostraMessaggio(QStringLiteral("Il file scelto non è un'immagine leggibile:\n%1")
-                            .arg(QDir::toNativeSeparators(scelto)),
-                        TipoMessaggio::Errore, Pulsanti::OK);
-        return;
-    }
-    const QString destinazione = copiaLogo(scelto);
-    if (destinazione.isEmpty()) {
-        mostraMessaggio(
-            QStringLiteral("Impossibile copiare il logo nella cartella delle immagini del programma:\n%1")
-                .arg(QDir::toNativeSeparators(destinazioneLogo(scelto))),
-            TipoMessaggio::Errore, Pulsanti::OK);
-        return;
-    }
-    mostraLogo(destinazione);
+    const LogoScelto logo = prendiLogo(scelto);
+    if (logo.preso())
+        mostraLogo(logo.percorso);
+    else
+        mostraMessaggio(logo.avviso, TipoMessaggio::Errore, Pulsanti::OK);
 }
 
 bool frmPersonalizza::salvaPalestra() {

@@ -41,9 +41,3 @@ private:
     QString tag_;
     bool caricata_ = false;
 };
-
-// The path a chosen logo takes in the program's images folder.
-QString destinazioneLogo(const QString& scelto);
-// Copies a chosen logo into the images folder, replacing a file of the same name; the file there is
-// left as it was when the copy fails. Returns the target, or an empty text after a failure.
-QString copiaLogo(const QString& scelto);

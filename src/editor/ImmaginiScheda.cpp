@@ -5,12 +5,12 @@
 #include "data/LettoriCampi.h"
 #include "data/db.h"
 #include "pictures/FileConsegnati.h"
+#include "pictures/LeggiImmagine.h"
 #include "records/Figure.h"
 #include "shell/AvanzamentoBarra.h"
 #include "shell/ImmaginiProgramma.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <memory>
 
 namespace {
@@ -29,14 +29,9 @@ QImage segnaposto(QSize lato, const QString& nomeIcona) {
 } // namespace
 
 QImage ImmaginiScheda::leggiRidotta(const QString& percorso, QSize lato) {
-    QImageReader lettore(percorso);
-    lettore.setAutoTransform(true);
-    const QSize propria = lettore.size();
     // Read at the screen's density: the picture lists keep them so, sharp on a scaled display.
     const qreal r = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    if (propria.isValid())
-        lettore.setScaledSize(propria.scaled((QSizeF(lato) * r).toSize(), Qt::KeepAspectRatio));
-    QImage letta = lettore.read();
+    QImage letta = leggiImmagine(percorso, (QSizeF(lato) * r).toSize());
     letta.setDevicePixelRatio(r);
     return letta;
 }

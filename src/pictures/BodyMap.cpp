@@ -4,11 +4,11 @@
 #include "base/Errore.h"
 #include "base/Twips.h"
 #include "pictures/FileConsegnati.h"
+#include "pictures/LeggiImmagine.h"
 #include "pictures/SuonoClic.h"
 #include "pictures/ZoneMappa.h"
 #include "ui_BodyMap.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -85,12 +85,9 @@ void BodyMap::changeMuscle(const QString& gruppo) {
 void BodyMap::changeBackground(const QString& img) {
     if (img.isEmpty())
         return;
-    QImageReader lettore(img);
-    const QImage immagine = lettore.read();
-    if (immagine.isNull())
-        throw Errore(NumeriErrore::FileNonTrovato,
-                     QStringLiteral("Impossibile caricare l'immagine della mappa del corpo:\n%1").arg(img),
-                     QStringLiteral("BodyMap"));
+    const QImage immagine =
+        leggiImmagineOErrore(img, QStringLiteral("Impossibile caricare l'immagine della mappa del corpo:"),
+                             QStringLiteral("BodyMap"));
     ui_->Image1->setPixmap(QPixmap::fromImage(immagine));
     immagineMostrata_ = img;
 }

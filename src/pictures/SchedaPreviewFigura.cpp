@@ -4,11 +4,11 @@
 #include "base/Twips.h"
 #include "editor/CancelloEditor.h"
 #include "pictures/FinestraFiglia.h"
+#include "pictures/LeggiImmagine.h"
 #include "shell/ImmaginiProgramma.h"
 #include "ui_SchedaPreviewFigura.h"
 
 #include <QCloseEvent>
-#include <QImageReader>
 #include <cmath>
 
 namespace {
@@ -48,13 +48,9 @@ void SchedaPreviewFigura::LoadImage(const QString& link) {
         immagine_.clear();
         return;
     }
-    QImageReader lettore(link);
-    lettore.setAutoTransform(true);
-    const QImage letta = lettore.read();
-    if (letta.isNull())
-        throw Errore(NumeriErrore::FileNonTrovato,
-                     QStringLiteral("Impossibile caricare l'immagine dell'esercizio:\n%1").arg(link),
-                     QStringLiteral("SchedaPreviewFigura"));
+    const QImage letta =
+        leggiImmagineOErrore(link, QStringLiteral("Impossibile caricare l'immagine dell'esercizio:"),
+                             QStringLiteral("SchedaPreviewFigura"));
     ui_->Image1->setPixmap(QPixmap::fromImage(letta));
     immagine_ = link;
 }

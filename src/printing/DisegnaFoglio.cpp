@@ -1,5 +1,8 @@
 #include "printing/DisegnaFoglio.h"
 
+#include "base/Twips.h"
+#include "pictures/LeggiImmagine.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFont>
@@ -26,7 +29,7 @@ QFont fontDi(const ElementoFoglio& e) {
     QFont f;
     f.setFamilies(e.famiglie);
     // Sizes are given in twips so the painter's scale applies to text as to everything else.
-    f.setPixelSize(qMax(1, qRound(e.punti * 20)));
+    f.setPixelSize(qMax(1, qRound(twips::daPunti(e.punti))));
     f.setBold(e.grassetto);
     f.setItalic(e.corsivo);
     f.setHintingPreference(QFont::PreferNoHinting);
@@ -106,10 +109,6 @@ QString adattaAlRiquadro(QPainter& p, const QRectF& riquadro, int flags, const Q
     return tagliato(p, riquadro, testo);
 }
 
-double twipPerUnitaDi(int dpi) {
-    return 1440.0 / dpi;
-}
-
 QImage immagineFoglio(const QString& percorso) {
     if (percorso.isEmpty())
         return {};
@@ -119,7 +118,7 @@ QImage immagineFoglio(const QString& percorso) {
     if (it != archivio.constEnd() && it->modificata == info.lastModified() && it->dimensione == info.size())
         return it->immagine;
     ImmagineRicordata r;
-    r.immagine = QImage(percorso);
+    r.immagine = leggiImmagine(percorso);
     r.modificata = info.lastModified();
     r.dimensione = info.exists() ? info.size() : -1;
     if (archivio.size() > 200)
@@ -139,7 +138,7 @@ void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita) {
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     // One device unit at least, so thin rules never vanish on screen.
-    const double sottile = qMax(15.0, twipPerUnita);
+    const double sottile = qMax(twips::perPixel, twipPerUnita);
     for (const ElementoFoglio& e : foglio.elementi()) {
         if (!e.visibile)
             continue;

@@ -10,7 +10,7 @@ class QRectF;
 
 // Paints a sheet with QPainter in twips, on any paint device: the preview, a printer, a PDF file,
 // an image. The painter's origin is the sheet's top-left corner; `twipPerUnita` is how many twips one
-// unit of the painter's coordinates holds (15 on screen, 1440 / dpi on a printer).
+// unit of the painter's coordinates holds (twips::perPixel on screen, twips::perUnitaDi(dpi) on a printer).
 void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita);
 
 // The text to draw in `riquadro` with `flags`, the painter's font made smaller when needed: text
@@ -18,9 +18,6 @@ void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita);
 // ends in an ellipsis, so a long mode and load never run into the notes below them. The card keeps the
 // whole text; text that fits is left as it is, font and all.
 QString adattaAlRiquadro(QPainter& p, const QRectF& riquadro, int flags, const QString& testo);
-
-// The scale of a paint device, in twips per device unit.
-double twipPerUnitaDi(int dpi);
 
 // Pictures as drawn by the sheets, loaded once per file (and reloaded when the file changes), so
 // a picture drawn twice in one PDF is embedded once. A file that cannot be read gives a null image.

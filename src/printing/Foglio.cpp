@@ -43,6 +43,35 @@ ElementoFoglio& Foglio::el(const QString& nome, int indice) {
     return const_cast<ElementoFoglio&>(std::as_const(*this).el(nome, indice));
 }
 
+namespace ElementiFoglio {
+ElementoFoglio etichetta(const QString& nome, int indice, double left, double top, double width,
+                         double height, const QString& testo, const QStringList& famiglie, double punti,
+                         bool grassetto, bool corsivo) {
+    ElementoFoglio e =
+        ElementoFoglio::posto(ElementoFoglio::Tipo::Etichetta, nome, indice, left, top, width, height);
+    e.testo = testo;
+    e.famiglie = famiglie;
+    e.punti = punti;
+    e.grassetto = grassetto;
+    e.corsivo = corsivo;
+    return e;
+}
+
+ElementoFoglio immagine(const QString& nome, int indice, double left, double top, double width, double height,
+                        const QString& file) {
+    ElementoFoglio e =
+        ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, nome, indice, left, top, width, height);
+    e.immagine = file;
+    return e;
+}
+
+ElementoFoglio linea(const QString& nome, double x1, double y1, double x2, double y2) {
+    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Linea, nome, -1, x1, y1, x2 - x1, y2 - y1);
+    e.colore = QColor(0xC0, 0xC0, 0xC0);
+    return e;
+}
+} // namespace ElementiFoglio
+
 namespace FamiglieFoglio {
 QStringList msSansSerif() {
     return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Twips.h"
+
 #include <QColor>
 #include <QHash>
 #include <QString>
@@ -43,8 +45,8 @@ struct ElementoFoglio {
 // Elements are drawn in the order they were added.
 class Foglio {
 public:
-    static constexpr double larghezza = 11340; // 20 cm
-    static constexpr double altezza = 15876;   // 28 cm
+    static constexpr double larghezza = twips::daCentimetri(20);
+    static constexpr double altezza = twips::daCentimetri(28);
 
     ElementoFoglio& aggiungi(ElementoFoglio e);
     // Throws Errore when the sheet has no such element.
@@ -59,6 +61,17 @@ private:
     std::vector<ElementoFoglio> elementi_;
     QHash<QString, std::size_t> posizioni_;
 };
+
+// The elements as the sheets design them: a label, a picture, a light grey rule from (x1, y1) to
+// (x2, y2). Whatever a helper does not take keeps its default.
+namespace ElementiFoglio {
+ElementoFoglio etichetta(const QString& nome, int indice, double left, double top, double width,
+                         double height, const QString& testo, const QStringList& famiglie, double punti,
+                         bool grassetto = false, bool corsivo = false);
+ElementoFoglio immagine(const QString& nome, int indice, double left, double top, double width, double height,
+                        const QString& file = {});
+ElementoFoglio linea(const QString& nome, double x1, double y1, double x2, double y2);
+} // namespace ElementiFoglio
 
 // Font families asked for by the sheets, each followed by installed look-alikes.
 namespace FamiglieFoglio {

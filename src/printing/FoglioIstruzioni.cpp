@@ -2,6 +2,7 @@
 
 #include "base/CartellaProgramma.h"
 #include "base/Messaggi.h"
+#include "base/Twips.h"
 #include "pictures/FileConsegnati.h"
 
 namespace FoglioIstruzioni {
@@ -65,103 +66,60 @@ const QStringList& avvertenze() {
 
 Foglio crea() {
     using namespace FamiglieFoglio;
+    using namespace ElementiFoglio;
     Foglio f;
-    ElementoFoglio titolo;
-    titolo.nome = QStringLiteral("UtenteEti");
-    titolo.left = 3030;
-    titolo.top = 585;
-    titolo.width = 5835;
-    titolo.height = 375;
-    titolo.testo = QStringLiteral("ISTRUZIONI D'USO");
-    titolo.famiglie = verdana();
-    titolo.punti = 18;
-    titolo.grassetto = true;
+    auto& titolo = f.aggiungi(etichetta(QStringLiteral("UtenteEti"), -1, 3030, 585, 5835, 375,
+                                        QStringLiteral("ISTRUZIONI D'USO"), verdana(), 18, true));
     titolo.colore = QColor(0xC0, 0x00, 0x00);
     titolo.allineamento = Qt::AlignHCenter;
-    f.aggiungi(titolo);
 
+    // Each panel: its frame, the picture of the wrong position and the text beside it.
     struct Riquadro {
-        const char* nome;
         double l, t, w, h;
     };
-    const Riquadro cornici[] = {{"Shape1", 255, 1725, 5205, 2610},
-                                {"Shape2", 5730, 2580, 4920, 2730},
-                                {"Shape4", 270, 4695, 5190, 2640},
-                                {"Shape5", 5655, 5610, 4995, 2610},
-                                {"Shape3", 300, 7680, 5145, 2460}};
-    for (const auto& c : cornici) {
-        f.aggiungi(ElementoFoglio::posto(ElementoFoglio::Tipo::Cornice, QLatin1String(c.nome), -1, c.l, c.t,
-                                         c.w, c.h));
+    struct Pannello {
+        const char* cornice;
+        Riquadro riquadro, figura, testo;
+    };
+    static const Pannello pannelli[] = {
+        {"Shape1", {255, 1725, 5205, 2610}, {570, 1710, 1830, 2730}, {2520, 1935, 2520, 2505}},
+        {"Shape2", {5730, 2580, 4920, 2730}, {5865, 2565, 1755, 2895}, {7830, 2715, 1905, 2685}},
+        {"Shape4", {270, 4695, 5190, 2640}, {270, 4875, 2235, 2145}, {2625, 4950, 2490, 2280}},
+        {"Shape5", {5655, 5610, 4995, 2610}, {5805, 5820, 2235, 2145}, {8100, 5805, 2340, 2340}},
+        {"Shape3", {300, 7680, 5145, 2460}, {375, 7890, 2235, 2145}, {2535, 7785, 3030, 2115}}};
+    for (const Pannello& p : pannelli) {
+        const Riquadro& r = p.riquadro;
+        f.aggiungi(ElementoFoglio::posto(ElementoFoglio::Tipo::Cornice, QLatin1String(p.cornice), -1, r.l,
+                                         r.t, r.w, r.h));
     }
-    const double figure[5][4] = {{570, 1710, 1830, 2730},
-                                 {5865, 2565, 1755, 2895},
-                                 {270, 4875, 2235, 2145},
-                                 {5805, 5820, 2235, 2145},
-                                 {375, 7890, 2235, 2145}};
-    const double testi[5][4] = {{2520, 1935, 2520, 2505},
-                                {7830, 2715, 1905, 2685},
-                                {2625, 4950, 2490, 2280},
-                                {8100, 5805, 2340, 2340},
-                                {2535, 7785, 3030, 2115}};
     for (int i = 0; i < 5; ++i) {
-        ElementoFoglio img = ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, QStringLiteral("Image1"),
-                                                   i, figure[i][0], figure[i][1], figure[i][2], figure[i][3]);
-        img.immagine = percorsoProgramma(FileConsegnati::posizioneSbagliata(i));
-        f.aggiungi(img);
-        ElementoFoglio t = ElementoFoglio::posto(ElementoFoglio::Tipo::Etichetta, QStringLiteral("Label1"), i,
-                                                 testi[i][0], testi[i][1], testi[i][2], testi[i][3]);
-        t.testo = testiPannelli()[i];
-        t.famiglie = arial();
-        t.punti = 8.25;
-        t.colore = QColor(0x80, 0x00, 0x80);
-        f.aggiungi(t);
+        const Riquadro& r = pannelli[i].figura;
+        f.aggiungi(immagine(QStringLiteral("Image1"), i, r.l, r.t, r.w, r.h,
+                            percorsoProgramma(FileConsegnati::posizioneSbagliata(i))));
+        const Riquadro& t = pannelli[i].testo;
+        f.aggiungi(
+             etichetta(QStringLiteral("Label1"), i, t.l, t.t, t.w, t.h, testiPannelli()[i], arial(), 8.25))
+            .colore = QColor(0x80, 0x00, 0x80);
     }
 
-    // Positions of the lower part, as the window lays them out on a sheet 20 cm wide.
+    // The lower part, as the window lays it out on a sheet 20 cm wide.
     const double p = Foglio::altezza;
-    const double larghezzaFinestra = Foglio::larghezza;
-    ElementoFoglio info;
-    info.nome = QStringLiteral("info");
-    info.width = 2775;
-    info.height = 285;
-    info.testo = QStringLiteral("Printed with: ") + titoloApplicazione();
-    info.famiglie = timesNewRoman();
-    info.punti = 9;
-    info.corsivo = true;
-    info.bordo = true;
-    info.visibile = false;
-    info.top = p - 2 * info.height;
-    info.left = larghezzaFinestra * 0.7125;
-
-    const double larghezzaArvel = 1755;
-    const double altezzaArvel = 540;
-    ElementoFoglio arvel = ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, QStringLiteral("LogoArvel"),
-                                                 -1, info.left + info.width - larghezzaArvel - 20,
-                                                 p - 2 * altezzaArvel + 150, larghezzaArvel, altezzaArvel);
-    arvel.immagine = percorsoProgramma(FileConsegnati::logoProduttore);
-
-    const double altezzaVibrana = 405;
-    ElementoFoglio vibrana =
-        ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, QStringLiteral("logoVibrana"), -1,
-                              0.9 * 567 + 100, p - 2 * altezzaVibrana + 115, 1350, altezzaVibrana);
-    vibrana.immagine = percorsoProgramma(FileConsegnati::logoMacchina);
-
-    ElementoFoglio avv;
-    avv.nome = QStringLiteral("avvertenze");
-    avv.left = 1065;
-    avv.width = 9645;
-    avv.height = 3345;
-    avv.top = p - 1.5 * avv.height;
-    avv.testo = avvertenze().join(QLatin1Char('\r'));
-    avv.famiglie = verdana();
-    avv.punti = 8.25;
+    auto& avv = f.aggiungi(etichetta(QStringLiteral("avvertenze"), -1, 1065, p - 1.5 * 3345, 9645, 3345,
+                                     avvertenze().join(QLatin1Char('\r')), verdana(), 8.25));
     avv.colore = QColor(0xFF, 0x00, 0x00);
     avv.sfondo = Qt::white;
-
-    f.aggiungi(avv);
-    f.aggiungi(vibrana);
-    f.aggiungi(arvel);
-    f.aggiungi(info);
+    f.aggiungi(immagine(QStringLiteral("logoVibrana"), -1, twips::daCentimetri(0.9) + 100, p - 2 * 405 + 115,
+                        1350, 405, percorsoProgramma(FileConsegnati::logoMacchina)));
+    // The maker's logo ends where the hidden credit line does.
+    const double infoLeft = Foglio::larghezza * 0.7125;
+    const double infoWidth = 2775;
+    f.aggiungi(immagine(QStringLiteral("LogoArvel"), -1, infoLeft + infoWidth - 1755 - 20, p - 2 * 540 + 150,
+                        1755, 540, percorsoProgramma(FileConsegnati::logoProduttore)));
+    auto& info = f.aggiungi(etichetta(QStringLiteral("info"), -1, infoLeft, p - 2 * 285, infoWidth, 285,
+                                      QStringLiteral("Printed with: ") + titoloApplicazione(),
+                                      timesNewRoman(), 9, false, true));
+    info.bordo = true;
+    info.visibile = false;
     return f;
 }
 

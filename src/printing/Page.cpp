@@ -11,14 +11,7 @@
 #include "shell/f_library_core.h"
 
 #include <QDir>
-#include <QImageReader>
 #include <cmath>
-
-namespace LayoutPagina {
-double margineAlto = 3.45;
-double margineSinistroUltimaRiga = 0.9;
-double spazioTraRighe = 0.1;
-} // namespace LayoutPagina
 
 namespace {
 
@@ -26,32 +19,7 @@ constexpr int numeroRiquadri = 10;
 constexpr double larghezzaRiquadro = 5175;
 constexpr double altezzaRiquadro = 2175;
 constexpr double altezzaModalita = 480;
-constexpr double spazioColonne = 0.4 * 567; // 226.8
-
-ElementoFoglio etichetta(const QString& nome, int indice, double l, double t, double w, double h,
-                         const QString& testo, const QStringList& famiglie, double punti,
-                         bool grassetto = false, bool corsivo = false) {
-    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Etichetta, nome, indice, l, t, w, h);
-    e.testo = testo;
-    e.famiglie = famiglie;
-    e.punti = punti;
-    e.grassetto = grassetto;
-    e.corsivo = corsivo;
-    return e;
-}
-
-ElementoFoglio immagine(const QString& nome, int indice, double l, double t, double w, double h,
-                        const QString& file = {}) {
-    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Immagine, nome, indice, l, t, w, h);
-    e.immagine = file;
-    return e;
-}
-
-ElementoFoglio linea(const QString& nome, double x1, double y1, double x2, double y2) {
-    ElementoFoglio e = ElementoFoglio::posto(ElementoFoglio::Tipo::Linea, nome, -1, x1, y1, x2 - x1, y2 - y1);
-    e.colore = QColor(0xC0, 0xC0, 0xC0);
-    return e;
-}
+constexpr double spazioColonne = twips::daCentimetri(0.4); // 226.8
 
 // A rule keeps its length and is centred on the sheet, a little to the right.
 void centraLinea(ElementoFoglio& l, double y) {
@@ -75,6 +43,7 @@ const QStringList& elementiRiquadro() {
 
 Foglio superficieScheda() {
     using namespace FamiglieFoglio;
+    using namespace ElementiFoglio;
     Foglio f;
     // Header.
     f.aggiungi(etichetta(QStringLiteral("UtenteEti"), -1, 0, 0, 1575, 375, QStringLiteral("Utente: "),
@@ -152,12 +121,13 @@ Foglio superficieScheda() {
     return f;
 }
 
+namespace {
+// The gym's logo path, read without a message when the gym was never customised.
 QString logoPalestraPerStampa() {
     palestra p;
     return p.leggi() ? p.logo : QString();
 }
 
-namespace {
 bool logoLeggibile(const QString& percorso) {
     return !immagineFoglio(risolviPercorso(percorso)).isNull();
 }
@@ -195,13 +165,13 @@ void Page::scriviIntestazione(Foglio& f) const {
     f.el(QStringLiteral("Periodo")).testo = s.PeriodoDal + QStringLiteral(" - ") + s.PeriodoAl;
     f.el(QStringLiteral("NoteFinali"), 0).testo = s.note;
 
-    const double sinistra = cmInTwip(1);
+    const double sinistra = twips::daCentimetri(1);
     const std::pair<const char*, const char*> righe[] = {{"UtenteEti", "utente"},
                                                          {"istruttoreEti", "Istruttore"},
                                                          {"periodoEti", "Periodo"},
                                                          {nullptr, "FreqAllen"},
                                                          {"GGAllenEti", "GGAllen"}};
-    double top = cmInTwip(0.5);
+    double top = twips::daCentimetri(0.5);
     for (const auto& [eti, valore] : righe) {
         ElementoFoglio& v = f.el(QLatin1String(valore));
         if (eti) {
@@ -233,12 +203,11 @@ void Page::scriviIntestazione(Foglio& f) const {
     logo.visibile = !percorso.isEmpty() && logoLeggibile(percorso);
     if (logo.visibile) {
         logo.immagine = risolviPercorso(percorso);
-        QSize dimensione = QImageReader(logo.immagine).size();
-        if (!dimensione.isValid())
-            dimensione = immagineFoglio(logo.immagine).size();
+        // Measured on the picture the sheet draws, turned upright.
+        const QSize dimensione = immagineFoglio(logo.immagine).size();
         const RettangoloTwips r =
             adattaAlQuadrato(twips::daPixel(dimensione.width()), twips::daPixel(dimensione.height()), 2300,
-                             cmInTwip(15), cmInTwip(0.3));
+                             twips::daCentimetri(15), twips::daCentimetri(0.3));
         logo.left = r.left;
         logo.top = r.top;
         logo.width = r.width;
@@ -295,35 +264,32 @@ void Page::scriviEsercizi(Foglio& f) const {
         mostraRiquadro(f, k, false);
     if (esercizi.isEmpty())
         return;
-    calcolaMargineUltimaRiga(f);
-    calcolaSpaziVerticali(f);
-    posizionaRiquadri(f);
+    posizionaRiquadri(f, impaginazione(f));
 }
 
-void Page::calcolaMargineUltimaRiga(const Foglio& f) const {
-    LayoutPagina::margineSinistroUltimaRiga = 0.9;
+ImpaginazioneRiquadri Page::impaginazione(const Foglio& f) const {
+    ImpaginazioneRiquadri posti;
     if (esercizi.Count() % 2 == 1) {
+        // The block alone in the last row stands in the middle.
         const ElementoFoglio& c = f.el(QStringLiteral("cornice"), 0);
         const auto passo = static_cast<std::int16_t>(std::nearbyint(c.width + spazioColonne));
-        LayoutPagina::margineSinistroUltimaRiga = 0.9 + passo / 2.0 / 567;
+        posti.margineSinistroUltimaRiga = 0.9 + twips::aCentimetri(passo / 2.0);
     }
-}
-
-void Page::calcolaSpaziVerticali(const Foglio& f) const {
-    LayoutPagina::margineAlto = 3.45;
-    LayoutPagina::spazioTraRighe = 0.1;
+    // The free height is shared out between the rows, unless a full sheet must leave room for the
+    // final notes.
     const bool note = !sc->note.isEmpty() && isLastPage;
     const int r = righe();
     if (r == 5 && note)
-        return;
-    const double disponibile = cmInTwip(28 - LayoutPagina::margineAlto - (note ? 3.7 : 1.5));
+        return posti;
+    const double disponibile = twips::daCentimetri(28 - posti.margineAlto - (note ? 3.7 : 1.5));
     const double libero = disponibile - r * f.el(QStringLiteral("cornice"), 0).height;
-    LayoutPagina::margineAlto += twipInCm(r == 1 ? libero / 2 : libero / 4);
+    posti.margineAlto += twips::aCentimetri(r == 1 ? libero / 2 : libero / 4);
     if (r >= 2)
-        LayoutPagina::spazioTraRighe += twipInCm(libero / 2 / (r - 1));
+        posti.spazioTraRighe += twips::aCentimetri(libero / 2 / (r - 1));
+    return posti;
 }
 
-void Page::posizionaRiquadri(Foglio& f) const {
+void Page::posizionaRiquadri(Foglio& f, const ImpaginazioneRiquadri& posti) const {
     const ElementoFoglio& c0 = f.el(QStringLiteral("cornice"), 0);
     const double w = c0.width;
     const double h = c0.height;
@@ -334,10 +300,10 @@ void Page::posizionaRiquadri(Foglio& f) const {
             const int e = 2 * (riga - 1) + colonna;
             if (e > n)
                 break;
-            const double top = (cmInTwip(LayoutPagina::spazioTraRighe) + h) * (riga - 1) +
-                               cmInTwip(LayoutPagina::margineAlto);
-            const double margine = riga < r ? 0.9 : LayoutPagina::margineSinistroUltimaRiga;
-            const double left = (colonna - 1) * (w + spazioColonne) + cmInTwip(margine);
+            const double top = (twips::daCentimetri(posti.spazioTraRighe) + h) * (riga - 1) +
+                               twips::daCentimetri(posti.margineAlto);
+            const double margine = riga < r ? 0.9 : posti.margineSinistroUltimaRiga;
+            const double left = (colonna - 1) * (w + spazioColonne) + twips::daCentimetri(margine);
             spostaRiquadro(f, e - 1, top, left);
         }
 }
@@ -368,9 +334,9 @@ void Page::setPiePagina(Foglio& f) const {
     arvel.left = info.left + info.width - arvel.width + 1100;
     ElementoFoglio& vibrana = f.el(QStringLiteral("logoVibrana"));
     vibrana.top = p - 2 * vibrana.height + 115;
-    vibrana.left = cmInTwip(0.9) + 100;
+    vibrana.left = twips::daCentimetri(0.9) + 100;
     ElementoFoglio& note = f.el(QStringLiteral("NoteFinali"), 0);
     note.visibile = !note.testo.isEmpty() && isLastPage;
     if (isLastPage)
-        note.top = cmInTwip(24.3);
+        note.top = twips::daCentimetri(24.3);
 }

@@ -10,13 +10,13 @@
 #include <memory>
 #include <optional>
 
-// Layout values of the last sheet laid out, in centimetres: top of the first row of blocks, left
-// edge of the last row, gap between rows. Each layout sets them afresh.
-namespace LayoutPagina {
-extern double margineAlto;
-extern double margineSinistroUltimaRiga;
-extern double spazioTraRighe;
-} // namespace LayoutPagina
+// Where the exercise blocks of a sheet stand, in centimetres: top of the first row of blocks, left
+// edge of the last row, gap between rows.
+struct ImpaginazioneRiquadri {
+    double margineAlto = 3.45;
+    double margineSinistroUltimaRiga = 0.9;
+    double spazioTraRighe = 0.1;
+};
 
 // The page surface of a card sheet as designed: header, ten exercise blocks, rules, logos, final
 // notes and footer, before any layout.
@@ -37,24 +37,19 @@ public:
 
     // Writes this sheet onto the surface f: header, exercise blocks and their placement, footer.
     void setCanvas(Foglio& f) const;
-    void setPiePagina(Foglio& f) const;
-
-    static double cmInTwip(double cm) { return cm * 567.0; }
-    static double twipInCm(double tw) { return tw / 567.0; }
+    // Where this sheet's exercise blocks go, for blocks of the size they have on f.
+    ImpaginazioneRiquadri impaginazione(const Foglio& f) const;
 
 private:
     void scriviIntestazione(Foglio& f) const;
     void scriviEsercizi(Foglio& f) const;
+    void setPiePagina(Foglio& f) const;
     static void mostraRiquadro(Foglio& f, int k, bool visibile);
-    void calcolaMargineUltimaRiga(const Foglio& f) const;
-    void calcolaSpaziVerticali(const Foglio& f) const;
-    void posizionaRiquadri(Foglio& f) const;
+    void posizionaRiquadri(Foglio& f, const ImpaginazioneRiquadri& posti) const;
     static void spostaRiquadro(Foglio& f, int k, double top, double left);
     int righe() const;
 };
 
-// The gym's logo path, read without a message when the gym was never customised.
-QString logoPalestraPerStampa();
 // What to tell the user when the gym has a logo that cannot be read (the sheets then leave it
 // out); empty when the logo can be read or there is none.
 QString avvisoLogoPalestra();

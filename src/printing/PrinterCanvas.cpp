@@ -2,6 +2,7 @@
 
 #include "base/Errore.h"
 #include "base/Messaggi.h"
+#include "base/Twips.h"
 #include "base/variabiliGlobali.h"
 #include "printing/DialoghiStampa.h"
 #include "printing/DisegnaFoglio.h"
@@ -144,7 +145,7 @@ void PrinterCanvas::stampaPagine() {
         if (!p.begin(&stampante))
             throw Errore(NumeriErrore::ErroreArchivio,
                          QStringLiteral("Impossibile avviare la stampa sulla stampante scelta."));
-        const double scala = twipPerUnitaDi(stampante.resolution());
+        const double scala = twips::perUnitaDi(stampante.resolution());
         bool prima = true;
         for (int i = da; i <= a; ++i) {
             impostaStato(fogli().PreviewPage(static_cast<std::int16_t>(i), foglio_));

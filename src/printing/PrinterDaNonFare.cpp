@@ -2,6 +2,7 @@
 
 #include "base/Errore.h"
 #include "base/Messaggi.h"
+#include "base/Twips.h"
 #include "printing/DialoghiStampa.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
@@ -64,7 +65,7 @@ void PrinterDaNonFare::stampaIstruzioni() {
         if (!p.begin(&stampante))
             throw Errore(NumeriErrore::ErroreArchivio,
                          QStringLiteral("Impossibile avviare la stampa sulla stampante scelta."));
-        const double scala = twipPerUnitaDi(stampante.resolution());
+        const double scala = twips::perUnitaDi(stampante.resolution());
         for (int c = 0; c < copie; ++c) {
             if (c > 0 && !stampante.newPage())
                 throw Errore(NumeriErrore::ErroreArchivio,

@@ -4,6 +4,7 @@
 #include "base/Logger.h"
 #include "base/Messaggi.h"
 #include "base/RigaComando.h"
+#include "base/Twips.h"
 #include "data/db.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
@@ -25,7 +26,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr int risoluzionePdf = 1440; // one unit per twip
+constexpr int risoluzionePdf = static_cast<int>(twips::perPollice); // one unit per twip
 const QString messaggioNessunEsercizio = QStringLiteral("Nessun esercizio caricato in questa scheda!");
 
 // Qt's own diagnostics are in English and name its internals: while this lives they go to the log,
@@ -113,7 +114,7 @@ void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio su
             if (i > 1 && !pdf.newPage())
                 nonScritto(file, causaScrittura);
             prepara(i, superficie);
-            disegnaFoglio(p, superficie, twipPerUnitaDi(risoluzionePdf));
+            disegnaFoglio(p, superficie, twips::perUnitaDi(risoluzionePdf));
         }
         if (!p.end())
             nonScritto(file, causaScrittura);

@@ -1,14 +1,18 @@
 #include "ArchivioStampa.h"
 #include "StrumentiPdf.h"
 #include "base/Errore.h"
+#include "comune/FotoGirata.h"
+#include "pictures/SchedaPreviewFigura.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
 #include "printing/Page.h"
 #include "printing/StampaPdf.h"
 #include "printing/pages.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -70,6 +74,29 @@ TEST_F(Disegno, LogoEFiguraDoveLiDiceIlModello) {
     // The number square is yellow.
     const ElementoFoglio& n = f.el(QStringLiteral("nprog"), 0);
     EXPECT_TRUE(vicino(campione(img, n.left + 20, n.top + 20), Qt::yellow));
+}
+
+// A photo taken sideways stands upright on the sheet as in the figure's preview window.
+TEST_F(Disegno, FotoGirataDrittaSulFoglioComeNellAnteprima) {
+    const QString file = cartella() + QStringLiteral("/images/esercizi/f1.jpg");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(jpegConOrientamento(rossoEBlu(40, 20), 6)); // upright: red above, blue below
+    f.close();
+    dimenticaImmaginiFoglio();
+    const Foglio foglio = foglioScheda(1);
+    const QImage img = disegna(foglio);
+    const ElementoFoglio& fig = foglio.el(QStringLiteral("figura"), 0);
+    const double x = fig.left + fig.width / 2;
+    EXPECT_TRUE(vicino(campione(img, x, fig.top + fig.height / 4), Qt::red));
+    EXPECT_TRUE(vicino(campione(img, x, fig.top + fig.height * 3 / 4), Qt::blue));
+
+    SchedaPreviewFigura anteprima;
+    anteprima.LoadImage(file);
+    const QImage mostrata = anteprima.Image1()->pixmap().toImage();
+    ASSERT_EQ(mostrata.size(), QSize(20, 40));
+    EXPECT_TRUE(vicino(mostrata.pixelColor(10, 10), Qt::red));
+    EXPECT_TRUE(vicino(mostrata.pixelColor(10, 30), Qt::blue));
 }
 
 TEST_F(Disegno, ImmagineIntrovabileLasciaUnaCorniceVuota) {

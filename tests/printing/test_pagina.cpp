@@ -86,13 +86,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGriglia{10, false, "note", 2504.74, 330.99}, CasoGriglia{1, false, "note", 7403.33, 0}));
 
 TEST_F(Pagina, ValoriDiImpaginazioneDelFoglioPieno) {
-    Foglio f = superficieScheda();
-    foglio(10, true, QStringLiteral("note")).setCanvas(f);
-    EXPECT_DOUBLE_EQ(LayoutPagina::margineAlto, 3.45);
-    EXPECT_DOUBLE_EQ(LayoutPagina::spazioTraRighe, 0.1);
-    EXPECT_DOUBLE_EQ(LayoutPagina::margineSinistroUltimaRiga, 0.9);
-    foglio(5, true).setCanvas(f);
-    EXPECT_NEAR(LayoutPagina::margineSinistroUltimaRiga, 0.9 + 5402.0 / 2 / 567, 1e-9);
+    const Foglio f = superficieScheda();
+    const ImpaginazioneRiquadri pieno = foglio(10, true, QStringLiteral("note")).impaginazione(f);
+    EXPECT_DOUBLE_EQ(pieno.margineAlto, 3.45);
+    EXPECT_DOUBLE_EQ(pieno.spazioTraRighe, 0.1);
+    EXPECT_DOUBLE_EQ(pieno.margineSinistroUltimaRiga, 0.9);
+    EXPECT_NEAR(foglio(5, true).impaginazione(f).margineSinistroUltimaRiga, 0.9 + 5402.0 / 2 / 567, 1e-9);
 }
 
 TEST_F(Pagina, GliElementiDelRiquadroSeguonoLaCornice) {
