@@ -12,10 +12,10 @@
 #include "editor/ImmaginiScheda.h"
 #include "records/scheda.h"
 #include "records/utente.h"
+#include "shell/InformazioniSistema_core.h"
 #include "shell/ModuloBase.h"
 #include "shell/MonitorResolution.h"
 #include "shell/Principale.h"
-#include "shell/frmAbout.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -817,7 +817,7 @@ TEST_F(Server, LeInformazioniDiSistemaDiconoQualeRegistroSiUsa) {
     u.nome = QStringLiteral("Anna");
     u.cognome = QStringLiteral("Rossi");
     ASSERT_GT(u.save(), 0);
-    const QString testo = testoInformazioniSistema();
+    const QString testo = testoInformazioniSistema(leggiRisoluzione());
     EXPECT_TRUE(testo.contains(QStringLiteral("Archivio: registro condiviso su ") +
                                indirizzoVisibile(indirizzoServer())))
         << testo.toStdString();

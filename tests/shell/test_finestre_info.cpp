@@ -131,21 +131,6 @@ TEST_F(Informazioni, CollegamentoSenzaProgrammaPerAprirlo) {
     frmAbout::apriCollegamento = originale;
 }
 
-TEST_F(Informazioni, TestoDelleInformazioniDiSistema) {
-    eseguiDiretto(
-        QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('Anna', 'Rossi'), ('Bruno', 'Verdi')"));
-    const QString testo = testoInformazioniSistema();
-    EXPECT_TRUE(testo.contains(QStringLiteral("Cartella del programma: ") + cartella()))
-        << testo.toStdString();
-    EXPECT_TRUE(testo.contains(QStringLiteral("Archivio: ") + percorsoArchivio()));
-    EXPECT_TRUE(testo.contains(QStringLiteral("Atleti: 2")));
-    EXPECT_TRUE(testo.contains(
-        QStringLiteral("Muscoli: %1").arg(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM muscoli")))));
-    EXPECT_TRUE(testo.contains(QStringLiteral("Qt: ") + QString::fromLatin1(qVersion())));
-    EXPECT_TRUE(testo.contains(QStringLiteral("Sistema operativo: ")));
-    EXPECT_TRUE(messaggi().mostrati.empty());
-}
-
 class Guida : public ArchivioDiProva {
 protected:
     void TearDown() override {
