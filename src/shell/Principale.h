@@ -75,6 +75,8 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    void creaMenu();
+    void creaBarra();
     void preparaMenu();
     void disponiLogo();
     void apriEditoreScheda();
