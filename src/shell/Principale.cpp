@@ -15,6 +15,7 @@
 #include "shell/ImmaginiProgramma.h"
 #include "shell/OwnMenu.h"
 #include "shell/f_library.h"
+#include "ui_Principale.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -222,24 +223,18 @@ Principale* principaleCaricata() {
     return istanza();
 }
 
-Principale::Principale(QWidget* genitore) : QMainWindow(genitore) {
-    setObjectName(QStringLiteral("Principale"));
+Principale::Principale(QWidget* genitore) : QMainWindow(genitore), ui_(std::make_unique<Ui::Principale>()) {
+    ui_->setupUi(this);
+    logoVibrana = ui_->logoVibrana;
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral(" Arvel"));
     // With several PCs on one register, each shows which one it works on.
     if (db().suServer())
         setWindowTitle(
             QStringLiteral(" Arvel - Registro condiviso su %1").arg(indirizzoVisibile(indirizzoServer())));
     setWindowIcon(ImmaginiProgramma::icona(QStringLiteral("document-new")));
 
-    auto* area = new QWidget(this);
-    area->setObjectName(QStringLiteral("area"));
     // The logo is drawn on white; the client area takes the same, system-chosen, background.
-    area->setBackgroundRole(QPalette::Base);
-    area->setAutoFillBackground(true);
-    setCentralWidget(area);
-    logoVibrana = new QLabel(area);
-    logoVibrana->setObjectName(QStringLiteral("logoVibrana"));
+    ui_->area->setBackgroundRole(QPalette::Base);
     logoOriginale_ = ImmaginiProgramma::logoProdotto();
     if (!logoOriginale_.isNull()) {
         logoVibrana->setPixmap(logoOriginale_);
