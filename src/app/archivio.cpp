@@ -1,8 +1,8 @@
 // vibrana-archivio: maintenance of the Vibrana database from the command line.
 #include "app/archivio_server.h"
 #include "base/CartellaProgramma.h"
-#include "base/Errore.h"
 #include "base/Messaggi.h"
+#include "base/RigaComando.h"
 #include "data/Connessione.h"
 #include "data/CreaArchivio.h"
 #include "data/LettoriCampi.h"
@@ -15,54 +15,38 @@
 
 namespace {
 
-void stampa(const QString& testo, FILE* dove = stdout) {
-    std::fputs(testo.toUtf8().constData(), dove);
-    std::fputc('\n', dove);
-}
-
 // The README shows this text as it is printed; a test holds the two together.
 int uso() {
-    stampa(QStringLiteral(
-               "Uso:\n"
-               "  vibrana-archivio crea [--sovrascrivi] CARTELLA_SQL FILE\n"
-               "      crea un archivio dai file SQL; un FILE che esiste è rifiutato, o con --sovrascrivi\n"
-               "      sostituito e conservato come FILE.bak (FILE.bak.2, FILE.bak.3... se esiste già:\n"
-               "      nessuna copia conservata è mai sovrascritta)\n"
-               "  vibrana-archivio sql \"ISTRUZIONE\"\n"
-               "      esegue un'istruzione sull'archivio della cartella del programma\n"
-               "  vibrana-archivio verifica [FILE]\n"
-               "      controlla l'integrità e lo schema dell'archivio (senza FILE, quello della\n"
-               "      cartella del programma)\n"
-               "  vibrana-archivio copia FILE\n"
-               "      copia di sicurezza dell'archivio, anche mentre è in uso; FILE è sostituito solo a\n"
-               "      copia completa, e rifiutato se è di sola lettura\n"
-               "  vibrana-archivio pdf ID_SCHEDA FILE\n"
-               "      salva in PDF tutti i fogli della scheda\n"
-               "  vibrana-archivio pdf ID_SCHEDA ID_SCHEDA... CARTELLA\n"
-               "  vibrana-archivio pdf --utente ID_ATLETA CARTELLA\n"
-               "      un PDF per scheda (o per ogni scheda dell'atleta) nella CARTELLA, col nome che\n"
-               "      propone l'anteprima\n"
-               "  vibrana-archivio istruzioni FILE\n"
-               "      salva in PDF il foglio delle istruzioni d'uso\n"
-               "  vibrana-archivio server ...\n"
-               "      archivio condiviso su un server PostgreSQL (\"vibrana-archivio server\" ne elenca i\n"
-               "      comandi)\n"
-               "Codici di uscita: 0 riuscito, 1 non riuscito, 2 argomenti sbagliati, 3 scheda inesistente."),
-           stderr);
+    scriviRiga(
+        QStringLiteral(
+            "Uso:\n"
+            "  vibrana-archivio crea [--sovrascrivi] CARTELLA_SQL FILE\n"
+            "      crea un archivio dai file SQL; un FILE che esiste è rifiutato, o con --sovrascrivi\n"
+            "      sostituito e conservato come FILE.bak (FILE.bak.2, FILE.bak.3... se esiste già:\n"
+            "      nessuna copia conservata è mai sovrascritta)\n"
+            "  vibrana-archivio sql \"ISTRUZIONE\"\n"
+            "      esegue un'istruzione sull'archivio della cartella del programma\n"
+            "  vibrana-archivio verifica [FILE]\n"
+            "      controlla l'integrità e lo schema dell'archivio (senza FILE, quello della\n"
+            "      cartella del programma)\n"
+            "  vibrana-archivio copia FILE\n"
+            "      copia di sicurezza dell'archivio, anche mentre è in uso; FILE è sostituito solo a\n"
+            "      copia completa, e rifiutato se è di sola lettura\n"
+            "  vibrana-archivio pdf ID_SCHEDA FILE\n"
+            "      salva in PDF tutti i fogli della scheda\n"
+            "  vibrana-archivio pdf ID_SCHEDA ID_SCHEDA... CARTELLA\n"
+            "  vibrana-archivio pdf --utente ID_ATLETA CARTELLA\n"
+            "      un PDF per scheda (o per ogni scheda dell'atleta) nella CARTELLA, col nome che\n"
+            "      propone l'anteprima\n"
+            "  vibrana-archivio istruzioni FILE\n"
+            "      salva in PDF il foglio delle istruzioni d'uso\n"
+            "  vibrana-archivio server ...\n"
+            "      archivio condiviso su un server PostgreSQL (\"vibrana-archivio server\" ne elenca i\n"
+            "      comandi)\n"
+            "Codici di uscita: 0 riuscito, 1 non riuscito, 2 argomenti sbagliati, 3 scheda inesistente."),
+        stderr);
     return 2;
 }
-
-// Messages of db go to standard error, and a failure makes the command fail.
-class MessaggiConsole : public ServizioMessaggi {
-public:
-    bool errore = false;
-    Risposta mostra(const QString& testo, TipoMessaggio tipo, Pulsanti, const QString&) override {
-        if (tipo == TipoMessaggio::Errore)
-            errore = true;
-        stampa(QStringLiteral("Errore: ") + testo, stderr);
-        return Risposta::OK;
-    }
-};
 
 QString testoCampo(const QVariant& v) {
     if (v.isNull())
@@ -73,21 +57,22 @@ QString testoCampo(const QVariant& v) {
     return nzStringa(v);
 }
 
-int eseguiSql(const QString& istruzione, MessaggiConsole& messaggi) {
+// Messages of db go to standard error, and an error among them makes the statement fail.
+int eseguiSql(const QString& istruzione, const MessaggiRigaComando& messaggi) {
     const QString inizio = istruzione.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
     if (inizio == QLatin1String("SELECT") || inizio == QLatin1String("PRAGMA") ||
         inizio == QLatin1String("WITH")) {
         RecordSet rs = db().getRs(istruzione);
-        stampa(rs.nomiCampi().join(QLatin1Char('\t')));
+        scriviRiga(rs.nomiCampi().join(QLatin1Char('\t')), stdout);
         for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
             QStringList valori;
             for (int i = 0; i < rs.contaCampi(); ++i)
                 valori << testoCampo(rs.campo(i));
-            stampa(valori.join(QLatin1Char('\t')));
+            scriviRiga(valori.join(QLatin1Char('\t')), stdout);
         }
         return 0;
     }
-    return db().Execute(istruzione) && !messaggi.errore ? 0 : 1;
+    return db().Execute(istruzione) && !messaggi.erroreMostrato() ? 0 : 1;
 }
 
 } // namespace
@@ -98,7 +83,7 @@ int main(int argc, char** argv) {
         return eseguiComandoStampa(argc, argv, uso);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vibrana"));
-    auto messaggi = std::make_shared<MessaggiConsole>();
+    auto messaggi = std::make_shared<MessaggiRigaComando>();
     installaServizioMessaggi(messaggi);
 
     const QStringList a = app.arguments().mid(1);
@@ -107,16 +92,16 @@ int main(int argc, char** argv) {
     const QString comando = a[0];
     if (comando == QLatin1String("server"))
         return comandoServer(a.mid(1));
-    try {
+    return eseguiRigaComando([&]() -> int {
         if (comando == QLatin1String("crea")) {
             QStringList argomenti = a.mid(1);
             const bool sovrascrivi = argomenti.removeAll(QStringLiteral("--sovrascrivi")) > 0;
             if (argomenti.size() != 2)
                 return uso();
             const QString copia = creaArchivio(argomenti[0], argomenti[1], sovrascrivi);
-            stampa(QStringLiteral("Archivio creato: %1").arg(argomenti[1]));
+            scriviRiga(QStringLiteral("Archivio creato: %1").arg(argomenti[1]), stdout);
             if (!copia.isEmpty())
-                stampa(QStringLiteral("L'archivio precedente è conservato in %1").arg(copia));
+                scriviRiga(QStringLiteral("L'archivio precedente è conservato in %1").arg(copia), stdout);
             return 0;
         }
         if (comando == QLatin1String("sql") && a.size() == 2)
@@ -125,25 +110,19 @@ int main(int argc, char** argv) {
             const QString file = a.size() == 2 ? a[1] : db().percorsoArchivio();
             const QStringList problemi = verificaArchivio(file);
             if (problemi.isEmpty()) {
-                stampa(QStringLiteral("L'archivio %1 è integro.").arg(file));
+                scriviRiga(QStringLiteral("L'archivio %1 è integro.").arg(file), stdout);
                 return 0;
             }
-            stampa(QStringLiteral("L'archivio %1 non è integro:").arg(file), stderr);
+            scriviRiga(QStringLiteral("L'archivio %1 non è integro:").arg(file), stderr);
             for (const QString& p : problemi)
-                stampa(QStringLiteral("  ") + p, stderr);
+                scriviRiga(QStringLiteral("  ") + p, stderr);
             return 1;
         }
         if (comando == QLatin1String("copia") && a.size() == 2) {
             copiaArchivio(db().percorsoArchivio(), a[1]);
-            stampa(QStringLiteral("Copia scritta in %1").arg(a[1]));
+            scriviRiga(QStringLiteral("Copia scritta in %1").arg(a[1]), stdout);
             return 0;
         }
-    } catch (const Errore& e) {
-        stampa(QStringLiteral("Errore: ") + e.descrizione(), stderr);
-        return 1;
-    } catch (const std::exception& e) {
-        stampa(QStringLiteral("Errore: ") + QString::fromLocal8Bit(e.what()), stderr);
-        return 1;
-    }
-    return uso();
+        return uso();
+    });
 }

@@ -17,3 +17,10 @@ int eseguiRigaComando(const std::function<int()>& comando) {
     }
     return 1;
 }
+
+Risposta MessaggiRigaComando::mostra(const QString& testo, TipoMessaggio tipo, Pulsanti, const QString&) {
+    if (tipo == TipoMessaggio::Errore)
+        errore_ = true;
+    scriviRiga(QStringLiteral("Errore: ") + testo, stderr);
+    return Risposta::OK;
+}

@@ -1,15 +1,9 @@
 #pragma once
 
+#include "shell/ModoSchermo.h"
+
 #include <cstdint>
 #include <memory>
-
-// A display mode: width and height in pixels, colour depth in bits per pixel.
-struct ModoSchermo {
-    std::int32_t larghezza = 0;
-    std::int32_t altezza = 0;
-    std::int16_t profondita = 0;
-    bool operator==(const ModoSchermo&) const = default;
-};
 
 // The platform's display modes. A platform that cannot change them answers false to every change.
 class Schermo {

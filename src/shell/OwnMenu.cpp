@@ -114,6 +114,114 @@ QPixmap monocromatica(const QPixmap& origine, const QColor& colore) {
     return copia;
 }
 
+// What an item's look depends on besides its texts and picture.
+struct StatoVoce {
+    bool abilitata;
+    bool selezionata;
+    bool spuntata;
+};
+
+// The caption of an action with its shortcut after a tab, as the width rule reads it.
+TestiVoce testiDi(const QAction* a) {
+    return testiDi(a->text() + (a->shortcut().isEmpty()
+                                    ? QString()
+                                    : QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText)));
+}
+
+// An engraved line: dark above, light below.
+void disegnaSeparatore(QPainter& p, const QPalette& pal, int larghezza) {
+    p.setPen(pal.color(QPalette::Dark));
+    p.drawLine(2, 4, larghezza - 3, 4);
+    p.setPen(pal.color(QPalette::Light));
+    p.drawLine(2, 5, larghezza - 3, 5);
+}
+
+// The item's picture by its registered key for the state, else the action's own icon; null for none.
+QPixmap immagineVoce(const QAction* a, const OwnMenu& om, const StatoVoce& stato, qreal densita) {
+    QPixmap immagine;
+    if (const OwnMenu::Voce* v = om.voceDi(a); v && om.immagini()) {
+        const QString chiave =
+            TestoMenu::chiaveImmagine({v->chiaveNormale, v->chiaveSpuntata, v->chiaveSelezionata},
+                                      stato.spuntata, stato.selezionata, stato.abilitata);
+        if (!chiave.isEmpty())
+            immagine = om.immagini()->immagine(chiave);
+    }
+    if (immagine.isNull() && !a->icon().isNull())
+        immagine = a->icon().pixmap(QSize(16, 16), densita);
+    return immagine;
+}
+
+// The checkerboard of a ticked item's picture column: every other point in `colore`, inside a
+// one-pixel border.
+void disegnaRetino(QPainter& p, const QColor& colore, const QRect& riquadro) {
+    p.setPen(colore);
+    for (int y = 1; y < riquadro.height() - 1; ++y)
+        for (int x = 1 + (y % 2); x < riquadro.width() - 1; x += 2)
+            p.drawPoint(x, y);
+}
+
+// The left caption (if any), the right caption and the shortcut, all moved by `spostamento`.
+void scriviTesti(QPainter& p, const TestiVoce& testi, QPoint testo, QPoint spostamento, int larghezzaVoce,
+                 const OwnMenu& om) {
+    const QFontMetrics fm(om.carattere());
+    const QPoint inizio = testo + spostamento;
+    int larghezzaSinistra = 0;
+    if (!testi.colonne.sinistra.isEmpty()) {
+        larghezzaSinistra = fm.horizontalAdvance(QStringLiteral("0") + testi.colonne.sinistra);
+        scriviTesto(p, inizio.x(), inizio.y(), testi.colonne.sinistra, om);
+    }
+    scriviTesto(p, inizio.x() + larghezzaSinistra, inizio.y(), testi.colonne.destra, om);
+    if (!testi.scorciatoia.isEmpty()) {
+        p.setFont(om.carattere());
+        const int x = TestoMenu::xScorciatoia(larghezzaVoce, fm.horizontalAdvance(testi.scorciatoia));
+        p.drawText(x + spostamento.x(), inizio.y() + fm.ascent(), testi.scorciatoia);
+    }
+}
+
+// The texts in the state's colours; a disabled item's are embossed: a light copy one pixel down and
+// right under the dark one (left out on a selected item of a menu without frames).
+void disegnaTesti(QPainter& p, const QPalette& pal, const TestiVoce& testi, QPoint testo, int larghezzaVoce,
+                  const StatoVoce& stato, bool cornici, const OwnMenu& om) {
+    if (stato.abilitata) {
+        p.setPen(stato.selezionata ? pal.color(QPalette::HighlightedText)
+                                   : pal.color(cornici ? QPalette::ButtonText : QPalette::WindowText));
+        scriviTesti(p, testi, testo, {0, 0}, larghezzaVoce, om);
+        return;
+    }
+    if (cornici || !stato.selezionata) {
+        p.setPen(pal.color(QPalette::Light));
+        scriviTesti(p, testi, testo, {1, 1}, larghezzaVoce, om);
+    }
+    p.setPen(pal.color(QPalette::Dark));
+    scriviTesti(p, testi, testo, {0, 0}, larghezzaVoce, om);
+}
+
+// A one-pixel 3-D frame: raised (light top and left) or sunken (dark top and left).
+void disegnaCornice(QPainter& p, const QPalette& pal, const QRect& c, bool incassata) {
+    const QColor chiaro = pal.color(QPalette::Light);
+    const QColor scuro = pal.color(QPalette::Dark);
+    p.setPen(incassata ? scuro : chiaro);
+    p.drawLine(c.topLeft(), c.topRight());
+    p.drawLine(c.topLeft(), c.bottomLeft());
+    p.setPen(incassata ? chiaro : scuro);
+    p.drawLine(c.bottomLeft(), c.bottomRight());
+    p.drawLine(c.topRight(), c.bottomRight());
+}
+
+// The picture, embossed when disabled; in a menu with frames its column is sunken while ticked and
+// raised while selected.
+void disegnaImmagine(QPainter& p, const QPalette& pal, const QPixmap& immagine,
+                     const TestoMenu::PostiVoce& posti, const StatoVoce& stato, bool cornici) {
+    if (stato.abilitata) {
+        p.drawPixmap(posti.immagine, immagine);
+    } else {
+        p.drawPixmap(posti.immagine.translated(1, 1), monocromatica(immagine, pal.color(QPalette::Light)));
+        p.drawPixmap(posti.immagine, monocromatica(immagine, pal.color(QPalette::Dark)));
+    }
+    if (cornici && (stato.spuntata || (stato.selezionata && stato.abilitata)))
+        disegnaCornice(p, pal, posti.riquadro.adjusted(0, 0, -1, -1), stato.spuntata);
+}
+
 } // namespace
 
 MenuDisegnato::MenuDisegnato(const QString& titolo, QWidget* genitore) : QMenu(titolo, genitore) {
@@ -190,111 +298,27 @@ void MenuDisegnato::disegnaBarra(QPainter& p, const QRect& r) {
 
 void MenuDisegnato::disegnaVoce(QPainter& p, QAction* a, const QRect& r) {
     const OwnMenu& om = ownMenu();
-    const OwnMenu::Sottomenu* s = om.sottomenuDi(this);
-    const OwnMenu::Voce* v = om.voceDi(a);
     const QPalette& pal = palette();
-    const bool stile1 = s->stile == 1;
-    const int h = om.altezzaVoce();
-
-    p.fillRect(r, stile1 ? pal.button() : pal.window());
-
+    const bool cornici = om.sottomenuDi(this)->stile == 1;
+    p.fillRect(r, cornici ? pal.button() : pal.window());
     if (a->isSeparator()) {
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawLine(2, 4, r.width() - 3, 4);
-        p.setPen(pal.color(QPalette::Light));
-        p.drawLine(2, 5, r.width() - 3, 5);
+        disegnaSeparatore(p, pal, r.width());
         return;
     }
-
-    const bool abilitata = a->isEnabled();
-    const bool selezionata = activeAction() == a;
-    const bool spuntata = a->isCheckable() && a->isChecked();
-
-    // The picture: ticked key, else selected key, else normal key.
-    QPixmap immagine;
-    if (v && om.immagini()) {
-        QString chiave = v->chiaveNormale;
-        if (spuntata && !v->chiaveSpuntata.isEmpty())
-            chiave = v->chiaveSpuntata;
-        else if (selezionata && abilitata && !v->chiaveSelezionata.isEmpty())
-            chiave = v->chiaveSelezionata;
-        if (!chiave.isEmpty())
-            immagine = om.immagini()->immagine(chiave);
-    }
-    if (immagine.isNull() && !a->icon().isNull())
-        immagine = a->icon().pixmap(QSize(16, 16), devicePixelRatio());
-    const bool conImmagine = !immagine.isNull();
-    const QRect riquadro(0, 0, h, r.height());
-
-    if (spuntata && abilitata && !selezionata && stile1) {
-        p.setPen(pal.color(QPalette::Light));
-        for (int y = 1; y < riquadro.height() - 1; ++y)
-            for (int x = 1 + (y % 2); x < riquadro.width() - 1; x += 2)
-                p.drawPoint(x, y);
-    }
-
-    const int sinistraBarra = (conImmagine && stile1) ? riquadro.right() + 1 : 0;
-    if (abilitata && selezionata)
-        p.fillRect(QRect(sinistraBarra, 0, r.width() - sinistraBarra, r.height()), pal.highlight());
-
-    const TestiVoce testi =
-        testiDi(a->text() + (a->shortcut().isEmpty()
-                                 ? QString()
-                                 : QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText)));
+    const StatoVoce stato{a->isEnabled(), activeAction() == a, a->isCheckable() && a->isChecked()};
+    const QPixmap immagine = immagineVoce(a, om, stato, devicePixelRatio());
     const QFontMetrics fm(om.carattere());
-    const int xTesto = h + 3;
-    const int yTesto = (r.height() - fm.height()) / 2;
-    int larghezzaSinistra = 0;
-    if (!testi.colonne.sinistra.isEmpty())
-        larghezzaSinistra = fm.horizontalAdvance(QStringLiteral("0") + testi.colonne.sinistra);
+    const TestoMenu::PostiVoce posti = TestoMenu::postiVoce(om.altezzaVoce(), r.size(), fm.height());
 
-    auto scriviTutto = [&](int dx, int dy) {
-        if (!testi.colonne.sinistra.isEmpty())
-            scriviTesto(p, xTesto + dx, yTesto + dy, testi.colonne.sinistra, om);
-        scriviTesto(p, xTesto + larghezzaSinistra + dx, yTesto + dy, testi.colonne.destra, om);
-        if (!testi.scorciatoia.isEmpty()) {
-            p.setFont(om.carattere());
-            const int x = r.width() - 8 - fm.horizontalAdvance(testi.scorciatoia);
-            p.drawText(x + dx, yTesto + dy + fm.ascent(), testi.scorciatoia);
-        }
-    };
-    if (abilitata) {
-        p.setPen(selezionata ? pal.color(QPalette::HighlightedText)
-                             : pal.color(stile1 ? QPalette::ButtonText : QPalette::WindowText));
-        scriviTutto(0, 0);
-    } else {
-        if (stile1 || !selezionata) {
-            p.setPen(pal.color(QPalette::Light));
-            scriviTutto(1, 1);
-        }
-        p.setPen(pal.color(QPalette::Dark));
-        scriviTutto(0, 0);
+    if (stato.spuntata && stato.abilitata && !stato.selezionata && cornici)
+        disegnaRetino(p, pal.color(QPalette::Light), posti.riquadro);
+    if (stato.abilitata && stato.selezionata) {
+        const int x = TestoMenu::inizioEvidenziazione(posti, !immagine.isNull(), cornici);
+        p.fillRect(QRect(x, 0, r.width() - x, r.height()), pal.highlight());
     }
-
-    if (conImmagine) {
-        const int pos = (h - 19) / 2 + 2;
-        const int yImmagine = (r.height() - 16) / 2 > pos ? (r.height() - 16) / 2 : pos;
-        const QRect dove(pos, yImmagine, 16, 16);
-        if (abilitata) {
-            p.drawPixmap(dove, immagine);
-        } else {
-            p.drawPixmap(dove.translated(1, 1), monocromatica(immagine, pal.color(QPalette::Light)));
-            p.drawPixmap(dove, monocromatica(immagine, pal.color(QPalette::Dark)));
-        }
-        if (stile1 && (spuntata || (selezionata && abilitata))) {
-            const QColor chiaro = pal.color(QPalette::Light);
-            const QColor scuro = pal.color(QPalette::Dark);
-            const QColor alto = spuntata ? scuro : chiaro;
-            const QColor basso = spuntata ? chiaro : scuro;
-            const QRect c = riquadro.adjusted(0, 0, -1, -1);
-            p.setPen(alto);
-            p.drawLine(c.topLeft(), c.topRight());
-            p.drawLine(c.topLeft(), c.bottomLeft());
-            p.setPen(basso);
-            p.drawLine(c.bottomLeft(), c.bottomRight());
-            p.drawLine(c.topRight(), c.bottomRight());
-        }
-    }
+    disegnaTesti(p, pal, testiDi(a), posti.testo, r.width(), stato, cornici, om);
+    if (!immagine.isNull())
+        disegnaImmagine(p, pal, immagine, posti, stato, cornici);
 }
 
 // ---------------------------------------------------------------------------------------------------

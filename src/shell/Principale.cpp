@@ -15,6 +15,7 @@
 #include "shell/ImmaginiProgramma.h"
 #include "shell/OwnMenu.h"
 #include "shell/f_library.h"
+#include "ui_Principale.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -40,6 +43,173 @@ void azzeraSelezione() {
 // A window below this size in either direction keeps the logo as it is.
 constexpr double latoMinimoTwips = 7000;
 
+// The drop-down menus of the menu bar, left to right. Those with the side bar show the program's
+// banner picture down their left edge.
+struct MenuPrincipale {
+    MenuDisegnato* Principale::*membro;
+    const char* nome;
+    const char* titolo;
+    bool barraLaterale;
+};
+constexpr MenuPrincipale menuPrincipali[] = {
+    {&Principale::mnuZDF, "mnuZDF", "&Vibrana", true},
+    {&Principale::mnuUtenti, "mnuUtenti", "&Utenti", false},
+    {&Principale::mnuSchede, "mnuSchede", "&Schede", true},
+    {&Principale::mnuHelp, "mnuHelp", "?", true},
+};
+
+bool conUtenti(const RegistroFinestre& f) {
+    return static_cast<bool>(f.UtentiSelezione);
+}
+bool conEditor(const RegistroFinestre& f) {
+    return conUtenti(f) && f.mdiSchedaMostra;
+}
+
+// Every item of the menus, in menu order, with the toolbar button that gives the same command.
+// The window builds its menus, the drawn menus' pictures, the toolbar, the enabled states and the
+// toolbar's dispatch from this one list.
+struct Comando {
+    int menu; // row of menuPrincipali
+    QAction* Principale::*membro;
+    const char* nome;
+    const char* didascalia = nullptr; // nullptr: a separator
+    void (Principale::*gestore)() = nullptr;
+    const char* immagineMenu = ""; // key of the picture in the drawn menu ("": none)
+    const char* icona = "";        // the theme icon of that picture and of the toolbar button
+    int tasto = 0;
+    bool nascosto = false;
+    // Whether the windows the command needs are registered; nullptr: always available.
+    bool (*attivo)(const RegistroFinestre&) = nullptr;
+    // The toolbar button: its place (0 = none), key, caption and tooltip, a separator before it.
+    int posizionePulsante = 0;
+    const char* chiavePulsante = "";
+    const char* pulsante = "";
+    const char* suggerimento = "";
+    bool separatorePrima = false;
+};
+
+const Comando comandi[] = {
+    {.menu = 0,
+     .membro = &Principale::mnuZDFPersonalizza,
+     .nome = "mnuZDFPersonalizza",
+     .didascalia = "Pe&rsonalizza",
+     .gestore = &Principale::mnuZDFPersonalizza_Click,
+     .immagineMenu = "lista",
+     .icona = "view-list-details",
+     .attivo = [](const RegistroFinestre& f) { return static_cast<bool>(f.frmPersonalizza); }},
+    {.menu = 0, .membro = &Principale::sep0, .nome = "sep0"},
+    {.menu = 0,
+     .membro = &Principale::mnuZDFEsci,
+     .nome = "mnuZDFEsci",
+     .didascalia = "&Esci",
+     .gestore = &Principale::mnuZDFEsci_Click,
+     .immagineMenu = "esci",
+     .icona = "application-exit",
+     .posizionePulsante = 4,
+     .chiavePulsante = "esci",
+     .pulsante = "Esci",
+     .suggerimento = "Uscita dal programma"},
+    {.menu = 1,
+     .membro = &Principale::mnuUtentiGestione,
+     .nome = "mnuUtentiGestione",
+     .didascalia = "&Gestione...",
+     .gestore = &Principale::mnuUtentiGestione_Click,
+     .immagineMenu = "utenti",
+     .icona = "system-users",
+     .attivo = conUtenti},
+    {.menu = 2,
+     .membro = &Principale::mnuSchedeNuova,
+     .nome = "mnuSchedeNuova",
+     .didascalia = "&Nuova Scheda",
+     .gestore = &Principale::mnuSchedeNuova_Click,
+     .immagineMenu = "nuova",
+     .icona = "document-new",
+     .attivo = conEditor,
+     .posizionePulsante = 1,
+     .chiavePulsante = "nuova",
+     .pulsante = "Nuova Scheda",
+     .suggerimento = "Crea una nuova Scheda"},
+    {.menu = 2,
+     .membro = &Principale::mnuSchedeApri,
+     .nome = "mnuSchedeApri",
+     .didascalia = "&Apri...",
+     .gestore = &Principale::mnuSchedeApri_Click,
+     .immagineMenu = "apri",
+     .icona = "document-open",
+     .attivo = [](const RegistroFinestre& f) { return conEditor(f) && f.SchedeSelezione; },
+     .posizionePulsante = 3,
+     .chiavePulsante = "apri",
+     .pulsante = "Apri Scheda",
+     .suggerimento = "Apre una scheda in archivio",
+     .separatorePrima = true},
+    {.menu = 2, .membro = &Principale::sep4, .nome = "sep4"},
+    {.menu = 2,
+     .membro = &Principale::mnuSchedeDaModello,
+     .nome = "mnuSchedeDaModello",
+     .didascalia = "N&uova da Modello",
+     .gestore = &Principale::mnuSchedeDaModello_Click,
+     .immagineMenu = "damodello",
+     .icona = "document-new-from-template",
+     .attivo = [](const RegistroFinestre& f) { return conEditor(f) && f.SchedeMODELLOSelezione; },
+     .posizionePulsante = 2,
+     .chiavePulsante = "nuovaDaModello",
+     .pulsante = "Nuova da Modello",
+     .suggerimento = "Crea una nuova scheda a partire da uno dei Modelli già pronti"},
+    {.menu = 2,
+     .membro = &Principale::mnuSchedeGestioneModello,
+     .nome = "mnuSchedeGestioneModello",
+     .didascalia = "Ges&tione Schede Modello...",
+     .gestore = &Principale::mnuSchedeGestioneModello_Click,
+     .immagineMenu = "lista",
+     .icona = "view-list-details",
+     .attivo = [](const RegistroFinestre& f) { return static_cast<bool>(f.SchedeMODELLOSelezione); }},
+    {.menu = 2, .membro = &Principale::sep5, .nome = "sep5"},
+    {.menu = 2,
+     .membro = &Principale::mnuSchedeCosaNonFare,
+     .nome = "mnuSchedeCosaNonFare",
+     .didascalia = "&Stampa \"ISTRUZIONI D'USO\"",
+     .gestore = &Principale::mnuSchedeCosaNonFare_Click,
+     .attivo = [](const RegistroFinestre& f) { return static_cast<bool>(f.PrinterDaNonFare); }},
+    {.menu = 3,
+     .membro = &Principale::mnuHelpHelp,
+     .nome = "mnuHelpHelp",
+     .didascalia = "Guida del programma",
+     .gestore = &Principale::mnuHelpHelp_Click,
+     .immagineMenu = "hint",
+     .icona = "help-contents",
+     .tasto = Qt::Key_F1},
+    // The user manual's item exists but is never shown.
+    {.menu = 3, .membro = &Principale::sep88, .nome = "sep88", .nascosto = true},
+    {.menu = 3,
+     .membro = &Principale::mnuHelpManuale,
+     .nome = "mnuHelpManuale",
+     .didascalia = "Manua&le d'uso di Vibrana",
+     .gestore = &Principale::mnuHelpManuale_Click,
+     .nascosto = true},
+    {.menu = 3, .membro = &Principale::sep9, .nome = "sep9"},
+    {.menu = 3,
+     .membro = &Principale::mnuHelpAbout,
+     .nome = "mnuHelpAbout",
+     .didascalia = "&Informazioni su...",
+     .gestore = &Principale::mnuHelpAbout_Click,
+     .immagineMenu = "info",
+     .icona = "help-about",
+     .attivo = [](const RegistroFinestre& f) { return static_cast<bool>(f.frmAbout); }},
+};
+
+// The commands that have a toolbar button, in button order.
+const std::vector<const Comando*>& comandiDellaBarra() {
+    static const std::vector<const Comando*> barra = [] {
+        std::vector<const Comando*> v;
+        for (const Comando& c : comandi)
+            if (c.posizionePulsante > 0)
+                v.push_back(&c);
+        std::ranges::sort(v, {}, &Comando::posizionePulsante);
+        return v;
+    }();
+    return barra;
+}
+
 } // namespace
 
 Principale& principale() {
@@ -53,24 +223,18 @@ Principale* principaleCaricata() {
     return istanza();
 }
 
-Principale::Principale(QWidget* genitore) : QMainWindow(genitore) {
-    setObjectName(QStringLiteral("Principale"));
+Principale::Principale(QWidget* genitore) : QMainWindow(genitore), ui_(std::make_unique<Ui::Principale>()) {
+    ui_->setupUi(this);
+    logoVibrana = ui_->logoVibrana;
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral(" Arvel"));
     // With several PCs on one register, each shows which one it works on.
     if (db().suServer())
         setWindowTitle(
             QStringLiteral(" Arvel - Registro condiviso su %1").arg(indirizzoVisibile(indirizzoServer())));
     setWindowIcon(ImmaginiProgramma::icona(QStringLiteral("document-new")));
 
-    auto* area = new QWidget(this);
-    area->setObjectName(QStringLiteral("area"));
     // The logo is drawn on white; the client area takes the same, system-chosen, background.
-    area->setBackgroundRole(QPalette::Base);
-    area->setAutoFillBackground(true);
-    setCentralWidget(area);
-    logoVibrana = new QLabel(area);
-    logoVibrana->setObjectName(QStringLiteral("logoVibrana"));
+    ui_->area->setBackgroundRole(QPalette::Base);
     logoOriginale_ = ImmaginiProgramma::logoProdotto();
     if (!logoOriginale_.isNull()) {
         logoVibrana->setPixmap(logoOriginale_);
@@ -79,91 +243,45 @@ Principale::Principale(QWidget* genitore) : QMainWindow(genitore) {
         logoVibrana->hide();
     }
 
-    // Menus, captions exactly as the user knows them.
-    QMenuBar* barra = menuBar();
-    mnuZDF = new MenuDisegnato(QStringLiteral("&Vibrana"), this);
-    mnuZDF->setObjectName(QStringLiteral("mnuZDF"));
-    mnuZDFPersonalizza = mnuZDF->addAction(QStringLiteral("Pe&rsonalizza"));
-    sep0 = mnuZDF->addSeparator();
-    mnuZDFEsci = mnuZDF->addAction(QStringLiteral("&Esci"));
-    barra->addMenu(mnuZDF);
+    creaMenu();
+    creaBarra();
+    Form_Load();
+}
 
-    mnuUtenti = new MenuDisegnato(QStringLiteral("&Utenti"), this);
-    mnuUtenti->setObjectName(QStringLiteral("mnuUtenti"));
-    mnuUtentiGestione = mnuUtenti->addAction(QStringLiteral("&Gestione..."));
-    barra->addMenu(mnuUtenti);
+void Principale::creaMenu() {
+    for (const MenuPrincipale& m : menuPrincipali) {
+        auto* menu = new MenuDisegnato(QString::fromUtf8(m.titolo), this);
+        menu->setObjectName(QString::fromLatin1(m.nome));
+        menuBar()->addMenu(menu);
+        this->*m.membro = menu;
+    }
+    for (const Comando& c : comandi) {
+        MenuDisegnato* menu = this->*menuPrincipali[c.menu].membro;
+        QAction* a = c.didascalia ? menu->addAction(QString::fromUtf8(c.didascalia)) : menu->addSeparator();
+        a->setObjectName(QString::fromLatin1(c.nome));
+        if (c.tasto != 0) {
+            a->setShortcut(QKeySequence(c.tasto));
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+        if (c.nascosto)
+            a->setVisible(false);
+        if (c.gestore)
+            connect(a, &QAction::triggered, this, c.gestore);
+        this->*c.membro = a;
+    }
+}
 
-    mnuSchede = new MenuDisegnato(QStringLiteral("&Schede"), this);
-    mnuSchede->setObjectName(QStringLiteral("mnuSchede"));
-    mnuSchedeNuova = mnuSchede->addAction(QStringLiteral("&Nuova Scheda"));
-    mnuSchedeApri = mnuSchede->addAction(QStringLiteral("&Apri..."));
-    sep4 = mnuSchede->addSeparator();
-    mnuSchedeDaModello = mnuSchede->addAction(QStringLiteral("N&uova da Modello"));
-    mnuSchedeGestioneModello = mnuSchede->addAction(QStringLiteral("Ges&tione Schede Modello..."));
-    sep5 = mnuSchede->addSeparator();
-    mnuSchedeCosaNonFare = mnuSchede->addAction(QStringLiteral("&Stampa \"ISTRUZIONI D'USO\""));
-    barra->addMenu(mnuSchede);
-
-    mnuHelp = new MenuDisegnato(QStringLiteral("?"), this);
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpHelp = mnuHelp->addAction(QStringLiteral("Guida del programma"));
-    mnuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuHelpHelp->setShortcutContext(Qt::WindowShortcut);
-    sep88 = mnuHelp->addSeparator();
-    sep88->setVisible(false);
-    mnuHelpManuale = mnuHelp->addAction(QStringLiteral("Manua&le d'uso di Vibrana"));
-    mnuHelpManuale->setVisible(false);
-    sep9 = mnuHelp->addSeparator();
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&Informazioni su..."));
-    barra->addMenu(mnuHelp);
-
-    const std::pair<QAction*, const char*> nomi[] = {{mnuZDFPersonalizza, "mnuZDFPersonalizza"},
-                                                     {sep0, "sep0"},
-                                                     {mnuZDFEsci, "mnuZDFEsci"},
-                                                     {mnuUtentiGestione, "mnuUtentiGestione"},
-                                                     {mnuSchedeNuova, "mnuSchedeNuova"},
-                                                     {mnuSchedeApri, "mnuSchedeApri"},
-                                                     {sep4, "sep4"},
-                                                     {mnuSchedeDaModello, "mnuSchedeDaModello"},
-                                                     {mnuSchedeGestioneModello, "mnuSchedeGestioneModello"},
-                                                     {sep5, "sep5"},
-                                                     {mnuSchedeCosaNonFare, "mnuSchedeCosaNonFare"},
-                                                     {mnuHelpHelp, "mnuHelpHelp"},
-                                                     {sep88, "sep88"},
-                                                     {mnuHelpManuale, "mnuHelpManuale"},
-                                                     {sep9, "sep9"},
-                                                     {mnuHelpAbout, "mnuHelpAbout"}};
-    for (const auto& [azione, nome] : nomi)
-        azione->setObjectName(QString::fromLatin1(nome));
-
-    connect(mnuZDFPersonalizza, &QAction::triggered, this, &Principale::mnuZDFPersonalizza_Click);
-    connect(mnuZDFEsci, &QAction::triggered, this, &Principale::mnuZDFEsci_Click);
-    connect(mnuUtentiGestione, &QAction::triggered, this, &Principale::mnuUtentiGestione_Click);
-    connect(mnuSchedeNuova, &QAction::triggered, this, &Principale::mnuSchedeNuova_Click);
-    connect(mnuSchedeApri, &QAction::triggered, this, &Principale::mnuSchedeApri_Click);
-    connect(mnuSchedeDaModello, &QAction::triggered, this, &Principale::mnuSchedeDaModello_Click);
-    connect(mnuSchedeGestioneModello, &QAction::triggered, this, &Principale::mnuSchedeGestioneModello_Click);
-    connect(mnuSchedeCosaNonFare, &QAction::triggered, this, &Principale::mnuSchedeCosaNonFare_Click);
-    connect(mnuHelpHelp, &QAction::triggered, this, &Principale::mnuHelpHelp_Click);
-    connect(mnuHelpManuale, &QAction::triggered, this, &Principale::mnuHelpManuale_Click);
-    connect(mnuHelpAbout, &QAction::triggered, this, &Principale::mnuHelpAbout_Click);
-
+void Principale::creaBarra() {
     Toolbar1 = new BarraStrumenti(QStringLiteral("Toolbar1"), this);
     Toolbar1->setIconSize(QSize(24, 24));
-    Toolbar1->aggiungiPulsante(QStringLiteral("Nuova Scheda"), QStringLiteral("nuova"),
-                               QStringLiteral("Crea una nuova Scheda"));
-    Toolbar1->aggiungiPulsante(
-        QStringLiteral("Nuova da Modello"), QStringLiteral("nuovaDaModello"),
-        QStringLiteral("Crea una nuova scheda a partire da uno dei Modelli già pronti"));
-    Toolbar1->aggiungiSeparatore(QStringLiteral("sep"));
-    Toolbar1->aggiungiPulsante(QStringLiteral("Apri Scheda"), QStringLiteral("apri"),
-                               QStringLiteral("Apre una scheda in archivio"));
-    Toolbar1->aggiungiPulsante(QStringLiteral("Esci"), QStringLiteral("esci"),
-                               QStringLiteral("Uscita dal programma"));
+    for (const Comando* c : comandiDellaBarra()) {
+        if (c->separatorePrima)
+            Toolbar1->aggiungiSeparatore(QStringLiteral("sep"));
+        Toolbar1->aggiungiPulsante(QString::fromUtf8(c->pulsante), QString::fromLatin1(c->chiavePulsante),
+                                   QString::fromUtf8(c->suggerimento));
+    }
     addToolBar(Qt::TopToolBarArea, Toolbar1);
     connect(Toolbar1, &BarraStrumenti::ButtonClick, this, &Principale::Toolbar1_ButtonClick);
-
-    Form_Load();
 }
 
 Principale::~Principale() {
@@ -172,16 +290,13 @@ Principale::~Principale() {
 }
 
 void Principale::Form_Load() {
-    const std::pair<const char*, const char*> pulsanti[] = {{"nuova", "document-new"},
-                                                            {"nuovaDaModello", "document-new-from-template"},
-                                                            {"apri", "document-open"},
-                                                            {"esci", "application-exit"}};
+    // The toolbar numbers its pictures in button order, so the lists are filled in that order.
     imgListMenu0.Clear();
     imgListMenu1.Clear();
-    for (const auto& [chiave, icona] : pulsanti) {
-        const QIcon i = ImmaginiProgramma::icona(QString::fromLatin1(icona));
-        imgListMenu0.aggiungi(QString::fromLatin1(chiave), i.pixmap(imgListMenu0.dimensione()));
-        imgListMenu1.aggiungi(QString::fromLatin1(chiave),
+    for (const Comando* c : comandiDellaBarra()) {
+        const QIcon i = ImmaginiProgramma::icona(QString::fromLatin1(c->icona));
+        imgListMenu0.aggiungi(QString::fromLatin1(c->chiavePulsante), i.pixmap(imgListMenu0.dimensione()));
+        imgListMenu1.aggiungi(QString::fromLatin1(c->chiavePulsante),
                               i.pixmap(imgListMenu1.dimensione(), QIcon::Active));
     }
     Toolbar1->setImageList(&imgListMenu0);
@@ -194,65 +309,41 @@ void Principale::Form_Load() {
 }
 
 void Principale::preparaMenu() {
-    const std::pair<const char*, const char*> immagini[] = {
-        {"utenti", "system-users"}, {"esci", "application-exit"},
-        {"libro", "help-contents"}, {"nuova", "document-new"},
-        {"apri", "document-open"},  {"damodello", "document-new-from-template"},
-        {"info", "help-about"},     {"lista", "view-list-details"},
-        {"hint", "help-contents"}};
     ImageList_OwnerMenu.Clear();
-    for (const auto& [chiave, icona] : immagini)
-        ImageList_OwnerMenu.aggiungi(
-            QString::fromLatin1(chiave),
-            ImmaginiProgramma::icona(QString::fromLatin1(icona)).pixmap(QSize(16, 16)));
+    for (const Comando& c : comandi)
+        if (*c.immagineMenu)
+            ImageList_OwnerMenu.aggiungi(
+                QString::fromLatin1(c.immagineMenu),
+                ImmaginiProgramma::icona(QString::fromLatin1(c.icona)).pixmap(QSize(16, 16)));
     Picture1 = ImmaginiProgramma::barraMenu();
     const QColor coloreBarra(255, 128, 128);
 
     OwnMenu& om = ownMenu();
     om.inizializzaMenu(this, &ImageList_OwnerMenu);
     om.impostaBarraMenu(menuBar());
-
-    om.aggiungiSottomenu(0, 1, Picture1, 1, coloreBarra);
-    om.aggiungiVoce(mnuZDFPersonalizza, 0, QStringLiteral("lista"));
-    om.aggiungiVoce(sep0, 1, QString());
-    om.aggiungiVoce(mnuZDFEsci, 2, QStringLiteral("esci"));
-
-    om.aggiungiSottomenu(1, 1, QPixmap(), 0, QColor());
-    om.aggiungiVoce(mnuUtentiGestione, 0, QStringLiteral("utenti"));
-
-    om.aggiungiSottomenu(2, 1, Picture1, 1, coloreBarra);
-    om.aggiungiVoce(mnuSchedeNuova, 0, QStringLiteral("nuova"));
-    om.aggiungiVoce(mnuSchedeApri, 1, QStringLiteral("apri"));
-    om.aggiungiVoce(sep4, 2, QString());
-    om.aggiungiVoce(mnuSchedeDaModello, 3, QStringLiteral("damodello"));
-    om.aggiungiVoce(mnuSchedeGestioneModello, 4, QStringLiteral("lista"));
-    om.aggiungiVoce(sep5, 5, QString());
-    om.aggiungiVoce(mnuSchedeCosaNonFare, 6, QString());
-
-    om.aggiungiSottomenu(3, 1, Picture1, 1, coloreBarra);
-    om.aggiungiVoce(mnuHelpHelp, 0, QStringLiteral("hint"));
-    om.aggiungiVoce(sep9, 1, QString());
-    om.aggiungiVoce(mnuHelpAbout, 2, QStringLiteral("info"));
-
+    for (int m = 0; m < std::ssize(menuPrincipali); ++m) {
+        if (menuPrincipali[m].barraLaterale)
+            om.aggiungiSottomenu(m, 1, Picture1, 1, coloreBarra);
+        else
+            om.aggiungiSottomenu(m, 1, QPixmap(), 0, QColor());
+        // Items count from 0 among those on view; a hidden one is not drawn, so not registered.
+        int posizione = 0;
+        for (const Comando& c : comandi)
+            if (c.menu == m && !c.nascosto)
+                om.aggiungiVoce(this->*c.membro, posizione++, QString::fromLatin1(c.immagineMenu));
+    }
     om.agganciaFinestra();
 }
 
 void Principale::aggiornaComandi() {
     const RegistroFinestre& f = finestre();
-    const bool editor = static_cast<bool>(f.mdiSchedaMostra);
-    const bool utenti = static_cast<bool>(f.UtentiSelezione);
-    const bool modelli = static_cast<bool>(f.SchedeMODELLOSelezione);
-    mnuSchedeNuova->setEnabled(utenti && editor);
-    mnuSchedeApri->setEnabled(utenti && editor && f.SchedeSelezione);
-    mnuSchedeDaModello->setEnabled(utenti && editor && modelli);
-    mnuSchedeGestioneModello->setEnabled(modelli);
-    mnuUtentiGestione->setEnabled(utenti);
-    mnuSchedeCosaNonFare->setEnabled(static_cast<bool>(f.PrinterDaNonFare));
-    mnuZDFPersonalizza->setEnabled(static_cast<bool>(f.frmPersonalizza));
-    mnuHelpAbout->setEnabled(static_cast<bool>(f.frmAbout));
-    Toolbar1->pulsante(QStringLiteral("nuova"))->setEnabled(mnuSchedeNuova->isEnabled());
-    Toolbar1->pulsante(QStringLiteral("nuovaDaModello"))->setEnabled(mnuSchedeDaModello->isEnabled());
-    Toolbar1->pulsante(QStringLiteral("apri"))->setEnabled(mnuSchedeApri->isEnabled());
+    for (const Comando& c : comandi)
+        if (c.attivo)
+            (this->*c.membro)->setEnabled(c.attivo(f));
+    // A toolbar button is available exactly when its menu command is.
+    for (const Comando* c : comandiDellaBarra())
+        Toolbar1->pulsante(QString::fromLatin1(c->chiavePulsante))
+            ->setEnabled((this->*c->membro)->isEnabled());
 }
 
 void Principale::nascondi() {
@@ -380,15 +471,11 @@ void Principale::Toolbar1_ButtonClick(QAction* Button) {
 }
 
 void Principale::Toolbar1_ButtonClickChiave(const QString& chiave) {
-    const QString k = chiave.toLower();
-    if (k == QLatin1String("apri"))
-        mnuSchedeApri_Click();
-    else if (k == QLatin1String("nuova"))
-        mnuSchedeNuova_Click();
-    else if (k == QLatin1String("nuovadamodello"))
-        mnuSchedeDaModello_Click();
-    else if (k == QLatin1String("esci"))
-        mnuZDFEsci_Click();
+    for (const Comando* c : comandiDellaBarra())
+        if (chiave.compare(QLatin1String(c->chiavePulsante), Qt::CaseInsensitive) == 0) {
+            (this->*c->gestore)();
+            return;
+        }
 }
 
 void Principale::showEvent(QShowEvent* e) {

@@ -4,10 +4,14 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <memory>
 
 class BarraStrumenti;
 class MenuDisegnato;
 class QLabel;
+namespace Ui {
+class Principale;
+}
 
 // The main window: menus, toolbar and the product logo. Every task starts here; closing it ends the
 // program.
@@ -75,10 +79,13 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    void creaMenu();
+    void creaBarra();
     void preparaMenu();
     void disponiLogo();
     void apriEditoreScheda();
 
+    std::unique_ptr<Ui::Principale> ui_;
     QPixmap logoOriginale_;
     bool scaricata_ = false;
 };

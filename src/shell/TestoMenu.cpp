@@ -35,4 +35,20 @@ Colonne colonne(const QString& didascalia) {
     return {didascalia.left(a), didascalia.mid(a + 1)};
 }
 
+PostiVoce postiVoce(int altezzaVoce, QSize voce, int altezzaCarattere) {
+    // 16 x 16 pictures were placed for the smallest item, 19 pixels high; taller items centre them.
+    const int x = (altezzaVoce - 19) / 2 + 2;
+    const int centrata = (voce.height() - 16) / 2;
+    return {QRect(0, 0, altezzaVoce, voce.height()), QRect(x, centrata > x ? centrata : x, 16, 16),
+            QPoint(altezzaVoce + 3, (voce.height() - altezzaCarattere) / 2)};
+}
+
+QString chiaveImmagine(const ChiaviImmagine& chiavi, bool spuntata, bool selezionata, bool abilitata) {
+    if (spuntata && !chiavi.spuntata.isEmpty())
+        return chiavi.spuntata;
+    if (selezionata && abilitata && !chiavi.selezionata.isEmpty())
+        return chiavi.selezionata;
+    return chiavi.normale;
+}
+
 } // namespace TestoMenu

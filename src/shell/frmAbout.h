@@ -2,10 +2,14 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 
 class QFrame;
 class QLabel;
 class QPushButton;
+namespace Ui {
+class frmAbout;
+}
 
 // The about box: title, version, description and the maker's links; "System Info" shows the
 // program's own system information window.
@@ -13,6 +17,7 @@ class frmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget* genitore = nullptr);
+    ~frmAbout() override;
 
     QLabel* lblTitle;
     QLabel* lblVersion;
@@ -35,6 +40,9 @@ public slots:
     void StartSysInfo();
     // A link of the box was clicked: opens it, or says that nothing on this computer can.
     void apriLink(const QString& indirizzo);
+
+private:
+    std::unique_ptr<Ui::frmAbout> ui_;
 };
 
 // The system information window: operating system, Qt, screen, program folder, database and its counts.
@@ -43,6 +51,3 @@ class InformazioniSistema : public QDialog {
 public:
     explicit InformazioniSistema(QWidget* genitore = nullptr);
 };
-
-// The text that window shows, one "name: value" per line.
-QString testoInformazioniSistema();

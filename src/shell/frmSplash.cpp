@@ -2,6 +2,7 @@
 
 #include "base/Messaggi.h"
 #include "shell/ImmaginiProgramma.h"
+#include "shell/InformazioniSistema_core.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -12,15 +13,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <QVersionNumber>
-
-QString testoVersione() {
-    const QVersionNumber v = QVersionNumber::fromString(QStringLiteral(VIBRANA_VERSIONE));
-    return QStringLiteral("Versione %1.%2.%3")
-        .arg(v.majorVersion())
-        .arg(v.minorVersion())
-        .arg(v.microVersion());
-}
 
 namespace {
 QFrame* linea(QWidget* genitore) {

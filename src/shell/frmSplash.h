@@ -33,6 +33,3 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 };
-
-// "Versione " + major.minor.revision of the program.
-QString testoVersione();

@@ -1,6 +1,7 @@
 #include "SequenzaModali.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/Azioni.h"
 #include "selection/RegistraSelezione.h"
 #include "selection/SchedeMODELLONuova.h"
 #include "selection/SchedeMODELLOSelezione.h"
@@ -86,7 +87,7 @@ TEST_F(ComandiSchede, ApriSceltaAtletaPoiSchedaPoiEditor) {
             EXPECT_EQ(w.LW()->topLevelItemCount(), 2);
             scegliRiga(w, "22", "seleziona");
         })
-        .esegui([this] { menu("mnuSchedeApri")->trigger(); });
+        .esegui([this] { attiva(*principale_, "mnuSchedeApri"); });
     EXPECT_EQ(editor_, QStringList{"4/22/0"});
     EXPECT_FALSE(principale_->isVisible());
 }
@@ -117,14 +118,14 @@ TEST_F(ComandiSchede, NuovaDaModelloApreUnaSchedaDalModello) {
         .poi<UtentiSelezione>([](UtentiSelezione& w) { scegliAtleta(w, "7"); })
         .poi<SchedeMODELLOSelezione>(
             [](SchedeMODELLOSelezione& w) { w.Toolbar()->pulsante(QStringLiteral("annulla"))->trigger(); })
-        .esegui([this] { menu("mnuSchedeDaModello")->trigger(); });
+        .esegui([this] { attiva(*principale_, "mnuSchedeDaModello"); });
     EXPECT_EQ(idModelloSelezionato, -1);
     EXPECT_EQ(editor_.size(), 1);
     EXPECT_TRUE(principale_->isVisible());
 }
 
 TEST_F(ComandiSchede, GestioneModelliModificaONuovo) {
-    const auto gestione = [this] { menu("mnuSchedeGestioneModello")->trigger(); };
+    const auto gestione = [this] { attiva(*principale_, "mnuSchedeGestioneModello"); };
     // Editing a template: no athlete, the template itself.
     SequenzaModali()
         .poi<SchedeMODELLOSelezione>([](SchedeMODELLOSelezione& w) { scegliRiga(w, "8", "modifica"); })

@@ -1,4 +1,5 @@
 #include "comune/ArchivioDiProva.h"
+#include "comune/Azioni.h"
 #include "comune/Modale.h"
 #include "comune/RigheElenco.h"
 #include "selection/RegistraSelezione.h"
@@ -73,7 +74,7 @@ TEST_F(ElenchiSenzaArchivio, Atleti) {
     selezionaRiga(w.LW(), QStringLiteral("5"));
     messaggi().rispondi(Risposta::Si);
     togliArchivioAl(QStringLiteral("Utente e schede eliminati"));
-    w.Toolbar()->findChild<QAction*>(QStringLiteral("elimina"))->trigger();
+    attiva(*w.Toolbar(), "elimina");
     EXPECT_EQ(errori().size(), 1) << messaggi().testi().join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(errori().value(0).startsWith(QStringLiteral("Si è verificato un errore:")));
     tornaUtilizzabile(w.LW());

@@ -1,6 +1,7 @@
 #include "SequenzaModali.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/Azioni.h"
 #include "comune/CampiScheda.h"
 #include "comune/Modale.h"
 #include "customisation/frmPersonalizza.h"
@@ -132,7 +133,7 @@ TEST_F(RichiestaTipica, NuovaSchedaDallAtletaAllaStampaPoiRiapertaUgualeAllArchi
     SequenzaModali()
         .poi<UtentiSelezione>([](UtentiSelezione& lista) {
             usaModale<UtentiNuovo>(
-                [&lista] { lista.Toolbar()->findChild<QAction*>(QStringLiteral("nuovo"))->trigger(); },
+                [&lista] { attiva(*lista.Toolbar(), "nuovo"); },
                 [](UtentiNuovo& f) {
                     QTest::keyClicks(f.findChild<QLineEdit*>(QStringLiteral("txtCognome")),
                                      QStringLiteral("Bianchi"));
@@ -144,7 +145,7 @@ TEST_F(RichiestaTipica, NuovaSchedaDallAtletaAllaStampaPoiRiapertaUgualeAllArchi
                     f.findChild<QRadioButton*>(QStringLiteral("optF"))->click();
                     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("CmdSave")), Qt::LeftButton);
                 });
-            lista.Toolbar()->findChild<QAction*>(QStringLiteral("seleziona"))->trigger();
+            attiva(*lista.Toolbar(), "seleziona");
         })
         .esegui([nuova] { nuova->trigger(); });
     const qlonglong atleta = contaDiretto(
@@ -231,7 +232,7 @@ TEST_F(RichiestaTipica, NuovaSchedaDallAtletaAllaStampaPoiRiapertaUgualeAllArchi
     SequenzaModali()
         .poi<UtentiSelezione>([atleta](UtentiSelezione& lista) {
             lista.selezionaId(static_cast<long>(atleta));
-            lista.Toolbar()->findChild<QAction*>(QStringLiteral("seleziona"))->trigger();
+            attiva(*lista.Toolbar(), "seleziona");
         })
         .poi<SchedeSelezione>([idScheda](SchedeSelezione& lista) {
             QTreeWidget* lw = lista.LW();
@@ -244,7 +245,7 @@ TEST_F(RichiestaTipica, NuovaSchedaDallAtletaAllaStampaPoiRiapertaUgualeAllArchi
             EXPECT_EQ(riga->text(4), QStringLiteral("Flessibilità e mobilità"));
             lista.Toolbar()->pulsante(QStringLiteral("seleziona"))->trigger();
         })
-        .esegui([&p] { p.findChild<QAction*>(QStringLiteral("mnuSchedeApri"))->trigger(); });
+        .esegui([&p] { attiva(p, "mnuSchedeApri"); });
     ASSERT_TRUE(e.isVisible());
     EXPECT_FALSE(p.isVisible());
 
@@ -354,7 +355,7 @@ TEST_F(RichiestaTipica, ModelloCreatoModificatoUsatoPerUnaSchedaEdEliminato) {
     SequenzaModali()
         .poi<UtentiSelezione>([](UtentiSelezione& lista) {
             lista.selezionaId(40);
-            lista.Toolbar()->findChild<QAction*>(QStringLiteral("seleziona"))->trigger();
+            attiva(*lista.Toolbar(), "seleziona");
         })
         .poi<SchedeMODELLOSelezione>([modello](SchedeMODELLOSelezione& w) {
             EXPECT_FALSE(w.Toolbar()->pulsante(QStringLiteral("nuova"))->isEnabled());
@@ -431,12 +432,10 @@ TEST_F(RichiestaTipica, OgniComandoDellaFinestraPrincipaleEAttivoEApreLaSuaFines
         EXPECT_TRUE(p.Toolbar1->pulsante(QString::fromLatin1(chiave))->isEnabled()) << chiave;
 
     // The two commands that open a window of their own and nothing after it.
-    usaModale<PrinterDaNonFare>(
-        [&p] { p.findChild<QAction*>(QStringLiteral("mnuSchedeCosaNonFare"))->trigger(); },
-        [](PrinterDaNonFare& w) { w.reject(); });
-    usaModale<frmPersonalizza>(
-        [&p] { p.findChild<QAction*>(QStringLiteral("mnuZDFPersonalizza"))->trigger(); },
-        [](frmPersonalizza& w) { w.reject(); });
+    usaModale<PrinterDaNonFare>([&p] { attiva(p, "mnuSchedeCosaNonFare"); },
+                                [](PrinterDaNonFare& w) { w.reject(); });
+    usaModale<frmPersonalizza>([&p] { attiva(p, "mnuZDFPersonalizza"); },
+                               [](frmPersonalizza& w) { w.reject(); });
     EXPECT_TRUE(p.isVisible());
 }
 

@@ -291,8 +291,7 @@ TEST_F(ListaSchede, CellaTroncataMostraIlTestoInteroNelSuggerimento) {
         } casi[] = {{1, lungo}, {0, QString()}}; // rows in id order: 2 (Aldo), 9 (the long name)
         for (const auto& c : casi) {
             QToolTip::hideText();
-            for (int i = 0; i < 100 && QToolTip::isVisible(); ++i)
-                QTest::qWait(10);
+            EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 1000));
             const QRect cella = lw->visualRect(lw->model()->index(c.riga, SchedeSelezione::ColIstruttore));
             QHelpEvent aiuto(QEvent::ToolTip, cella.center(), lw->viewport()->mapToGlobal(cella.center()));
             QApplication::sendEvent(lw->viewport(), &aiuto);

@@ -1,5 +1,6 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/Azioni.h"
 #include "comune/Modale.h"
 #include "selection/RegistraSelezione.h"
 #include "selection/UtentiSelezione.h"
@@ -30,11 +31,7 @@ protected:
         finestre() = salvato_;
         ArchivioDiProva::TearDown();
     }
-    static void premi(UtentiSelezione& w, const char* chiave) {
-        auto* a = w.findChild<QAction*>(QString::fromLatin1(chiave));
-        ASSERT_NE(a, nullptr) << chiave;
-        a->trigger();
-    }
+    static void premi(UtentiSelezione& w, const char* chiave) { attiva(w, chiave); }
 
     RegistroFinestre salvato_;
     int apertureEditor_ = 0;

@@ -1,5 +1,6 @@
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/Azioni.h"
 #include "comune/Modale.h"
 #include "selection/SelettoreData.h"
 #include "selection/UtentiNuovo.h"
@@ -7,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -51,11 +51,7 @@ protected:
                 lw->setCurrentItem(lw->topLevelItem(i));
     }
     // A toolbar command, as a click on its button does.
-    static void premi(UtentiSelezione& w, const char* chiave) {
-        auto* a = w.findChild<QAction*>(QString::fromLatin1(chiave));
-        ASSERT_NE(a, nullptr) << chiave;
-        a->trigger();
-    }
+    static void premi(UtentiSelezione& w, const char* chiave) { attiva(w, chiave); }
     // Opens the entry form with a toolbar command and runs `azione` on it while it is up.
     static void sulModulo(UtentiSelezione& w, const char* chiave,
                           const std::function<void(UtentiNuovo&)>& azione) {
@@ -397,10 +393,7 @@ TEST_F(FinestreUtenti, ColonneSiAllarganoETestoTagliatoNelSuggerimento) {
         lw->scrollToItem(riga);
         // A tip on screen fades out over a moment: wait until it has gone.
         QToolTip::hideText();
-        QElapsedTimer attesa;
-        attesa.start();
-        while (QToolTip::isVisible() && attesa.elapsed() < 3000)
-            QTest::qWait(20);
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 3000));
         const QPoint punto =
             lw->visualItemRect(riga).topLeft() + QPoint(lw->header()->sectionPosition(colonna) + 4, 4);
         QHelpEvent evento(QEvent::ToolTip, punto, lw->viewport()->mapToGlobal(punto));
@@ -439,7 +432,9 @@ TEST_F(FinestreUtenti, SalvaCliccatoConDataImpossibileUnSoloMessaggio) {
     f.txtDataNascita()->campo()->selectAll();
     QTest::keyClicks(f.txtDataNascita()->campo(), QStringLiteral("30/02/1990"));
     QTest::mouseClick(f.CmdSave(), Qt::LeftButton);
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messaggi().mostrati.empty(); }, 5000));
+    // Whatever the click left queued (the date field losing its focus) has its turn: still one message.
+    QCoreApplication::processEvents();
     ASSERT_EQ(messaggi().mostrati.size(), 1u);
     EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(QStringLiteral("Data non valida: «30/02/1990»")));
     EXPECT_TRUE(f.isVisible());

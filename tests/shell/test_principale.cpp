@@ -1,6 +1,7 @@
 #include "base/CartellaProgramma.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
+#include "comune/Azioni.h"
 #include "pictures/FileConsegnati.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
@@ -161,62 +162,52 @@ TEST_F(FinestraPrincipale, BarraDegliStrumenti) {
 TEST_F(FinestraPrincipale, ComandiEStatoDiSelezione) {
     struct Caso {
         const char* nome;
-        QAction* Principale::*comando; // the menu command, triggered as a click on it does
+        const char* comando; // the menu command, triggered as a click on it does
         std::int32_t utente, scheda, modello;
         QStringList attese;
     };
     const QString sel = QStringLiteral("UtentiSelezione SELEZIONA");
     const Caso casi[] = {
-        {"nuova", &Principale::mnuSchedeNuova, 5, 0, 0, {sel, QStringLiteral("mdiScheda.mostra 5/0/0")}},
+        {"nuova", "mnuSchedeNuova", 5, 0, 0, {sel, QStringLiteral("mdiScheda.mostra 5/0/0")}},
         // Cancelling the athlete list opens nothing, whatever an earlier command had chosen.
-        {"nuova annullata", &Principale::mnuSchedeNuova, 0, 0, 0, {sel}},
+        {"nuova annullata", "mnuSchedeNuova", 0, 0, 0, {sel}},
         {"apri",
-         &Principale::mnuSchedeApri,
+         "mnuSchedeApri",
          5,
          7,
          0,
          {sel, QStringLiteral("SchedeSelezione 5"), QStringLiteral("mdiScheda.mostra 5/7/0")}},
-        {"apri senza scheda",
-         &Principale::mnuSchedeApri,
-         5,
-         0,
-         0,
-         {sel, QStringLiteral("SchedeSelezione 5")}},
-        {"apri senza atleta", &Principale::mnuSchedeApri, 0, 7, 0, {sel}},
+        {"apri senza scheda", "mnuSchedeApri", 5, 0, 0, {sel, QStringLiteral("SchedeSelezione 5")}},
+        {"apri senza atleta", "mnuSchedeApri", 0, 7, 0, {sel}},
         {"da modello",
-         &Principale::mnuSchedeDaModello,
+         "mnuSchedeDaModello",
          5,
          0,
          3,
          {sel, QStringLiteral("SchedeMODELLOSelezione"), QStringLiteral("mdiScheda.mostra 5/0/3")}},
         {"da modello annullato",
-         &Principale::mnuSchedeDaModello,
+         "mnuSchedeDaModello",
          5,
          0,
          -1,
          {sel, QStringLiteral("SchedeMODELLOSelezione")}},
-        {"da modello senza atleta", &Principale::mnuSchedeDaModello, 0, 0, 3, {sel}},
+        {"da modello senza atleta", "mnuSchedeDaModello", 0, 0, 3, {sel}},
         {"gestione modelli",
-         &Principale::mnuSchedeGestioneModello,
+         "mnuSchedeGestioneModello",
          0,
          0,
          4,
          {QStringLiteral("SchedeMODELLOSelezione"), QStringLiteral("mdiScheda.mostra 0/0/4")}},
         {"gestione modelli annullata",
-         &Principale::mnuSchedeGestioneModello,
+         "mnuSchedeGestioneModello",
          0,
          0,
          -1,
          {QStringLiteral("SchedeMODELLOSelezione")}},
-        {"gestione atleti",
-         &Principale::mnuUtentiGestione,
-         5,
-         0,
-         0,
-         {QStringLiteral("UtentiSelezione MODIFICA")}},
-        {"istruzioni", &Principale::mnuSchedeCosaNonFare, 0, 0, 0, {QStringLiteral("PrinterDaNonFare")}},
-        {"personalizza", &Principale::mnuZDFPersonalizza, 0, 0, 0, {QStringLiteral("frmPersonalizza")}},
-        {"informazioni", &Principale::mnuHelpAbout, 0, 0, 0, {QStringLiteral("frmAbout")}},
+        {"gestione atleti", "mnuUtentiGestione", 5, 0, 0, {QStringLiteral("UtentiSelezione MODIFICA")}},
+        {"istruzioni", "mnuSchedeCosaNonFare", 0, 0, 0, {QStringLiteral("PrinterDaNonFare")}},
+        {"personalizza", "mnuZDFPersonalizza", 0, 0, 0, {QStringLiteral("frmPersonalizza")}},
+        {"informazioni", "mnuHelpAbout", 0, 0, 0, {QStringLiteral("frmAbout")}},
     };
     for (const Caso& c : casi) {
         Principale& p = principale();
@@ -228,7 +219,7 @@ TEST_F(FinestraPrincipale, ComandiEStatoDiSelezione) {
         utenteScelto = c.utente;
         schedaScelta = c.scheda;
         modelloScelto = c.modello;
-        (p.*c.comando)->trigger();
+        attiva(p, c.comando);
         EXPECT_EQ(chiamate, c.attese) << c.nome;
         const bool editorAperto = chiamate.filter(QStringLiteral("mdiScheda")).size() == 1;
         // Handing over to the card editor hides the main window; anything else leaves it on screen.
@@ -267,7 +258,7 @@ TEST_F(FinestraPrincipale, PulsanteDellaBarraCliccato) {
     utenteScelto = 5;
     Principale& p = principale();
     p.mostra();
-    p.Toolbar1->pulsante(QStringLiteral("nuova"))->trigger();
+    attiva(*p.Toolbar1, "nuova");
     EXPECT_EQ(chiamate, (QStringList{QStringLiteral("UtentiSelezione SELEZIONA"),
                                      QStringLiteral("mdiScheda.mostra 5/0/0")}));
 }
@@ -294,7 +285,7 @@ TEST_F(FinestraPrincipale, ComandiSenzaFinestraRegistrataDisattivati) {
 TEST_F(FinestraPrincipale, EsciChiudeEScaricaLEditor) {
     Principale& p = principale();
     p.mostra();
-    p.mnuZDFEsci->trigger();
+    attiva(p, "mnuZDFEsci");
     EXPECT_TRUE(inChiusura);
     EXPECT_EQ(chiamate, QStringList{QStringLiteral("scaricaEditorScheda")});
     EXPECT_FALSE(ownMenu().agganciato());

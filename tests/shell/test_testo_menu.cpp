@@ -50,4 +50,59 @@ TEST(TestoMenu, AltezzaVoceAlmenoDiciannove) {
         EXPECT_EQ(TestoMenu::altezzaVoce(carattere), voce) << "carattere alto " << carattere;
 }
 
+// The picture keeps the place it has in the smallest item (19 pixels: 2 from the left and the top)
+// and moves down to the middle of taller rows; the caption starts 3 pixels after the picture's column.
+TEST(TestoMenu, PostiDelleParti) {
+    struct Caso {
+        int altezzaVoce;
+        QSize voce;
+        int altezzaCarattere;
+        TestoMenu::PostiVoce attesi;
+    };
+    const Caso casi[] = {
+        {19, {120, 19}, 13, {QRect(0, 0, 19, 19), QRect(2, 2, 16, 16), QPoint(22, 3)}},
+        {22, {150, 22}, 16, {QRect(0, 0, 22, 22), QRect(3, 3, 16, 16), QPoint(25, 3)}},
+        {26, {150, 26}, 20, {QRect(0, 0, 26, 26), QRect(5, 5, 16, 16), QPoint(29, 3)}},
+        // A row taller than the items (a style's minimum) centres the picture in the row.
+        {19, {120, 30}, 13, {QRect(0, 0, 19, 30), QRect(2, 7, 16, 16), QPoint(22, 8)}},
+        // One shorter keeps the picture at its place rather than above it.
+        {26, {150, 20}, 13, {QRect(0, 0, 26, 20), QRect(5, 5, 16, 16), QPoint(29, 3)}},
+    };
+    for (const Caso& c : casi) {
+        const TestoMenu::PostiVoce p = TestoMenu::postiVoce(c.altezzaVoce, c.voce, c.altezzaCarattere);
+        EXPECT_EQ(p.riquadro, c.attesi.riquadro) << c.altezzaVoce << " " << c.voce.height();
+        EXPECT_EQ(p.immagine, c.attesi.immagine) << c.altezzaVoce << " " << c.voce.height();
+        EXPECT_EQ(p.testo, c.attesi.testo) << c.altezzaVoce << " " << c.voce.height();
+    }
+}
+
+TEST(TestoMenu, EvidenziazioneDopoLaColonnaIncorniciata) {
+    const TestoMenu::PostiVoce p = TestoMenu::postiVoce(22, QSize(150, 22), 16);
+    EXPECT_EQ(TestoMenu::inizioEvidenziazione(p, true, true), 22);
+    EXPECT_EQ(TestoMenu::inizioEvidenziazione(p, false, true), 0);
+    EXPECT_EQ(TestoMenu::inizioEvidenziazione(p, true, false), 0);
+    EXPECT_EQ(TestoMenu::xScorciatoia(150, 20), 122);
+}
+
+TEST(TestoMenu, ChiaveDellImmagineSecondoLoStato) {
+    const TestoMenu::ChiaviImmagine tutte{QStringLiteral("n"), QStringLiteral("t"), QStringLiteral("s")};
+    const TestoMenu::ChiaviImmagine soloNormale{QStringLiteral("n"), {}, {}};
+    struct Caso {
+        const TestoMenu::ChiaviImmagine& chiavi;
+        bool spuntata, selezionata, abilitata;
+        const char* attesa;
+    };
+    const Caso casi[] = {
+        {tutte, false, false, true, "n"},      {tutte, true, false, true, "t"},
+        {tutte, true, true, true, "t"},        {tutte, false, true, true, "s"},
+        {tutte, false, true, false, "n"}, // disabled: the selected picture is not shown
+        {tutte, true, false, false, "t"},      {soloNormale, true, true, true, "n"},
+        {soloNormale, false, true, true, "n"},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(TestoMenu::chiaveImmagine(c.chiavi, c.spuntata, c.selezionata, c.abilitata),
+                  QString::fromLatin1(c.attesa))
+            << c.spuntata << c.selezionata << c.abilitata;
+}
+
 } // namespace
