@@ -168,14 +168,6 @@ QString nomePdfScheda(const scheda& s) {
 
 namespace {
 
-class MessaggiSuErrore : public ServizioMessaggi {
-public:
-    Risposta mostra(const QString& testo, TipoMessaggio, Pulsanti, const QString&) override {
-        scriviRiga(QStringLiteral("Errore: ") + testo, stderr);
-        return Risposta::OK;
-    }
-};
-
 // A card number as given on the command line, or nothing when it is not one.
 std::optional<std::int32_t> numeroScheda(const QString& testo) {
     bool ok = false;
@@ -253,7 +245,7 @@ int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso) 
     AvvisiQtNelLog avvisi;
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vibrana"));
-    installaServizioMessaggi(std::make_shared<MessaggiSuErrore>());
+    installaServizioMessaggi(std::make_shared<MessaggiRigaComando>());
     const QStringList a = app.arguments().mid(1);
     return eseguiRigaComando([&]() -> int {
         if (a.value(0) == QLatin1String("pdf") && a.size() == 3 && a[1] != QLatin1String("--utente")) {
