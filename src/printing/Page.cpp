@@ -121,12 +121,12 @@ Foglio superficieScheda() {
     return f;
 }
 
-namespace {
-// The gym's logo path, read without a message when the gym was never customised.
 QString logoPalestraPerStampa() {
     palestra p;
     return p.leggi() ? p.logo : QString();
 }
+
+namespace {
 
 bool logoLeggibile(const QString& percorso) {
     return !immagineFoglio(risolviPercorso(percorso)).isNull();

@@ -50,6 +50,10 @@ private:
     int righe() const;
 };
 
+// The gym's logo path, read without a message when the gym was never customised; the sheets of a card
+// read it once for all.
+QString logoPalestraPerStampa();
+
 // What to tell the user when the gym has a logo that cannot be read (the sheets then leave it
 // out); empty when the logo can be read or there is none.
 QString avvisoLogoPalestra();
