@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
@@ -19,13 +20,25 @@ QPixmap carica(const QString& relativo, QSize massimo) {
     QImageReader lettore(percorso);
     lettore.setAutoTransform(true);
     const QSize propria = lettore.size();
+    // The size on screen stays the file's, or what fits `massimo`; on a dense display it is decoded
+    // with as many of the file's pixels as that size covers there, so the logo stays sharp.
+    QSize logica = propria;
     if (propria.isValid() && massimo.isValid() &&
         (propria.width() > massimo.width() || propria.height() > massimo.height()))
-        lettore.setScaledSize(propria.scaled(massimo, Qt::KeepAspectRatio));
+        logica = propria.scaled(massimo, Qt::KeepAspectRatio);
+    const qreal densita = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QSize pixel = logica;
+    if (logica.isValid() && densita > 1)
+        pixel = (QSizeF(logica) * densita).toSize().boundedTo(propria.expandedTo(logica));
+    if (pixel.isValid() && pixel != propria)
+        lettore.setScaledSize(pixel);
     const QImage immagine = lettore.read();
     if (immagine.isNull())
         segnalaImmagineNonLetta(percorso);
-    return QPixmap::fromImage(immagine);
+    QPixmap risultato = QPixmap::fromImage(immagine);
+    if (!risultato.isNull() && logica.isValid() && logica.width() > 0)
+        risultato.setDevicePixelRatio(static_cast<qreal>(risultato.width()) / logica.width());
+    return risultato;
 }
 } // namespace
 

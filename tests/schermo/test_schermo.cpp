@@ -14,6 +14,7 @@
 #include "records/scheda.h"
 #include "shell/FinestraGuida.h"
 #include "shell/Finestre.h"
+#include "shell/ImmaginiProgramma.h"
 #include "shell/ModuloBase.h"
 #include "shell/Principale.h"
 #include "shell/SenzaAvanzamento.h"
@@ -267,6 +268,26 @@ TEST_F(Schermo, LaMappaPrendeIlClicDoveSiVedeIlMuscolo) {
             }
         EXPECT_GT(differenza, 60) << codice.toStdString()
                                   << ": sotto il clic l'immagine non mostra il gruppo evidenziato";
+    }
+}
+
+// The delivered logos have more pixels than the windows show: on a dense display they are drawn with
+// the screen's pixels, not enlarged from a picture of the window's size.
+TEST_F(Schermo, ILoghiUsanoIPixelDelloSchermo) {
+    const qreal rapporto = QGuiApplication::primaryScreen()->devicePixelRatio();
+    const struct {
+        const char* nome;
+        QPixmap logo;
+        QSize massimo;
+    } casi[] = {
+        {"prodotto", ImmaginiProgramma::logoProdotto(QSize(150, 100)), QSize(150, 100)},
+        {"famiglia", ImmaginiProgramma::logoFamiglia(QSize(80, 80)), QSize(80, 80)},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        ASSERT_FALSE(c.logo.isNull());
+        EXPECT_EQ(c.logo.deviceIndependentSize().toSize(), c.massimo);
+        EXPECT_NEAR(c.logo.devicePixelRatio(), rapporto, 0.01);
     }
 }
 
