@@ -13,6 +13,10 @@
 // than decoding it whole and scaling it afterwards.
 QImage leggiImmagine(const QString& percorso, QSize adatta = QSize());
 
+// The size the picture has upright, read from its header without decoding it; invalid when the
+// file cannot be read.
+QSize dimensioneImmagine(const QString& percorso);
+
 // As leggiImmagine, for the windows that report a picture they cannot show as an error: raises
 // Errore (file not found) from `fonte`, whose text is `testo`, a new line and the path.
 QImage leggiImmagineOErrore(const QString& percorso, const QString& testo, const QString& fonte);

@@ -3,11 +3,11 @@
 #include "base/CartellaProgramma.h"
 #include "base/ImmaginiNonLette.h"
 #include "pictures/FileConsegnati.h"
+#include "pictures/LeggiImmagine.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStandardPaths>
@@ -17,9 +17,7 @@ namespace ImmaginiProgramma {
 namespace {
 QPixmap carica(const QString& relativo, QSize massimo) {
     const QString percorso = percorsoProgramma(relativo);
-    QImageReader lettore(percorso);
-    lettore.setAutoTransform(true);
-    const QSize propria = lettore.size();
+    const QSize propria = dimensioneImmagine(percorso);
     // The size on screen stays the file's, or what fits `massimo`; on a dense display it is decoded
     // with as many of the file's pixels as that size covers there, so the logo stays sharp.
     QSize logica = propria;
@@ -30,9 +28,7 @@ QPixmap carica(const QString& relativo, QSize massimo) {
     QSize pixel = logica;
     if (logica.isValid() && densita > 1)
         pixel = (QSizeF(logica) * densita).toSize().boundedTo(propria.expandedTo(logica));
-    if (pixel.isValid() && pixel != propria)
-        lettore.setScaledSize(pixel);
-    const QImage immagine = lettore.read();
+    const QImage immagine = leggiImmagine(percorso, pixel != propria ? pixel : QSize());
     if (immagine.isNull())
         segnalaImmagineNonLetta(percorso);
     QPixmap risultato = QPixmap::fromImage(immagine);

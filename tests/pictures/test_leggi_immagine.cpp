@@ -63,6 +63,9 @@ TEST(LeggiImmagine, TabellaDeiFile) {
             continue;
         }
         ASSERT_EQ(img.size(), c.attesa);
+        if (!c.adatta.isValid()) {
+            EXPECT_EQ(dimensioneImmagine(percorso), c.attesa) << "la misura dritta, senza decodificare";
+        }
         EXPECT_TRUE(simile(colore(img, 1, 1), c.altoSinistra)) << colore(img, 1, 1).name().toStdString();
         EXPECT_TRUE(simile(colore(img, img.width() - 2, img.height() - 2), c.bassoDestra))
             << colore(img, img.width() - 2, img.height() - 2).name().toStdString();
