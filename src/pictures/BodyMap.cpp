@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QThreadPool>
 #include <ranges>
 
 ZonaMappa::ZonaMappa(const QString& codice, QWidget* genitore) : QWidget(genitore), codice_(codice) {
@@ -99,7 +100,10 @@ void BodyMap::onLoad() {
 }
 
 void BodyMap::riproduciSuono() {
-    SuonoClic::riproduci(percorsoProgramma(FileConsegnati::suonoMappa));
+    // The sound server returns only once its buffers have played, up to two seconds after a click of
+    // a few hundredths: the window does not wait for it.
+    QThreadPool::globalInstance()->start(
+        [percorso = percorsoProgramma(FileConsegnati::suonoMappa)] { SuonoClic::riproduci(percorso); });
 }
 
 void BodyMap::nascondiBordi() {
