@@ -193,7 +193,9 @@ public:
     int id() const override { return idEsercizio; }
     bool mergeWith(const QUndoCommand* altro) override {
         const auto* a = static_cast<const ModificaEsercizio*>(altro);
-        if (a->posizione_ != posizione_ || a->turno() != turno() || a->campi_ != campi_)
+        // A dropped picture and a change of kind are steps of their own, like a click.
+        const unsigned aScatti = ValoriEsercizio::campoFigura | ValoriEsercizio::campoLibero;
+        if (a->posizione_ != posizione_ || a->turno() != turno() || a->campi_ != campi_ || (campi_ & aScatti))
             return false;
         dopo_ = a->dopo_;
         // Typed back to what it was: no step at all.

@@ -25,7 +25,9 @@ struct ValoriEsercizio {
 
     static ValoriEsercizio di(const Esercizio& e);
     void scriviIn(Esercizio& e) const;
-    // One bit per field that differs between the two; 0 when they are equal.
+    // One bit per field that differs between the two, in the order of the members; 0 when they are equal.
+    static constexpr unsigned campoFigura = 1u << 0;
+    static constexpr unsigned campoLibero = 1u << 10;
     unsigned differenze(const ValoriEsercizio& altri) const;
     bool operator==(const ValoriEsercizio&) const = default;
 };

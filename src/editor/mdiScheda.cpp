@@ -297,8 +297,10 @@ bool mdiScheda::event(QEvent* evento) {
 }
 
 bool mdiScheda::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() == QEvent::ShortcutOverride && oggetto->isWidgetType() &&
-        isAncestorOf(static_cast<QWidget*>(oggetto))) {
+    // The undo keys reach the toolbar's commands even from a text field; with nothing to undo they
+    // do nothing there either, rather than the field's own undo.
+    if ((evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress) &&
+        oggetto->isWidgetType() && isAncestorOf(static_cast<QWidget*>(oggetto))) {
         const auto* tasto = static_cast<QKeyEvent*>(evento);
         if (tasto->matches(QKeySequence::Undo) || tasto->matches(QKeySequence::Redo) ||
             tasto->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
