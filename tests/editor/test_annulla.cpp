@@ -500,6 +500,42 @@ TEST_F(Storia, SalvareNonSvuotaLaStoriaEFineChiedeComeSempre) {
     EXPECT_EQ(card(f).Istruttore, QStringLiteral("Gino"));
 }
 
+// Printing saves and reads the exercises back: the steps go on while every stored exercise is where
+// it was, and are forgotten when one moved (their places would name other exercises).
+TEST_F(Storia, DopoLaStampaLaStoriaProsegueSeGliEserciziSonoAlloroPosto) {
+    int stampe = 0;
+    finestre().PrinterCanvas = [&stampe] { ++stampe; };
+    {
+        SCOPED_TRACE("al loro posto");
+        mdiScheda& e = apri(schedaConEsercizi({1, 2}));
+        scrivi(campo<QLineEdit>(e, 1, "peso"), QStringLiteral("3 kg"));
+        pulsante(e, "stampa")->trigger();
+        ASSERT_EQ(stampe, 1);
+        EXPECT_TRUE(pulsante(e, "annulla")->isEnabled());
+        premi(e, QKeySequence::Undo);
+        EXPECT_EQ(card(e).esercizi.Item(2).peso, QString());
+        EXPECT_EQ(campo<QLineEdit>(e, 1, "peso")->text(), QString());
+        EXPECT_EQ(card(e).esercizi.Item(1).id_fig, 1);
+        premi(e, QKeySequence::Redo);
+        EXPECT_EQ(campo<QLineEdit>(e, 1, "peso")->text(), QStringLiteral("3 kg"));
+        scaricaEditorScheda();
+    }
+    {
+        SCOPED_TRACE("spostati");
+        mdiScheda& e = apri(schedaConEsercizi({1, 2}));
+        // An empty exercise before the stored ones is not stored: they come back one place earlier.
+        QTest::mouseClick(campo<QToolButton>(e, 0, "InserisciEsecizio"), Qt::LeftButton);
+        pulsante(e, "stampa")->trigger();
+        ASSERT_EQ(stampe, 2);
+        EXPECT_FALSE(pulsante(e, "annulla")->isEnabled());
+        premi(e, QKeySequence::Undo);
+        EXPECT_EQ(card(e).esercizi.Item(1).id_fig, 1);
+        EXPECT_EQ(card(e).esercizi.Item(2).id_fig, 2);
+        EXPECT_EQ(campo<ImmagineEsercizio>(e, 0, "figura")->Tag, QStringLiteral("1"));
+    }
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+}
+
 TEST_F(Storia, NelModelloSiAnnullanoDescrizioneECategoria) {
     SchedaModello m;
     m.descrizione = QStringLiteral("Proprio");
