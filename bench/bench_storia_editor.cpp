@@ -97,7 +97,8 @@ std::pair<long, int> passiSu(std::int32_t id, int limite) {
             break;
         case 2:
             pannello->findChild<QPlainTextEdit*>(QStringLiteral("note"))
-                ->setPlainText(QStringLiteral("passo %1: ginocchia piegate, spalle basse, sguardo avanti").arg(i));
+                ->setPlainText(
+                    QStringLiteral("passo %1: ginocchia piegate, spalle basse, sguardo avanti").arg(i));
             break;
         case 3: {
             // Another figure than the one shown, so the drop is a change.
@@ -128,7 +129,8 @@ void BM_MemoriaStoria1000Passi(benchmark::State& stato) {
         std::tie(con, passiCon) = passiSu(schedaDi(esercizi), 0);
     }
     if (passiCon != passi || passiSenza != 1)
-        stato.SkipWithError(QStringLiteral("la storia ha %1 passi, non %2").arg(passiCon).arg(passi).toStdString().c_str());
+        stato.SkipWithError(
+            QStringLiteral("la storia ha %1 passi, non %2").arg(passiCon).arg(passi).toStdString().c_str());
     stato.counters["kB_senza_storia"] = static_cast<double>(senza);
     stato.counters["kB_con_storia"] = static_cast<double>(con);
     stato.counters["MB_storia"] = static_cast<double>(con - senza) / 1024.0;

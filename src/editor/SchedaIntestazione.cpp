@@ -236,7 +236,8 @@ void SchedaIntestazione::FreqAllen_Change(const QString& testo) {
     bool ok = false;
     const int n = testo.trimmed().toInt(&ok);
     cambia(CampoTesta::Frequenza, [&] {
-        if (ok && n >= 0 && n <= 255 && !testo.trimmed().startsWith(u'+') && !testo.trimmed().startsWith(u'-'))
+        if (ok && n >= 0 && n <= 255 && !testo.trimmed().startsWith(u'+') &&
+            !testo.trimmed().startsWith(u'-'))
             card_.FreqAllen = n;
     });
 }

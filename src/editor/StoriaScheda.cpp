@@ -41,10 +41,11 @@ void ValoriEsercizio::scriviIn(Esercizio& e) const {
 
 unsigned ValoriEsercizio::differenze(const ValoriEsercizio& a) const {
     unsigned bit = 0;
-    const bool diversi[] = {id_fig != a.id_fig,           durata != a.durata,   frequenza != a.frequenza,
-                            ampiezza != a.ampiezza,       modalita != a.modalita, peso != a.peso,
-                            note != a.note,               recuperoMin != a.recuperoMin,
-                            recuperoSec != a.recuperoSec, serie != a.serie,     isLibero != a.isLibero};
+    const bool diversi[] = {
+        id_fig != a.id_fig,     durata != a.durata,           frequenza != a.frequenza,
+        ampiezza != a.ampiezza, modalita != a.modalita,       peso != a.peso,
+        note != a.note,         recuperoMin != a.recuperoMin, recuperoSec != a.recuperoSec,
+        serie != a.serie,       isLibero != a.isLibero};
     for (unsigned i = 0; i < std::size(diversi); ++i)
         if (diversi[i])
             bit |= 1u << i;
@@ -328,7 +329,8 @@ void StoriaScheda::ricomincia(SchedaEditabile* scheda) {
     ++turno_;
 }
 
-void StoriaScheda::esercizioModificato(long posizione, const ValoriEsercizio& prima, const ValoriEsercizio& dopo) {
+void StoriaScheda::esercizioModificato(long posizione, const ValoriEsercizio& prima,
+                                       const ValoriEsercizio& dopo) {
     if (applicazione_ || !scheda_ || prima == dopo)
         return;
     pila_.push(new ModificaEsercizio(*this, posizione, prima, dopo));

@@ -171,7 +171,7 @@ void mdiScheda::setPuoiChiudere(bool valore) {
 }
 
 void mdiScheda::MDIForm_Load() {
-    const char* const icone[] = {"document-save", "document-save-as-template", "edit-undo", "edit-redo",
+    const char* const icone[] = {"document-save",  "document-save-as-template", "edit-undo", "edit-redo",
                                  "document-print", "application-exit"};
     ImageListToolBar.Clear();
     int i = 0;
@@ -344,8 +344,7 @@ void mdiScheda::disponiFinestre() {
     const bool perScheda = !scheda_->isModello;
     QPointer<QMdiSubWindow>& testa = perScheda ? subIntestazione_ : subIntestazioneModello_;
     if (!testa) {
-        if (perScheda)
-        {
+        if (perScheda) {
             auto* t = new SchedaIntestazione(static_cast<::scheda&>(*scheda_),
                                              utente_.cognome + QLatin1Char(' ') + utente_.nome);
             connect(t, &SchedaIntestazione::campoModificato, storia_.get(), &StoriaScheda::testaModificata);
@@ -502,7 +501,8 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
         // Fine checks once the user has chosen to save.
         const bool storia = k == QLatin1String("annulla") || k == QLatin1String("ripeti");
         const bool usaIValori = (k == QLatin1String("salva") && salvaAbilitato_) ||
-                                k == QLatin1String("salvasumodello") || k == QLatin1String("stampa") || storia;
+                                k == QLatin1String("salvasumodello") || k == QLatin1String("stampa") ||
+                                storia;
         if (usaIValori && !campiAccettati())
             return;
         scriviPannelli();

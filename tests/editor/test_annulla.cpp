@@ -138,7 +138,8 @@ protected:
         QApplication::sendEvent(destinazione, &lascia);
     }
     qlonglong righe(std::int32_t id, const QString& dove = {}) const {
-        return contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_scheda = %1").arg(id) + dove);
+        return contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_scheda = %1").arg(id) +
+                            dove);
     }
 
     SenzaAvanzamento barra_;
@@ -188,7 +189,9 @@ std::vector<CasoCampo> casiCampi() {
             QTest::keyClicks(w, QString::fromUtf8(testo));
         };
     };
-    auto sceglie = [](int indice) { return [indice](QWidget* w) { scegli(qobject_cast<QComboBox*>(w), indice); }; };
+    auto sceglie = [](int indice) {
+        return [indice](QWidget* w) { scegli(qobject_cast<QComboBox*>(w), indice); };
+    };
     auto testo = [](QString Esercizio::*m) { return [m](const scheda& s) { return s.esercizi.Item(1).*m; }; };
     auto numero = [](ValoreByte Esercizio::*m) {
         return [m](const scheda& s) { return QString::number(static_cast<int>(s.esercizi.Item(1).*m)); };
@@ -206,10 +209,11 @@ std::vector<CasoCampo> casiCampi() {
          "Dinamico a carico naturale"},
         {"note dell'esercizio", corpo("note"), digita("in punta di piedi"), testo(&Esercizio::note), "nota 1",
          "in punta di piedi"},
-        {"istruttore", intestazione("Istruttore"), digita("Gino"), testata(&scheda::Istruttore), "Anna", "Gino"},
+        {"istruttore", intestazione("Istruttore"), digita("Gino"), testata(&scheda::Istruttore), "Anna",
+         "Gino"},
         {"obiettivo", intestazione("Obiettivo"), digita("Forma"), testata(&scheda::Obiettivo), "", "Forma"},
-        {"note finali", intestazione("note"), digita("Bere molto"), [](const scheda& s) { return s.note; }, "",
-         "Bere molto"},
+        {"note finali", intestazione("note"), digita("Bere molto"), [](const scheda& s) { return s.note; },
+         "", "Bere molto"},
         {"frequenza settimanale", intestazione("FreqAllen"), digita("5"),
          [](const scheda& s) { return QString::number(static_cast<int>(s.FreqAllen)); }, "2", "5"},
         {"categoria", intestazione("categoria"), sceglie(3), [](const scheda& s) { return s.categoria; },
@@ -417,8 +421,8 @@ TEST_F(Storia, InserireEdEliminareSiAnnullanoEUnEsercizioSalvatoTornaInArchivio)
     QTest::keyClick(&e, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(messaggi().testi().last(), QStringLiteral("Salvataggio effettuato"));
     EXPECT_EQ(righe(id), 3);
-    EXPECT_EQ(righe(id, QStringLiteral(" AND ID_Fig = 1 AND NProg = 1 AND Note = 'nota 1' AND Durata = '45s'")),
-              1);
+    EXPECT_EQ(
+        righe(id, QStringLiteral(" AND ID_Fig = 1 AND NProg = 1 AND Note = 'nota 1' AND Durata = '45s'")), 1);
     // The history outlives the save: redoing deletes the row stored again.
     EXPECT_TRUE(pulsante(e, "ripeti")->isEnabled());
     premi(e, QKeySequence::Redo);
@@ -449,7 +453,8 @@ TEST_F(Storia, UnValoreRifiutatoNonDiventaMaiUnPasso) {
     ASSERT_EQ(static_cast<int>(s.FreqAllen), 9);
     messaggi().mostrati.clear();
     lascia();
-    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Selezionare un valore tra quelli disponibili!")});
+    EXPECT_EQ(messaggi().testi(),
+              QStringList{QStringLiteral("Selezionare un valore tra quelli disponibili!")});
     scrivi(frequenza, QStringLiteral("4"));
     lascia();
     messaggi().mostrati.clear();
@@ -489,7 +494,8 @@ TEST_F(Storia, SalvareNonSvuotaLaStoriaEFineChiedeComeSempre) {
     pulsante(e, "fine")->trigger();
     EXPECT_EQ(messaggi().testi().last(), QStringLiteral("Salvo le ultime modifiche?"));
     EXPECT_EQ(contaDiretto(
-                  QStringLiteral("SELECT COUNT(*) FROM schede WHERE Istruttore = 'Gino' AND id_scheda = %1").arg(id)),
+                  QStringLiteral("SELECT COUNT(*) FROM schede WHERE Istruttore = 'Gino' AND id_scheda = %1")
+                      .arg(id)),
               1);
 
     // Opened again, the card has nothing to undo.
