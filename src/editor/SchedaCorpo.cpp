@@ -91,11 +91,21 @@ void SchedaCorpo::collegaPannello(int k) {
     connect(c.recuperoMin, &QLineEdit::textChanged, this, tempi);
     connect(c.recuperoSec, &QLineEdit::textChanged, this, tempi);
     connect(c.serie, &QLineEdit::textChanged, this, tempi);
-    for (QComboBox* box : {c.frequenza, c.ampiezza, c.modalita})
+    // The other values reach the exercise as they are typed too, so the history sees each change.
+    auto scrive = [this] {
+        if (!caricamento_)
+            proteggi([this] { ScriviDati(); });
+    };
+    for (QComboBox* box : {c.frequenza, c.ampiezza, c.modalita}) {
         connect(box, &QComboBox::activated, this, [this] { modificata(); });
+        connect(box, &QComboBox::currentTextChanged, this, scrive);
+    }
     connect(c.peso, &QLineEdit::textChanged, this, [this] { modificata(); });
     connect(c.note, &QPlainTextEdit::textChanged, this, [this] { modificata(); });
     connect(c.noteLibero, &QPlainTextEdit::textChanged, this, [this] { modificata(); });
+    connect(c.peso, &QLineEdit::textChanged, this, scrive);
+    connect(c.note, &QPlainTextEdit::textChanged, this, scrive);
+    connect(c.noteLibero, &QPlainTextEdit::textChanged, this, scrive);
 
     connect(c.InserisciEsecizio, &QToolButton::clicked, this,
             [this, k] { proteggi([this, k] { emit inserimentoRichiesto(k); }); });
@@ -132,6 +142,7 @@ void SchedaCorpo::Form_Load() {
     impostaMassimo();
     valoriPredefiniti();
     numeraPannelli();
+    sincronizza();
 }
 
 void SchedaCorpo::caricaPannelli() {
@@ -202,11 +213,16 @@ void SchedaCorpo::numeraPannelli() {
 }
 
 void SchedaCorpo::ScriviDati() {
+    scrivi(true);
+}
+
+void SchedaCorpo::scrivi(bool registra) {
     for (int k = 0; k < numPannelli; ++k) {
         const long p = primoEsercizio_ + k;
         if (p > card_.esercizi.Count())
             return;
         Esercizio& e = card_.esercizi.Item(p);
+        const ValoriEsercizio prima = ValoriEsercizio::di(e);
         Ui::PannelloEsercizio& c = pannello(k)->controlli();
         scriviElenco(e.durata, c.durata);
         scriviElenco(e.frequenza, c.frequenza);
@@ -222,6 +238,11 @@ void SchedaCorpo::ScriviDati() {
             e.note = c.noteLibero->toPlainText();
         if (!c.figura->Tag.isEmpty())
             e.id_fig = c.figura->Tag.toInt();
+        if (registra) {
+            const ValoriEsercizio dopo = ValoriEsercizio::di(e);
+            if (!(dopo == prima))
+                emit esercizioModificato(p, prima, dopo);
+        }
     }
 }
 
@@ -267,32 +288,23 @@ void SchedaCorpo::vaiAPagina(int v) {
     valoriPredefiniti();
     numeraPannelli();
     impostaMassimo();
+    sincronizza();
 }
 
-void SchedaCorpo::InserisciEsercizio(int k) {
-    ScriviDati();
-    Esercizio vuoto;
-    vuoto.isModello = card().isModello;
-    card().esercizi.Add(vuoto, primoEsercizio_ + k);
-    card().esercizi.Add(vuoto);
-    card().rinumeraEsercizi();
+void SchedaCorpo::mostraEsercizio(long posizione) {
+    const int pagina = static_cast<int>((posizione + 1) / numPannelli);
+    primoEsercizio_ = pagina * numPannelli - 1;
+    while (primoEsercizio_ + numPannelli - 1 > card().esercizi.Count())
+        aggiungiPagina();
     impostaMassimo();
+    {
+        const QSignalBlocker fermo(ui->VS);
+        ui->VS->setValue(pagina);
+    }
     caricaPannelli();
     valoriPredefiniti();
-    emit tempiCambiati();
-    modificata();
-}
-
-void SchedaCorpo::EliminaEsercizio(int k) {
-    ScriviDati();
-    card().EliminaEsercizio(primoEsercizio_ + k);
-    Esercizio vuoto;
-    vuoto.isModello = card().isModello;
-    card().esercizi.Add(std::move(vuoto));
-    caricaPannelli();
-    valoriPredefiniti();
-    emit tempiCambiati();
-    modificata();
+    numeraPannelli();
+    sincronizza();
 }
 
 void SchedaCorpo::TipoEsercizio_Click(int k) {

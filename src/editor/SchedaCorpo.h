@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ControlliEditor.h"
+#include "editor/StoriaScheda.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -12,10 +13,10 @@ class SchedaCorpo;
 class PannelloEsercizio;
 class SchedaEditabile;
 
-// The exercises of the card or template being edited, two at a time. The panels are a view: they
-// are written back into the exercises (ScriviDati) before anything changes what they show.
-// Paging, inserting and deleting are asked of the editor, which lets them happen (vaiAPagina,
-// InserisciEsercizio, EliminaEsercizio) once every field of its windows accepts its value.
+// The exercises of the card or template being edited, two at a time. The panels are a view: every
+// change the user makes is written back into its exercise at once (ScriviDati) and told to the
+// editor's history. Paging, inserting and deleting are asked of the editor, which lets them happen
+// (vaiAPagina, and the history for the other two) once every field of its windows accepts its value.
 class SchedaCorpo : public QWidget {
     Q_OBJECT
 public:
@@ -28,10 +29,8 @@ public:
     void vaiAPagina(int pagina);
     // Puts the scroll bar back on the page on view, after a page change was refused.
     void restaSullaPagina();
-    // A new empty exercise in the place of the one in panel k; those after it move on.
-    void InserisciEsercizio(int k);
-    // Deletes the exercise in panel k.
-    void EliminaEsercizio(int k);
+    // Shows the page of exercise `posizione` (from 1) as the card holds it now, recording nothing.
+    void mostraEsercizio(long posizione);
 
     PannelloEsercizio* pannello(int k) const;
     // Position of the exercise in the first panel (from 1).
@@ -51,12 +50,19 @@ signals:
     // The insert or delete button of panel k was pressed.
     void inserimentoRichiesto(int pannello);
     void eliminazioneRichiesta(int pannello);
+    // The user's change to the exercise at `posizione` has been written into it.
+    void esercizioModificato(long posizione, const ValoriEsercizio& prima, const ValoriEsercizio& dopo);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void Form_Load();
+    // Writes the panels into their exercises; `registra` tells the history of what changed.
+    void scrivi(bool registra);
+    // The exercises on view take the defaults their panels show: they are where a card starts
+    // from, not a change of the user's.
+    void sincronizza() { scrivi(false); }
     void collegaPannello(int k);
     void caricaPannelli();
     void valoriPredefiniti();

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <utility>
 
 namespace {
 
@@ -74,36 +75,30 @@ SchedaIntestazione::SchedaIntestazione(scheda& card, const QString& atleta, QWid
         w->installEventFilter(this);
 
     Form_Load(atleta);
+    for (CampoTesta c : {CampoTesta::Istruttore, CampoTesta::Obiettivo, CampoTesta::Note, CampoTesta::Dal,
+                         CampoTesta::Al, CampoTesta::Categoria, CampoTesta::Frequenza, CampoTesta::Giorni})
+        accettati_[c] = valoreTesta(card_, c);
 
-    connect(ui->Istruttore, &QLineEdit::textChanged, this, [this](const QString& t) {
-        card_.Istruttore = t;
-        modificata();
-    });
-    connect(ui->Obiettivo, &QLineEdit::textChanged, this, [this](const QString& t) {
-        card_.Obiettivo = t;
-        modificata();
-    });
-    connect(ui->note, &QPlainTextEdit::textChanged, this, [this] {
-        card_.note = ui->note->toPlainText();
-        modificata();
-    });
+    connect(ui->Istruttore, &QLineEdit::textChanged, this,
+            [this](const QString& t) { cambia(CampoTesta::Istruttore, [&] { card_.Istruttore = t; }); });
+    connect(ui->Obiettivo, &QLineEdit::textChanged, this,
+            [this](const QString& t) { cambia(CampoTesta::Obiettivo, [&] { card_.Obiettivo = t; }); });
+    connect(ui->note, &QPlainTextEdit::textChanged, this,
+            [this] { cambia(CampoTesta::Note, [this] { card_.note = ui->note->toPlainText(); }); });
     connect(ui->dal, &SelettoreData::dataCambiata, this, [this](const QDate& d) {
         // A date still being typed keeps the last whole one.
         if (!d.isValid())
             return;
-        card_.PeriodoDal = d.toString(formatoData);
-        modificata();
+        cambia(CampoTesta::Dal, [&] { card_.PeriodoDal = d.toString(formatoData); });
     });
     connect(ui->al, &SelettoreData::dataCambiata, this, [this](const QDate& d) {
         // A date still being typed keeps the last whole one.
         if (!d.isValid())
             return;
-        card_.PeriodoAl = d.toString(formatoData);
-        modificata();
+        cambia(CampoTesta::Al, [&] { card_.PeriodoAl = d.toString(formatoData); });
     });
     connect(ui->categoria, &QComboBox::activated, this, [this] {
-        card_.categoria = ui->categoria->currentText();
-        modificata();
+        cambia(CampoTesta::Categoria, [this] { card_.categoria = ui->categoria->currentText(); });
     });
     connect(ui->FreqAllen, &QComboBox::currentTextChanged, this, &SchedaIntestazione::FreqAllen_Change);
     connect(ui->apriGGAllen, &QToolButton::clicked, this, &SchedaIntestazione::apriGGAllen_Click);
@@ -115,6 +110,76 @@ SchedaIntestazione::~SchedaIntestazione() = default;
 void SchedaIntestazione::modificata() {
     if (!caricamento_)
         card_.isSaved = false;
+}
+
+void SchedaIntestazione::cambia(CampoTesta campo, const std::function<void()>& scrivi) {
+    scrivi();
+    modificata();
+    if (caricamento_)
+        return;
+    if (QWidget* box = controllato(campo); box && controlli_.rifiutoDi(box))
+        return;
+    const QString dopo = valoreTesta(card_, campo);
+    const QString prima = std::exchange(accettati_[campo], dopo);
+    if (dopo != prima)
+        emit campoModificato(campo, prima, dopo);
+}
+
+QWidget* SchedaIntestazione::controllato(CampoTesta campo) const {
+    switch (campo) {
+    case CampoTesta::Categoria:
+        return ui->categoria;
+    case CampoTesta::Frequenza:
+        return ui->FreqAllen;
+    case CampoTesta::Dal:
+        return ui->dal;
+    case CampoTesta::Al:
+        return ui->al;
+    default:
+        return nullptr;
+    }
+}
+
+void SchedaIntestazione::mostraCampo(CampoTesta campo) {
+    const scheda& s = card_;
+    caricamento_ = true;
+    switch (campo) {
+    case CampoTesta::Istruttore:
+        ui->Istruttore->setText(s.Istruttore);
+        ui->Istruttore->setCursorPosition(0);
+        break;
+    case CampoTesta::Obiettivo:
+        ui->Obiettivo->setText(s.Obiettivo);
+        ui->Obiettivo->setCursorPosition(0);
+        break;
+    case CampoTesta::Note:
+        ui->note->setPlainText(s.note);
+        break;
+    case CampoTesta::Dal:
+        ui->dal->setData(QDate::fromString(s.PeriodoDal, formatoData));
+        break;
+    case CampoTesta::Al:
+        ui->al->setData(QDate::fromString(s.PeriodoAl, formatoData));
+        break;
+    case CampoTesta::Categoria:
+        ui->categoria->setEditText(s.categoria);
+        break;
+    case CampoTesta::Frequenza:
+        ui->FreqAllen->setEditText(QString::number(static_cast<int>(s.FreqAllen)));
+        break;
+    case CampoTesta::Giorni: {
+        // Setting the flags ticks entries only: the list starts from none ticked.
+        for (int i = 0; i < ui->GGAllen->count(); ++i)
+            ui->GGAllen->item(i)->setCheckState(Qt::Unchecked);
+        ListaGiorni giorni(ui->GGAllen);
+        GGAllenHELPER::impostaGiorni(s.GGAllen, giorni);
+        break;
+    }
+    case CampoTesta::Descrizione:
+        break;
+    }
+    caricamento_ = false;
+    accettati_[campo] = valoreTesta(card_, campo);
 }
 
 void SchedaIntestazione::Form_Load(const QString& atleta) {
@@ -170,9 +235,11 @@ void SchedaIntestazione::FreqAllen_Change(const QString& testo) {
     // made when the box is left.
     bool ok = false;
     const int n = testo.trimmed().toInt(&ok);
-    if (ok && n >= 0 && n <= 255 && !testo.trimmed().startsWith(u'+') && !testo.trimmed().startsWith(u'-'))
-        card_.FreqAllen = n;
-    modificata();
+    cambia(CampoTesta::Frequenza, [&] {
+        if (ok && n >= 0 && n <= 255 && !testo.trimmed().startsWith(u'+') &&
+            !testo.trimmed().startsWith(u'-'))
+            card_.FreqAllen = n;
+    });
 }
 
 void SchedaIntestazione::nascondiTutto() {
@@ -203,8 +270,7 @@ void SchedaIntestazione::GGAllen_ItemChanged() {
     if (caricamento_)
         return;
     const ListaGiorni giorni(ui->GGAllen);
-    card_.GGAllen = GGAllenHELPER::leggiGiorni(giorni);
-    card_.isSaved = false;
+    cambia(CampoTesta::Giorni, [&] { card_.GGAllen = GGAllenHELPER::leggiGiorni(giorni); });
 }
 
 bool SchedaIntestazione::eventFilter(QObject* oggetto, QEvent* evento) {

@@ -18,17 +18,13 @@ SchedaIntestazioneMODELLO::SchedaIntestazioneMODELLO(SchedaModello& modello, QWi
     controlliEditor::altezzeDisegnate(this);
     Form_Load();
     connect(ui->categoria, &QComboBox::activated, this, [this] {
-        modello_.categoria = ui->categoria->currentText();
-        modificata();
+        cambia(CampoTesta::Categoria, [this] { modello_.categoria = ui->categoria->currentText(); });
     });
     connect(ui->descrizione, &QPlainTextEdit::textChanged, this, [this] {
-        modello_.descrizione = ui->descrizione->toPlainText();
-        modificata();
+        cambia(CampoTesta::Descrizione, [this] { modello_.descrizione = ui->descrizione->toPlainText(); });
     });
-    connect(ui->note, &QPlainTextEdit::textChanged, this, [this] {
-        modello_.note = ui->note->toPlainText();
-        modificata();
-    });
+    connect(ui->note, &QPlainTextEdit::textChanged, this,
+            [this] { cambia(CampoTesta::Note, [this] { modello_.note = ui->note->toPlainText(); }); });
 }
 
 SchedaIntestazioneMODELLO::~SchedaIntestazioneMODELLO() = default;
@@ -36,6 +32,32 @@ SchedaIntestazioneMODELLO::~SchedaIntestazioneMODELLO() = default;
 void SchedaIntestazioneMODELLO::modificata() {
     if (!caricamento_)
         modello_.isSaved = false;
+}
+
+void SchedaIntestazioneMODELLO::cambia(CampoTesta campo, const std::function<void()>& scrivi) {
+    const QString prima = valoreTesta(modello_, campo);
+    scrivi();
+    modificata();
+    if (const QString dopo = valoreTesta(modello_, campo); !caricamento_ && dopo != prima)
+        emit campoModificato(campo, prima, dopo);
+}
+
+void SchedaIntestazioneMODELLO::mostraCampo(CampoTesta campo) {
+    caricamento_ = true;
+    switch (campo) {
+    case CampoTesta::Categoria:
+        ui->categoria->setEditText(modello_.categoria);
+        break;
+    case CampoTesta::Descrizione:
+        ui->descrizione->setPlainText(modello_.descrizione);
+        break;
+    case CampoTesta::Note:
+        ui->note->setPlainText(modello_.note);
+        break;
+    default:
+        break;
+    }
+    caricamento_ = false;
 }
 
 void SchedaIntestazioneMODELLO::Form_Load() {

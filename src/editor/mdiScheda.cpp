@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -106,6 +107,11 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
         QStringLiteral("Salva su nuovo Modello"), QStringLiteral("SalvaSuModello"),
         QStringLiteral("Salva la scheda corrente come Modello"));
     ToolbarSchede->aggiungiSeparatore();
+    QAction* annulla = ToolbarSchede->aggiungiPulsante(QStringLiteral("Annulla"), QStringLiteral("annulla"),
+                                                       QStringLiteral("Annulla l'ultima modifica"));
+    QAction* ripeti = ToolbarSchede->aggiungiPulsante(QStringLiteral("Ripeti"), QStringLiteral("ripeti"),
+                                                      QStringLiteral("Ripristina la modifica annullata"));
+    ToolbarSchede->aggiungiSeparatore(QStringLiteral("sepStoria"));
     QAction* stampa = ToolbarSchede->aggiungiPulsante(QStringLiteral("Stampa"), QStringLiteral("stampa"),
                                                       QStringLiteral("Anteprima di stampa"));
     ToolbarSchede->aggiungiSeparatore();
@@ -115,6 +121,19 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
     modello->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     stampa->setShortcut(QKeySequence::Print);
     fine->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    annulla->setShortcuts(QKeySequence::Undo);
+    // Ctrl+Y as well where the platform's own redo key is another.
+    QList<QKeySequence> tastiRipeti = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!tastiRipeti.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        tastiRipeti << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    ripeti->setShortcuts(tastiRipeti);
+    storia_ = std::make_unique<StoriaScheda>(*this);
+    connect(&storia_->pila(), &QUndoStack::canUndoChanged, annulla, &QAction::setEnabled);
+    connect(&storia_->pila(), &QUndoStack::canRedoChanged, ripeti, &QAction::setEnabled);
+    annulla->setEnabled(false);
+    ripeti->setEnabled(false);
+    // The fields' own undo would take the keys: in the editor they walk the card's history.
+    qApp->installEventFilter(this);
     for (QAction* a : ToolbarSchede->actions())
         a->setShortcutContext(Qt::WindowShortcut);
     addToolBar(Qt::TopToolBarArea, ToolbarSchede);
@@ -132,6 +151,7 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
 }
 
 mdiScheda::~mdiScheda() {
+    qApp->removeEventFilter(this);
     // The area outlives this body and activates its windows as they go; the handler reads members.
     disconnect(area_, nullptr, this, nullptr);
     // Going for good: the children may close now, while the card they write into still exists (a
@@ -151,8 +171,8 @@ void mdiScheda::setPuoiChiudere(bool valore) {
 }
 
 void mdiScheda::MDIForm_Load() {
-    const char* const icone[] = {"document-save", "document-save-as-template", "document-print",
-                                 "application-exit"};
+    const char* const icone[] = {"document-save",  "document-save-as-template", "edit-undo", "edit-redo",
+                                 "document-print", "application-exit"};
     ImageListToolBar.Clear();
     int i = 0;
     for (const char* nome : icone) {
@@ -186,6 +206,8 @@ SchedaPreviewFigura* mdiScheda::previewFigura() const {
 
 void mdiScheda::aggiornaPulsanti() {
     const bool modello = scheda_ && scheda_->isModello;
+    ToolbarSchede->pulsante(QStringLiteral("annulla"))->setEnabled(storia_->pila().canUndo());
+    ToolbarSchede->pulsante(QStringLiteral("ripeti"))->setEnabled(storia_->pila().canRedo());
     ToolbarSchede->pulsante(QStringLiteral("salva"))->setEnabled(salvaAbilitato_);
     ToolbarSchede->pulsante(QStringLiteral("SalvaSuModello"))
         ->setEnabled(static_cast<bool>(finestre().SchedeMODELLONuova));
@@ -223,6 +245,7 @@ void mdiScheda::mostra() {
     scaricaFiglia(subIntestazioneModello_);
     scaricaFiglia(subCorpo_);
     contaTempi.scheda = nullptr;
+    storia_->ricomincia(nullptr);
     scheda_.reset();
     salvaAbilitato_ = true;
 
@@ -246,6 +269,8 @@ void mdiScheda::mostra() {
     setWindowState(windowState() | Qt::WindowMaximized);
     show();
     disponiFinestre();
+    // An opened card starts with nothing to undo, whatever defaults the windows gave it.
+    storia_->ricomincia(scheda_.get());
     setPuoiChiudere(false);
     aggiornaPulsanti();
     raise();
@@ -272,6 +297,17 @@ bool mdiScheda::event(QEvent* evento) {
 }
 
 bool mdiScheda::eventFilter(QObject* oggetto, QEvent* evento) {
+    // The undo keys reach the toolbar's commands even from a text field; with nothing to undo they
+    // do nothing there either, rather than the field's own undo.
+    if ((evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress) &&
+        oggetto->isWidgetType() && isAncestorOf(static_cast<QWidget*>(oggetto))) {
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->matches(QKeySequence::Undo) || tasto->matches(QKeySequence::Redo) ||
+            tasto->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
+            evento->ignore();
+            return true;
+        }
+    }
     if (oggetto == area_->viewport() && evento->type() == QEvent::Resize && subSelezione_)
         allineaSelezione();
     return QMainWindow::eventFilter(oggetto, evento);
@@ -308,11 +344,17 @@ void mdiScheda::disponiFinestre() {
     const bool perScheda = !scheda_->isModello;
     QPointer<QMdiSubWindow>& testa = perScheda ? subIntestazione_ : subIntestazioneModello_;
     if (!testa) {
-        if (perScheda)
-            testa = aggiungiFiglia(new SchedaIntestazione(static_cast<::scheda&>(*scheda_),
-                                                          utente_.cognome + QLatin1Char(' ') + utente_.nome));
-        else
-            testa = aggiungiFiglia(new SchedaIntestazioneMODELLO(static_cast<SchedaModello&>(*scheda_)));
+        if (perScheda) {
+            auto* t = new SchedaIntestazione(static_cast<::scheda&>(*scheda_),
+                                             utente_.cognome + QLatin1Char(' ') + utente_.nome);
+            connect(t, &SchedaIntestazione::campoModificato, storia_.get(), &StoriaScheda::testaModificata);
+            testa = aggiungiFiglia(t);
+        } else {
+            auto* t = new SchedaIntestazioneMODELLO(static_cast<SchedaModello&>(*scheda_));
+            connect(t, &SchedaIntestazioneMODELLO::campoModificato, storia_.get(),
+                    &StoriaScheda::testaModificata);
+            testa = aggiungiFiglia(t);
+        }
     }
     testa->move(0, 0);
     testa->show();
@@ -331,6 +373,7 @@ void mdiScheda::disponiFinestre() {
 SchedaCorpo* mdiScheda::creaCorpo() {
     auto* c = new SchedaCorpo(*scheda_);
     connect(c, &SchedaCorpo::tempiCambiati, this, &mdiScheda::ricontaTempi);
+    connect(c, &SchedaCorpo::esercizioModificato, storia_.get(), &StoriaScheda::esercizioModificato);
     // Paging, inserting and deleting are commands: a refused value in any window stops them.
     connect(c, &SchedaCorpo::paginaRichiesta, this, [this, c](int pagina) {
         if (const controlliEditor::Rifiuto r = primoRifiuto()) {
@@ -341,14 +384,55 @@ SchedaCorpo* mdiScheda::creaCorpo() {
         c->vaiAPagina(pagina);
     });
     connect(c, &SchedaCorpo::inserimentoRichiesto, this, [this, c](int k) {
-        if (campiAccettati())
-            c->InserisciEsercizio(k);
+        if (!campiAccettati())
+            return;
+        c->ScriviDati();
+        storia_->inserisci(c->primoEsercizio() + k);
     });
     connect(c, &SchedaCorpo::eliminazioneRichiesta, this, [this, c](int k) {
-        if (campiAccettati())
-            c->EliminaEsercizio(k);
+        if (!campiAccettati())
+            return;
+        c->ScriviDati();
+        storia_->elimina(c->primoEsercizio() + k);
     });
     return c;
+}
+
+void mdiScheda::mostraEsercizio(long posizione) {
+    if (SchedaCorpo* c = corpo()) {
+        c->mostraEsercizio(posizione);
+        area_->setActiveSubWindow(subCorpo_);
+    }
+    ricontaTempi();
+}
+
+void mdiScheda::mostraTesta(CampoTesta campo) {
+    if (SchedaIntestazione* t = intestazione(); t && !scheda_->isModello) {
+        t->mostraCampo(campo);
+        area_->setActiveSubWindow(subIntestazione_);
+    } else if (SchedaIntestazioneMODELLO* m = intestazioneModello(); m && scheda_->isModello) {
+        m->mostraCampo(campo);
+        area_->setActiveSubWindow(subIntestazioneModello_);
+    }
+}
+
+void mdiScheda::dopoRilettura(const std::vector<std::int32_t>& prima) {
+    auto& esercizi = scheda_->esercizi;
+    bool alloStessoPosto = esercizi.Count() <= static_cast<long>(prima.size());
+    for (long i = 1; alloStessoPosto && i <= esercizi.Count(); ++i)
+        alloStessoPosto = esercizi.Item(i).ct == prima[static_cast<size_t>(i - 1)];
+    // Those not read back were never stored (no picture): free ones in their place keep the places.
+    for (size_t i = static_cast<size_t>(esercizi.Count()); alloStessoPosto && i < prima.size(); ++i)
+        alloStessoPosto = prima[i] == 0;
+    if (!alloStessoPosto) {
+        storia_->ricomincia(scheda_.get());
+        return;
+    }
+    while (esercizi.Count() < static_cast<long>(prima.size())) {
+        Esercizio vuoto;
+        vuoto.isModello = scheda_->isModello;
+        esercizi.Add(std::move(vuoto));
+    }
 }
 
 void mdiScheda::scaricaFiglia(QPointer<QMdiSubWindow>& figlia) {
@@ -415,8 +499,10 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
     proteggi([this, &chiave] {
         const QString k = chiave.toLower();
         // Fine checks once the user has chosen to save.
+        const bool storia = k == QLatin1String("annulla") || k == QLatin1String("ripeti");
         const bool usaIValori = (k == QLatin1String("salva") && salvaAbilitato_) ||
-                                k == QLatin1String("salvasumodello") || k == QLatin1String("stampa");
+                                k == QLatin1String("salvasumodello") || k == QLatin1String("stampa") ||
+                                storia;
         if (usaIValori && !campiAccettati())
             return;
         scriviPannelli();
@@ -425,15 +511,22 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
                 return;
             scheda_->save();
             // A save the database refused has been reported already and must not look done.
-            if (scheda_->isSaved)
+            if (scheda_->isSaved) {
+                // The history stays; what is typed next is a step of its own.
+                storia_->chiudiPasso();
                 mostraMessaggio(QStringLiteral("Salvataggio effettuato"), TipoMessaggio::Informazione,
                                 Pulsanti::OK);
+            }
         } else if (k == QLatin1String("salvasumodello")) {
             salvaSuNuovoModello();
         } else if (k == QLatin1String("stampa")) {
             stampa();
         } else if (k == QLatin1String("fine")) {
             chiudiScheda();
+        } else if (k == QLatin1String("annulla")) {
+            storia_->annulla();
+        } else if (k == QLatin1String("ripeti")) {
+            storia_->ripeti();
         }
     });
     aggiornaPulsanti();
@@ -457,7 +550,11 @@ void mdiScheda::stampa() {
         return;
     idSchedaSelezionata = scheda_->id_scheda;
     finestre().PrinterCanvas();
+    std::vector<std::int32_t> prima;
+    for (const Esercizio& e : scheda_->esercizi)
+        prima.push_back(e.ct);
     scheda_->caricaEsercizi();
+    dopoRilettura(prima);
     ricontaTempi();
 }
 
@@ -503,10 +600,12 @@ void mdiScheda::salvaSuNuovoModello() {
     setPuoiChiudere(false);
     // The exercises are read back so that they carry their stored identifiers.
     nuovo->caricaEsercizi();
+    storia_->ricomincia(nullptr);
     scheda_ = std::move(nuovo);
     contaTempi.scheda = scheda_.get();
     ricontaTempi();
     disponiFinestre();
+    storia_->ricomincia(scheda_.get());
     salvaAbilitato_ = salvabile(*scheda_);
     aggiornaPulsanti();
     mostraMessaggio(QStringLiteral("Creata e aperta la nuova Scheda Modello '") + descrizione +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ControlliEditor.h"
+#include "editor/StoriaScheda.h"
 #include "printing/ContatoreTempi.h"
 #include "records/SchedaEditabile.h"
 #include "records/utente.h"
@@ -9,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <vector>
 
 class BarraStrumenti;
 class QAction;
@@ -37,8 +39,9 @@ private:
 // The frame in which one card or template is edited: header and body on the left, picture selection
 // and preview on the right, toolbar and status bar. Created hidden once, then shown and hidden by the
 // main window; what it edits comes from the selection state. The pages edit the card they are given
-// and ask for the rest by signals, which this window connects.
-class mdiScheda : public QMainWindow {
+// and ask for the rest by signals, which this window connects. Every change to the card goes into
+// its history, which "Annulla" and "Ripeti" walk; the history shows its changes through this window.
+class mdiScheda : public QMainWindow, public VistaStoria {
     Q_OBJECT
 public:
     explicit mdiScheda(QWidget* genitore = nullptr);
@@ -81,6 +84,10 @@ public:
     SchedaSelezioneFIGURE* selezioneFigure() const;
     SchedaPreviewFigura* previewFigura() const;
     BarraStatoEditor& barraStato() { return *barraStato_; }
+    StoriaScheda& storia() { return *storia_; }
+
+    void mostraEsercizio(long posizione) override;
+    void mostraTesta(CampoTesta campo) override;
 
     // Whether the windows it calls exist (the buttons that need them are disabled otherwise).
     void aggiornaPulsanti();
@@ -111,12 +118,16 @@ private:
     QMdiSubWindow* aggiungiFiglia(QWidget* finestra);
     SchedaCorpo* creaCorpo();
     void allineaSelezione();
+    // After the exercises were read back from the database: the history names exercises by their
+    // place, so it goes on only if every stored exercise is where it was.
+    void dopoRilettura(const std::vector<std::int32_t>& identificativiPrima);
     void scriviPannelli();
 
     QMdiArea* area_;
     std::unique_ptr<SchedaEditabile> scheda_;
     ::utente utente_;
     std::unique_ptr<BarraStatoEditor> barraStato_;
+    std::unique_ptr<StoriaScheda> storia_;
     bool salvaAbilitato_ = true;
 
     QPointer<QMdiSubWindow> subIntestazione_;
