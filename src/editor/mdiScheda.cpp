@@ -4,6 +4,7 @@
 #include "base/Orologio.h"
 #include "base/Twips.h"
 #include "base/variabiliGlobali.h"
+#include "customisation/palestra.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmaginiScheda.h"
 #include "editor/SchedaCorpo.h"
@@ -24,6 +25,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -62,10 +64,43 @@ BarraStatoEditor::BarraStatoEditor(QStatusBar* barra) {
     status_ = new QLabel(barra);
     status_->setObjectName(QStringLiteral("status"));
     status_->setMinimumWidth(300);
-    date2_ = new QLabel(barra);
+    // The platform time and the date share one panel: at 1024 pixels the totals beside them must
+    // still be read whole.
+    auto* destra = new QWidget(barra);
+    destra->setObjectName(QStringLiteral("pannelliDestra"));
+    auto* fila = new QHBoxLayout(destra);
+    fila->setContentsMargins(0, 0, 0, 0);
+    fila->setSpacing(3);
+    // The platform time goes by its symbol, its hint says what it counts.
+    auto* simbolo = new QLabel(destra);
+    simbolo->setObjectName(QStringLiteral("simboloPedana"));
+    simbolo->setPixmap(ImmaginiProgramma::icona(QStringLiteral("chronometer")).pixmap(QSize(16, 16)));
+    simbolo->setToolTip(QStringLiteral("Tempo sulla pedana"));
+    pedana_ = new QLabel(destra);
+    pedana_->setObjectName(QStringLiteral("pedana"));
+    pedana_->setAccessibleName(QStringLiteral("Tempo sulla pedana"));
+    date2_ = new QLabel(destra);
     date2_->setObjectName(QStringLiteral("date2"));
+    fila->addWidget(simbolo);
+    fila->addWidget(pedana_);
+    fila->addSpacing(6);
+    fila->addWidget(date2_);
     barra->addWidget(status_, 1);
-    barra->addPermanentWidget(date2_);
+    // The editor is always maximised: the grip's room goes to the totals too.
+    barra->setSizeGripEnabled(false);
+    barra->addPermanentWidget(destra);
+}
+
+void BarraStatoEditor::segnalaPannello(const QString& chiave, bool oltreLimite, const QString& suggerimento) {
+    QLabel* p = pannello(chiave);
+    if (!p)
+        return;
+    p->setToolTip(suggerimento);
+    // Amber, with dark text that stays readable on it in any theme.
+    p->setStyleSheet(
+        oltreLimite ? QStringLiteral("QLabel { background-color: #FFBF00; color: black; padding: 0 2px; }")
+                    : QString());
+    p->setProperty("oltreLimite", oltreLimite);
 }
 
 void BarraStatoEditor::impostaTestoPannello(const QString& chiave, const QString& testo) {
@@ -78,6 +113,8 @@ QLabel* BarraStatoEditor::pannello(const QString& chiave) const {
         return status_;
     if (chiave.compare(QLatin1String("date2"), Qt::CaseInsensitive) == 0)
         return date2_;
+    if (chiave.compare(QLatin1String("pedana"), Qt::CaseInsensitive) == 0)
+        return pedana_;
     return nullptr;
 }
 
@@ -193,6 +230,12 @@ void mdiScheda::aggiornaPulsanti() {
         ->setEnabled(!modello && static_cast<bool>(finestre().PrinterCanvas));
 }
 
+void mdiScheda::nessunTempoPedana() {
+    // A platform time from earlier values would contradict the message beside it.
+    barraStato_->impostaTestoPannello(QStringLiteral("pedana"), QString());
+    barraStato_->segnalaPannello(QStringLiteral("pedana"), false, QString());
+}
+
 void mdiScheda::ricontaTempi() {
     // The totals count what a save would store: while a timing box on view holds a refused value
     // nothing would be, and a total from an earlier value would contradict the box.
@@ -202,6 +245,7 @@ void mdiScheda::ricontaTempi() {
                 QStringLiteral("status"),
                 QStringLiteral("Tempi Vibrana: correggere i valori dell'esercizio %1 per calcolare i tempi")
                     .arg(n));
+            nessunTempoPedana();
             return;
         }
     try {
@@ -212,6 +256,7 @@ void mdiScheda::ricontaTempi() {
         barraStato_->impostaTestoPannello(
             QStringLiteral("status"),
             QStringLiteral("Tempi Vibrana: la durata dell'allenamento è troppo lunga per essere calcolata"));
+        nessunTempoPedana();
     }
 }
 
@@ -236,6 +281,8 @@ void mdiScheda::mostra() {
 
     contaTempi.scheda = scheda_.get();
     contaTempi.display = barraStato_.get();
+    // Read on every opening, so a limit changed in "Personalizza" holds from the next card on.
+    contaTempi.limitePedana = palestra::leggiLimitePedana();
     barraStato_->impostaTestoPannello(QStringLiteral("date2"), oggi().toString(QStringLiteral("dd/MM/yyyy")));
     ricontaTempi();
 

@@ -22,15 +22,18 @@ class SchedaIntestazioneMODELLO;
 class SchedaPreviewFigura;
 class SchedaSelezioneFIGURE;
 
-// The status bar of the editor seen as keyed panels: "status" (time totals) and "date2" (today).
+// The status bar of the editor seen as keyed panels: "status" (time totals), "pedana" (time on the
+// platform, amber past the gym's limit) and "date2" (today).
 class BarraStatoEditor : public PannelliStato {
 public:
     explicit BarraStatoEditor(QStatusBar* barra);
     void impostaTestoPannello(const QString& chiave, const QString& testo) override;
+    void segnalaPannello(const QString& chiave, bool oltreLimite, const QString& suggerimento) override;
     QLabel* pannello(const QString& chiave) const;
 
 private:
     QLabel* status_;
+    QLabel* pedana_;
     QLabel* date2_;
 };
 
@@ -112,6 +115,7 @@ private:
     SchedaCorpo* creaCorpo();
     void allineaSelezione();
     void scriviPannelli();
+    void nessunTempoPedana();
 
     QMdiArea* area_;
     std::unique_ptr<SchedaEditabile> scheda_;

@@ -39,7 +39,7 @@ void ContatoreTempi::contaEstampa() {
         return;
     display->impostaTestoPannello(QStringLiteral("status"), testo);
     const std::int64_t pedana = scheda ? secondiSuPedana(*scheda) : 0;
-    display->impostaTestoPannello(QStringLiteral("pedana"), testoPedana(pedana));
+    display->impostaTestoPannello(QStringLiteral("pedana"), testoDurata(pedana));
     display->segnalaPannello(QStringLiteral("pedana"), oltreLimite(pedana, limitePedana),
                              suggerimentoPedana(pedana, limitePedana));
 }
@@ -64,14 +64,10 @@ QString ContatoreTempi::testoDurata(std::int64_t secondi) {
     return ore ? QString::number(ore) + QLatin1Char(':') + resto : resto;
 }
 
-QString ContatoreTempi::testoPedana(std::int64_t secondi) {
-    return QStringLiteral("Tempo sulla pedana: ") + testoDurata(secondi);
-}
-
 QString ContatoreTempi::suggerimentoPedana(std::int64_t secondi, int limite) {
     const QString cosa =
-        QStringLiteral("Tempo di vibrazione della seduta: durata degli esercizi sulla pedana "
-                       "per le serie, senza recuperi né esercizi liberi.");
+        QStringLiteral("Tempo sulla pedana della seduta: durata degli esercizi per le serie, "
+                       "senza recuperi né esercizi liberi.");
     if (limite <= 0)
         return cosa;
     const QString testoLimite = testoDurata(limite);

@@ -28,8 +28,8 @@ public:
     // The gym's ceiling on a session's time on the platform, in seconds; 0 = none.
     int limitePedana = 0;
 
-    // Counts and writes the text into "status", and the platform time into "pedana" (marked when
-    // past the limit); a count that overflows raises the error and writes nothing.
+    // Counts and writes the text into "status", and the platform time (as testoDurata) into "pedana" (marked
+    // when past the limit); a count that overflows raises the error and writes nothing.
     void contaEstampa();
     // The text contaEstampa writes.
     QString testoTempi() const;
@@ -39,8 +39,6 @@ public:
     static std::int64_t secondiSuPedana(const SchedaEditabile& scheda);
     // A duration as the totals write it: minutes:seconds, the hours in front when there are any.
     static QString testoDurata(std::int64_t secondi);
-    // "Tempo sulla pedana: 12:30".
-    static QString testoPedana(std::int64_t secondi);
     // The hint of the panel: what the figure counts and, when a limit is set, the limit.
     static QString suggerimentoPedana(std::int64_t secondi, int limite);
     static bool oltreLimite(std::int64_t secondi, int limite) { return limite > 0 && secondi > limite; }
