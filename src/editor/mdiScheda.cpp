@@ -15,6 +15,7 @@
 #include "records/AperturaScheda.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
+#include "selection/ScambioElenchi.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/CarattereModuli.h"
 #include "shell/FinestraGuida.h"
@@ -145,6 +146,11 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
     ToolbarSchede->aggiungiSeparatore();
     QAction* stampa = ToolbarSchede->aggiungiPulsante(QStringLiteral("Stampa"), QStringLiteral("stampa"),
                                                       QStringLiteral("Anteprima di stampa"));
+    QAction* esporta = ToolbarSchede->aggiungiPulsante(
+        QStringLiteral("Esporta scheda…"), QStringLiteral("esporta"),
+        QStringLiteral("Scrive la scheda in un file .vibrana da portare in un'altra palestra"));
+    esporta->setObjectName(QStringLiteral("cmdEsportaScheda"));
+    esporta->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     ToolbarSchede->aggiungiSeparatore();
     QAction* fine = ToolbarSchede->aggiungiPulsante(QStringLiteral("Fine"), QStringLiteral("fine"),
                                                     QStringLiteral("Esce dall'inserimento/modifica Schede"));
@@ -189,7 +195,7 @@ void mdiScheda::setPuoiChiudere(bool valore) {
 
 void mdiScheda::MDIForm_Load() {
     const char* const icone[] = {"document-save", "document-save-as-template", "document-print",
-                                 "application-exit"};
+                                 "document-export", "application-exit"};
     ImageListToolBar.Clear();
     int i = 0;
     for (const char* nome : icone) {
@@ -228,6 +234,11 @@ void mdiScheda::aggiornaPulsanti() {
         ->setEnabled(static_cast<bool>(finestre().SchedeMODELLONuova));
     ToolbarSchede->pulsante(QStringLiteral("stampa"))
         ->setEnabled(!modello && static_cast<bool>(finestre().PrinterCanvas));
+    QAction* esporta = ToolbarSchede->pulsante(QStringLiteral("esporta"));
+    esporta->setText(modello ? QStringLiteral("Esporta modello…") : QStringLiteral("Esporta scheda…"));
+    esporta->setToolTip(
+        modello ? QStringLiteral("Scrive il modello in un file .vibrana da portare in un'altra palestra")
+                : QStringLiteral("Scrive la scheda in un file .vibrana da portare in un'altra palestra"));
 }
 
 void mdiScheda::nessunTempoPedana() {
@@ -463,7 +474,8 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
         const QString k = chiave.toLower();
         // Fine checks once the user has chosen to save.
         const bool usaIValori = (k == QLatin1String("salva") && salvaAbilitato_) ||
-                                k == QLatin1String("salvasumodello") || k == QLatin1String("stampa");
+                                k == QLatin1String("salvasumodello") || k == QLatin1String("stampa") ||
+                                k == QLatin1String("esporta");
         if (usaIValori && !campiAccettati())
             return;
         scriviPannelli();
@@ -479,6 +491,9 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
             salvaSuNuovoModello();
         } else if (k == QLatin1String("stampa")) {
             stampa();
+        } else if (k == QLatin1String("esporta")) {
+            // What is on screen, saved or not: the file is a copy, the card stays as it is.
+            scambioElenchi::esporta(this, *scheda_);
         } else if (k == QLatin1String("fine")) {
             chiudiScheda();
         }

@@ -12,8 +12,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QToolButton>
 
 namespace scambioElenchi {
 
@@ -31,31 +33,51 @@ QString filtro() {
 } // namespace
 
 void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini, bool modello) {
+    // One small button with a menu: the list's window keeps its designed width with the athlete's name
+    // in view.
+    QAction* scambio =
+        barra->aggiungiPulsante(QStringLiteral("Scambio"), QStringLiteral("scambio"),
+                                QStringLiteral("Esporta o importa un file .vibrana di un'altra palestra"));
+    scambio->setObjectName(QStringLiteral("cmdScambio"));
+    immagini.aggiungi(
+        QStringLiteral("scambio"),
+        ImmaginiProgramma::icona(QStringLiteral("document-export")).pixmap(immagini.dimensione()));
+    auto* menu = new QMenu(barra);
+    menu->setObjectName(QStringLiteral("menuScambio"));
+    scambio->setMenu(menu);
+    if (auto* pulsante = qobject_cast<QToolButton*>(barra->widgetForAction(scambio))) {
+        pulsante->setPopupMode(QToolButton::InstantPopup);
+        // The picture alone (the caption is in its tooltip and its accessible name).
+        pulsante->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        pulsante->setAccessibleName(scambio->text());
+    }
+
     const QString cosa =
         modello ? QStringLiteral("il modello evidenziato") : QStringLiteral("la scheda evidenziata");
-    QAction* esporta = barra->aggiungiPulsante(
-        QStringLiteral("Esporta…"), QStringLiteral("esportaScheda"),
-        QStringLiteral("Scrive %1 in un file .vibrana da portare in un'altra palestra").arg(cosa));
+    QAction* esporta = menu->addAction(ImmaginiProgramma::icona(QStringLiteral("document-export")),
+                                       QStringLiteral("&Esporta…"));
     esporta->setObjectName(QStringLiteral("cmdEsportaScheda"));
+    esporta->setProperty("chiave", QStringLiteral("esportaScheda"));
+    esporta->setToolTip(
+        QStringLiteral("Scrive %1 in un file .vibrana da portare in un'altra palestra").arg(cosa));
     esporta->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    QAction* importa = barra->aggiungiPulsante(
-        QStringLiteral("Importa…"), QStringLiteral("importaScheda"),
+    QAction* importa = menu->addAction(ImmaginiProgramma::icona(QStringLiteral("document-import")),
+                                       QStringLiteral("&Importa…"));
+    importa->setObjectName(QStringLiteral("cmdImportaScheda"));
+    importa->setProperty("chiave", QStringLiteral("importaScheda"));
+    importa->setToolTip(
         modello ? QStringLiteral("Aggiunge un modello da un file .vibrana di un'altra palestra")
                 : QStringLiteral("Aggiunge all'atleta una scheda da un file .vibrana di un'altra palestra"));
-    importa->setObjectName(QStringLiteral("cmdImportaScheda"));
     importa->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    menu->setToolTipsVisible(true);
     for (QAction* a : {esporta, importa}) {
         a->setShortcutContext(Qt::WindowShortcut);
-        // The shortcut is in the tooltip, as the user hovers to find it.
-        a->setToolTip(a->toolTip() +
-                      QStringLiteral(" (%1)").arg(a->shortcut().toString(QKeySequence::NativeText)));
+        a->setShortcutVisibleInContextMenu(true);
+        // The window's shortcuts reach them with the menu closed; the list dispatches them by key.
+        if (QWidget* finestra = barra->parentWidget())
+            finestra->addAction(a);
+        QObject::connect(a, &QAction::triggered, barra, [barra, a] { emit barra->ButtonClick(a); });
     }
-    immagini.aggiungi(
-        QStringLiteral("esportaScheda"),
-        ImmaginiProgramma::icona(QStringLiteral("document-export")).pixmap(immagini.dimensione()));
-    immagini.aggiungi(
-        QStringLiteral("importaScheda"),
-        ImmaginiProgramma::icona(QStringLiteral("document-import")).pixmap(immagini.dimensione()));
 }
 
 QString nomeProposto(const SchedaEditabile& s) {

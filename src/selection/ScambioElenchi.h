@@ -15,8 +15,9 @@ class SchedaEditabile;
 // template to or from a .vibrana file, through the program's file dialogs and messages.
 namespace scambioElenchi {
 
-// Adds the two buttons (cmdEsportaScheda, cmdImportaScheda; Ctrl+E, Ctrl+I) at the end of `barra`,
-// their pictures to `immagini`.
+// Adds the button "Scambio" (cmdScambio) at the end of `barra`, its picture to `immagini`, with a menu
+// of the two commands (cmdEsportaScheda, cmdImportaScheda; Ctrl+E, Ctrl+I, also with the menu closed),
+// which reach the list as ButtonClick of `barra` with the keys "esportaScheda" and "importaScheda".
 void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini, bool modello);
 
 // Asks where, then writes the file of `scheda` as it is (whole or not at all). True when written.

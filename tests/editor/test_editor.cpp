@@ -1,3 +1,4 @@
+#include "../printing/DialoghiFinti.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "comune/CampiScheda.h"
@@ -15,6 +16,7 @@
 #include "editor/SchedaIntestazioneMODELLO.h"
 #include "editor/mdiScheda.h"
 #include "pictures/SchedaSelezioneFIGURE.h"
+#include "records/ScambioScheda.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "selection/SelettoreData.h"
@@ -28,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -492,6 +495,35 @@ TEST_F(Editor, IlTempoSullaPedanaDiventaAmbraOltreIlLimiteDellaPalestra) {
             EXPECT_TRUE(pedana->toolTip().startsWith(QStringLiteral("Limite per seduta")));
         }
     }
+}
+
+// "Esporta scheda…" writes what the editor shows, saved or not, and leaves the card as it is.
+TEST_F(Editor, EsportaScriveLaSchedaComeSulloSchermo) {
+    DialoghiInstallati dialoghi;
+    const QString file = cartella() + QStringLiteral("/copia.vibrana");
+    dialoghi->fileDaSalvare = file;
+    mdiScheda& e = apri(9, schedaConEsercizi({1, 0}), 0);
+    QAction* esporta = e.findChild<QAction*>(QStringLiteral("cmdEsportaScheda"));
+    ASSERT_TRUE(esporta);
+    EXPECT_EQ(esporta->text(), QStringLiteral("Esporta scheda…"));
+    scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("4"));
+    lascia(campo<QLineEdit>(e, 0, "serie"));
+    QTest::keyClick(&e, Qt::Key_E, Qt::ControlModifier);
+    ASSERT_EQ(messaggi().testi(), QStringList{QStringLiteral("Scheda esportata in \"%1\"").arg(file)});
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray dati = f.readAll();
+    EXPECT_EQ(dati, scambioScheda::esporta(*e.scheda()));
+    EXPECT_TRUE(dati.contains("\"serie\": 4"));
+    EXPECT_FALSE(e.scheda()->isSaved); // exporting is not saving
+
+    // A template says so on the button.
+    SchedaModello m;
+    m.categoria = QStringLiteral("Riabilitazione");
+    m.descrizione = QStringLiteral("Mio");
+    m.save();
+    apri(0, 0, m.id_scheda);
+    EXPECT_EQ(esporta->text(), QStringLiteral("Esporta modello…"));
 }
 
 TEST_F(Editor, LaPaginazioneAggiungeUnaPaginaOltreLaFine) {
