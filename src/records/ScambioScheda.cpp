@@ -240,16 +240,6 @@ QString scriviFile(const QString& percorso, const QByteArray& dati) {
     return {};
 }
 
-std::optional<Tipo> tipoDelFile(const QByteArray& dati) {
-    try {
-        Tipo t = Tipo::Scheda;
-        leggiDocumento(dati, t);
-        return t;
-    } catch (const Rifiuto&) {
-        return std::nullopt;
-    }
-}
-
 EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUtente) {
     EsitoImportazione esito;
     esito.tipo = atteso;

@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <optional>
 
 class SchedaEditabile;
 
@@ -37,9 +36,6 @@ struct EsitoImportazione {
     Tipo tipo = Tipo::Scheda;
     QString messaggio; // why it was refused (shown to the user as it is)
 };
-
-// What kind of card the file holds, without storing anything; nothing when it cannot be read.
-std::optional<Tipo> tipoDelFile(const QByteArray& dati);
 
 // Stores the file's card (for athlete `idUtente`) or template as a new one, in one transaction.
 // A file that is damaged, of a later version, of the other kind, or that names pictures or a category
