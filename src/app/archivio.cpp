@@ -8,10 +8,15 @@
 #include "data/LettoriCampi.h"
 #include "data/db.h"
 #include "printing/StampaPdf.h"
+#include "records/ScambioScheda.h"
+#include "records/SchedaModello.h"
+#include "records/scheda.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -38,12 +43,19 @@ int uso() {
             "  vibrana-archivio pdf --utente ID_ATLETA CARTELLA\n"
             "      un PDF per scheda (o per ogni scheda dell'atleta) nella CARTELLA, col nome che\n"
             "      propone l'anteprima\n"
+            "  vibrana-archivio esporta [--modello] ID FILE\n"
+            "      scrive la scheda ID (con --modello il modello ID) in un file .vibrana, da\n"
+            "      importare nell'archivio di un'altra palestra\n"
+            "  vibrana-archivio importa FILE [--utente ID_ATLETA]\n"
+            "      importa una scheda del file come nuova scheda dell'atleta (con --utente) o un\n"
+            "      modello come nuovo modello (senza --utente)\n"
             "  vibrana-archivio istruzioni FILE\n"
             "      salva in PDF il foglio delle istruzioni d'uso\n"
             "  vibrana-archivio server ...\n"
             "      archivio condiviso su un server PostgreSQL (\"vibrana-archivio server\" ne elenca i\n"
             "      comandi)\n"
-            "Codici di uscita: 0 riuscito, 1 non riuscito, 2 argomenti sbagliati, 3 scheda inesistente."),
+            "Codici di uscita: 0 riuscito, 1 non riuscito, 2 argomenti sbagliati, 3 scheda inesistente\n"
+            "(o modello, o atleta)."),
         stderr);
     return 2;
 }
@@ -73,6 +85,89 @@ int eseguiSql(const QString& istruzione, const MessaggiRigaComando& messaggi) {
         return 0;
     }
     return db().Execute(istruzione) && !messaggi.erroreMostrato() ? 0 : 1;
+}
+
+// A positive number, or nothing (after saying so on standard error).
+std::optional<std::int32_t> numeroPositivo(const QString& testo, const QString& cosa) {
+    bool ok = false;
+    const int n = testo.toInt(&ok);
+    if (ok && n > 0)
+        return n;
+    scriviRiga(QStringLiteral("Errore: numero di %1 non valido: %2").arg(cosa, testo), stderr);
+    return std::nullopt;
+}
+
+bool esiste(const QString& tabella, const QString& chiave, std::int32_t id) {
+    return db().DCount(chiave, tabella, chiave + QStringLiteral(" = ") + QString::number(id)) > 0;
+}
+
+int esportaScheda(QStringList argomenti, int (*uso)()) {
+    const bool modello = argomenti.removeAll(QStringLiteral("--modello")) > 0;
+    if (argomenti.size() != 2)
+        return uso();
+    const auto id =
+        numeroPositivo(argomenti[0], modello ? QStringLiteral("modello") : QStringLiteral("scheda"));
+    if (!id)
+        return 2;
+    if (!(modello ? esiste(QStringLiteral("schedeModello"), QStringLiteral("id_Scheda"), *id)
+                  : esiste(QStringLiteral("schede"), QStringLiteral("id_scheda"), *id))) {
+        scriviRiga(modello ? QStringLiteral("Errore: il modello %1 non esiste.").arg(*id)
+                           : QStringLiteral("Errore: la scheda %1 non esiste.").arg(*id),
+                   stderr);
+        return 3;
+    }
+    std::unique_ptr<SchedaEditabile> s;
+    if (modello)
+        s = std::make_unique<SchedaModello>();
+    else
+        s = std::make_unique<scheda>();
+    if (!s->carica(*id))
+        return 1;
+    s->caricaEsercizi();
+    const QString motivo = scambioScheda::scriviFile(argomenti[1], scambioScheda::esporta(*s));
+    if (!motivo.isEmpty()) {
+        scriviRiga(
+            QStringLiteral("Errore: Impossibile scrivere il file \"%1\": %2").arg(argomenti[1], motivo),
+            stderr);
+        return 1;
+    }
+    scriviRiga(
+        (modello ? QStringLiteral("Modello %1 esportato in %2") : QStringLiteral("Scheda %1 esportata in %2"))
+            .arg(*id)
+            .arg(argomenti[1]),
+        stdout);
+    return 0;
+}
+
+int importaScheda(QStringList argomenti, int (*uso)()) {
+    std::optional<std::int32_t> atleta;
+    const qsizetype i = argomenti.indexOf(QStringLiteral("--utente"));
+    if (i >= 0) {
+        if (i + 1 >= argomenti.size())
+            return uso();
+        atleta = numeroPositivo(argomenti[i + 1], QStringLiteral("atleta"));
+        if (!atleta)
+            return 2;
+        argomenti.remove(i, 2);
+    }
+    if (argomenti.size() != 1)
+        return uso();
+    if (atleta && !esiste(QStringLiteral("utenti"), QStringLiteral("id_utente"), *atleta)) {
+        scriviRiga(QStringLiteral("Errore: l'atleta %1 non esiste.").arg(*atleta), stderr);
+        return 3;
+    }
+    const auto tipo = atleta ? scambioScheda::Tipo::Scheda : scambioScheda::Tipo::Modello;
+    const scambioScheda::EsitoImportazione esito =
+        scambioScheda::importaFile(argomenti[0], tipo, atleta.value_or(0));
+    if (!esito.riuscito) {
+        if (!esito.messaggio.isEmpty())
+            scriviRiga(QStringLiteral("Errore: ") + esito.messaggio, stderr);
+        return 1;
+    }
+    scriviRiga((atleta ? QStringLiteral("Importata la scheda %1") : QStringLiteral("Importato il modello %1"))
+                   .arg(esito.id),
+               stdout);
+    return 0;
 }
 
 } // namespace
@@ -123,6 +218,10 @@ int main(int argc, char** argv) {
             scriviRiga(QStringLiteral("Copia scritta in %1").arg(a[1]), stdout);
             return 0;
         }
+        if (comando == QLatin1String("esporta"))
+            return esportaScheda(a.mid(1), uso);
+        if (comando == QLatin1String("importa"))
+            return importaScheda(a.mid(1), uso);
         return uso();
     });
 }

@@ -10,6 +10,7 @@
 #include "shell/FinestraGuida.h"
 #include "ui_frmPersonalizza.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QPixmap>
 #include <QShortcut>
@@ -24,6 +25,7 @@ frmPersonalizza::frmPersonalizza(QWidget* genitore)
     connect(ui_->cmdOK, &QPushButton::clicked, this, [this] { proteggi([this] { cmdOK_Click(); }); });
     connect(ui_->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(ui_->cmdApply, &QPushButton::clicked, this, [this] { proteggi([this] { cmdApply_Click(); }); });
+    connect(ui_->chkLimitePedana, &QCheckBox::toggled, ui_->txtLimitePedana, &QWidget::setEnabled);
     auto* guida = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(guida, &QShortcut::activated, this, [] { proteggi([] { apriGuida(); }); });
 }
@@ -51,6 +53,10 @@ void frmPersonalizza::Form_Load() {
     // Show the start of a long text, not its tail.
     ui_->nome->setCursorPosition(0);
     ui_->responsabile->setCursorPosition(0);
+    limiteLetto_ = palestra_.limitePedana;
+    ui_->chkLimitePedana->setChecked(limiteLetto_ > 0);
+    if (limiteLetto_ > 0)
+        ui_->txtLimitePedana->setValue((limiteLetto_ + 59) / 60);
     tag_ = palestra_.logo;
     if (!palestra_.logo.isEmpty())
         mostraLogo(palestra_.logo);
@@ -95,7 +101,17 @@ bool frmPersonalizza::salvaPalestra() {
     palestra_.nome = ui_->nome->text();
     palestra_.responsabile = ui_->responsabile->text();
     palestra_.logo = tag_;
+    palestra_.limitePedana = limiteScelto();
     return palestra_.save();
+}
+
+int frmPersonalizza::limiteScelto() const {
+    if (!ui_->chkLimitePedana->isChecked())
+        return 0;
+    const int minuti = ui_->txtLimitePedana->value();
+    if (limiteLetto_ > 0 && minuti == (limiteLetto_ + 59) / 60)
+        return limiteLetto_;
+    return minuti * 60;
 }
 
 void frmPersonalizza::cmdOK_Click() {

@@ -10,8 +10,8 @@ namespace Ui {
 class frmPersonalizza;
 }
 
-// "Personalizza": the gym's name, manager and logo. A chosen logo is copied into the program's
-// images folder; nothing is stored until "Applica" or "OK".
+// "Personalizza": the gym's name, manager, logo and optional platform-time limit per session. A chosen logo
+// is copied into the program's images folder; nothing is stored until "Applica" or "OK".
 class frmPersonalizza : public QDialog {
     Q_OBJECT
 public:
@@ -34,10 +34,14 @@ private:
     void Form_Load();
     void mostraLogo(const QString& percorso);
     bool salvaPalestra();
+    // The platform-time limit on screen, in seconds; 0 = none.
+    int limiteScelto() const;
 
     std::unique_ptr<Ui::frmPersonalizza> ui_;
     palestra palestra_;
     RidimensionatoreImmagini ridimensionatore_;
     QString tag_;
+    // The limit as read, so that a value in seconds the box cannot show stays as it was unless changed.
+    int limiteLetto_ = 0;
     bool caricata_ = false;
 };

@@ -13,6 +13,14 @@ QString percorsoSql(const QString& percorso) {
 }
 } // namespace
 
+const QString palestra::parametroLimitePedana = QStringLiteral("LIMITE_TEMPO_PEDANA");
+
+int palestra::leggiLimitePedana() {
+    bool ok = false;
+    const int secondi = db().Load_Param(parametroLimitePedana).trimmed().toInt(&ok);
+    return ok && secondi > 0 ? secondi : 0;
+}
+
 bool palestra::carica() {
     if (leggi())
         return true;
@@ -22,6 +30,8 @@ bool palestra::carica() {
 }
 
 bool palestra::leggi() {
+    // Kept apart from the row, so it is there even for a gym whose row was never written.
+    limitePedana = leggiLimitePedana();
     RecordSet rs = db().getRs(QStringLiteral("SELECT * From palestra "));
     if (rs.RecordCount() == 0)
         return false;
@@ -43,5 +53,11 @@ bool palestra::save() {
         sql = QStringLiteral("INSERT INTO palestra (nome,responsabile,logo) ") + QStringLiteral("VALUES ('") +
               DB::correctApici(nome) + QStringLiteral("','") + DB::correctApici(responsabile) +
               QStringLiteral("','") + percorsoSql(logo) + QStringLiteral("')");
-    return db().Execute(sql);
+    Transazione t(db());
+    const bool scritto = db().Execute(sql);
+    // Written only when it changes: a gym that never sets one keeps the register as it was.
+    const int limite = qMax(0, limitePedana);
+    if (limite != leggiLimitePedana())
+        db().Save_Param(parametroLimitePedana, limite > 0 ? QString::number(limite) : QString());
+    return scritto && t.commit();
 }

@@ -4,6 +4,7 @@
 #include "base/Orologio.h"
 #include "base/Twips.h"
 #include "base/variabiliGlobali.h"
+#include "customisation/palestra.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmaginiScheda.h"
 #include "editor/SchedaCorpo.h"
@@ -14,6 +15,7 @@
 #include "records/AperturaScheda.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
+#include "selection/ScambioElenchi.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/CarattereModuli.h"
 #include "shell/FinestraGuida.h"
@@ -24,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -63,10 +66,43 @@ BarraStatoEditor::BarraStatoEditor(QStatusBar* barra) {
     status_ = new QLabel(barra);
     status_->setObjectName(QStringLiteral("status"));
     status_->setMinimumWidth(300);
-    date2_ = new QLabel(barra);
+    // The platform time and the date share one panel: at 1024 pixels the totals beside them must
+    // still be read whole.
+    auto* destra = new QWidget(barra);
+    destra->setObjectName(QStringLiteral("pannelliDestra"));
+    auto* fila = new QHBoxLayout(destra);
+    fila->setContentsMargins(0, 0, 0, 0);
+    fila->setSpacing(3);
+    // The platform time goes by its symbol, its hint says what it counts.
+    auto* simbolo = new QLabel(destra);
+    simbolo->setObjectName(QStringLiteral("simboloPedana"));
+    simbolo->setPixmap(ImmaginiProgramma::icona(QStringLiteral("chronometer")).pixmap(QSize(16, 16)));
+    simbolo->setToolTip(QStringLiteral("Tempo sulla pedana"));
+    pedana_ = new QLabel(destra);
+    pedana_->setObjectName(QStringLiteral("pedana"));
+    pedana_->setAccessibleName(QStringLiteral("Tempo sulla pedana"));
+    date2_ = new QLabel(destra);
     date2_->setObjectName(QStringLiteral("date2"));
+    fila->addWidget(simbolo);
+    fila->addWidget(pedana_);
+    fila->addSpacing(6);
+    fila->addWidget(date2_);
     barra->addWidget(status_, 1);
-    barra->addPermanentWidget(date2_);
+    // The editor is always maximised: the grip's room goes to the totals too.
+    barra->setSizeGripEnabled(false);
+    barra->addPermanentWidget(destra);
+}
+
+void BarraStatoEditor::segnalaPannello(const QString& chiave, bool oltreLimite, const QString& suggerimento) {
+    QLabel* p = pannello(chiave);
+    if (!p)
+        return;
+    p->setToolTip(suggerimento);
+    // Amber, with dark text that stays readable on it in any theme.
+    p->setStyleSheet(
+        oltreLimite ? QStringLiteral("QLabel { background-color: #FFBF00; color: black; padding: 0 2px; }")
+                    : QString());
+    p->setProperty("oltreLimite", oltreLimite);
 }
 
 void BarraStatoEditor::impostaTestoPannello(const QString& chiave, const QString& testo) {
@@ -79,6 +115,8 @@ QLabel* BarraStatoEditor::pannello(const QString& chiave) const {
         return status_;
     if (chiave.compare(QLatin1String("date2"), Qt::CaseInsensitive) == 0)
         return date2_;
+    if (chiave.compare(QLatin1String("pedana"), Qt::CaseInsensitive) == 0)
+        return pedana_;
     return nullptr;
 }
 
@@ -114,6 +152,11 @@ mdiScheda::mdiScheda(QWidget* genitore) : QMainWindow(genitore) {
     ToolbarSchede->aggiungiSeparatore(QStringLiteral("sepStoria"));
     QAction* stampa = ToolbarSchede->aggiungiPulsante(QStringLiteral("Stampa"), QStringLiteral("stampa"),
                                                       QStringLiteral("Anteprima di stampa"));
+    QAction* esporta = ToolbarSchede->aggiungiPulsante(
+        QStringLiteral("Esporta scheda…"), QStringLiteral("esporta"),
+        QStringLiteral("Scrive la scheda in un file .vibrana da portare in un'altra palestra"));
+    esporta->setObjectName(QStringLiteral("cmdEsportaScheda"));
+    esporta->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     ToolbarSchede->aggiungiSeparatore();
     QAction* fine = ToolbarSchede->aggiungiPulsante(QStringLiteral("Fine"), QStringLiteral("fine"),
                                                     QStringLiteral("Esce dall'inserimento/modifica Schede"));
@@ -172,7 +215,7 @@ void mdiScheda::setPuoiChiudere(bool valore) {
 
 void mdiScheda::MDIForm_Load() {
     const char* const icone[] = {"document-save",  "document-save-as-template", "edit-undo", "edit-redo",
-                                 "document-print", "application-exit"};
+                                 "document-print", "document-export",           "application-exit"};
     ImageListToolBar.Clear();
     int i = 0;
     for (const char* nome : icone) {
@@ -213,6 +256,17 @@ void mdiScheda::aggiornaPulsanti() {
         ->setEnabled(static_cast<bool>(finestre().SchedeMODELLONuova));
     ToolbarSchede->pulsante(QStringLiteral("stampa"))
         ->setEnabled(!modello && static_cast<bool>(finestre().PrinterCanvas));
+    QAction* esporta = ToolbarSchede->pulsante(QStringLiteral("esporta"));
+    esporta->setText(modello ? QStringLiteral("Esporta modello…") : QStringLiteral("Esporta scheda…"));
+    esporta->setToolTip(
+        modello ? QStringLiteral("Scrive il modello in un file .vibrana da portare in un'altra palestra")
+                : QStringLiteral("Scrive la scheda in un file .vibrana da portare in un'altra palestra"));
+}
+
+void mdiScheda::nessunTempoPedana() {
+    // A platform time from earlier values would contradict the message beside it.
+    barraStato_->impostaTestoPannello(QStringLiteral("pedana"), QString());
+    barraStato_->segnalaPannello(QStringLiteral("pedana"), false, QString());
 }
 
 void mdiScheda::ricontaTempi() {
@@ -224,6 +278,7 @@ void mdiScheda::ricontaTempi() {
                 QStringLiteral("status"),
                 QStringLiteral("Tempi Vibrana: correggere i valori dell'esercizio %1 per calcolare i tempi")
                     .arg(n));
+            nessunTempoPedana();
             return;
         }
     try {
@@ -234,6 +289,7 @@ void mdiScheda::ricontaTempi() {
         barraStato_->impostaTestoPannello(
             QStringLiteral("status"),
             QStringLiteral("Tempi Vibrana: la durata dell'allenamento è troppo lunga per essere calcolata"));
+        nessunTempoPedana();
     }
 }
 
@@ -259,6 +315,8 @@ void mdiScheda::mostra() {
 
     contaTempi.scheda = scheda_.get();
     contaTempi.display = barraStato_.get();
+    // Read on every opening, so a limit changed in "Personalizza" holds from the next card on.
+    contaTempi.limitePedana = palestra::leggiLimitePedana();
     barraStato_->impostaTestoPannello(QStringLiteral("date2"), oggi().toString(QStringLiteral("dd/MM/yyyy")));
     ricontaTempi();
 
@@ -502,7 +560,7 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
         const bool storia = k == QLatin1String("annulla") || k == QLatin1String("ripeti");
         const bool usaIValori = (k == QLatin1String("salva") && salvaAbilitato_) ||
                                 k == QLatin1String("salvasumodello") || k == QLatin1String("stampa") ||
-                                storia;
+                                k == QLatin1String("esporta") || storia;
         if (usaIValori && !campiAccettati())
             return;
         scriviPannelli();
@@ -521,6 +579,9 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
             salvaSuNuovoModello();
         } else if (k == QLatin1String("stampa")) {
             stampa();
+        } else if (k == QLatin1String("esporta")) {
+            // What is on screen, saved or not: the file is a copy, the card stays as it is.
+            scambioElenchi::esporta(this, *scheda_);
         } else if (k == QLatin1String("fine")) {
             chiudiScheda();
         } else if (k == QLatin1String("annulla")) {

@@ -24,15 +24,18 @@ class SchedaIntestazioneMODELLO;
 class SchedaPreviewFigura;
 class SchedaSelezioneFIGURE;
 
-// The status bar of the editor seen as keyed panels: "status" (time totals) and "date2" (today).
+// The status bar of the editor seen as keyed panels: "status" (time totals), "pedana" (time on the
+// platform, amber past the gym's limit) and "date2" (today).
 class BarraStatoEditor : public PannelliStato {
 public:
     explicit BarraStatoEditor(QStatusBar* barra);
     void impostaTestoPannello(const QString& chiave, const QString& testo) override;
+    void segnalaPannello(const QString& chiave, bool oltreLimite, const QString& suggerimento) override;
     QLabel* pannello(const QString& chiave) const;
 
 private:
     QLabel* status_;
+    QLabel* pedana_;
     QLabel* date2_;
 };
 
@@ -122,6 +125,7 @@ private:
     // place, so it goes on only if every stored exercise is where it was.
     void dopoRilettura(const std::vector<std::int32_t>& identificativiPrima);
     void scriviPannelli();
+    void nessunTempoPedana();
 
     QMdiArea* area_;
     std::unique_ptr<SchedaEditabile> scheda_;

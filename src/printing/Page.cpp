@@ -6,6 +6,7 @@
 #include "editor/GGAllenHELPER.h"
 #include "pictures/AdattaQuadrato.h"
 #include "pictures/FileConsegnati.h"
+#include "printing/ContatoreTempi.h"
 #include "printing/DisegnaFoglio.h"
 #include "records/cTime.h"
 #include "shell/f_library_core.h"
@@ -62,6 +63,12 @@ Foglio superficieScheda() {
     f.aggiungi(linea(QStringLiteral("linea"), 480, 6360, 10920, 6360));
     auto& logo = f.aggiungi(immagine(QStringLiteral("logoPalestra"), -1, 7410, 2295, 1695, 1545));
     logo.visibile = false;
+    // The session's time on the platform, shown only when the gym has set a limit; placed by layout at
+    // the end of the period's line, which the dates never fill.
+    auto& pedana = f.aggiungi(
+        etichetta(QStringLiteral("tempoPedana"), -1, 0, 0, 2835, 255, {}, arial(), 9, false, true));
+    pedana.allineamento = Qt::AlignRight | Qt::AlignVCenter;
+    pedana.visibile = false;
 
     // Exercise blocks, placed by the layout.
     for (int k = 0; k < numeroRiquadri; ++k) {
@@ -196,6 +203,16 @@ void Page::scriviIntestazione(Foglio& f) const {
 
     const ElementoFoglio& gg = f.el(QStringLiteral("GGAllen"));
     centraLinea(f.el(QStringLiteral("linea")), gg.top + gg.height + 20);
+
+    ElementoFoglio& pedana = f.el(QStringLiteral("tempoPedana"));
+    pedana.visibile = (limitePedana ? *limitePedana : palestra::leggiLimitePedana()) > 0;
+    if (pedana.visibile) {
+        const ElementoFoglio& periodo = f.el(QStringLiteral("Periodo"));
+        pedana.testo = QStringLiteral("Tempo sulla pedana: ") +
+                       ContatoreTempi::testoDurata(ContatoreTempi::secondiSuPedana(s));
+        pedana.left = periodo.left + periodo.width - pedana.width;
+        pedana.top = periodo.top + periodo.height - pedana.height;
+    }
 
     ElementoFoglio& logo = f.el(QStringLiteral("logoPalestra"));
     const QString percorso = logoPalestra ? *logoPalestra : logoPalestraPerStampa();

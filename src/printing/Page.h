@@ -34,6 +34,8 @@ public:
     bool isLastPage = false;
     // The gym's logo path when the caller read it once for all the sheets; otherwise each sheet reads it.
     std::optional<QString> logoPalestra;
+    // The gym's platform-time limit in seconds (0 = none), likewise read once by the caller or per sheet.
+    std::optional<int> limitePedana;
 
     // Writes this sheet onto the surface f: header, exercise blocks and their placement, footer.
     void setCanvas(Foglio& f) const;

@@ -1,6 +1,7 @@
 #include "printing/pages.h"
 
 #include "base/Messaggi.h"
+#include "customisation/palestra.h"
 #include "shell/f_library_core.h"
 
 void pages::createPages(std::int32_t id) {
@@ -14,11 +15,13 @@ void pages::createPages(std::int32_t id) {
     const int fogli = arrotondaSuperiore(static_cast<double>(n) / 10);
     std::shared_ptr<const scheda> condivisa = card;
     const QString logo = logoPalestraPerStampa();
+    const int limite = palestra::leggiLimitePedana();
     for (int s = 1; s <= fogli; ++s) {
         Page p;
         p.id_scheda = id_scheda;
         p.sc = condivisa;
         p.logoPalestra = logo;
+        p.limitePedana = limite;
         for (long i = 10L * (s - 1) + 1; i <= std::min(10L * s, n); ++i)
             p.esercizi.Add(card->esercizi[i]);
         p.isLastPage = s == fogli;

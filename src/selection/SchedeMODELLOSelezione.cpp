@@ -7,6 +7,7 @@
 #include "records/Categorie.h"
 #include "records/SchedaModello.h"
 #include "selection/ElencoSchede.h"
+#include "selection/ScambioElenchi.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/Finestre.h"
 #include "shell/ImmaginiProgramma.h"
@@ -44,6 +45,7 @@ SchedeMODELLOSelezione::SchedeMODELLOSelezione(QWidget* parent)
     Toolbar_ = new BarraStrumenti(QStringLiteral("Toolbar"), this);
     Toolbar_->setIconSize(QSize(16, 16));
     aggiungiPulsanti(Toolbar_, ImageList1, pulsanti);
+    scambioElenchi::aggiungiPulsanti(Toolbar_, ImageList1, true);
     // Keyboard: Enter (on the list) chooses, Ins or Ctrl+N makes a new template, F2 edits, Del (on the
     // list) deletes, Esc cancels.
     Toolbar_->pulsante(QStringLiteral("nuova"))
@@ -210,7 +212,26 @@ void SchedeMODELLOSelezione::Toolbar_ButtonClick(const QString& chiave) {
         reject();
     } else if (k == QLatin1String("elimina")) {
         eliminaModello();
+    } else if (k == QLatin1String("esportascheda") || k == QLatin1String("importascheda")) {
+        proteggi([this, &k] { scambiaModello(k == QLatin1String("esportascheda")); });
     }
+}
+
+void SchedeMODELLOSelezione::scambiaModello(bool esporta) {
+    if (esporta) {
+        const long id = idRigaSelezionata(ui->LW);
+        if (id == 0)
+            return;
+        SchedaModello m;
+        if (!m.carica(static_cast<std::int32_t>(id)))
+            return;
+        m.caricaEsercizi();
+        scambioElenchi::esporta(this, m);
+    } else if (const auto nuovo = scambioElenchi::importa(this, scambioScheda::Tipo::Modello, 0)) {
+        fillList();
+        selezionaDopoRicarica(ui->LW, *nuovo, 0);
+    }
+    activateWindow();
 }
 
 void SchedeMODELLOSelezione::selezionaModello() {

@@ -52,6 +52,8 @@ private:
     bool categoria_Validate();
     void selezionaModello();
     void eliminaModello();
+    // "Esporta…" of the highlighted template, or "Importa…" of a template.
+    void scambiaModello(bool esporta);
 
     std::unique_ptr<Ui::SchedeMODELLOSelezione> ui;
     BarraStrumenti* Toolbar_;

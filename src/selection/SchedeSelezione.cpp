@@ -6,6 +6,7 @@
 #include "base/variabiliGlobali.h"
 #include "records/utente.h"
 #include "selection/ElencoSchede.h"
+#include "selection/ScambioElenchi.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/CarattereModuli.h"
 #include "shell/Finestre.h"
@@ -39,6 +40,7 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
     Toolbar_ = new BarraStrumenti(QStringLiteral("Toolbar"), this);
     Toolbar_->setIconSize(QSize(16, 16));
     aggiungiPulsanti(Toolbar_, ImageList1, pulsanti);
+    scambioElenchi::aggiungiPulsanti(Toolbar_, ImageList1, false);
     // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Esc cancels.
     Toolbar_->pulsante(QStringLiteral("stampa"))->setShortcut(QKeySequence::Print);
     addActions(Toolbar_->actions());
@@ -195,6 +197,25 @@ void SchedeSelezione::Toolbar_ButtonClick(const QString& chiave) {
         eliminaScheda();
     else if (k == QLatin1String("stampa"))
         stampaScheda();
+    else if (k == QLatin1String("esportascheda") || k == QLatin1String("importascheda"))
+        proteggi([this, &k] { scambiaScheda(k == QLatin1String("esportascheda")); });
+}
+
+void SchedeSelezione::scambiaScheda(bool esporta) {
+    if (esporta) {
+        const long id = idRigaSelezionata(ui->LW);
+        if (id == 0)
+            return;
+        scheda s;
+        if (!s.carica(static_cast<std::int32_t>(id)))
+            return;
+        s.caricaEsercizi();
+        scambioElenchi::esporta(this, s);
+    } else if (const auto nuova = scambioElenchi::importa(this, scambioScheda::Tipo::Scheda, id_utente)) {
+        fillList();
+        selezionaDopoRicarica(ui->LW, *nuova, 0);
+    }
+    activateWindow();
 }
 
 void SchedeSelezione::selezionaScheda() {

@@ -49,6 +49,8 @@ private:
     void selezionaScheda();
     void eliminaScheda();
     void stampaScheda();
+    // "Esporta…" of the highlighted card, or "Importa…" of a card for this athlete.
+    void scambiaScheda(bool esporta);
     // Widens the window, within the screen, so the columns show whole.
     void adattaColonne();
 

@@ -112,4 +112,51 @@ TEST_F(Palestra, LetturaSilenziosaPerLaStampa) {
     EXPECT_EQ(p.logo, QStringLiteral("/a/b.jpg"));
 }
 
+// The platform-time limit is off until the gym sets it, travels with the gym's record, and a gym that
+// never sets it leaves the register's parameters alone.
+TEST_F(Palestra, LimiteSullaPedanaConIlRecordDellaPalestra) {
+    auto parametro = [this] {
+        return contaDiretto(
+            QStringLiteral("SELECT count(*) FROM Parametri WHERE parametro = 'LIMITE_TEMPO_PEDANA' "
+                           "AND valore <> ''"));
+    };
+    palestra p;
+    p.nome = QStringLiteral("Vibra Club");
+    ASSERT_TRUE(p.save());
+    EXPECT_EQ(palestra::leggiLimitePedana(), 0);
+    EXPECT_EQ(contaDiretto(
+                  QStringLiteral("SELECT count(*) FROM Parametri WHERE parametro = 'LIMITE_TEMPO_PEDANA'")),
+              0);
+    for (const int limite : {900, 75, 0}) {
+        p.limitePedana = limite;
+        ASSERT_TRUE(p.save()) << limite;
+        palestra letta;
+        letta.limitePedana = 12345;
+        ASSERT_TRUE(letta.carica());
+        EXPECT_EQ(letta.limitePedana, limite);
+        EXPECT_EQ(palestra::leggiLimitePedana(), limite);
+        EXPECT_EQ(parametro(), limite ? 1 : 0);
+    }
+    // A value the program did not write reads as no limit.
+    eseguiDiretto(
+        QStringLiteral("UPDATE Parametri SET valore = 'dieci' WHERE parametro = 'LIMITE_TEMPO_PEDANA'"));
+    EXPECT_EQ(palestra::leggiLimitePedana(), 0);
+    EXPECT_TRUE(messaggi().testi().isEmpty());
+}
+
+TEST_F(Palestra, LimiteELogoSalvatiInsiemeONessunoDeiDue) {
+    palestra p;
+    p.nome = QStringLiteral("Vibra Club");
+    ASSERT_TRUE(p.save());
+    rifiutaRighe(QStringLiteral("no_parametri"), QStringLiteral("INSERT"), QStringLiteral("Parametri"),
+                 QStringLiteral("NEW.parametro = 'LIMITE_TEMPO_PEDANA'"));
+    p.nome = QStringLiteral("Altro nome");
+    p.limitePedana = 600;
+    EXPECT_FALSE(p.save());
+    palestra letta;
+    ASSERT_TRUE(letta.carica());
+    EXPECT_EQ(letta.nome, QStringLiteral("Vibra Club"));
+    EXPECT_EQ(letta.limitePedana, 0);
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "customisation/frmPersonalizza.h"
 #include "data/ConnessioneFile.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -219,6 +221,54 @@ TEST_F(Personalizza, LogoConApostrofoNelNomeNominaAncoraIlSuoFile) {
     // Opened again, the window shows it.
     auto di_nuovo = apri();
     EXPECT_TRUE(di_nuovo->logoCaricato());
+}
+
+// The platform-time limit: off by default, typed in minutes, stored only with Applica or OK, and a
+// value the box cannot show (seconds set elsewhere) kept as it was while the user leaves it alone.
+TEST_F(Personalizza, LimiteSullaPedanaFacoltativo) {
+    palestra(QStringLiteral("Vibra"), QString());
+    auto limite = [this] {
+        return contaDiretto(QStringLiteral("SELECT coalesce(max(CAST(valore AS INTEGER)), 0) FROM "
+                                           "Parametri WHERE parametro = 'LIMITE_TEMPO_PEDANA'"));
+    };
+    {
+        auto w = apri();
+        auto* attivo = trova<QCheckBox>(*w, "chkLimitePedana");
+        auto* minuti = trova<QSpinBox>(*w, "txtLimitePedana");
+        EXPECT_FALSE(attivo->isChecked());
+        EXPECT_FALSE(minuti->isEnabled());
+        // Alt+L reaches the box from the keyboard.
+        QTest::keyClick(w.get(), Qt::Key_L, Qt::AltModifier);
+        EXPECT_TRUE(attivo->hasFocus());
+        QTest::keyClick(attivo, Qt::Key_Space);
+        ASSERT_TRUE(attivo->isChecked());
+        EXPECT_TRUE(minuti->isEnabled());
+        minuti->setFocus();
+        minuti->selectAll();
+        QTest::keyClicks(minuti, QStringLiteral("999")); // beyond the box's range: never stored
+        EXPECT_LE(minuti->value(), 240);
+        minuti->selectAll();
+        QTest::keyClicks(minuti, QStringLiteral("12"));
+        EXPECT_EQ(limite(), 0); // nothing stored before Applica
+        clic(*w, "cmdApply");
+        EXPECT_EQ(limite(), 720);
+        clic(*w, "cmdCancel");
+    }
+    eseguiDiretto(
+        QStringLiteral("UPDATE Parametri SET valore = '75' WHERE parametro = 'LIMITE_TEMPO_PEDANA'"));
+    {
+        auto w = apri();
+        EXPECT_TRUE(trova<QCheckBox>(*w, "chkLimitePedana")->isChecked());
+        EXPECT_EQ(trova<QSpinBox>(*w, "txtLimitePedana")->value(), 2);
+        clic(*w, "cmdApply");
+        EXPECT_EQ(limite(), 75);
+        QTest::mouseClick(trova<QCheckBox>(*w, "chkLimitePedana"), Qt::LeftButton);
+        clic(*w, "cmdOK");
+        EXPECT_EQ(limite(), 0);
+    }
+    auto w = apri();
+    EXPECT_FALSE(trova<QCheckBox>(*w, "chkLimitePedana")->isChecked());
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace

@@ -1,8 +1,10 @@
+#include "../printing/DialoghiFinti.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "comune/CampiScheda.h"
 #include "comune/FinestraIntera.h"
 #include "comune/SchermoDiProva.h"
+#include "customisation/palestra.h"
 #include "data/db.h"
 #include "editor/CancelloEditor.h"
 #include "editor/ImmagineEsercizio.h"
@@ -14,6 +16,7 @@
 #include "editor/SchedaIntestazioneMODELLO.h"
 #include "editor/mdiScheda.h"
 #include "pictures/SchedaSelezioneFIGURE.h"
+#include "records/ScambioScheda.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "selection/SelettoreData.h"
@@ -27,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -446,6 +450,80 @@ TEST_F(Editor, LeModificheDeiTempiAggiornanoLaBarraDiStato) {
     scegli(campo<QComboBox>(e, 0, "durata"), 0);
     EXPECT_TRUE(stato(e).contains(QStringLiteral("Tempo effettivo: 01:30"))) << stato(e).toStdString();
     EXPECT_EQ(e.barraStato().pannello(QStringLiteral("date2"))->text(), QStringLiteral("10/12/2026"));
+}
+
+// Beside the totals, the time on the platform; past the gym's limit it turns amber and its hint names
+// the limit; without a limit it never does.
+TEST_F(Editor, IlTempoSullaPedanaDiventaAmbraOltreIlLimiteDellaPalestra) {
+    const auto id = schedaConEsercizi({1, 2, 0}); // two platform exercises of 2 x 45 s and a free one
+    auto ambra = [](QLabel* l) {
+        const QImage foto = l->grab().toImage();
+        const QColor c = foto.pixelColor(1, foto.height() / 2);
+        return c.red() > 200 && c.green() > 150 && c.green() < 220 && c.blue() < 80;
+    };
+    struct {
+        int limite;
+        bool oltre;
+        const char* nelSuggerimento;
+    } casi[] = {
+        {0, false, "senza recuperi"},
+        {240, false, "Limite per seduta impostato dalla palestra: 04:00."},
+        {150, true, "Oltre il limite per seduta impostato dalla palestra (02:30)."},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.limite);
+        palestra p;
+        p.nome = QStringLiteral("Vibra Club");
+        p.limitePedana = c.limite;
+        ASSERT_TRUE(p.save());
+        mdiScheda& e = apri(9, id, 0);
+        QLabel* pedana = e.barraStato().pannello(QStringLiteral("pedana"));
+        ASSERT_TRUE(pedana);
+        EXPECT_TRUE(pedana->isVisible());
+        EXPECT_EQ(pedana->text(), QStringLiteral("03:00"));
+        EXPECT_EQ(ambra(pedana), c.oltre);
+        EXPECT_TRUE(pedana->toolTip().contains(QString::fromUtf8(c.nelSuggerimento)))
+            << pedana->toolTip().toStdString();
+        EXPECT_EQ(pedana->toolTip().contains(QStringLiteral("limite"), Qt::CaseInsensitive), c.limite > 0);
+        if (c.oltre) {
+            // One series less on each: 1:30, within the limit again.
+            scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("1"));
+            scrivi(campo<QLineEdit>(e, 1, "serie"), QStringLiteral("1"));
+            lascia(campo<QLineEdit>(e, 1, "serie"));
+            EXPECT_EQ(pedana->text(), QStringLiteral("01:30"));
+            EXPECT_FALSE(ambra(pedana));
+            EXPECT_TRUE(pedana->toolTip().startsWith(QStringLiteral("Limite per seduta")));
+        }
+    }
+}
+
+// "Esporta scheda…" writes what the editor shows, saved or not, and leaves the card as it is.
+TEST_F(Editor, EsportaScriveLaSchedaComeSulloSchermo) {
+    DialoghiInstallati dialoghi;
+    const QString file = cartella() + QStringLiteral("/copia.vibrana");
+    dialoghi->fileDaSalvare = file;
+    mdiScheda& e = apri(9, schedaConEsercizi({1, 0}), 0);
+    QAction* esporta = e.findChild<QAction*>(QStringLiteral("cmdEsportaScheda"));
+    ASSERT_TRUE(esporta);
+    EXPECT_EQ(esporta->text(), QStringLiteral("Esporta scheda…"));
+    scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("4"));
+    lascia(campo<QLineEdit>(e, 0, "serie"));
+    QTest::keyClick(&e, Qt::Key_E, Qt::ControlModifier);
+    ASSERT_EQ(messaggi().testi(), QStringList{QStringLiteral("Scheda esportata in \"%1\"").arg(file)});
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray dati = f.readAll();
+    EXPECT_EQ(dati, scambioScheda::esporta(*e.scheda()));
+    EXPECT_TRUE(dati.contains("\"serie\": 4"));
+    EXPECT_FALSE(e.scheda()->isSaved); // exporting is not saving
+
+    // A template says so on the button.
+    SchedaModello m;
+    m.categoria = QStringLiteral("Riabilitazione");
+    m.descrizione = QStringLiteral("Mio");
+    m.save();
+    apri(0, 0, m.id_scheda);
+    EXPECT_EQ(esporta->text(), QStringLiteral("Esporta modello…"));
 }
 
 TEST_F(Editor, LaPaginazioneAggiungeUnaPaginaOltreLaFine) {

@@ -2,6 +2,7 @@
 #include "StrumentiPdf.h"
 #include "base/Errore.h"
 #include "comune/FotoGirata.h"
+#include "customisation/palestra.h"
 #include "pictures/SchedaPreviewFigura.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
@@ -77,6 +78,47 @@ TEST_F(Disegno, LogoEFiguraDoveLiDiceIlModello) {
 }
 
 // A photo taken sideways stands upright on the sheet as in the figure's preview window.
+// With a limit set by the gym the header carries the session's platform time in its free space: the
+// text appears there, on what was blank paper, and no other pixel of the sheet changes.
+TEST_F(Disegno, TempoSullaPedanaNelloSpazioLiberoDellIntestazione) {
+    const Foglio senza = foglioScheda(3);
+    EXPECT_FALSE(senza.el(QStringLiteral("tempoPedana")).visibile);
+    const QImage prima = disegna(senza);
+
+    palestra p;
+    p.limitePedana = 600;
+    ASSERT_TRUE(p.save());
+    const Foglio con = foglioScheda(3);
+    const ElementoFoglio& tempo = con.el(QStringLiteral("tempoPedana"));
+    ASSERT_TRUE(tempo.visibile);
+    EXPECT_EQ(tempo.testo, QStringLiteral("Tempo sulla pedana: 04:30")); // 3 exercises of 3 x 30 s
+    const QImage dopo = disegna(con);
+    // One pixel of slack round the element for anti-aliasing.
+    const QRect posto(static_cast<int>(tempo.left / 15) - 1, static_cast<int>(tempo.top / 15) - 1,
+                      static_cast<int>(tempo.width / 15) + 3, static_cast<int>(tempo.height / 15) + 3);
+    int cambiati = 0, fuori = 0, occupati = 0;
+    for (int y = 0; y < prima.height(); ++y)
+        for (int x = 0; x < prima.width(); ++x) {
+            const bool dentro = posto.contains(x, y);
+            if (dentro && prima.pixel(x, y) != qRgb(255, 255, 255))
+                ++occupati;
+            if (prima.pixel(x, y) != dopo.pixel(x, y))
+                ++(dentro ? cambiati : fuori);
+        }
+    EXPECT_GT(cambiati, 50);
+    EXPECT_EQ(fuori, 0);
+    EXPECT_EQ(occupati, 0) << "the text lies over something of the design";
+    // Every element of the design is where it was.
+    for (const ElementoFoglio& e : senza.elementi()) {
+        if (e.nome == QLatin1String("tempoPedana"))
+            continue;
+        const ElementoFoglio& d = con.el(e.nome, e.indice);
+        EXPECT_EQ(QRectF(e.left, e.top, e.width, e.height), QRectF(d.left, d.top, d.width, d.height))
+            << e.nome.toStdString() << " " << e.indice;
+        EXPECT_EQ(e.visibile, d.visibile) << e.nome.toStdString();
+    }
+}
+
 TEST_F(Disegno, FotoGirataDrittaSulFoglioComeNellAnteprima) {
     const QString file = cartella() + QStringLiteral("/images/esercizi/f1.jpg");
     QFile f(file);

@@ -15,6 +15,12 @@ struct BarraFinta : PannelliStato {
         pannelli[chiave] = testo;
         ++scritture;
     }
+    void segnalaPannello(const QString& chiave, bool oltre, const QString& suggerimento) override {
+        segnalati[chiave] = oltre;
+        suggerimenti[chiave] = suggerimento;
+    }
+    QMap<QString, bool> segnalati;
+    QMap<QString, QString> suggerimenti;
 };
 
 const QString nota = QStringLiteral("              [NOTA: Nel caso di allenamento a circuito il conteggio "
@@ -97,6 +103,77 @@ TEST(ContatoreTempi, OverflowLasciaIlPannelloComEra) {
     }
     EXPECT_EQ(barra.pannelli.value(QStringLiteral("status")), QStringLiteral("prima"));
     EXPECT_EQ(barra.scritture, 0);
+}
+
+// The platform time counts what vibrates: durations as the totals read them, times the series;
+// recovery, free exercises and exercises without a picture stay out.
+TEST(ContatoreTempi, TempoSullaPedanaPerCasi) {
+    struct {
+        const char* nome;
+        std::vector<Esercizio> esercizi;
+        std::int64_t secondi;
+        const char* testo;
+    } casi[] = {
+        {"vuota", {}, 0, "00:00"},
+        {"recupero escluso", {es("30s", 3, 1, 30)}, 90, "01:30"},
+        {"serie zero", {es("30s", 0, 1, 0)}, 0, "00:00"},
+        {"libero e senza figura esclusi",
+         {es("60s", 2, 0, 0), es("60s", 5, 0, 0, 1, true), es("60s", 5, 0, 0, 0)},
+         120,
+         "02:00"},
+        {"unità e spazi come le legge il programma",
+         {es(" 45s", 2, 0, 0), es("1.5", 3, 0, 0), es("abc", 9, 0, 0)},
+         94,
+         "01:34"},
+        {"metà al pari", {es("2.5s", 1, 0, 0), es("3.5s", 1, 0, 0)}, 6, "00:06"},
+        {"oltre l'ora", {es("60s", 61, 0, 0), es("5s", 1, 0, 0)}, 3665, "1:01:05"},
+    };
+    for (auto& c : casi) {
+        scheda s;
+        for (Esercizio& e : c.esercizi)
+            s.esercizi.Add(e);
+        EXPECT_EQ(ContatoreTempi::secondiSuPedana(s), c.secondi) << c.nome;
+        BarraFinta barra;
+        ContatoreTempi conta;
+        conta.scheda = &s;
+        conta.display = &barra;
+        conta.contaEstampa();
+        EXPECT_EQ(barra.pannelli.value(QStringLiteral("pedana")), QLatin1String(c.testo)) << c.nome;
+        EXPECT_FALSE(barra.segnalati.value(QStringLiteral("pedana"), true)) << c.nome;
+    }
+}
+
+TEST(ContatoreTempi, LimiteDellaPalestra) {
+    scheda s;
+    s.esercizi.Add(es("60s", 10, 1, 0)); // 10:00 on the platform, 20:00 in all
+    struct {
+        int limite;
+        bool oltre;
+        const char* suggerimento; // the start of the hint's first line
+    } casi[] = {
+        {0, false, "Tempo sulla pedana della seduta"},
+        {900, false, "Limite per seduta impostato dalla palestra: 15:00."},
+        {600, false, "Limite per seduta impostato dalla palestra: 10:00."}, // reaching it is not past it
+        {599, true, "Oltre il limite per seduta impostato dalla palestra (09:59)."},
+        {60, true, "Oltre il limite per seduta impostato dalla palestra (01:00)."},
+    };
+    for (const auto& c : casi) {
+        BarraFinta barra;
+        ContatoreTempi conta;
+        conta.scheda = &s;
+        conta.display = &barra;
+        conta.limitePedana = c.limite;
+        conta.contaEstampa();
+        EXPECT_EQ(barra.segnalati.value(QStringLiteral("pedana")), c.oltre) << c.limite;
+        const QString suggerimento = barra.suggerimenti.value(QStringLiteral("pedana"));
+        EXPECT_TRUE(
+            suggerimento.section(QLatin1Char('\n'), 0, 0).startsWith(QString::fromUtf8(c.suggerimento)))
+            << c.limite << ": " << suggerimento.toStdString();
+        EXPECT_EQ(barra.pannelli.value(QStringLiteral("pedana")), QStringLiteral("10:00"));
+        // The totals' own text is the same whatever the limit.
+        EXPECT_TRUE(
+            barra.pannelli.value(QStringLiteral("status")).contains(QStringLiteral("Tempo totale: 20:00")));
+    }
 }
 
 } // namespace

@@ -1,0 +1,138 @@
+#include "ArchivioSchede.h"
+#include "records/SchedaModello.h"
+#include "records/scheda.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+// vibrana-archivio esporta / importa, run as a process on the test's register.
+class ComandiScambio : public ArchivioSchede {
+protected:
+    bool archivioCompleto() const override { return true; }
+
+    struct Uscita {
+        int codice = -1;
+        QString uscita;
+        QString errori;
+    };
+    Uscita esegui(const QStringList& argomenti) const {
+        Uscita u;
+        QProcess p;
+        p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        p.start(QStringLiteral(VIBRANA_CARTELLA_BUILD) + QStringLiteral("/vibrana-archivio"), argomenti);
+        if (!p.waitForFinished(60000)) {
+            ADD_FAILURE() << "il comando non termina";
+            return u;
+        }
+        u.codice = p.exitCode();
+        u.uscita = QString::fromUtf8(p.readAllStandardOutput());
+        u.errori = QString::fromUtf8(p.readAllStandardError());
+        return u;
+    }
+    static QByteArray leggi(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+TEST_F(ComandiScambio, EsportaEImportaSchedeEModelli) {
+    const auto atleta = atletaDiretto();
+    scheda s;
+    s.id_utente = atleta;
+    s.categoria = QStringLiteral("Dimagrimento");
+    s.Istruttore = QStringLiteral("Anna");
+    s.esercizi.Add(esercizio(5, QStringLiteral("l'ultima 😀")));
+    s.esercizi.Add(libero(QStringLiteral("Cyclette")));
+    s.save();
+    SchedaModello m;
+    m.categoria = QStringLiteral("Tonificazione");
+    m.descrizione = QStringLiteral("Gambe");
+    m.esercizi.Add(esercizio(7));
+    m.save();
+    ASSERT_TRUE(s.isSaved && m.isSaved);
+
+    const QString fileScheda = cartella() + QStringLiteral("/scheda.vibrana");
+    const QString fileModello = cartella() + QStringLiteral("/modello.vibrana");
+    Uscita u = esegui({QStringLiteral("esporta"), QString::number(s.id_scheda), fileScheda});
+    ASSERT_EQ(u.codice, 0) << u.errori.toStdString();
+    u = esegui(
+        {QStringLiteral("esporta"), QStringLiteral("--modello"), QString::number(m.id_scheda), fileModello});
+    ASSERT_EQ(u.codice, 0) << u.errori.toStdString();
+
+    const auto altro = atletaDiretto(QStringLiteral("Verdi"));
+    u = esegui({QStringLiteral("importa"), fileScheda, QStringLiteral("--utente"), QString::number(altro)});
+    ASSERT_EQ(u.codice, 0) << u.errori.toStdString();
+    const qlonglong nuova = contaDiretto(QStringLiteral("SELECT max(id_scheda) FROM schede"));
+    EXPECT_EQ(u.uscita, QStringLiteral("Importata la scheda %1\n").arg(nuova));
+    EXPECT_EQ(conta(QStringLiteral("schede"), QStringLiteral("id_utente = %1").arg(altro)), 1);
+    EXPECT_EQ(conta(QStringLiteral("Esercizi"), QStringLiteral("ID_Scheda = %1").arg(nuova)), 2);
+
+    u = esegui({QStringLiteral("importa"), fileModello});
+    ASSERT_EQ(u.codice, 0) << u.errori.toStdString();
+    EXPECT_EQ(conta(QStringLiteral("schedeModello"), QStringLiteral("descrizione = 'Gambe'")), 2);
+
+    // Exported again from the copy, the file is the same.
+    const QString ancora = cartella() + QStringLiteral("/ancora.vibrana");
+    u = esegui({QStringLiteral("esporta"), QString::number(nuova), ancora});
+    ASSERT_EQ(u.codice, 0);
+    EXPECT_EQ(leggi(ancora), leggi(fileScheda));
+}
+
+TEST_F(ComandiScambio, CodiciDiUscita) {
+    const auto atleta = atletaDiretto();
+    const auto card = schedaDiretta(atleta);
+    const QString file = cartella() + QStringLiteral("/s.vibrana");
+    ASSERT_EQ(esegui({QStringLiteral("esporta"), QString::number(card), file}).codice, 0);
+    QFile rotto(cartella() + QStringLiteral("/rotto.vibrana"));
+    ASSERT_TRUE(rotto.open(QIODevice::WriteOnly));
+    rotto.write("{\"programma\": \"Vibrana\", ");
+    rotto.close();
+    const QString bloccato = file + QStringLiteral("/x.vibrana"); // its folder is a file
+    const struct {
+        QStringList argomenti;
+        int codice;
+        const char* errori; // the start of standard error
+    } casi[] = {
+        {{QStringLiteral("esporta"), QStringLiteral("9999"), file}, 3, "Errore: la scheda 9999 non esiste."},
+        {{QStringLiteral("esporta"), QStringLiteral("--modello"), QString::number(card + 500), file},
+         3,
+         "Errore: il modello"},
+        {{QStringLiteral("esporta"), QStringLiteral("dieci"), file},
+         2,
+         "Errore: numero di scheda non valido: dieci"},
+        {{QStringLiteral("esporta"), QString::number(card)}, 2, "Uso:"},
+        {{QStringLiteral("esporta"), QString::number(card), bloccato},
+         1,
+         "Errore: Impossibile scrivere il file"},
+        {{QStringLiteral("importa"), file, QStringLiteral("--utente"), QStringLiteral("9999")},
+         3,
+         "Errore: l'atleta 9999 non esiste."},
+        {{QStringLiteral("importa"), file, QStringLiteral("--utente")}, 2, "Uso:"},
+        {{QStringLiteral("importa")}, 2, "Uso:"},
+        // A card's file without an athlete would become a template: refused.
+        {{QStringLiteral("importa"), file},
+         1,
+         "Errore: Il file contiene la scheda di un atleta, non un modello"},
+        {{QStringLiteral("importa"), rotto.fileName(), QStringLiteral("--utente"), QString::number(atleta)},
+         1,
+         "Errore: Il file è danneggiato"},
+        {{QStringLiteral("importa"), cartella() + QStringLiteral("/manca.vibrana"),
+          QStringLiteral("--utente"), QString::number(atleta)},
+         1,
+         "Errore: Impossibile leggere il file"},
+    };
+    const qlonglong prima = conta(QStringLiteral("schede")) + conta(QStringLiteral("schedeModello"));
+    for (const auto& c : casi) {
+        const Uscita u = esegui(c.argomenti);
+        SCOPED_TRACE(c.argomenti.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(u.codice, c.codice);
+        EXPECT_TRUE(u.errori.startsWith(QString::fromUtf8(c.errori))) << u.errori.toStdString();
+        EXPECT_TRUE(u.uscita.isEmpty()) << u.uscita.toStdString();
+    }
+    EXPECT_EQ(conta(QStringLiteral("schede")) + conta(QStringLiteral("schedeModello")), prima);
+    EXPECT_FALSE(QFile::exists(bloccato));
+}
+
+} // namespace
