@@ -179,9 +179,9 @@ void copiaAutomaticaAllAvvio() {
             return;
         const QString archivio = db().percorsoArchivio();
         const QString fatta = copiaSeDovuta(archivio, adesso(), regoleCopie());
+        // A copy that succeeds is seen in the backup folder: the log keeps what went wrong.
         if (fatta.isEmpty())
             return;
-        logger().log(QStringLiteral("Copia automatica dell'archivio: ") + QDir::toNativeSeparators(fatta));
         QSettings s = impostazioniUtente();
         if (s.contains(gruppo + QLatin1Char('/') + chiaveErrore)) {
             s.remove(gruppo + QLatin1Char('/') + chiaveErrore);

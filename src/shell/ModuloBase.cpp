@@ -8,6 +8,7 @@
 #include "base/ValoreIniziale.h"
 #include "base/variabiliGlobali.h"
 #include "data/ArchivioServer.h"
+#include "data/CopieAutomatiche.h"
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
 #include "data/db.h"
@@ -246,6 +247,8 @@ bool Main() {
         else
             controllaArchivio(db().percorsoArchivio());
         registraPercorso();
+        // Of the register just checked; a failure is reported and the start goes on.
+        copiaAutomaticaAllAvvio();
         controllaRisoluzione();
         impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
         inChiusura = false;
