@@ -205,6 +205,17 @@ void copiaAutomaticaAllAvvio() {
     }
 }
 
+QString testoCopieSulServer(const QString& indirizzo) {
+    return QStringLiteral(
+               "L'archivio è condiviso sul server (%1): le sue copie di sicurezza sono compito del "
+               "server e il programma non ne fa né ne ripristina.\n"
+               "Una copia si fa, sul server o da un PC con il client di PostgreSQL, con il "
+               "comando:\n\n"
+               "pg_dump -Fc -f vibrana.dump postgresql://utente@server/vibrana\n\n"
+               "e si ripristina con pg_restore. Rivolgersi a chi amministra il server.")
+        .arg(indirizzo);
+}
+
 QString ripristinaCopia(const QString& archivio, const QString& copia, const QDateTime& adesso) {
     const QString nomeCopiaScelta = QDir::toNativeSeparators(copia);
     if (!QFileInfo(copia).isFile())

@@ -53,6 +53,10 @@ QStringList sfoltisciCopie(const QString& archivio, int daTenere);
 // logged, a different one is shown, and a copy that succeeds forgets it.
 void copiaAutomaticaAllAvvio();
 
+// What the restore command says on a shared register (at `indirizzo`, as shown): its copies are the
+// server's, with the one-line command that makes one.
+QString testoCopieSulServer(const QString& indirizzo);
+
 // Replaces `archivio` with `copia`. The copy is checked first (a damaged one is refused and nothing
 // changes); the register as it is goes into the backup folder as a copy made before the restore;
 // then the register is replaced in one step and opened again to check it. Returns the path of the

@@ -6,6 +6,7 @@
 #include "base/variabiliGlobali.h"
 #include "records/utente.h"
 #include "selection/ElencoSchede.h"
+#include "selection/EsportaElenco.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/CarattereModuli.h"
 #include "shell/Finestre.h"
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <map>
 
 namespace {
 
@@ -28,6 +30,8 @@ const PulsanteElenco pulsanti[] = {
     {"Annulla", "annulla", "Chiude la finestra e annulla ogni processo in corso", "dialog-cancel"},
     {"Elimina", "elimina", "Elimina la Scheda evidenziata", "edit-delete"},
     {"Stampa", "stampa", "Anteprima di Stampa", "document-print-preview"},
+    {"Esporta...", "esporta",
+     "Esporta le schede dell'utente in un file CSV per il foglio di calcolo (Ctrl+S)", "document-export"},
 };
 
 } // namespace
@@ -39,8 +43,9 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
     Toolbar_ = new BarraStrumenti(QStringLiteral("Toolbar"), this);
     Toolbar_->setIconSize(QSize(16, 16));
     aggiungiPulsanti(Toolbar_, ImageList1, pulsanti);
-    // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Esc cancels.
+    // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Ctrl+S exports, Esc cancels.
     Toolbar_->pulsante(QStringLiteral("stampa"))->setShortcut(QKeySequence::Print);
+    Toolbar_->pulsante(QStringLiteral("esporta"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     addActions(Toolbar_->actions());
     connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
             [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
@@ -105,7 +110,7 @@ void SchedeSelezione::Form_Load() {
     if (ui->LW->topLevelItemCount() == 0) {
         mostraMessaggio(QStringLiteral("L'utente non ha schede salvate!"), TipoMessaggio::Errore,
                         Pulsanti::OK);
-        for (const char* k : {"seleziona", "elimina", "stampa"})
+        for (const char* k : {"seleziona", "elimina", "stampa", "esporta"})
             Toolbar_->pulsante(QString::fromLatin1(k))->setEnabled(false);
     }
     ui->LW->setFocus();
@@ -195,6 +200,27 @@ void SchedeSelezione::Toolbar_ButtonClick(const QString& chiave) {
         eliminaScheda();
     else if (k == QLatin1String("stampa"))
         stampaScheda();
+    else if (k == QLatin1String("esporta"))
+        esportaSchede();
+}
+
+void SchedeSelezione::esportaSchede() {
+    esportaElenco(
+        this, QStringLiteral("Esporta le schede dell'utente"), QStringLiteral("schede.csv"),
+        [this] {
+            raccoglitore lette;
+            lette.id_utente = id_utente;
+            lette.caricaSchede();
+            std::map<long, scheda> perId;
+            for (const scheda& s : lette.archivio)
+                perId.emplace(s.id_scheda, s);
+            std::vector<scheda> schede;
+            for (long id : idInOrdine(ui->LW))
+                if (auto it = perId.find(id); it != perId.end())
+                    schede.push_back(it->second);
+            return tabellaSchede(schede);
+        },
+        ui->LW->topLevelItemCount());
 }
 
 void SchedeSelezione::selezionaScheda() {

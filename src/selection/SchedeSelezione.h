@@ -49,6 +49,8 @@ private:
     void selezionaScheda();
     void eliminaScheda();
     void stampaScheda();
+    // The athlete's cards, in the list's order, to a CSV file.
+    void esportaSchede();
     // Widens the window, within the screen, so the columns show whole.
     void adattaColonne();
 

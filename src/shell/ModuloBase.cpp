@@ -20,6 +20,7 @@
 #include "shell/MonitorResolution.h"
 #include "shell/Principale.h"
 #include "shell/ResolutionConfirm.h"
+#include "shell/RipristinaCopia.h"
 #include "shell/Tool_BarProg.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSplash.h"
@@ -56,6 +57,11 @@ void registraFinestreProprie() {
             frmAbout finestra(principaleCaricata());
             finestra.exec();
         };
+    if (!f.RipristinaCopia)
+        f.RipristinaCopia = [] {
+            RipristinaCopia finestra(principaleCaricata());
+            finestra.exec();
+        };
     if (!f.mostraPrincipale)
         f.mostraPrincipale = [] {
             if (!inChiusura)
@@ -69,6 +75,12 @@ void registraFinestreProprie() {
     elencaFinestra(
         {QStringLiteral("Principale"), [] { principale().mostra(); }, [] { principale().nascondi(); }});
     elencaFinestra({QStringLiteral("frmAbout"), [] { finestre().frmAbout(); }, {}});
+    elencaFinestra({QStringLiteral("RipristinaCopia"),
+                    [] {
+                        RipristinaCopia finestra(QApplication::activeWindow());
+                        finestra.exec();
+                    },
+                    {}});
     elencaFinestra({QStringLiteral("InformazioniSistema"),
                     [] {
                         InformazioniSistema finestra(QApplication::activeWindow());
