@@ -41,7 +41,9 @@ RipristinaCopia::RipristinaCopia(QWidget* parent) : QDialog(parent), ui(new Ui::
     lw->setColumnWidth(ColData, misure.horizontalAdvance(QStringLiteral("00/00/0000 00:00:00")) + margine);
     lw->setColumnWidth(ColTipo, misure.horizontalAdvance(QStringLiteral("Prima del ripristino")) + margine);
     lw->setColumnWidth(ColDimensione, misure.horizontalAdvance(QStringLiteral("000,0 MB")) + margine);
-    lw->setColumnWidth(ColAtleti, misure.horizontalAdvance(QStringLiteral("Atleti")) + margine);
+    lw->setColumnWidth(ColAtleti, misure.horizontalAdvance(QStringLiteral("illeggibile")) + margine);
+    // The counts keep their width; the last one takes what the window gives beyond it.
+    lw->header()->setMinimumSectionSize(lw->columnWidth(ColAtleti));
     lw->header()->setStretchLastSection(true);
 
     ui->cmdRipristina->setDefault(true);

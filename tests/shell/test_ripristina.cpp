@@ -213,6 +213,8 @@ TEST_F(Ripristino, SenzaCopieNienteDaRipristinareEF1ApreLaGuida) {
         EXPECT_FALSE(pulsante(w, "cmdRipristina")->isEnabled());
         EXPECT_TRUE(
             w.findChild<QLabel*>(QStringLiteral("lblCopie"))->text().contains(QStringLiteral("nessuna")));
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(w.LW(), Qt::Key_F1);
         ASSERT_NE(finestraGuida(), nullptr);
         EXPECT_EQ(finestraGuida()->browser()->source().fragment(), QStringLiteral("copie"));
