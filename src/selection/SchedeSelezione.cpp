@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <map>
 
@@ -46,6 +47,11 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
     // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Ctrl+S exports, Esc cancels.
     Toolbar_->pulsante(QStringLiteral("stampa"))->setShortcut(QKeySequence::Print);
     Toolbar_->pulsante(QStringLiteral("esporta"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // The designed width holds four captions and the athlete's name: the export button shows its
+    // symbol alone, its caption in the tooltip.
+    if (auto* b = qobject_cast<QToolButton*>(
+            Toolbar_->widgetForAction(Toolbar_->pulsante(QStringLiteral("esporta")))))
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addActions(Toolbar_->actions());
     connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
             [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
