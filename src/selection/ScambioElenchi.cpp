@@ -41,7 +41,7 @@ void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini, bool model
     scambio->setObjectName(QStringLiteral("cmdScambio"));
     immagini.aggiungi(
         QStringLiteral("scambio"),
-        ImmaginiProgramma::icona(QStringLiteral("document-export")).pixmap(immagini.dimensione()));
+        ImmaginiProgramma::icona(QStringLiteral("document-share")).pixmap(immagini.dimensione()));
     auto* menu = new QMenu(barra);
     menu->setObjectName(QStringLiteral("menuScambio"));
     scambio->setMenu(menu);
@@ -55,14 +55,16 @@ void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini, bool model
     const QString cosa =
         modello ? QStringLiteral("il modello evidenziato") : QStringLiteral("la scheda evidenziata");
     QAction* esporta = menu->addAction(ImmaginiProgramma::icona(QStringLiteral("document-export")),
-                                       QStringLiteral("&Esporta…"));
+                                       modello ? QStringLiteral("&Esporta modello…")
+                                               : QStringLiteral("&Esporta scheda…"));
     esporta->setObjectName(QStringLiteral("cmdEsportaScheda"));
     esporta->setProperty("chiave", QStringLiteral("esportaScheda"));
     esporta->setToolTip(
         QStringLiteral("Scrive %1 in un file .vibrana da portare in un'altra palestra").arg(cosa));
     esporta->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     QAction* importa = menu->addAction(ImmaginiProgramma::icona(QStringLiteral("document-import")),
-                                       QStringLiteral("&Importa…"));
+                                       modello ? QStringLiteral("&Importa modello…")
+                                               : QStringLiteral("&Importa scheda…"));
     importa->setObjectName(QStringLiteral("cmdImportaScheda"));
     importa->setProperty("chiave", QStringLiteral("importaScheda"));
     importa->setToolTip(

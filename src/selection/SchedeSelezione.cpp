@@ -6,6 +6,7 @@
 #include "base/variabiliGlobali.h"
 #include "records/utente.h"
 #include "selection/ElencoSchede.h"
+#include "selection/EsportaElenco.h"
 #include "selection/ScambioElenchi.h"
 #include "shell/BarraStrumenti.h"
 #include "shell/CarattereModuli.h"
@@ -20,7 +21,9 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <map>
 
 namespace {
 
@@ -29,6 +32,8 @@ const PulsanteElenco pulsanti[] = {
     {"Annulla", "annulla", "Chiude la finestra e annulla ogni processo in corso", "dialog-cancel"},
     {"Elimina", "elimina", "Elimina la Scheda evidenziata", "edit-delete"},
     {"Stampa", "stampa", "Anteprima di Stampa", "document-print-preview"},
+    {"Esporta...", "esporta",
+     "Esporta le schede dell'utente in un file CSV per il foglio di calcolo (Ctrl+S)", "text-csv"},
 };
 
 } // namespace
@@ -41,8 +46,15 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
     Toolbar_->setIconSize(QSize(16, 16));
     aggiungiPulsanti(Toolbar_, ImageList1, pulsanti);
     scambioElenchi::aggiungiPulsanti(Toolbar_, ImageList1, false);
-    // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Esc cancels.
+    // Keyboard: Enter (on the list) chooses, Del deletes, Ctrl+P previews, Ctrl+S exports the list,
+    // Esc cancels.
     Toolbar_->pulsante(QStringLiteral("stampa"))->setShortcut(QKeySequence::Print);
+    Toolbar_->pulsante(QStringLiteral("esporta"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // The designed width holds four captions and the athlete's name: the export button shows its
+    // symbol alone, its caption in the tooltip.
+    if (auto* b = qobject_cast<QToolButton*>(
+            Toolbar_->widgetForAction(Toolbar_->pulsante(QStringLiteral("esporta")))))
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addActions(Toolbar_->actions());
     connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
             [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
@@ -107,7 +119,7 @@ void SchedeSelezione::Form_Load() {
     if (ui->LW->topLevelItemCount() == 0) {
         mostraMessaggio(QStringLiteral("L'utente non ha schede salvate!"), TipoMessaggio::Errore,
                         Pulsanti::OK);
-        for (const char* k : {"seleziona", "elimina", "stampa"})
+        for (const char* k : {"seleziona", "elimina", "stampa", "esporta"})
             Toolbar_->pulsante(QString::fromLatin1(k))->setEnabled(false);
     }
     ui->LW->setFocus();
@@ -199,6 +211,8 @@ void SchedeSelezione::Toolbar_ButtonClick(const QString& chiave) {
         stampaScheda();
     else if (k == QLatin1String("esportascheda") || k == QLatin1String("importascheda"))
         proteggi([this, &k] { scambiaScheda(k == QLatin1String("esportascheda")); });
+    else if (k == QLatin1String("esporta"))
+        esportaSchede();
 }
 
 void SchedeSelezione::scambiaScheda(bool esporta) {
@@ -216,6 +230,25 @@ void SchedeSelezione::scambiaScheda(bool esporta) {
         selezionaDopoRicarica(ui->LW, *nuova, 0);
     }
     activateWindow();
+}
+
+void SchedeSelezione::esportaSchede() {
+    esportaElenco(
+        this, QStringLiteral("Esporta le schede dell'utente"), QStringLiteral("schede.csv"),
+        [this] {
+            raccoglitore lette;
+            lette.id_utente = id_utente;
+            lette.caricaSchede();
+            std::map<long, scheda> perId;
+            for (const scheda& s : lette.archivio)
+                perId.emplace(s.id_scheda, s);
+            std::vector<scheda> schede;
+            for (long id : idInOrdine(ui->LW))
+                if (auto it = perId.find(id); it != perId.end())
+                    schede.push_back(it->second);
+            return tabellaSchede(schede);
+        },
+        ui->LW->topLevelItemCount());
 }
 
 void SchedeSelezione::selezionaScheda() {

@@ -51,6 +51,8 @@ private:
     void stampaScheda();
     // "Esporta…" of the highlighted card, or "Importa…" of a card for this athlete.
     void scambiaScheda(bool esporta);
+    // The athlete's cards, in the list's order, to a CSV file.
+    void esportaSchede();
     // Widens the window, within the screen, so the columns show whole.
     void adattaColonne();
 

@@ -4,6 +4,7 @@
 #include "base/variabiliGlobali.h"
 #include "records/utente.h"
 #include "selection/ElencoSchede.h"
+#include "selection/EsportaElenco.h"
 #include "selection/UtentiNuovo.h"
 #include "shell/f_library.h"
 
@@ -18,6 +19,7 @@
 #include <QScrollBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <map>
 
 UtentiSelezione::UtentiSelezione(QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::UtentiSelezione>()) {
@@ -52,9 +54,11 @@ UtentiSelezione::UtentiSelezione(QWidget* parent)
         a->setData(a->objectName());
         connect(a, &QAction::triggered, this, [this, a] { Toolbar_ButtonClick(a->data().toString()); });
     }
-    // Keyboard: Ins or Ctrl+N adds, F2 edits, Del (on the list) deletes, Enter chooses, Esc cancels.
+    // Keyboard: Ins or Ctrl+N adds, F2 edits, Del (on the list) deletes, Enter chooses, Ctrl+S exports,
+    // Esc cancels.
     ui_->nuovo->setShortcuts({QKeySequence(Qt::Key_Insert), QKeySequence(QKeySequence::New)});
     ui_->modifica->setShortcut(QKeySequence(Qt::Key_F2));
+    ui_->esporta->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     addActions(Toolbar_->actions());
 
     // The designed size (4575 x 6030 twips) is the least; the toolbar's five buttons and the four
@@ -166,6 +170,8 @@ void UtentiSelezione::Toolbar_ButtonClick(const QString& chiave) {
         modificaUtente();
     else if (k == QLatin1String("elimina"))
         eliminaUtente();
+    else if (k == QLatin1String("esporta"))
+        esportaUtenti();
 }
 
 long UtentiSelezione::idSelezionato() const {
@@ -222,4 +228,21 @@ void UtentiSelezione::eliminaUtente() {
             selezionaDopoRicarica(LW_, 0, posizione);
         }
     });
+}
+
+void UtentiSelezione::esportaUtenti() {
+    esportaElenco(
+        this, QStringLiteral("Esporta l'elenco degli utenti"), QStringLiteral("utenti.csv"),
+        [this] {
+            // Read afresh, in the order the list shows.
+            std::map<long, utente> perId;
+            for (utente& u : utente::caricaTutti())
+                perId.emplace(u.id_utente, std::move(u));
+            std::vector<utente> atleti;
+            for (long id : idInOrdine(LW_))
+                if (auto it = perId.find(id); it != perId.end())
+                    atleti.push_back(it->second);
+            return tabellaAtleti(atleti);
+        },
+        LW_->topLevelItemCount());
 }

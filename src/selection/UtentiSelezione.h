@@ -55,6 +55,8 @@ private:
     // The entry form on athlete `id` (0 for a new one); after a save the list is refilled.
     void apriModulo(long id);
     void eliminaUtente();
+    // The whole register, in the list's order, to a CSV file.
+    void esportaUtenti();
     // The athlete of the selected row; 0 when there is none.
     long idSelezionato() const;
     void aggiornaComandi();

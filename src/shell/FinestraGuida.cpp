@@ -61,12 +61,15 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QMainWindow(genitore) {
     }
 }
 
-bool FinestraGuida::apri(const QString& file) {
+bool FinestraGuida::apri(const QString& file, const QString& sezione) {
     if (!QFileInfo(file).isFile())
         return false;
     file_ = file;
+    QUrl indirizzo = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+    if (!sezione.isEmpty())
+        indirizzo.setFragment(sezione);
     // The file is HTML whatever its extension says.
-    browser_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()), QTextDocument::HtmlResource);
+    browser_->setSource(indirizzo, QTextDocument::HtmlResource);
     return true;
 }
 
@@ -83,6 +86,10 @@ FinestraGuida* finestraGuida() {
 }
 
 void apriGuida() {
+    apriGuida(QString());
+}
+
+void apriGuida(const QString& sezione) {
     const QString file = fileGuida();
     if (file.isEmpty() || !QFileInfo(file).isFile()) {
         mostraMessaggio(QStringLiteral("Impossibile trovare la guida del programma:\n") +
@@ -102,7 +109,7 @@ void apriGuida() {
     } else if (!modale && f->parentWidget()) {
         f->setParent(nullptr, Qt::Window);
     }
-    f->apri(file);
+    f->apri(file, sezione);
     f->show();
     f->raise();
     f->activateWindow();

@@ -12,8 +12,9 @@ class FinestraGuida : public QMainWindow {
 public:
     explicit FinestraGuida(QWidget* genitore = nullptr);
 
-    // Opens `file` at its beginning (the contents); false when the file does not exist.
-    bool apri(const QString& file);
+    // Opens `file` at its beginning (the contents), or at the anchor `sezione`; false when the file
+    // does not exist.
+    bool apri(const QString& file, const QString& sezione = {});
 
     QTextBrowser* browser() const { return browser_; }
 
@@ -27,6 +28,8 @@ void impostaFileGuida(const QString& percorso);
 QString fileGuida();
 // Shows the help file at its contents; a missing file is reported in a message.
 void apriGuida();
+// The same, at the anchor `sezione` of the help file (a window's own chapter).
+void apriGuida(const QString& sezione);
 // The help window when it is open, else nullptr; closing it unloads it.
 FinestraGuida* finestraGuida();
 

@@ -30,6 +30,8 @@ struct RegistroFinestre {
     std::function<void()> frmPersonalizza;
     // About box, modal (the shell's own unless replaced).
     std::function<void()> frmAbout;
+    // The copies of the register file, one of which may be put back, modal (the shell's own).
+    std::function<void()> RipristinaCopia;
     // Brings the main window back on screen when a window that took its place (the card editor)
     // closes; nothing while the program is ending. The shell's own.
     std::function<void()> mostraPrincipale;

@@ -8,6 +8,7 @@
 #include "base/ValoreIniziale.h"
 #include "base/variabiliGlobali.h"
 #include "data/ArchivioServer.h"
+#include "data/CopieAutomatiche.h"
 #include "data/CreaArchivio.h"
 #include "data/Server.h"
 #include "data/db.h"
@@ -19,6 +20,7 @@
 #include "shell/MonitorResolution.h"
 #include "shell/Principale.h"
 #include "shell/ResolutionConfirm.h"
+#include "shell/RipristinaCopia.h"
 #include "shell/Tool_BarProg.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSplash.h"
@@ -55,6 +57,11 @@ void registraFinestreProprie() {
             frmAbout finestra(principaleCaricata());
             finestra.exec();
         };
+    if (!f.RipristinaCopia)
+        f.RipristinaCopia = [] {
+            RipristinaCopia finestra(principaleCaricata());
+            finestra.exec();
+        };
     if (!f.mostraPrincipale)
         f.mostraPrincipale = [] {
             if (!inChiusura)
@@ -68,6 +75,12 @@ void registraFinestreProprie() {
     elencaFinestra(
         {QStringLiteral("Principale"), [] { principale().mostra(); }, [] { principale().nascondi(); }});
     elencaFinestra({QStringLiteral("frmAbout"), [] { finestre().frmAbout(); }, {}});
+    elencaFinestra({QStringLiteral("RipristinaCopia"),
+                    [] {
+                        RipristinaCopia finestra(QApplication::activeWindow());
+                        finestra.exec();
+                    },
+                    {}});
     elencaFinestra({QStringLiteral("InformazioniSistema"),
                     [] {
                         InformazioniSistema finestra(QApplication::activeWindow());
@@ -246,6 +259,8 @@ bool Main() {
         else
             controllaArchivio(db().percorsoArchivio());
         registraPercorso();
+        // Of the register just checked; a failure is reported and the start goes on.
+        copiaAutomaticaAllAvvio();
         controllaRisoluzione();
         impostaFileGuida(percorsoProgramma(FileConsegnati::guida));
         inChiusura = false;

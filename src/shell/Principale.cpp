@@ -5,6 +5,7 @@
 #include "base/Twips.h"
 #include "base/variabiliGlobali.h"
 #include "data/ConnessioneServer.h"
+#include "data/CopieAutomatiche.h"
 #include "data/Server.h"
 #include "data/db.h"
 #include "pictures/FileConsegnati.h"
@@ -97,6 +98,14 @@ const Comando comandi[] = {
      .immagineMenu = "lista",
      .icona = "view-list-details",
      .attivo = [](const RegistroFinestre& f) { return static_cast<bool>(f.frmPersonalizza); }},
+    {.menu = 0,
+     .membro = &Principale::mnuZDFRipristina,
+     .nome = "mnuZDFRipristina",
+     .didascalia = "Ri&pristina copia...",
+     .gestore = &Principale::mnuZDFRipristina_Click,
+     .immagineMenu = "ripristina",
+     .icona = "document-revert",
+     .attivo = [](const RegistroFinestre& f) { return static_cast<bool>(f.RipristinaCopia); }},
     {.menu = 0, .membro = &Principale::sep0, .nome = "sep0"},
     {.menu = 0,
      .membro = &Principale::mnuZDFEsci,
@@ -438,6 +447,17 @@ void Principale::mnuZDFPersonalizza_Click() {
     proteggi([] {
         if (finestre().frmPersonalizza)
             finestre().frmPersonalizza();
+    });
+}
+
+void Principale::mnuZDFRipristina_Click() {
+    proteggi([] {
+        // A shared register is copied by the server's own tools, never by a PC.
+        if (db().suServer())
+            mostraMessaggio(testoCopieSulServer(indirizzoVisibile(indirizzoServer())),
+                            TipoMessaggio::Informazione, Pulsanti::OK);
+        else if (finestre().RipristinaCopia)
+            finestre().RipristinaCopia();
     });
 }
 

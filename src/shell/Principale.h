@@ -33,6 +33,7 @@ public:
 
     MenuDisegnato* mnuZDF;
     QAction* mnuZDFPersonalizza;
+    QAction* mnuZDFRipristina;
     QAction* sep0;
     QAction* mnuZDFEsci;
     MenuDisegnato* mnuUtenti;
@@ -63,6 +64,7 @@ public slots:
     void mnuUtentiGestione_Click();
     void mnuSchedeCosaNonFare_Click();
     void mnuZDFPersonalizza_Click();
+    void mnuZDFRipristina_Click();
     void mnuZDFEsci_Click();
     void mnuHelpHelp_Click();
     void mnuHelpManuale_Click();

@@ -1,4 +1,5 @@
 #include "base/Errore.h"
+#include "base/Orologio.h"
 #include "base/variabiliGlobali.h"
 #include "comune/ArchivioDiProva.h"
 #include "data/ConnessioneFile.h"
@@ -420,6 +421,50 @@ TEST_F(Avvio, ImmaginiIllegibiliUnAvvisoEUnaRigaDiLogCiascuna) {
         immagine(QStringLiteral("images/LogoVibrana.JPG"), QSize(300, 200), Qt::white);
         immagine(QStringLiteral("images/LogoZDF.JPG"), QSize(80, 80), Qt::white);
     }
+}
+
+// The copy of the register at start-up: made when due, and a failure never stops the start.
+TEST_F(Avvio, CopiaDellArchivioAllAvvio) {
+    const QString backup = cartella() + QStringLiteral("/backup");
+    const auto chiudi = [] {
+        principaleCaricata()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        scaricaImmaginiScheda();
+    };
+    const auto copie = [&] { return QDir(backup).entryList(QDir::Files); };
+
+    ASSERT_TRUE(Main());
+    // On a shared register the copies are the server's.
+    const QStringList attese =
+        suServer() ? QStringList{} : QStringList{QStringLiteral("splash-2026-12-10_100000.ps")};
+    EXPECT_EQ(copie(), attese);
+    chiudi();
+    impostaOrologio(QDateTime(QDate(2026, 12, 10), QTime(18, 0)));
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(copie(), attese);
+    EXPECT_TRUE(messaggi().mostrati.empty());
+    chiudi();
+    if (suServer())
+        return;
+
+    // A file where the folder should be: the copy fails twice, the start goes on, one notice.
+    ASSERT_TRUE(QDir(backup).removeRecursively());
+    {
+        QFile f(backup);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    for (int avvio = 0; avvio < 2; ++avvio) {
+        ASSERT_TRUE(Main());
+        ASSERT_NE(principaleCaricata(), nullptr);
+        EXPECT_TRUE(principaleCaricata()->isVisible());
+        EXPECT_EQ(righeLog().last(), QStringLiteral("Application END"));
+        chiudi();
+    }
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_EQ(messaggi().mostrati[0].tipo, TipoMessaggio::Avviso);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(
+        QStringLiteral("La copia automatica dell'archivio non è riuscita")));
+    EXPECT_EQ(righeLog().filter(QStringLiteral("Copia automatica non riuscita: ")).size(), 2);
 }
 
 } // namespace

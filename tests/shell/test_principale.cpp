@@ -93,7 +93,8 @@ TEST_F(FinestraPrincipale, MenuConDidascalieEOrdine) {
     EXPECT_EQ(titoli, (QStringList{QStringLiteral("&Vibrana"), QStringLiteral("&Utenti"),
                                    QStringLiteral("&Schede"), QStringLiteral("?")}));
     EXPECT_EQ(voci(p.mnuZDF),
-              (QStringList{QStringLiteral("Pe&rsonalizza"), QStringLiteral("-"), QStringLiteral("&Esci")}));
+              (QStringList{QStringLiteral("Pe&rsonalizza"), QStringLiteral("Ri&pristina copia..."),
+                           QStringLiteral("-"), QStringLiteral("&Esci")}));
     EXPECT_EQ(voci(p.mnuUtenti), QStringList{QStringLiteral("&Gestione...")});
     EXPECT_EQ(voci(p.mnuSchede),
               (QStringList{QStringLiteral("&Nuova Scheda"), QStringLiteral("&Apri..."), QStringLiteral("-"),
@@ -267,7 +268,7 @@ TEST_F(FinestraPrincipale, ComandiSenzaFinestraRegistrataDisattivati) {
     finestre() = RegistroFinestre{};
     Principale& p = principale();
     for (QAction* a : {p.mnuSchedeNuova, p.mnuSchedeApri, p.mnuSchedeDaModello, p.mnuSchedeGestioneModello,
-                       p.mnuUtentiGestione, p.mnuSchedeCosaNonFare, p.mnuZDFPersonalizza})
+                       p.mnuUtentiGestione, p.mnuSchedeCosaNonFare, p.mnuZDFPersonalizza, p.mnuZDFRipristina})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     for (const char* k : {"nuova", "nuovaDaModello", "apri"})
         EXPECT_FALSE(p.Toolbar1->pulsante(QString::fromLatin1(k))->isEnabled()) << k;
