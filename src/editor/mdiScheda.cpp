@@ -214,8 +214,9 @@ void mdiScheda::setPuoiChiudere(bool valore) {
 }
 
 void mdiScheda::MDIForm_Load() {
-    const char* const icone[] = {"document-save",  "document-save-as-template", "edit-undo", "edit-redo",
-                                 "document-print", "document-export",           "application-exit"};
+    const char* const icone[] = {
+        "document-save",  "document-save-as-template", "edit-undo",       "edit-redo",
+        "document-print", "document-export",           "application-exit"};
     ImageListToolBar.Clear();
     int i = 0;
     for (const char* nome : icone) {

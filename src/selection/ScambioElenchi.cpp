@@ -54,17 +54,17 @@ void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini, bool model
 
     const QString cosa =
         modello ? QStringLiteral("il modello evidenziato") : QStringLiteral("la scheda evidenziata");
-    QAction* esporta = menu->addAction(ImmaginiProgramma::icona(QStringLiteral("document-export")),
-                                       modello ? QStringLiteral("&Esporta modello…")
-                                               : QStringLiteral("&Esporta scheda…"));
+    QAction* esporta =
+        menu->addAction(ImmaginiProgramma::icona(QStringLiteral("document-export")),
+                        modello ? QStringLiteral("&Esporta modello…") : QStringLiteral("&Esporta scheda…"));
     esporta->setObjectName(QStringLiteral("cmdEsportaScheda"));
     esporta->setProperty("chiave", QStringLiteral("esportaScheda"));
     esporta->setToolTip(
         QStringLiteral("Scrive %1 in un file .vibrana da portare in un'altra palestra").arg(cosa));
     esporta->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    QAction* importa = menu->addAction(ImmaginiProgramma::icona(QStringLiteral("document-import")),
-                                       modello ? QStringLiteral("&Importa modello…")
-                                               : QStringLiteral("&Importa scheda…"));
+    QAction* importa =
+        menu->addAction(ImmaginiProgramma::icona(QStringLiteral("document-import")),
+                        modello ? QStringLiteral("&Importa modello…") : QStringLiteral("&Importa scheda…"));
     importa->setObjectName(QStringLiteral("cmdImportaScheda"));
     importa->setProperty("chiave", QStringLiteral("importaScheda"));
     importa->setToolTip(

@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
@@ -50,11 +51,21 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
     // Esc cancels.
     Toolbar_->pulsante(QStringLiteral("stampa"))->setShortcut(QKeySequence::Print);
     Toolbar_->pulsante(QStringLiteral("esporta"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    // The designed width holds four captions and the athlete's name: the export button shows its
-    // symbol alone, its caption in the tooltip.
-    if (auto* b = qobject_cast<QToolButton*>(
-            Toolbar_->widgetForAction(Toolbar_->pulsante(QStringLiteral("esporta")))))
-        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The designed width holds four captions and the athlete's name: the list's export joins the
+    // card exchange under one small button with a menu.
+    QAction* csv = Toolbar_->pulsante(QStringLiteral("esporta"));
+    if (QMenu* menu = Toolbar_->findChild<QMenu*>(QStringLiteral("menuScambio"))) {
+        Toolbar_->removeAction(csv);
+        menu->addSeparator();
+        menu->addAction(csv);
+        csv->setShortcutContext(Qt::WindowShortcut);
+        csv->setShortcutVisibleInContextMenu(true);
+        connect(csv, &QAction::triggered, Toolbar_, [this, csv] { emit Toolbar_->ButtonClick(csv); });
+        addAction(csv);
+        if (QAction* scambio = Toolbar_->pulsante(QStringLiteral("scambio")))
+            scambio->setToolTip(
+                QStringLiteral("Esporta l'elenco in CSV, o esporta e importa schede .vibrana"));
+    }
     addActions(Toolbar_->actions());
     connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
             [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });

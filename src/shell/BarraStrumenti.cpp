@@ -1,5 +1,7 @@
 #include "shell/BarraStrumenti.h"
 
+#include <QMenu>
+
 #include <QAction>
 
 namespace {
@@ -12,8 +14,10 @@ BarraStrumenti::BarraStrumenti(const QString& nome, QWidget* genitore) : QToolBa
     setWindowTitle(nome);
     setMovable(false);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // The items of a button's menu come here too, through the button: whoever adds them dispatches
+    // them, so that a command chosen from a menu runs once.
     connect(this, &QToolBar::actionTriggered, this, [this](QAction* a) {
-        if (!a->isSeparator())
+        if (!a->isSeparator() && actions().contains(a))
             emit ButtonClick(a);
     });
 }
@@ -35,9 +39,16 @@ QAction* BarraStrumenti::aggiungiSeparatore(const QString& chiave) {
 }
 
 QAction* BarraStrumenti::pulsante(const QString& chiave) const {
-    for (QAction* a : actions())
+    for (QAction* a : actions()) {
         if (!a->isSeparator() && BarraStrumenti::chiave(a).compare(chiave, Qt::CaseInsensitive) == 0)
             return a;
+        // A command may sit in the menu of one of the buttons.
+        if (a->menu())
+            for (QAction* voce : a->menu()->actions())
+                if (!voce->isSeparator() &&
+                    BarraStrumenti::chiave(voce).compare(chiave, Qt::CaseInsensitive) == 0)
+                    return voce;
+    }
     return nullptr;
 }
 

@@ -13,8 +13,13 @@
 #include "shell/Finestre.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -155,6 +160,40 @@ TEST_F(ScambioElenchi, ModelloEsportatoEImportato) {
             attiva(w, "cmdImportaScheda");
             EXPECT_TRUE(testi().value(0).startsWith(QStringLiteral("Il file contiene un modello")));
             EXPECT_EQ(w.LW()->topLevelItemCount(), 0);
+            w.reject();
+        });
+}
+
+// Each item of the list's small export menu, chosen with the mouse, runs its command once.
+TEST_F(ScambioElenchi, OgniVoceDelMenuDiEsportazioneSiEsegueUnaVolta) {
+    usaModale<SchedeSelezione>(
+        [] { finestre().SchedeSelezione(4); },
+        [&](SchedeSelezione& w) {
+            selezionaRiga(w.LW(), QString::number(card));
+            QStringList eseguiti;
+            QObject::connect(w.Toolbar(), &BarraStrumenti::ButtonClick, &w,
+                             [&](QAction* a) { eseguiti << BarraStrumenti::chiave(a); });
+            QAction* scambio = w.Toolbar()->pulsante(QStringLiteral("scambio"));
+            ASSERT_NE(scambio, nullptr);
+            auto* pulsante = qobject_cast<QToolButton*>(w.Toolbar()->widgetForAction(scambio));
+            ASSERT_NE(pulsante, nullptr);
+            for (const char* voce : {"cmdEsportaScheda", "esporta"}) {
+                eseguiti.clear();
+                bool scelta = false;
+                QTimer::singleShot(0, &w, [&] {
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    ASSERT_NE(menu, nullptr);
+                    auto* a = w.findChild<QAction*>(QString::fromLatin1(voce));
+                    ASSERT_NE(a, nullptr);
+                    ASSERT_TRUE(menu->actions().contains(a)) << voce;
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+                    scelta = true;
+                });
+                QTest::mouseClick(pulsante, Qt::LeftButton);
+                QTRY_VERIFY(scelta);
+                QApplication::processEvents();
+                EXPECT_EQ(eseguiti.size(), 1) << voce << ": " << eseguiti.join(',').toStdString();
+            }
             w.reject();
         });
 }
