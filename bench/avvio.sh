@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time of Vibrana up to its main window on screen, with the delivered figure catalogue and with
-# a catalogue of 500 figures, against a bare Qt program that opens one empty window.
+# a catalogue of 500 figures, against a bare Qt program that opens one empty window; and the peak
+# resident size of each (median of the runs, from /usr/bin/time).
 #
 #   bash bench/avvio.sh [build folder] [runs]        (defaults: build/prove 15, the test build)
 #
@@ -87,4 +88,21 @@ else
   echo "Qt, finestra vuota:           $base ms (media di $RUNS)"
   echo "Vibrana, catalogo consegnato: $consegnato ms, $(echo "scale=2; $consegnato / $base" | bc) volte"
   echo "Vibrana, 500 figure:          $grande ms, $(echo "scale=2; $grande / $base" | bc) volte"
+fi
+
+# Peak resident size in KB, median of RUNS starts.
+if [ -x /usr/bin/time ]; then
+  picco() {
+    local f="$LAVORO/picco"
+    for ((r = 0; r < RUNS; r++)); do /usr/bin/time -f "%M" -o "$f" -a "$@" >/dev/null 2>&1; done
+    sort -n "$f" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'
+    rm -f "$f"
+  }
+  m_base=$(picco "$VUOTO")
+  m_consegnato=$(picco env VIBRANA_CARTELLA="$CONSEGNATO" "$PROGRAMMA/vibrana")
+  m_grande=$(picco env VIBRANA_CARTELLA="$GRANDE" "$PROGRAMMA/vibrana")
+  echo "Memoria residente di picco, mediana di $RUNS avvii:"
+  echo "  Qt, finestra vuota:           $m_base KB"
+  echo "  Vibrana, catalogo consegnato: $m_consegnato KB, $(echo "scale=2; $m_consegnato / $m_base" | bc) volte"
+  echo "  Vibrana, 500 figure:          $m_grande KB, $(echo "scale=2; $m_grande / $m_base" | bc) volte"
 fi
