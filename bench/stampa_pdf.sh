@@ -9,6 +9,17 @@
 #
 # Works on a copy of the build's database; the build's images are used in place. Uses hyperfine
 # when installed. ReportLab comes from the Debian package python3-reportlab (scripts/dipendenze.sh).
+#
+# Figures of 2026-12-11 on the shared 2-core build machine (median CPU time of 7 runs, one run of the
+# script; the earlier figure in brackets):
+#   40 exercises:  vibrana-archivio 280 ms, ReportLab 280 ms, ratio 1.00 (1.04)   target <= 0.50
+#   400 exercises: vibrana-archivio 439 ms, ReportLab 300 ms, ratio 1.46 (1.53)   target <= 1.00
+#   100 cards of 40 exercises in one process: 5.47 s CPU (5.09 s; 5.6 s before)  target < 3 s
+#   each file: 48 pictures drawn, 42 embedded (each once), each font embedded once; each picture
+#   decoded once per process.
+# What limits them: Qt's PDF writer decodes every JPEG and encodes it again (quality 94) for each
+# file, and shapes and measures every text twice (fitting, then drawing); ReportLab copies the JPEG
+# files as they are. Process start (dynamic linking, Qt's font set-up) is about a third of a card.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build/prove}"
