@@ -3,6 +3,11 @@
 # that adds 1 ms each way (2 ms a round trip), beside the same server reached directly.
 #
 #   bash bench/server_distanza.sh [build folder] [ms each way]      (defaults: build/prove 1)
+#
+# Figures of 2026-12-11 (median of 5, 1 ms each way; the earlier figure in brackets): a card of 40
+# exercises saved in 31.1 ms (352 ms; target under 150 ms), opened in 10.8 ms (13.8 ms). Directly:
+# 8.2 ms and 1.7 ms. The save is now a handful of round trips (BEGIN, header, one INSERT of every
+# exercise, COMMIT, and the category's lookup); what is left is those trips and the server's work.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build/prove}"

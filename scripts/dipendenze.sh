@@ -16,6 +16,7 @@ PACCHETTI=(
   fonts-liberation2 fonts-dejavu-core fonts-urw-base35 fonts-noto-color-emoji
   xvfb xauth
   clang-format ccache poppler-utils
+  python3-reportlab
 )
 if [ "${1:-}" = "pacchetto" ]; then
   PACCHETTI+=(dpkg-dev file appstream desktop-file-utils)

@@ -217,6 +217,23 @@ bool DB::Execute(const QString& sSQL) const {
     }
 }
 
+std::optional<RecordSet> DB::eseguiConRighe(const QString& sSQL) const {
+    const QString percorso = indirizzoArchivio();
+    const QString sql = senzaNul(sSQL);
+    if (inserimento(sql))
+        chiaveInserita_ = QVariant();
+    try {
+        auto conn = getConn();
+        logger().log(QStringLiteral("Execute - ") + sql);
+        return conn->interroga(traduciJet(sql, conn->dialetto()));
+    } catch (const std::exception& e) {
+        if (auto it = transazioni().find(percorso); it != transazioni().end())
+            it->second.fallita = true;
+        mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e), percorso);
+        return std::nullopt;
+    }
+}
+
 QVariant DB::chiaveInserita() const {
     if (chiaveInserita_.isNull())
         return ERR_DATI_NON_TROVATI;

@@ -44,6 +44,9 @@ public:
     // itself: another program inserting at the same moment never changes it. A marker text when the
     // last INSERT failed or stored no generated key.
     QVariant chiaveInserita() const;
+    // As Execute, for a statement that hands rows back (an INSERT or UPDATE ... RETURNING): its rows,
+    // or nothing when the register refused it, which is shown and fails the group as Execute does.
+    std::optional<RecordSet> eseguiConRighe(const QString& sSQL) const;
 
     QString Load_Param(const QString& Nome_Param) const;
     void Save_Param(const QString& Param, const QString& Valore) const;

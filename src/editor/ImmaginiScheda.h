@@ -16,12 +16,15 @@ public:
     ListaImmagini ImageList1{QSize(25, 25)};
     ListaImmagini ImageList2{QSize(150, 150)};
 
-    // Fills both lists, advancing `barra` once per figure (it may be nullptr).
+    // Fills both lists, advancing `barra` once per figure as its picture is ready (it may be nullptr).
+    // The pictures are decoded on every core; one query reads the catalogue.
     void caricaImmagini(AvanzamentoBarra* barra);
 
     // The picture decoded straight at the size that fits `lato` keeping its proportions; a file that
     // cannot be read gives a null image.
     static QImage leggiRidotta(const QString& percorso, QSize lato);
+    // The same for a given screen density; safe on any thread.
+    static QImage leggiRidotta(const QString& percorso, QSize lato, qreal rapporto);
 };
 
 // The lists of the card editor loaded at start-up (nullptr until loaded or after unloading).

@@ -4,6 +4,9 @@
 #include "data/LettoriCampi.h"
 #include "records/TestoSql.h"
 
+#include <QStringList>
+#include <algorithm>
+
 using testoSql::letto;
 using testoSql::numero;
 using testoSql::testo;
@@ -47,19 +50,63 @@ std::int32_t Esercizio::save() {
     return salva().value_or(0);
 }
 
+namespace {
+
+const QString colonneInserite =
+    QStringLiteral("(NProg, ID_Scheda, ID_Fig, Durata, Frequenza, Ampiezza, "
+                   "RecuperoMin,RecuperoSec,Serie, Modalita, Peso, isLibero, [Note])");
+
+} // namespace
+
+QString Esercizio::valoriInseriti() const {
+    return QStringLiteral("(") + numero(nprog) + QStringLiteral(",") + numero(id_scheda) +
+           QStringLiteral(",") + numero(id_fig) + QStringLiteral(",'") + testo(durata) +
+           QStringLiteral("','") + testo(frequenza) + QStringLiteral("','") + testo(ampiezza) +
+           QStringLiteral("',") + numero(recuperoMin) + QStringLiteral(",") + numero(recuperoSec) +
+           QStringLiteral(",'") + numero(serie) + QStringLiteral("','") + testo(modalita) +
+           QStringLiteral("','") + testo(peso) + QStringLiteral("',") + DB::convBooleanToDB(isLibero) +
+           QStringLiteral(",'") + testo(note) + QStringLiteral("')");
+}
+
+QString Esercizio::valoriAggiornati() const {
+    return QStringLiteral("(") + numero(ct) + QStringLiteral(",") + numero(nprog) + QStringLiteral(",") +
+           numero(id_scheda) + QStringLiteral(",") + numero(id_fig) + QStringLiteral(",'") + testo(durata) +
+           QStringLiteral("','") + testo(frequenza) + QStringLiteral("','") + testo(ampiezza) +
+           QStringLiteral("',") + numero(recuperoMin) + QStringLiteral(",") + numero(recuperoSec) +
+           QStringLiteral(",") + numero(serie) + QStringLiteral(",'") + testo(modalita) +
+           QStringLiteral("','") + testo(peso) + QStringLiteral("',") + DB::convBooleanToDB(isLibero) +
+           QStringLiteral(",'") + testo(note) + QStringLiteral("')");
+}
+
+QString Esercizio::sqlInserimento(const QString& tabella, const std::vector<const Esercizio*>& righe) {
+    QStringList valori;
+    valori.reserve(static_cast<qsizetype>(righe.size()));
+    for (const Esercizio* e : righe)
+        valori << e->valoriInseriti();
+    return QStringLiteral("INSERT INTO ") + tabella + QStringLiteral("  ") + colonneInserite +
+           QStringLiteral("  VALUES ") + valori.join(QLatin1Char(',')) + QStringLiteral(" RETURNING ct");
+}
+
+QString Esercizio::sqlAggiornamento(const QString& tabella, const std::vector<const Esercizio*>& righe) {
+    QStringList valori;
+    valori.reserve(static_cast<qsizetype>(righe.size()));
+    for (const Esercizio* e : righe)
+        valori << e->valoriAggiornati();
+    // A VALUES list names its columns column1, column2... on both engines.
+    return QStringLiteral("UPDATE ") + tabella +
+           QStringLiteral(" SET NProg = v.column2,ID_Scheda = v.column3,ID_Fig = v.column4,"
+                          "Durata = v.column5,Frequenza = v.column6,Ampiezza = v.column7,"
+                          "RecuperoMin = v.column8,RecuperoSec = v.column9,Serie = v.column10,"
+                          "Modalita = v.column11,peso = v.column12,isLibero = v.column13,[Note] = v.column14 "
+                          "FROM (VALUES ") +
+           valori.join(QLatin1Char(',')) + QStringLiteral(") AS v WHERE ") + tabella +
+           QStringLiteral(".ct = v.column1");
+}
+
 std::optional<std::int32_t> Esercizio::salva() {
     if (ct == 0) {
-        const QString sql =
-            QStringLiteral("INSERT INTO ") + tabella() + QStringLiteral("  (NProg, ID_Scheda, ID_Fig, ") +
-            QStringLiteral("Durata, Frequenza, Ampiezza, RecuperoMin,RecuperoSec,") +
-            QStringLiteral("Serie, Modalita, Peso, isLibero, [Note])  ") + QStringLiteral("VALUES (") +
-            numero(nprog) + QStringLiteral(",") + numero(id_scheda) + QStringLiteral(",") + numero(id_fig) +
-            QStringLiteral(",'") + testo(durata) + QStringLiteral("','") + testo(frequenza) +
-            QStringLiteral("','") + testo(ampiezza) + QStringLiteral("',") + numero(recuperoMin) +
-            QStringLiteral(",") + numero(recuperoSec) + QStringLiteral(",'") + numero(serie) +
-            QStringLiteral("','") + testo(modalita) + QStringLiteral("','") + testo(peso) +
-            QStringLiteral("',") + DB::convBooleanToDB(isLibero) + QStringLiteral(",'") + testo(note) +
-            QStringLiteral("')");
+        const QString sql = QStringLiteral("INSERT INTO ") + tabella() + QStringLiteral("  ") +
+                            colonneInserite + QStringLiteral("  VALUES ") + valoriInseriti();
         // The insert and the read-back of its key form one group, so the key read is this row's.
         Transazione t(db());
         if (!db().Execute(sql))
@@ -83,6 +130,41 @@ std::optional<std::int32_t> Esercizio::salva() {
     if (!db().Execute(sql))
         return std::nullopt;
     return 0;
+}
+
+bool Esercizio::salvaInsieme(const std::vector<Esercizio*>& esercizi) {
+    if (esercizi.empty())
+        return true;
+    const QString nome = esercizi.front()->tabella();
+    std::vector<const Esercizio*> nuovi, presenti;
+    for (const Esercizio* e : esercizi)
+        (e->ct == 0 ? nuovi : presenti).push_back(e);
+    Transazione t(db());
+    if (!presenti.empty() && !db().Execute(sqlAggiornamento(nome, presenti)))
+        return false;
+    std::vector<std::int32_t> chiavi;
+    if (!nuovi.empty()) {
+        const std::optional<RecordSet> rs = db().eseguiConRighe(sqlInserimento(nome, nuovi));
+        if (!rs)
+            return false;
+        RecordSet r = *rs;
+        for (r.MoveFirst(); !r.eof(); r.MoveNext())
+            chiavi.push_back(cLong(r.campo(0)));
+        if (chiavi.size() != nuovi.size()) {
+            t.rollback();
+            return false;
+        }
+        // The keys are given out in the order of the VALUES list, whatever order the rows come back
+        // in.
+        std::sort(chiavi.begin(), chiavi.end());
+    }
+    if (!t.commit())
+        return false;
+    std::size_t k = 0;
+    for (Esercizio* e : esercizi)
+        if (e->ct == 0)
+            e->ct = chiavi[k++];
+    return true;
 }
 
 bool Esercizio::Elimina(std::int32_t id) {

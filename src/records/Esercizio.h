@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // One exercise of a card (table Esercizi) or of a template (table EserciziModello): a position
 // on the platform with its settings, or a free exercise described in its notes.
@@ -38,6 +39,13 @@ public:
     std::int32_t save();
     // As save, but says whether the database took the statement: nothing when it was refused.
     std::optional<std::int32_t> salva();
+    // Stores several exercises of one table in one group, in a constant number of statements
+    // whatever their number: one INSERT for the new ones, whose keys come back in `ct`, and one
+    // UPDATE for those already stored. False, with every `ct` as it was, when the register refused.
+    static bool salvaInsieme(const std::vector<Esercizio*>& esercizi);
+    // The statements salvaInsieme sends, for the rows given.
+    static QString sqlInserimento(const QString& tabella, const std::vector<const Esercizio*>& righe);
+    static QString sqlAggiornamento(const QString& tabella, const std::vector<const Esercizio*>& righe);
     bool Elimina(std::int32_t ct = 0);
     // Copies everything but id_scheda and isModello, which the caller sets.
     void nuovoDaEsercizio(const Esercizio& es);
@@ -45,6 +53,9 @@ public:
     QString getFoto() const;
 
 private:
+    QString valoriInseriti() const;
+    QString valoriAggiornati() const;
+
     DB db_{QStringLiteral("splash.ps")};
     // The picture path read with the row, valid while id_fig is still the figure it was read for.
     std::int32_t fotoDi_ = 0;

@@ -83,15 +83,19 @@ std::int32_t SchedaEditabile::save() {
         const auto intestazione = salvaIntestazione();
         riuscito = intestazione.has_value();
         risultato = intestazione.value_or(0);
+        // Every exercise in the same two statements whatever the card's length: on the shared register
+        // a statement per exercise made a long card slow to save.
+        std::vector<Esercizio*> daSalvare;
         const long n = esercizi.Count();
         for (long i = 1; riuscito && i <= n; ++i) {
             Esercizio& e = esercizi.Item(i);
             if (e.isLibero || e.id_fig != 0) {
                 e.nprog = static_cast<std::int32_t>(i);
                 preparaEsercizio(e);
-                riuscito = e.salva().has_value();
+                daSalvare.push_back(&e);
             }
         }
+        riuscito = riuscito && Esercizio::salvaInsieme(daSalvare);
         riuscito = riuscito && t.commit();
         sospeso = t.sospeso();
     } catch (...) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -87,6 +88,94 @@ TEST_F(Istruzioni, UnaSchedaCostaLeStesseIstruzioniQualunqueSiaLaSuaLunghezza) {
                 costi[c.nome] = n;
             else
                 EXPECT_EQ(n, costi[c.nome]) << "il costo cresce con gli esercizi";
+        }
+    }
+}
+
+// Saving: a new card or template, and one opened again with its exercises changed and one more added,
+// cost the same statements for one exercise as for forty, and the rows come back as they were saved.
+TEST_F(Istruzioni, SalvareUnaSchedaCostaLeStesseIstruzioniQualunqueSiaLaSuaLunghezza) {
+    figura(1);
+    figura(2);
+    eseguiDiretto(QStringLiteral("INSERT INTO utenti (nome, cognome, dataNascita, sesso, Note) "
+                                 "VALUES ('Mario', 'Rossi', '1990-03-04', 'M', '')"));
+    const auto atleta =
+        static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_utente) FROM utenti")));
+    struct Compito {
+        const char* nome;
+        std::function<SchedaEditabile*()> nuova;
+        std::function<std::unique_ptr<SchedaEditabile>(std::int32_t)> riaperta;
+    };
+    const Compito compiti[] = {
+        {"scheda", [] { return new ::scheda; },
+         [](std::int32_t id) {
+             auto s = std::make_unique<::scheda>();
+             EXPECT_TRUE(s->carica(id));
+             return std::unique_ptr<SchedaEditabile>(std::move(s));
+         }},
+        {"modello", [] { return new SchedaModello; },
+         [](std::int32_t id) {
+             auto m = std::make_unique<SchedaModello>();
+             EXPECT_TRUE(m->carica(id));
+             return std::unique_ptr<SchedaEditabile>(std::move(m));
+         }},
+    };
+    for (const Compito& c : compiti) {
+        std::map<std::string, long long> costi;
+        bool riscaldato = false;
+        for (int esercizi : {1, 1, 40}) {
+            SCOPED_TRACE(std::string(c.nome) + ", esercizi: " + std::to_string(esercizi));
+            std::unique_ptr<SchedaEditabile> nuova(c.nuova());
+            if (auto* s = dynamic_cast<::scheda*>(nuova.get())) {
+                s->id_utente = atleta;
+                s->Istruttore = QStringLiteral("Anna");
+                s->PeriodoDal = QStringLiteral("10/12/2026");
+            }
+            nuova->categoria = QStringLiteral("Tonificazione");
+            for (int i = 1; i <= esercizi; ++i)
+                nuova->esercizi.Add(esercizio(i, 1 + i % 2));
+            std::int32_t id = 0;
+            const long long salvataggio = costo([&] { id = nuova->save(); });
+            ASSERT_GT(id, 0);
+
+            auto riaperta = c.riaperta(id);
+            riaperta->caricaEsercizi();
+            ASSERT_EQ(riaperta->esercizi.Count(), esercizi);
+            for (Esercizio& e : riaperta->esercizi)
+                e.note = QStringLiteral("cambiata %1").arg(e.nprog);
+            riaperta->esercizi.Add(esercizio(esercizi + 1, 2));
+            // An update answers 0: what the register holds afterwards tells whether it was stored.
+            const long long modifica = costo([&] { riaperta->save(); });
+
+            auto letta = c.riaperta(id);
+            letta->caricaEsercizi();
+            ASSERT_EQ(letta->esercizi.Count(), esercizi + 1);
+            for (long i = 1; i <= letta->esercizi.Count(); ++i) {
+                const Esercizio& e = letta->esercizi.Item(i);
+                EXPECT_EQ(e.nprog, i);
+                EXPECT_EQ(e.ct, riaperta->esercizi.Item(i).ct);
+                EXPECT_EQ(e.id_fig, i <= esercizi ? 1 + i % 2 : 2);
+                EXPECT_EQ(e.note,
+                          i <= esercizi ? QStringLiteral("cambiata %1").arg(i) : QStringLiteral("lento"));
+            }
+            // The first round pays the server's one-off questions about the tables' keys and columns.
+            if (!riscaldato) {
+                riscaldato = true;
+                continue;
+            }
+            RecordProperty(std::string(c.nome) + " salvata " + std::to_string(esercizi),
+                           std::to_string(salvataggio));
+            RecordProperty(std::string(c.nome) + " modificata " + std::to_string(esercizi),
+                           std::to_string(modifica));
+            EXPECT_LE(salvataggio, 6);
+            EXPECT_LE(modifica, 7);
+            if (esercizi == 1) {
+                costi["salvata"] = salvataggio;
+                costi["modificata"] = modifica;
+            } else {
+                EXPECT_EQ(salvataggio, costi["salvata"]) << "il costo cresce con gli esercizi";
+                EXPECT_EQ(modifica, costi["modificata"]) << "il costo cresce con gli esercizi";
+            }
         }
     }
 }

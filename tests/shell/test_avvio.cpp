@@ -221,6 +221,35 @@ TEST_F(Avvio, LaBarraAvanzaUnaVoltaPerFigura) {
     }
 }
 
+// The pictures are decoded side by side: each must still land under its own figure, in the catalogue's
+// order, and the catalogue costs one query however many figures it has.
+TEST_F(Avvio, OgniFiguraHaLaSuaImmagineInOrdine) {
+    immagine(QStringLiteral("images/FolderXP.JPG"), QSize(50, 50), Qt::green);
+    for (int figure : {1, 24}) {
+        SCOPED_TRACE(figure);
+        eseguiDiretto(QStringLiteral("DELETE FROM figure"));
+        QList<QColor> colori;
+        for (int i = 1; i <= figure; ++i) {
+            colori << QColor::fromHsv((i * 47) % 360, 255, 220);
+            immagine(QStringLiteral("images/esercizi/c%1.jpg").arg(i), QSize(40 + i * 10, 60), colori.last());
+            figura(i, QStringLiteral("images\\esercizi\\c%1.jpg").arg(i));
+        }
+        ImmaginiScheda lista;
+        const long long prima = Connessione::istruzioniInviate();
+        lista.caricaImmagini(nullptr);
+        EXPECT_LE(Connessione::istruzioniInviate() - prima, 1);
+        ASSERT_EQ(lista.ImageList2.conta(), figure);
+        for (int i = 1; i <= figure; ++i) {
+            ::figura f;
+            f.setFigura(QStringLiteral("images\\esercizi\\c%1.jpg").arg(i));
+            const QString chiave = f.Figura();
+            EXPECT_EQ(lista.ImageList2.indice(chiave), i);
+            const QImage img = lista.ImageList2.immagine(chiave).toImage();
+            EXPECT_TRUE(colorePieno(img.pixelColor(75, 75), colori[i - 1])) << i;
+        }
+    }
+}
+
 TEST_F(Avvio, ErroreDiAvvioMostraDescrizioneESorgente) {
     // A catalogue table that has lost its columns: the register still looks like this program's.
     eseguiDiretto(QStringLiteral("DROP VIEW vw_figure_muscoli; DROP TABLE figure_muscoli; DROP TABLE figure; "
@@ -228,7 +257,7 @@ TEST_F(Avvio, ErroreDiAvvioMostraDescrizioneESorgente) {
                                  "CREATE VIEW vw_figure_muscoli AS SELECT x FROM figure;"));
     QString atteso;
     try {
-        db().getRs(QStringLiteral("SELECT ID_FIG from figure"));
+        db().getRs(QStringLiteral("SELECT ID_FIG, figura from figure"));
     } catch (const Errore& e) {
         atteso = e.descrizione() + e.sorgente();
     }
