@@ -61,12 +61,15 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QMainWindow(genitore) {
     }
 }
 
-bool FinestraGuida::apri(const QString& file) {
+bool FinestraGuida::apri(const QString& file, const QString& sezione) {
     if (!QFileInfo(file).isFile())
         return false;
     file_ = file;
+    QUrl indirizzo = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+    if (!sezione.isEmpty())
+        indirizzo.setFragment(sezione);
     // The file is HTML whatever its extension says.
-    browser_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()), QTextDocument::HtmlResource);
+    browser_->setSource(indirizzo, QTextDocument::HtmlResource);
     return true;
 }
 
@@ -82,7 +85,7 @@ FinestraGuida* finestraGuida() {
     return istanza();
 }
 
-void apriGuida() {
+void apriGuida(const QString& sezione) {
     const QString file = fileGuida();
     if (file.isEmpty() || !QFileInfo(file).isFile()) {
         mostraMessaggio(QStringLiteral("Impossibile trovare la guida del programma:\n") +
@@ -102,7 +105,7 @@ void apriGuida() {
     } else if (!modale && f->parentWidget()) {
         f->setParent(nullptr, Qt::Window);
     }
-    f->apri(file);
+    f->apri(file, sezione);
     f->show();
     f->raise();
     f->activateWindow();
@@ -119,7 +122,9 @@ protected:
         if (evento->type() == QEvent::KeyPress && oggetto->isWidgetType()) {
             auto* tasto = static_cast<QKeyEvent*>(evento);
             if (tasto->key() == Qt::Key_F1 && tasto->modifiers() == Qt::NoModifier) {
-                proteggi([] { apriGuida(); });
+                const QString sezione =
+                    static_cast<QWidget*>(oggetto)->window()->property("sezioneGuida").toString();
+                proteggi([&sezione] { apriGuida(sezione); });
                 return true;
             }
         }

@@ -12,8 +12,9 @@ class FinestraGuida : public QMainWindow {
 public:
     explicit FinestraGuida(QWidget* genitore = nullptr);
 
-    // Opens `file` at its beginning (the contents); false when the file does not exist.
-    bool apri(const QString& file);
+    // Opens `file` at its beginning (the contents), or at the anchor `sezione`; false when the file does
+    // not exist.
+    bool apri(const QString& file, const QString& sezione = QString());
 
     QTextBrowser* browser() const { return browser_; }
 
@@ -25,12 +26,14 @@ private:
 // The help file of the program (set at start-up) and the window that shows it.
 void impostaFileGuida(const QString& percorso);
 QString fileGuida();
-// Shows the help file at its contents; a missing file is reported in a message.
-void apriGuida();
+// Shows the help file at its contents, or at the anchor `sezione`; a missing file is reported in a
+// message.
+void apriGuida(const QString& sezione = QString());
 // The help window when it is open, else nullptr; closing it unloads it.
 FinestraGuida* finestraGuida();
 
 class QCoreApplication;
 // F1 opens the help from every window of the application, modal ones included (over a modal window
-// the help belongs to it, so it can be read and closed while that window waits).
+// the help belongs to it, so it can be read and closed while that window waits); at the section a
+// window names in its property "sezioneGuida", else at the contents.
 void installaTastoGuida(QCoreApplication* applicazione);
