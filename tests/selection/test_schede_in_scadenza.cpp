@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace {
@@ -124,6 +126,9 @@ TEST_F(ListaScadenze, ElencoOrdinatoPerGiorniEOrdinabilePerValore) {
         EXPECT_EQ(colonna(lw, SchedeInScadenza::ColCategoria),
                   (QStringList{"Tonificazione", "Dimagrimento"}));
         EXPECT_EQ(w.riepilogo()->text(), QStringLiteral("2 schede"));
+        // A period already over stands out; one still running does not.
+        EXPECT_EQ(lw->topLevelItem(0)->foreground(SchedeInScadenza::ColGiorni).color(), QColor(128, 0, 0));
+        EXPECT_EQ(lw->topLevelItem(1)->foreground(SchedeInScadenza::ColGiorni).style(), Qt::NoBrush);
 
         // More days: the list follows at once, and the number is kept for the next time.
         w.giorni()->setValue(12);
@@ -153,6 +158,29 @@ TEST_F(ListaScadenze, ElencoOrdinatoPerGiorniEOrdinabilePerValore) {
     });
     EXPECT_EQ(idSchedaSelezionata, 0);
     EXPECT_TRUE(messaggi().mostrati.empty());
+}
+
+TEST_F(ListaScadenze, CellaTroncataMostraIlTestoInteroNelSuggerimento) {
+    const QString lungo = QStringLiteral("Castellammare di Stabia Buonaparte Sanseverino");
+    eseguiDiretto(QStringLiteral("UPDATE utenti SET cognome = '%1' WHERE id_utente = 4;").arg(lungo));
+    conLista([&lungo](SchedeInScadenza& w) {
+        QTreeWidget* lw = w.LW();
+        const struct {
+            int riga;
+            QString suggerimento;
+        } casi[] = {{1, lungo + QStringLiteral(" Mario")},
+                    {0, QString()}}; // rows: 12 (Verdi), 11 (the long name)
+        for (const auto& c : casi) {
+            QToolTip::hideText();
+            EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 1000));
+            const QRect cella = lw->visualRect(lw->model()->index(c.riga, SchedeInScadenza::ColAtleta));
+            QHelpEvent aiuto(QEvent::ToolTip, cella.center(), lw->viewport()->mapToGlobal(cella.center()));
+            QApplication::sendEvent(lw->viewport(), &aiuto);
+            EXPECT_EQ((QToolTip::isVisible() ? QToolTip::text() : QString()).toStdString(),
+                      c.suggerimento.toStdString());
+        }
+        w.reject();
+    });
 }
 
 TEST_F(ListaScadenze, InvioApreLaSchedaConIlSuoAtleta) {
