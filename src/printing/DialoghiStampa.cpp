@@ -44,6 +44,9 @@ public:
                       const QString& filtro) override {
         return QFileDialog::getSaveFileName(padre, titolo, proposto, filtro);
     }
+    QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) override {
+        return QFileDialog::getExistingDirectory(padre, titolo, cartella);
+    }
 };
 
 std::shared_ptr<ServizioDialoghi>& installato() {

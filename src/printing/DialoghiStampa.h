@@ -20,6 +20,8 @@ public:
     // The save dialog, proposing `proposto` (folder and name); an empty text when cancelled.
     virtual QString salvaFile(QWidget* padre, const QString& titolo, const QString& proposto,
                               const QString& filtro) = 0;
+    // The folder dialog, starting at `cartella`; an empty text when cancelled.
+    virtual QString scegliCartella(QWidget* padre, const QString& titolo, const QString& cartella) = 0;
 };
 
 ServizioDialoghi& dialoghi();

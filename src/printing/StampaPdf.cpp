@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -166,6 +167,71 @@ QString nomePdfScheda(const scheda& s) {
     return nome.simplified() + QStringLiteral(".pdf");
 }
 
+bool scriviSchedePdf(const QList<std::int32_t>& schede, const QString& cartella,
+                     const AvanzamentoSchede& avanzamento,
+                     const std::function<void(const SchedaScritta&)>& esito) {
+    if (!QDir().mkpath(cartella))
+        nonScritto(cartella, QStringLiteral("impossibile creare la cartella"));
+    const int n = static_cast<int>(schede.size());
+    QSet<QString> usati;
+    for (int i = 0; i < n; ++i) {
+        if (avanzamento && !avanzamento(i, n))
+            return false;
+        SchedaScritta s;
+        s.id = schede[i];
+        try {
+            pages fogli;
+            fogli.createPages(s.id);
+            QString nome = fogli.pages.empty() ? QStringLiteral("Scheda %1.pdf").arg(s.id)
+                                               : nomePdfScheda(*fogli.pages.front().sc);
+            if (usati.contains(nome.toLower()))
+                nome.insert(nome.size() - 4, QStringLiteral(" - scheda %1").arg(s.id));
+            usati.insert(nome.toLower());
+            s.file = QDir(cartella).filePath(nome);
+            scriviFogliPdf(fogli, s.file);
+            s.fogli = fogli.numeroPagine();
+        } catch (const Errore& e) {
+            s.errore = e.descrizione();
+        }
+        if (esito)
+            esito(s);
+    }
+    return !avanzamento || avanzamento(n, n);
+}
+
+std::optional<int> disegnaSchede(QPainter& p, QPagedPaintDevice& dispositivo, double twipPerUnita,
+                                 const QList<std::int32_t>& schede, const AvanzamentoSchede& avanzamento,
+                                 QList<std::int32_t>* saltate) {
+    const int n = static_cast<int>(schede.size());
+    int disegnati = 0;
+    for (int i = 0; i < n; ++i) {
+        if (avanzamento && !avanzamento(i, n))
+            return std::nullopt;
+        pages fogli;
+        fogli.createPages(schede[i]);
+        if (fogli.numeroPagine() == 0) {
+            if (saltate)
+                *saltate << schede[i];
+            continue;
+        }
+        // A fresh surface for each card, as its own preview and PDF have: nothing of one card shows on
+        // the next.
+        Foglio f = superficieScheda();
+        pages::OpenCanvas(f);
+        for (int pagina = 1; pagina <= fogli.numeroPagine(); ++pagina) {
+            if (disegnati > 0 && !dispositivo.newPage())
+                throw Errore(NumeriErrore::ErroreArchivio,
+                             QStringLiteral("La stampante non accetta una nuova pagina."));
+            fogli.PreviewPage(static_cast<std::int16_t>(pagina), f);
+            disegnaFoglio(p, f, twipPerUnita);
+            ++disegnati;
+        }
+    }
+    if (avanzamento && !avanzamento(n, n))
+        return std::nullopt;
+    return disegnati;
+}
+
 namespace {
 
 // A card number as given on the command line, or nothing when it is not one.
@@ -181,44 +247,34 @@ QString testoFogli(int fogli) {
     return fogli == 1 ? QStringLiteral("1 foglio scritto") : QStringLiteral("%1 fogli scritti").arg(fogli);
 }
 
-// Several cards, one file each in `cartella`, named as the preview proposes; two cards that would take
-// the same name get their number added. The sheets of a card that fails are reported and the others
-// still written. A progress line is kept on a terminal.
+// The batch written by scriviSchedePdf, told on the terminal: a progress line while it runs, a line
+// per card.
 int scriviSchedeInCartella(const QList<std::int32_t>& schede, const QString& cartella) {
     if (!QDir().mkpath(cartella)) {
         scriviRiga(QStringLiteral("Errore: impossibile creare la cartella \"%1\".").arg(cartella), stderr);
         return 1;
     }
     const bool terminale = isatty(fileno(stderr)) != 0;
-    QSet<QString> usati;
     int falliti = 0;
-    for (qsizetype i = 0; i < schede.size(); ++i) {
-        const std::int32_t id = schede[i];
-        if (terminale)
-            std::fprintf(stderr, "\rScheda %lld di %lld...", static_cast<long long>(i + 1),
-                         static_cast<long long>(schede.size()));
-        try {
-            pages fogli;
-            fogli.createPages(id);
-            QString nome = fogli.pages.empty() ? QStringLiteral("Scheda %1.pdf").arg(id)
-                                               : nomePdfScheda(*fogli.pages.front().sc);
-            if (usati.contains(nome.toLower()))
-                nome.insert(nome.size() - 4, QStringLiteral(" - scheda %1").arg(id));
-            usati.insert(nome.toLower());
-            const QString file = QDir(cartella).filePath(nome);
-            scriviFogliPdf(fogli, file);
+    scriviSchedePdf(
+        schede, cartella,
+        [terminale](int i, int n) {
+            if (terminale && i < n)
+                std::fprintf(stderr, "\rScheda %d di %d...", i + 1, n);
+            return true;
+        },
+        [terminale, &falliti](const SchedaScritta& s) {
             if (terminale)
                 std::fputs("\r\033[K", stderr);
-            scriviRiga(
-                QStringLiteral("Scheda %1: %2 in %3").arg(id).arg(testoFogli(fogli.numeroPagine())).arg(file),
-                stdout);
-        } catch (const Errore& e) {
-            if (terminale)
-                std::fputs("\r\033[K", stderr);
-            scriviRiga(QStringLiteral("Errore: scheda %1: %2").arg(id).arg(e.descrizione()), stderr);
-            ++falliti;
-        }
-    }
+            if (s.errore.isEmpty()) {
+                scriviRiga(
+                    QStringLiteral("Scheda %1: %2 in %3").arg(s.id).arg(testoFogli(s.fogli)).arg(s.file),
+                    stdout);
+            } else {
+                scriviRiga(QStringLiteral("Errore: scheda %1: %2").arg(s.id).arg(s.errore), stderr);
+                ++falliti;
+            }
+        });
     if (terminale)
         std::fputs("\r\033[K", stderr);
     return falliti == 0 ? 0 : 1;

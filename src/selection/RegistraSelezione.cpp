@@ -1,6 +1,7 @@
 #include "selection/RegistraSelezione.h"
 
 #include "base/variabiliGlobali.h"
+#include "selection/SchedeInScadenza.h"
 #include "selection/SchedeMODELLONuova.h"
 #include "selection/SchedeMODELLOSelezione.h"
 #include "selection/SchedeSelezione.h"
@@ -21,6 +22,11 @@ void registraFinestreSelezione() {
         SchedeSelezione lista(QApplication::activeWindow());
         lista.id_utente = id_utente;
         lista.fillList();
+        lista.exec();
+    };
+    finestre().SchedeInScadenza = [] {
+        idSchedaSelezionata = 0;
+        SchedeInScadenza lista(QApplication::activeWindow());
         lista.exec();
     };
     finestre().SchedeMODELLOSelezione = [] { SchedeMODELLOSelezione::apri(QApplication::activeWindow()); };
@@ -54,6 +60,7 @@ void registraFinestreSelezione() {
                     {}});
     elencaFinestra(
         {QStringLiteral("SchedeSelezione"), [] { finestre().SchedeSelezione(idUtenteSelezionato); }, {}});
+    elencaFinestra({QStringLiteral("SchedeInScadenza"), [] { finestre().SchedeInScadenza(); }, {}});
     elencaFinestra(
         {QStringLiteral("SchedeMODELLOSelezione"), [] { finestre().SchedeMODELLOSelezione(); }, {}});
     elencaFinestra({QStringLiteral("SchedeMODELLONuova"), [] { finestre().SchedeMODELLONuova(); }, {}});

@@ -126,7 +126,9 @@ protected:
         if (evento->type() == QEvent::KeyPress && oggetto->isWidgetType()) {
             auto* tasto = static_cast<QKeyEvent*>(evento);
             if (tasto->key() == Qt::Key_F1 && tasto->modifiers() == Qt::NoModifier) {
-                proteggi([] { apriGuida(); });
+                const QString sezione =
+                    static_cast<QWidget*>(oggetto)->window()->property("sezioneGuida").toString();
+                proteggi([&sezione] { apriGuida(sezione); });
                 return true;
             }
         }

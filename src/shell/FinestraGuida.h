@@ -35,5 +35,6 @@ FinestraGuida* finestraGuida();
 
 class QCoreApplication;
 // F1 opens the help from every window of the application, modal ones included (over a modal window
-// the help belongs to it, so it can be read and closed while that window waits).
+// the help belongs to it, so it can be read and closed while that window waits); at the section a
+// window names in its property "sezioneGuida", else at the contents.
 void installaTastoGuida(QCoreApplication* applicazione);

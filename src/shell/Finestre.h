@@ -15,6 +15,9 @@ struct RegistroFinestre {
     std::function<void(const QString& modo)> UtentiSelezione;
     // The athlete's card list for id_utente, filled and shown modal; sets idSchedaSelezionata.
     std::function<void(std::int32_t id_utente)> SchedeSelezione;
+    // The cards running out, shown modal; sets idSchedaSelezionata and idUtenteSelezionato to the card to
+    // open in the editor (one chosen, or the new card of a renewal), leaves them at 0 otherwise.
+    std::function<void()> SchedeInScadenza;
     // Template list, shown modal; sets idModelloSelezionato (-1 when cancelled).
     std::function<void()> SchedeMODELLOSelezione;
     // Card editor: opens on what the selection state describes.

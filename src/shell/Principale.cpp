@@ -114,7 +114,7 @@ const Comando comandi[] = {
      .gestore = &Principale::mnuZDFEsci_Click,
      .immagineMenu = "esci",
      .icona = "application-exit",
-     .posizionePulsante = 4,
+     .posizionePulsante = 5,
      .chiavePulsante = "esci",
      .pulsante = "Esci",
      .suggerimento = "Uscita dal programma"},
@@ -151,6 +151,19 @@ const Comando comandi[] = {
      .pulsante = "Apri Scheda",
      .suggerimento = "Apre una scheda in archivio",
      .separatorePrima = true},
+    {.menu = 2,
+     .membro = &Principale::mnuSchedeInScadenza,
+     .nome = "mnuSchedeInScadenza",
+     .didascalia = "Schede in s&cadenza...",
+     .gestore = &Principale::mnuSchedeInScadenza_Click,
+     .immagineMenu = "scadenze",
+     .icona = "view-calendar-upcoming-days",
+     .tasto = (Qt::CTRL | Qt::Key_E).toCombined(),
+     .attivo = [](const RegistroFinestre& f) { return conEditor(f) && f.SchedeInScadenza; },
+     .posizionePulsante = 4,
+     .chiavePulsante = "scadenze",
+     .pulsante = "Schede in scadenza",
+     .suggerimento = "Elenca le schede che stanno per scadere o sono appena scadute (Ctrl+E)"},
     {.menu = 2, .membro = &Principale::sep4, .nome = "sep4"},
     {.menu = 2,
      .membro = &Principale::mnuSchedeDaModello,
@@ -398,6 +411,17 @@ void Principale::mnuSchedeApri_Click() {
         if (idUtenteSelezionato == 0 || !finestre().SchedeSelezione)
             return;
         finestre().SchedeSelezione(idUtenteSelezionato);
+        if (idSchedaSelezionata != 0)
+            apriEditoreScheda();
+    });
+}
+
+void Principale::mnuSchedeInScadenza_Click() {
+    proteggi([this] {
+        azzeraSelezione();
+        if (!finestre().SchedeInScadenza)
+            return;
+        finestre().SchedeInScadenza();
         if (idSchedaSelezionata != 0)
             apriEditoreScheda();
     });

@@ -41,6 +41,7 @@ public:
     MenuDisegnato* mnuSchede;
     QAction* mnuSchedeNuova;
     QAction* mnuSchedeApri;
+    QAction* mnuSchedeInScadenza;
     QAction* sep4;
     QAction* mnuSchedeDaModello;
     QAction* mnuSchedeGestioneModello;
@@ -59,6 +60,7 @@ public:
 public slots:
     void mnuSchedeNuova_Click();
     void mnuSchedeApri_Click();
+    void mnuSchedeInScadenza_Click();
     void mnuSchedeDaModello_Click();
     void mnuSchedeGestioneModello_Click();
     void mnuUtentiGestione_Click();

@@ -15,8 +15,10 @@ public:
     int da = 0; // 0 = all
     int a = 0;
     int copie = 1;
-    QString fileScelto;    // answer of the open dialog
-    QString fileDaSalvare; // answer of the save dialog
+    QString fileScelto;     // answer of the open dialog
+    QString fileDaSalvare;  // answer of the save dialog
+    QString cartellaScelta; // answer of the folder dialog
+    int scelteCartella = 0;
     int stampe = 0;
     QPair<int, int> intervalloProposto{-1, -1};
     QString cartellaProposta;
@@ -40,6 +42,11 @@ public:
     QString salvaFile(QWidget*, const QString&, const QString& proposto, const QString&) override {
         nomeProposto = proposto;
         return fileDaSalvare;
+    }
+    QString scegliCartella(QWidget*, const QString&, const QString& cartella) override {
+        ++scelteCartella;
+        cartellaProposta = cartella;
+        return cartellaScelta;
     }
 };
 

@@ -56,6 +56,11 @@ protected:
                             .arg(idSchedaSelezionata)
                             .arg(idModelloSelezionato);
         };
+        f.SchedeInScadenza = [this] {
+            chiamate << QStringLiteral("SchedeInScadenza");
+            idUtenteSelezionato = utenteScelto;
+            idSchedaSelezionata = schedaScelta;
+        };
         f.PrinterDaNonFare = [this] { chiamate << QStringLiteral("PrinterDaNonFare"); };
         f.frmPersonalizza = [this] { chiamate << QStringLiteral("frmPersonalizza"); };
         f.frmAbout = [this] { chiamate << QStringLiteral("frmAbout"); };
@@ -97,7 +102,8 @@ TEST_F(FinestraPrincipale, MenuConDidascalieEOrdine) {
                            QStringLiteral("-"), QStringLiteral("&Esci")}));
     EXPECT_EQ(voci(p.mnuUtenti), QStringList{QStringLiteral("&Gestione...")});
     EXPECT_EQ(voci(p.mnuSchede),
-              (QStringList{QStringLiteral("&Nuova Scheda"), QStringLiteral("&Apri..."), QStringLiteral("-"),
+              (QStringList{QStringLiteral("&Nuova Scheda"), QStringLiteral("&Apri..."),
+                           QStringLiteral("Schede in s&cadenza..."), QStringLiteral("-"),
                            QStringLiteral("N&uova da Modello"), QStringLiteral("Ges&tione Schede Modello..."),
                            QStringLiteral("-"), QStringLiteral("&Stampa \"ISTRUZIONI D'USO\"")}));
     EXPECT_EQ(voci(p.mnuHelp), (QStringList{QStringLiteral("Guida del programma"), QStringLiteral("-"),
@@ -107,6 +113,7 @@ TEST_F(FinestraPrincipale, MenuConDidascalieEOrdine) {
     EXPECT_FALSE(p.mnuHelpManuale->isVisible());
     EXPECT_FALSE(p.sep88->isVisible());
     EXPECT_EQ(p.mnuHelpHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(p.mnuSchedeInScadenza->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_TRUE(p.windowState() & Qt::WindowMaximized);
 }
 
@@ -117,7 +124,8 @@ TEST_F(FinestraPrincipale, MenuDisegnatiConImmaginiEBarre) {
     const std::pair<QAction*, const char*> chiavi[] = {
         {p.mnuZDFPersonalizza, "lista"},       {p.mnuZDFEsci, "esci"},    {p.mnuUtentiGestione, "utenti"},
         {p.mnuSchedeNuova, "nuova"},           {p.mnuSchedeApri, "apri"}, {p.mnuSchedeDaModello, "damodello"},
-        {p.mnuSchedeGestioneModello, "lista"}, {p.mnuHelpHelp, "hint"},   {p.mnuHelpAbout, "info"}};
+        {p.mnuSchedeGestioneModello, "lista"}, {p.mnuHelpHelp, "hint"},   {p.mnuHelpAbout, "info"},
+        {p.mnuSchedeInScadenza, "scadenze"}};
     for (const auto& [voce, chiave] : chiavi) {
         ASSERT_NE(om.voceDi(voce), nullptr) << voce->text().toStdString();
         EXPECT_EQ(om.voceDi(voce)->chiaveNormale, QString::fromLatin1(chiave));
@@ -144,10 +152,12 @@ TEST_F(FinestraPrincipale, BarraDegliStrumenti) {
                                 "Crea una nuova scheda a partire da uno dei Modelli già pronti", 2},
                                {"", "sep", "", 0},
                                {"Apri Scheda", "apri", "Apre una scheda in archivio", 3},
-                               {"Esci", "esci", "Uscita dal programma", 4}};
+                               {"Schede in scadenza", "scadenze",
+                                "Elenca le schede che stanno per scadere o sono appena scadute (Ctrl+E)", 4},
+                               {"Esci", "esci", "Uscita dal programma", 5}};
     const QList<QAction*> pulsanti = p.Toolbar1->actions();
-    ASSERT_EQ(pulsanti.size(), 5);
-    for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(pulsanti.size(), 6);
+    for (int i = 0; i < 6; ++i) {
         const Pulsante& a = attesi[i];
         EXPECT_EQ(BarraStrumenti::chiave(pulsanti[i]), QString::fromUtf8(a.chiave));
         EXPECT_EQ(pulsanti[i]->isSeparator(), a.immagine == 0);
@@ -180,6 +190,14 @@ TEST_F(FinestraPrincipale, ComandiEStatoDiSelezione) {
          {sel, QStringLiteral("SchedeSelezione 5"), QStringLiteral("mdiScheda.mostra 5/7/0")}},
         {"apri senza scheda", "mnuSchedeApri", 5, 0, 0, {sel, QStringLiteral("SchedeSelezione 5")}},
         {"apri senza atleta", "mnuSchedeApri", 0, 7, 0, {sel}},
+        // The list hands over the chosen or renewed card with its athlete.
+        {"in scadenza",
+         "mnuSchedeInScadenza",
+         5,
+         7,
+         0,
+         {QStringLiteral("SchedeInScadenza"), QStringLiteral("mdiScheda.mostra 5/7/0")}},
+        {"in scadenza chiusa", "mnuSchedeInScadenza", 0, 0, 0, {QStringLiteral("SchedeInScadenza")}},
         {"da modello",
          "mnuSchedeDaModello",
          5,
@@ -235,6 +253,7 @@ TEST_F(FinestraPrincipale, TastiDellaBarraInQualunqueMaiuscolo) {
         {"nuovaDaModello", "UtentiSelezione SELEZIONA|SchedeMODELLOSelezione|mdiScheda.mostra 5/0/2"},
         {"NuovaDaModello", "UtentiSelezione SELEZIONA|SchedeMODELLOSelezione|mdiScheda.mostra 5/0/2"},
         {"Apri", "UtentiSelezione SELEZIONA|SchedeSelezione 5|mdiScheda.mostra 5/1/0"},
+        {"Scadenze", "SchedeInScadenza|mdiScheda.mostra 5/1/0"},
         {"sep", ""},
         {"sconosciuto", ""},
         {"ESCI", "scaricaEditorScheda"},
@@ -268,9 +287,10 @@ TEST_F(FinestraPrincipale, ComandiSenzaFinestraRegistrataDisattivati) {
     finestre() = RegistroFinestre{};
     Principale& p = principale();
     for (QAction* a : {p.mnuSchedeNuova, p.mnuSchedeApri, p.mnuSchedeDaModello, p.mnuSchedeGestioneModello,
-                       p.mnuUtentiGestione, p.mnuSchedeCosaNonFare, p.mnuZDFPersonalizza, p.mnuZDFRipristina})
+                       p.mnuUtentiGestione, p.mnuSchedeCosaNonFare, p.mnuZDFPersonalizza, p.mnuZDFRipristina,
+                       p.mnuSchedeInScadenza})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-    for (const char* k : {"nuova", "nuovaDaModello", "apri"})
+    for (const char* k : {"nuova", "nuovaDaModello", "apri", "scadenze"})
         EXPECT_FALSE(p.Toolbar1->pulsante(QString::fromLatin1(k))->isEnabled()) << k;
     EXPECT_TRUE(p.mnuZDFEsci->isEnabled());
     EXPECT_TRUE(p.mnuHelpHelp->isEnabled());
