@@ -5,6 +5,7 @@
 #include "base/ImmaginiNonLette.h"
 #include "base/Logger.h"
 #include "base/Messaggi.h"
+#include "base/Orologio.h"
 #include "base/ValoreIniziale.h"
 #include "base/variabiliGlobali.h"
 #include "data/ArchivioServer.h"
@@ -123,6 +124,51 @@ void interrompiAvvio(const QString& motivo) {
                                                             .replace(QLatin1Char('\r'), QLatin1Char(' '))
                                                             .replace(QLatin1Char('\n'), QLatin1Char(' ')));
     mostraMessaggio(motivo, TipoMessaggio::Errore, Pulsanti::OK);
+}
+
+// A damaged register found at start-up: the newest sound copy beside it is offered in its place, so
+// that the program, whose restore command cannot open without a register, does not stop for good.
+// False when the user declines (the start stops); Errore when no copy can be offered or the restore
+// fails.
+bool controllaArchivioFile(const QString& archivio) {
+    try {
+        controllaArchivio(archivio);
+        return true;
+    } catch (const Errore& e) {
+        if (e.numero() != NumeriErrore::ArchivioDanneggiato)
+            throw;
+        for (const CopiaTrovata& c : elencaCopie(archivio)) {
+            QStringList problemi;
+            try {
+                problemi = verificaArchivio(c.percorso);
+            } catch (const std::exception&) {
+                continue;
+            }
+            const auto contenuto = contenutoCopia(c.percorso);
+            if (!problemi.isEmpty() || !contenuto)
+                continue;
+            const QString domanda =
+                e.descrizione() +
+                QStringLiteral("\n\nNella cartella delle copie c'è la copia del %1 (%2 atleti, %3 "
+                               "schede). Ripristinarla adesso? L'archivio danneggiato resterà "
+                               "conservato nella cartella delle copie.")
+                    .arg(c.quando.toString(QStringLiteral("dd/MM/yyyy HH:mm")))
+                    .arg(contenuto->atleti)
+                    .arg(contenuto->schede);
+            if (mostraMessaggio(domanda, TipoMessaggio::Domanda, Pulsanti::SiNo, {}, Risposta::No) !=
+                Risposta::Si) {
+                logger().log(
+                    QStringLiteral("Avvio interrotto: archivio danneggiato, copia non ripristinata"));
+                return false;
+            }
+            const QString conservato = ripristinaCopia(archivio, c.percorso, adesso());
+            mostraMessaggio(QStringLiteral("Copia ripristinata. L'archivio danneggiato è conservato in %1.")
+                                .arg(QDir::toNativeSeparators(conservato)),
+                            TipoMessaggio::Informazione, Pulsanti::OK);
+            return true;
+        }
+        throw;
+    }
 }
 
 } // namespace
@@ -256,8 +302,8 @@ bool Main() {
         // A damaged register stops start-up here with one message, before each step fails on its own.
         if (db().suServer())
             controllaArchivioServer(indirizzoServer());
-        else
-            controllaArchivio(db().percorsoArchivio());
+        else if (!controllaArchivioFile(db().percorsoArchivio()))
+            return false;
         registraPercorso();
         // Of the register just checked; a failure is reported and the start goes on.
         copiaAutomaticaAllAvvio();

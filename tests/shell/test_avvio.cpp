@@ -496,4 +496,45 @@ TEST_F(Avvio, CopiaDellArchivioAllAvvio) {
     EXPECT_EQ(righeLog().filter(QStringLiteral("Copia automatica non riuscita: ")).size(), 2);
 }
 
+// A damaged register with a sound copy beside it: start-up offers the copy; accepted, the register is
+// back with every athlete and the damaged file is kept; declined, the start stops and nothing moves.
+TEST_F(Avvio, UnArchivioDanneggiatoConUnaCopiaLaPuoRipristinare) {
+    if (suServer())
+        GTEST_SKIP() << "un archivio condiviso non ha copie accanto";
+    eseguiDiretto(QStringLiteral(
+        "INSERT INTO utenti (nome, cognome) VALUES ('Lucia', 'D`Amico'), ('Marco', 'Bianchi')"));
+    const qlonglong atleti = contaDiretto(QStringLiteral("SELECT count(*) FROM utenti"));
+    ASSERT_TRUE(Main()); // makes the day's copy
+    principaleCaricata()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    scaricaImmaginiScheda();
+
+    const auto danneggia = [&] {
+        QFile f(percorsoArchivio());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(8192, '\x5a'));
+    };
+    danneggia();
+    const QString backup = cartella() + QStringLiteral("/backup");
+    const QStringList primaDelRipristino = QDir(backup).entryList(QDir::Files);
+
+    messaggi().mostrati.clear();
+    messaggi().rispondi(Risposta::No);
+    EXPECT_FALSE(Main());
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+    EXPECT_TRUE(messaggi().mostrati[0].testo.startsWith(testoArchivioDanneggiato(percorsoArchivio())));
+    EXPECT_TRUE(messaggi().mostrati[0].testo.contains(QStringLiteral("(%1 atleti, 0 schede)").arg(atleti)));
+    EXPECT_EQ(QDir(backup).entryList(QDir::Files), primaDelRipristino);
+    EXPECT_TRUE(finestreVisibili().isEmpty());
+
+    messaggi().mostrati.clear();
+    messaggi().rispondi(Risposta::Si);
+    messaggi().rispondi(Risposta::OK);
+    ASSERT_TRUE(Main());
+    ASSERT_EQ(messaggi().mostrati.size(), 2u);
+    EXPECT_TRUE(messaggi().mostrati[1].testo.startsWith(QStringLiteral("Copia ripristinata.")));
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM utenti")), atleti);
+    EXPECT_EQ(QDir(backup).entryList({QStringLiteral("*prima-del-ripristino*")}, QDir::Files).size(), 1);
+}
+
 } // namespace
