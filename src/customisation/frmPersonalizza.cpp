@@ -32,12 +32,12 @@ frmPersonalizza::frmPersonalizza(QWidget* genitore)
 
 frmPersonalizza::~frmPersonalizza() = default;
 
-void frmPersonalizza::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    if (caricata_)
-        return;
-    caricata_ = true;
-    proteggi([this] { Form_Load(); });
+void frmPersonalizza::setVisible(bool visibile) {
+    if (visibile && !caricata_) {
+        caricata_ = true;
+        proteggi([this] { Form_Load(); });
+    }
+    QDialog::setVisible(visibile);
 }
 
 bool frmPersonalizza::logoCaricato() const {

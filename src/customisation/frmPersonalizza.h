@@ -28,7 +28,9 @@ public:
     void cmdApply_Click();
 
 protected:
-    void showEvent(QShowEvent* evento) override;
+    // Reads the gym before the window shows: a message about an empty register, shown while the
+    // window was being shown, left it without its size on some window systems.
+    void setVisible(bool visibile) override;
 
 private:
     void Form_Load();
