@@ -42,9 +42,11 @@ RipristinaCopia::RipristinaCopia(QWidget* parent) : QDialog(parent), ui(new Ui::
     lw->setColumnWidth(ColTipo, misure.horizontalAdvance(QStringLiteral("Prima del ripristino")) + margine);
     lw->setColumnWidth(ColDimensione, misure.horizontalAdvance(QStringLiteral("000,0 MB")) + margine);
     lw->setColumnWidth(ColAtleti, misure.horizontalAdvance(QStringLiteral("illeggibile")) + margine);
-    // The counts keep their width; the last one takes what the window gives beyond it.
+    // The counts keep their width. A stretched last column grew past the list's right edge on X11,
+    // cutting its right-aligned numbers: it keeps the width of the other count.
     lw->header()->setMinimumSectionSize(lw->columnWidth(ColAtleti));
-    lw->header()->setStretchLastSection(true);
+    lw->header()->setStretchLastSection(false);
+    lw->setColumnWidth(ColSchede, lw->columnWidth(ColAtleti));
 
     ui->cmdRipristina->setDefault(true);
     connect(ui->cmdRipristina, &QPushButton::clicked, this, [this] { ripristina(); });
