@@ -2,6 +2,7 @@
 
 #include "base/Twips.h"
 #include "pictures/LeggiImmagine.h"
+#include "printing/JpegNelPdf.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -129,9 +130,14 @@ QImage immagineFoglio(const QString& percorso) {
 
 void dimenticaImmaginiFoglio() {
     archivioImmagini().clear();
+    dimenticaJpegIntatti();
 }
 
 void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita) {
+    disegnaFoglio(p, foglio, twipPerUnita, &immagineFoglio);
+}
+
+void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita, const ImmaginiFoglio& immagini) {
     p.save();
     p.scale(1.0 / twipPerUnita, 1.0 / twipPerUnita);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -154,7 +160,7 @@ void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita) {
             p.drawRoundedRect(r, 180, 180);
             break;
         case ElementoFoglio::Tipo::Immagine: {
-            const QImage img = immagineFoglio(e.immagine);
+            const QImage img = immagini(e.immagine);
             if (img.isNull())
                 disegnaMancante(p, r, e.immagine, sottile);
             else

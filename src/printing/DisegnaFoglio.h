@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 
 class QPainter;
 class QRectF;
@@ -12,6 +13,9 @@ class QRectF;
 // an image. The painter's origin is the sheet's top-left corner; `twipPerUnita` is how many twips one
 // unit of the painter's coordinates holds (twips::perPixel on screen, twips::perUnitaDi(dpi) on a printer).
 void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita);
+// The same, each picture given by `immagini` from its file's path.
+using ImmaginiFoglio = std::function<QImage(const QString&)>;
+void disegnaFoglio(QPainter& p, const Foglio& foglio, double twipPerUnita, const ImmaginiFoglio& immagini);
 
 // The text to draw in `riquadro` with `flags`, the painter's font made smaller when needed: text
 // longer than its box is set smaller, down to three quarters of its size, and what still does not fit

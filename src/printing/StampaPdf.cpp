@@ -8,10 +8,12 @@
 #include "data/db.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
+#include "printing/JpegNelPdf.h"
 #include "printing/pages.h"
 #include "records/TestoSql.h"
 #include "records/scheda.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -93,6 +95,32 @@ QPageSize formatoFoglio() {
                      QPageSize::ExactMatch);
 }
 
+namespace {
+// Every sheet into `dove`; with `jpeg`, the JPEG files go in as stand-ins to be replaced.
+bool disegnaPdf(QIODevice& dove, const QString& titolo, int numero, Foglio& superficie,
+                const std::function<void(int, Foglio&)>& prepara, JpegNelPdf* jpeg) {
+    QPdfWriter pdf(&dove);
+    pdf.setPageSize(formatoFoglio());
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(risoluzionePdf);
+    pdf.setTitle(titolo);
+    pdf.setCreator(QStringLiteral("Vibrana"));
+    const ImmaginiFoglio immagini =
+        jpeg ? ImmaginiFoglio([jpeg](const QString& f) { return jpeg->immagine(f, immagineFoglio); })
+             : ImmaginiFoglio(&immagineFoglio);
+    QPainter p;
+    if (!p.begin(&pdf))
+        return false;
+    for (int i = 1; i <= numero; ++i) {
+        if (i > 1 && !pdf.newPage())
+            return false;
+        prepara(i, superficie);
+        disegnaFoglio(p, superficie, twips::perUnitaDi(risoluzionePdf), immagini);
+    }
+    return p.end();
+}
+} // namespace
+
 void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio superficie,
                const std::function<void(int, Foglio&)>& prepara) {
     AvvisiQtNelLog avvisi;
@@ -101,27 +129,26 @@ void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio su
     if (!uscita.open(QIODevice::WriteOnly))
         nonScritto(file, causaApertura(file));
     const QString causaScrittura = QStringLiteral("la scrittura si è interrotta (disco pieno?)");
+    // Drawn in memory first: the JPEG files take their stand-ins' places before a byte is written.
+    QByteArray dati;
     {
-        QPdfWriter pdf(&uscita);
-        pdf.setPageSize(formatoFoglio());
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(risoluzionePdf);
-        pdf.setTitle(titolo);
-        pdf.setCreator(QStringLiteral("Vibrana"));
-        QPainter p;
-        if (!p.begin(&pdf))
+        JpegNelPdf jpeg;
+        QBuffer memoria(&dati);
+        memoria.open(QIODevice::WriteOnly);
+        if (!disegnaPdf(memoria, titolo, numero, superficie, prepara, &jpeg))
             nonScritto(file, causaScrittura);
-        for (int i = 1; i <= numero; ++i) {
-            if (i > 1 && !pdf.newPage())
+        if (jpeg.usato() && !jpeg.sostituisci(dati)) {
+            logger().log(QStringLiteral("PDF \"%1\": le immagini JPEG non si possono incorporare intatte, "
+                                        "si riscrive con le immagini decodificate")
+                             .arg(file));
+            memoria.close();
+            dati.clear();
+            memoria.open(QIODevice::WriteOnly);
+            if (!disegnaPdf(memoria, titolo, numero, superficie, prepara, nullptr))
                 nonScritto(file, causaScrittura);
-            prepara(i, superficie);
-            disegnaFoglio(p, superficie, twips::perUnitaDi(risoluzionePdf));
         }
-        if (!p.end())
-            nonScritto(file, causaScrittura);
     }
-    // The PDF engine ignores failed writes: the device's own state and the last flush tell.
-    if (uscita.error() != QFileDevice::NoError || !uscita.flush())
+    if (uscita.write(dati) != dati.size() || uscita.error() != QFileDevice::NoError || !uscita.flush())
         nonScritto(file, causaScrittura);
     if (!uscita.commit())
         nonScritto(file, uscita.error() == QFileDevice::RenameError

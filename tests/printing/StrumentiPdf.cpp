@@ -1,8 +1,10 @@
 #include "StrumentiPdf.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 
 namespace {
 QString esegui(const QString& programma, const QStringList& argomenti) {
@@ -47,6 +49,42 @@ Immagini immagini(const QString& file) {
     }
     r.oggetti = static_cast<int>(oggetti.size());
     return r;
+}
+
+QImage pagina(const QString& file, int n, int dpi) {
+    QTemporaryDir cartella;
+    const QString base = cartella.filePath(QStringLiteral("pagina"));
+    esegui(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                                        QString::number(n), QStringLiteral("-l"), QString::number(n),
+                                        QStringLiteral("-png"), QStringLiteral("-singlefile"), file, base});
+    return QImage(base + QStringLiteral(".png"));
+}
+
+bool riferimentiCoerenti(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray pdf = f.readAll();
+    const qsizetype s = pdf.lastIndexOf("startxref");
+    if (s < 0)
+        return false;
+    const qsizetype xref = pdf.mid(s + 9).trimmed().split('\n').value(0).trimmed().toLongLong();
+    if (xref <= 0 || pdf.mid(xref, 4) != "xref")
+        return false;
+    const QList<QByteArray> righe = pdf.mid(xref, s - xref).split('\n');
+    const QList<QByteArray> testa = righe.value(1).trimmed().split(' ');
+    const int primo = testa.value(0).toInt();
+    const int quanti = testa.value(1).toInt();
+    if (quanti <= 1 || righe.size() < quanti + 2)
+        return false;
+    for (int k = 0; k < quanti; ++k) {
+        const QByteArray voce = righe[k + 2];
+        if (voce.size() < 18 || voce[17] != 'n')
+            continue;
+        if (!pdf.mid(voce.left(10).toLongLong()).startsWith(QByteArray::number(primo + k) + " 0 obj"))
+            return false;
+    }
+    return true;
 }
 
 } // namespace StrumentiPdf

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -15,4 +16,8 @@ struct Immagini {
     int disegni = 0;
 };
 Immagini immagini(const QString& file);
+// Page `n` (from 1) drawn at `dpi` (pdftoppm); a null image when it cannot be drawn.
+QImage pagina(const QString& file, int n, int dpi);
+// Whether every object the cross-reference table lists starts where the table says.
+bool riferimentiCoerenti(const QString& file);
 } // namespace StrumentiPdf

@@ -6,16 +6,21 @@
 #include "pictures/SchedaPreviewFigura.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
+#include "printing/JpegNelPdf.h"
 #include "printing/Page.h"
 #include "printing/StampaPdf.h"
 #include "printing/pages.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -210,6 +215,77 @@ TEST_F(Pdf, UnaFiguraUsataPiuVolteEIncorporataUnaVolta) {
     EXPECT_EQ(im.oggetti, 1);
 }
 
+QByteArray contenuto(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The colour of the PDF's page 1 at a point of the sheet given in twips.
+QColor nelPdf(const QString& file, QPointF twip) {
+    const QImage pagina = StrumentiPdf::pagina(file, 1, 72);
+    return pagina.pixelColor(static_cast<int>(twip.x() * 72 / 1440), static_cast<int>(twip.y() * 72 / 1440));
+}
+
+TEST_F(Pdf, LeFotoJpegEntranoNelPdfComeSonoNelFile) {
+    const QString file = cartella() + QStringLiteral("/scheda.pdf");
+    const std::int32_t id = scheda(3);
+    scriviSchedaPdf(id, file);
+    const QByteArray pdf = contenuto(file);
+    EXPECT_EQ(pdf.count(contenuto(cartella() + QStringLiteral("/images/esercizi/f1.jpg"))), 1);
+    EXPECT_TRUE(StrumentiPdf::riferimentiCoerenti(file));
+    EXPECT_EQ(StrumentiPdf::immagini(file).disegni, 3);
+    pages p;
+    p.createPages(id);
+    Foglio f = superficieScheda();
+    p.PreviewPage(1, f);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_TRUE(vicino(nelPdf(file, centro(f.el(QStringLiteral("figura"), k))), Qt::blue)) << k;
+}
+
+TEST_F(Pdf, UnaFotoGirataEntraDritta) {
+    const QString foto = cartella() + QStringLiteral("/images/esercizi/f1.jpg");
+    QFile f(foto);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(jpegConOrientamento(rossoEBlu(40, 20), 6)); // upright: red above, blue below
+    f.close();
+    dimenticaImmaginiFoglio();
+    const QString file = cartella() + QStringLiteral("/scheda.pdf");
+    const std::int32_t id = scheda(1);
+    scriviSchedaPdf(id, file);
+    EXPECT_TRUE(StrumentiPdf::riferimentiCoerenti(file));
+    pages p;
+    p.createPages(id);
+    Foglio foglio = superficieScheda();
+    p.PreviewPage(1, foglio);
+    const ElementoFoglio& fig = foglio.el(QStringLiteral("figura"), 0);
+    const double x = fig.left + fig.width / 2;
+    EXPECT_TRUE(vicino(nelPdf(file, {x, fig.top + fig.height / 4}), Qt::red));
+    EXPECT_TRUE(vicino(nelPdf(file, {x, fig.top + fig.height * 3 / 4}), Qt::blue));
+}
+
+// A picture as small as the writer's stand-ins must not be taken for one of them.
+TEST_F(Pdf, UnaFiguraMinuscolaAccantoAlleFotoJpeg) {
+    const QString minuscola = cartella() + QStringLiteral("/images/esercizi/f2.png");
+    QImage png(2, 2, QImage::Format_RGB32);
+    png.fill(QColor(0, 160, 0));
+    ASSERT_TRUE(png.save(minuscola, "PNG"));
+    eseguiDiretto(QStringLiteral("INSERT INTO figure (id_fig, numero, ID_MAC, figura) "
+                                 "VALUES (2, 2, 'VIBRANA', 'images\\esercizi\\f2.png')"));
+    const std::int32_t id = scheda(2);
+    eseguiDiretto(
+        QStringLiteral("UPDATE Esercizi SET ID_Fig = 2 WHERE ID_Scheda = %1 AND NProg = 2").arg(id));
+    const QString file = cartella() + QStringLiteral("/scheda.pdf");
+    scriviSchedaPdf(id, file);
+    EXPECT_TRUE(StrumentiPdf::riferimentiCoerenti(file));
+    EXPECT_EQ(StrumentiPdf::immagini(file).oggetti, 2);
+    pages p;
+    p.createPages(id);
+    Foglio f = superficieScheda();
+    p.PreviewPage(1, f);
+    EXPECT_TRUE(vicino(nelPdf(file, centro(f.el(QStringLiteral("figura"), 0))), Qt::blue));
+    EXPECT_TRUE(vicino(nelPdf(file, centro(f.el(QStringLiteral("figura"), 1))), QColor(0, 160, 0)));
+}
+
 TEST_F(Pdf, SchedaSenzaEserciziNonScriveNulla) {
     const QString file = cartella() + QStringLiteral("/vuota.pdf");
     try {
@@ -337,3 +413,88 @@ TEST_F(Pdf, UnaModalitaLungaStaNelSuoRiquadro) {
 }
 
 } // namespace
+
+namespace {
+QByteArray jpeg(const QImage& img, bool progressivo = false) {
+    QByteArray dati;
+    QBuffer b(&dati);
+    b.open(QIODevice::WriteOnly);
+    QImageWriter w(&b, "jpeg");
+    w.setProgressiveScanWrite(progressivo);
+    w.write(img);
+    return dati;
+}
+} // namespace
+
+TEST(JpegIntatto, QualiFileUnPdfPortaComeSono) {
+    const QByteArray colore = jpeg(rossoEBlu(40, 20));
+    QByteArray quattro = colore;
+    const qsizetype sof = quattro.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(sof, 0);
+    quattro[sof + 9] = 4; // four components: CMYK, which a PDF reader would show inverted
+    QByteArray senzaAltezza = colore;
+    senzaAltezza[sof + 5] = 0;
+    senzaAltezza[sof + 6] = 0;
+    QByteArray png;
+    {
+        QBuffer b(&png);
+        b.open(QIODevice::WriteOnly);
+        rossoEBlu(4, 4).save(&b, "PNG");
+    }
+    const struct {
+        const char* nome;
+        QByteArray dati;
+        int componenti; // 0: refused
+        QByteArray incorporati;
+    } casi[] = {
+        {"colore", colore, 3, colore},
+        {"grigio", jpeg(rossoEBlu(40, 20).convertToFormat(QImage::Format_Grayscale8)), 1, {}},
+        {"progressivo", jpeg(rossoEBlu(40, 20), true), 3, {}},
+        {"dritto per Exif", jpegConOrientamento(rossoEBlu(40, 20), 1), 3, {}},
+        {"girato per Exif", jpegConOrientamento(rossoEBlu(40, 20), 6), 0, {}},
+        {"coda dopo la fine", colore + QByteArray("coda"), 3, colore},
+        {"troncato", colore.left(colore.size() - 20), 0, {}},
+        {"quattro componenti", quattro, 0, {}},
+        {"altezza data dopo", senzaAltezza, 0, {}},
+        {"PNG", png, 0, {}},
+        {"vuoto", QByteArray(), 0, {}},
+    };
+    for (const auto& c : casi) {
+        const auto j = jpegIntatto(c.dati);
+        EXPECT_EQ(j ? j->componenti : 0, c.componenti) << c.nome;
+        if (!j)
+            continue;
+        EXPECT_EQ(j->larghezza, 40) << c.nome;
+        EXPECT_EQ(j->altezza, 20) << c.nome;
+        EXPECT_EQ(j->dati, c.incorporati.isEmpty() ? c.dati : c.incorporati) << c.nome;
+    }
+    EXPECT_TRUE(jpeg(rossoEBlu(40, 20), true).contains(QByteArray("\xFF\xC2", 2)));
+}
+
+// A file without the stand-ins it handed out, or not a PDF at all, is refused and left as it was.
+TEST(JpegIntatto, UnPdfSenzaISegnapostoRestaComEra) {
+    QTemporaryDir cartella;
+    const QString foto = cartella.filePath(QStringLiteral("foto.jpg"));
+    QFile f(foto);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(jpeg(rossoEBlu(40, 20)));
+    f.close();
+    JpegNelPdf jpegNelPdf;
+    const QImage segnaposto = jpegNelPdf.immagine(foto, [](const QString&) { return QImage(); });
+    EXPECT_FALSE(segnaposto.isNull());
+    ASSERT_TRUE(jpegNelPdf.usato());
+
+    QByteArray vuoto;
+    {
+        QBuffer b(&vuoto);
+        b.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&b);
+        QPainter p(&pdf);
+        p.drawLine(0, 0, 100, 100);
+    }
+    for (const QByteArray& dati : {vuoto, QByteArray("non un PDF"), vuoto.left(vuoto.size() / 2)}) {
+        QByteArray copia = dati;
+        EXPECT_FALSE(jpegNelPdf.sostituisci(copia));
+        EXPECT_EQ(copia, dati);
+    }
+}
