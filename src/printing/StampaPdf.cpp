@@ -323,6 +323,13 @@ bool comandoStampa(const char* primo) {
 }
 
 int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso) {
+#ifdef __GLIBC__
+    // Every compressed stream of a PDF takes and gives back the same few hundred kilobytes, every
+    // card of a batch the same few megabytes: kept by the process for its short life, rather than
+    // handed back to the system each time, they are not faulted in again.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+#endif
     // Sheets need fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -393,12 +400,6 @@ int eseguiComandoStampa(int argc, char** argv, const std::function<int()>& uso) 
             const QString avviso = avvisoLogoPalestra();
             if (!avviso.isEmpty())
                 scriviRiga(QStringLiteral("Avviso: ") + avviso, stderr);
-#ifdef __GLIBC__
-            // Every card takes and gives back the same few megabytes: kept, rather than handed back
-            // to the system after each card, they are not faulted in again for the next one.
-            mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-            mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
-#endif
             return scriviSchedeInCartella(schede, a.last());
         }
         if (a.value(0) == QLatin1String("istruzioni") && a.size() == 2) {
