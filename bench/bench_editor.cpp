@@ -4,54 +4,22 @@
 // loaded first, as at start-up.
 // 2026-12-11, shared 2-core machine, median of 5: first opening 97.6 ms (31.6 ms CPU), a later one
 // 78.0 ms (22.6 ms CPU); under 100 ms shows no delay. The wall time follows the machine's load.
-#include "PreparaBench.h"
-#include "base/CartellaProgramma.h"
-#include "base/variabiliGlobali.h"
-#include "data/ConnessioneFile.h"
-#include "data/CreaArchivio.h"
-#include "editor/ImmaginiScheda.h"
-#include "editor/RegistraEditor.h"
+#include "PreparaEditor.h"
 #include "editor/SchedaCorpo.h"
-#include "editor/mdiScheda.h"
 #include "printing/ContatoreTempi.h"
-#include "records/scheda.h"
-#include "shell/SenzaAvanzamento.h"
 
-#include <QApplication>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 namespace {
 
 std::int32_t schedaDi(int esercizi) {
-    scheda s;
-    s.id_utente = 1;
-    s.categoria = QStringLiteral("Tonificazione");
-    for (int i = 0; i < esercizi; ++i) {
-        Esercizio e;
-        e.id_fig = 1 + i % 40;
-        e.durata = QStringLiteral("45s");
-        e.frequenza = QStringLiteral("40Hz");
-        e.ampiezza = QStringLiteral("H");
-        e.modalita = QStringLiteral("Combinata");
-        e.serie = 3;
-        e.recuperoMin = 1;
-        e.recuperoSec = 30;
-        e.note = QStringLiteral("esercizio %1").arg(i + 1);
-        s.esercizi.Add(e);
-    }
-    s.save();
-    return s.id_scheda;
+    return schedaDiProva(esercizi, QStringLiteral("esercizio %1"));
 }
 
 void BM_AperturaEditor(benchmark::State& stato) {
     const std::int32_t id = schedaDi(40);
-    mdiScheda& e = editorScheda();
     for (auto _ : stato) {
-        idUtenteSelezionato = 1;
-        idSchedaSelezionata = id;
-        idModelloSelezionato = 0;
-        e.mostra();
+        mdiScheda& e = apriEditor(id);
         QApplication::processEvents();
         if (e.scheda()->esercizi.Count() != 42)
             stato.SkipWithError("la scheda non si e' aperta intera");
@@ -68,12 +36,9 @@ void BM_PrimaAperturaEditor(benchmark::State& stato) {
         scaricaEditorScheda();
         QApplication::processEvents();
         stato.ResumeTiming();
-        idUtenteSelezionato = 1;
-        idSchedaSelezionata = id;
-        idModelloSelezionato = 0;
-        editorScheda().mostra();
+        mdiScheda& e = apriEditor(id);
         QApplication::processEvents();
-        if (editorScheda().scheda()->esercizi.Count() != 42)
+        if (e.scheda()->esercizi.Count() != 42)
             stato.SkipWithError("la scheda non si e' aperta intera");
     }
 }
@@ -81,11 +46,7 @@ BENCHMARK(BM_PrimaAperturaEditor)->Unit(benchmark::kMillisecond);
 
 void BM_PaginaAvanti(benchmark::State& stato) {
     const std::int32_t id = schedaDi(40);
-    idUtenteSelezionato = 1;
-    idSchedaSelezionata = id;
-    idModelloSelezionato = 0;
-    mdiScheda& e = editorScheda();
-    e.mostra();
+    mdiScheda& e = apriEditor(id);
     QScrollBar* vs = e.corpo()->findChild<QScrollBar*>(QStringLiteral("VS"));
     int pagina = 1;
     for (auto _ : stato) {
@@ -124,21 +85,5 @@ BENCHMARK(BM_ConteggioTempi400)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    schermoPredefinito();
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    creaArchivio(QStringLiteral(VIBRANA_SQL_DIR), dir.path() + QStringLiteral("/splash.ps"));
-    usaCartella(dir.path());
-    copiaImmaginiConsegnate(dir.path());
-    // No sound server: the body map's click returns at once.
-    qputenv("PULSE_SERVER", "unix:/inesistente/vibrana-bench");
-    ConnessioneFile::apri(dir.path() + QStringLiteral("/splash.ps"))
-        ->eseguiScript(QStringLiteral(
-            "INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES (1, 'Mario', 'Rossi', 'M');"));
-    SenzaAvanzamento barra;
-    caricaImmaginiScheda(barra);
-    eseguiBenchmark(&argc, argv);
-    scaricaEditorScheda();
-    scaricaImmaginiScheda();
-    return 0;
+    return eseguiBenchmarkEditor(argc, argv);
 }

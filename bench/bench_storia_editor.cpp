@@ -2,26 +2,15 @@
 // pictures dropped, exercises inserted and deleted, each on another page), made once with a history
 // that keeps a single step and once with the whole history. The difference of the resident size is
 // what the history costs. Run by hand (QT_QPA_PLATFORM=offscreen).
-#include "PreparaBench.h"
-#include "base/CartellaProgramma.h"
-#include "base/variabiliGlobali.h"
-#include "data/ConnessioneFile.h"
-#include "data/CreaArchivio.h"
+#include "PreparaEditor.h"
 #include "editor/ImmagineEsercizio.h"
-#include "editor/ImmaginiScheda.h"
-#include "editor/RegistraEditor.h"
 #include "editor/SchedaCorpo.h"
-#include "editor/mdiScheda.h"
-#include "records/scheda.h"
-#include "shell/SenzaAvanzamento.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <malloc.h>
 
@@ -31,24 +20,7 @@ constexpr int esercizi = 400;
 constexpr int passi = 1000;
 
 std::int32_t schedaDi(int n) {
-    scheda s;
-    s.id_utente = 1;
-    s.categoria = QStringLiteral("Tonificazione");
-    for (int i = 0; i < n; ++i) {
-        Esercizio e;
-        e.id_fig = 1 + i % 40;
-        e.durata = QStringLiteral("45s");
-        e.frequenza = QStringLiteral("40Hz");
-        e.ampiezza = QStringLiteral("H");
-        e.modalita = QStringLiteral("Combinata");
-        e.serie = 3;
-        e.recuperoMin = 1;
-        e.recuperoSec = 30;
-        e.note = QStringLiteral("esercizio %1, schiena dritta e respirare con calma").arg(i + 1);
-        s.esercizi.Add(e);
-    }
-    s.save();
-    return s.id_scheda;
+    return schedaDiProva(n, QStringLiteral("esercizio %1, schiena dritta e respirare con calma"));
 }
 
 // A line of /proc/self/status in kB (VmRSS: resident now, VmHWM: resident at its peak).
@@ -75,11 +47,7 @@ void lasciaFigura(QWidget* destinazione, int figura) {
 // Opens the card and makes the steps; the history keeps at most `limite` of them (0: all). Returns
 // the growth of the resident size in kB and the steps the history holds.
 std::pair<long, int> passiSu(std::int32_t id, int limite) {
-    idUtenteSelezionato = 1;
-    idSchedaSelezionata = id;
-    idModelloSelezionato = 0;
-    mdiScheda& e = editorScheda();
-    e.mostra();
+    mdiScheda& e = apriEditor(id);
     QApplication::processEvents();
     e.storia().pila().setUndoLimit(limite);
     malloc_trim(0);
@@ -141,21 +109,5 @@ BENCHMARK(BM_MemoriaStoria1000Passi)->Unit(benchmark::kMillisecond)->Iterations(
 } // namespace
 
 int main(int argc, char** argv) {
-    schermoPredefinito();
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    creaArchivio(QStringLiteral(VIBRANA_SQL_DIR), dir.path() + QStringLiteral("/splash.ps"));
-    usaCartella(dir.path());
-    copiaImmaginiConsegnate(dir.path());
-    // No sound server: the body map's click returns at once.
-    qputenv("PULSE_SERVER", "unix:/inesistente/vibrana-bench");
-    ConnessioneFile::apri(dir.path() + QStringLiteral("/splash.ps"))
-        ->eseguiScript(QStringLiteral(
-            "INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES (1, 'Mario', 'Rossi', 'M');"));
-    SenzaAvanzamento barra;
-    caricaImmaginiScheda(barra);
-    eseguiBenchmark(&argc, argv);
-    scaricaEditorScheda();
-    scaricaImmaginiScheda();
-    return 0;
+    return eseguiBenchmarkEditor(argc, argv);
 }

@@ -42,6 +42,11 @@ std::function<void(int, qlonglong)>& dopoInvioCommit() {
     return f;
 }
 
+std::function<void(qlonglong)>& primaInvioCommit() {
+    static std::function<void(qlonglong)> f;
+    return f;
+}
+
 constexpr int tempoMassimoPredefinitoMs = 15000;
 int tempoMassimoImpostatoMs = -1; // below zero: the per-user setting
 
@@ -557,9 +562,15 @@ void ConnessioneServer::impostaDopoInvioCommit(std::function<void(int, qlonglong
     dopoInvioCommit() = std::move(azione);
 }
 
+void ConnessioneServer::impostaPrimaInvioCommit(std::function<void(qlonglong)> azione) {
+    primaInvioCommit() = std::move(azione);
+}
+
 Conferma ConnessioneServer::conferma() {
     const qlonglong id = interroga(QStringLiteral("SELECT txid_current()")).campo(0).toLongLong();
     const QString sql = QStringLiteral("COMMIT");
+    if (primaInvioCommit())
+        primaInvioCommit()(id);
     if (!PQsendQuery(conn_, "COMMIT")) {
         // Never sent: the server gives the transaction up on its own.
         Risultato r;

@@ -48,6 +48,9 @@ public:
     // Tests: called with the connection's socket and the transaction's id right after a COMMIT has
     // been sent, before its answer is read. Null to remove.
     static void impostaDopoInvioCommit(std::function<void(int socket, qlonglong transazione)> azione);
+    // Tests: called with the transaction's id just before its COMMIT is sent, so that a server stopped
+    // there has surely not settled it. Null to remove.
+    static void impostaPrimaInvioCommit(std::function<void(qlonglong transazione)> azione);
 
     // Loads the rows of a record set into a table in one stream (COPY), names as the record set gives
     // them. Throws Errore.

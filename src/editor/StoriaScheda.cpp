@@ -165,51 +165,60 @@ namespace {
 
 enum IdComando { idEsercizio = 1, idTesta = 2 };
 
-// Changes the windows made already: the first redo, run as the step is recorded, does nothing.
-class ComandoGiaFatto : public ComandoScheda {
+// A value the windows changed already, from `prima` to `dopo`: the first redo, run as the step is
+// recorded, does nothing. A later change that continues it (siUnisce) joins the step; changed back
+// to what it was, the step goes.
+template <class Valore> class Modifica : public ComandoScheda {
 public:
-    using ComandoScheda::ComandoScheda;
-    void redo() final {
-        if (primo_) {
-            primo_ = false;
-            return;
-        }
-        rifai();
-    }
-
-protected:
-    virtual void rifai() = 0;
-
-private:
-    bool primo_ = true;
-};
-
-class ModificaEsercizio : public ComandoGiaFatto {
-public:
-    ModificaEsercizio(StoriaScheda& s, long posizione, ValoriEsercizio prima, ValoriEsercizio dopo)
-        : ComandoGiaFatto(s), posizione_(posizione), campi_(prima.differenze(dopo)), prima_(std::move(prima)),
-          dopo_(std::move(dopo)) {
-        setText(QStringLiteral("esercizio %1").arg(posizione));
-    }
-    int id() const override { return idEsercizio; }
-    bool mergeWith(const QUndoCommand* altro) override {
-        const auto* a = static_cast<const ModificaEsercizio*>(altro);
-        // A dropped picture and a change of kind are steps of their own, like a click.
-        const unsigned aScatti = ValoriEsercizio::campoFigura | ValoriEsercizio::campoLibero;
-        if (a->posizione_ != posizione_ || a->turno() != turno() || a->campi_ != campi_ || (campi_ & aScatti))
+    Modifica(StoriaScheda& s, Valore prima, Valore dopo)
+        : ComandoScheda(s), prima_(std::move(prima)), dopo_(std::move(dopo)) {}
+    bool mergeWith(const QUndoCommand* altro) final {
+        // Only steps of the same id meet here, and so of the same class.
+        const auto* a = static_cast<const Modifica*>(altro);
+        if (a->turno() != turno() || !siUnisce(*a))
             return false;
         dopo_ = a->dopo_;
         // Typed back to what it was: no step at all.
         setObsolete(prima_ == dopo_);
         return true;
     }
-    void undo() override { metti(prima_); }
+    void redo() final {
+        if (primo_) {
+            primo_ = false;
+            return;
+        }
+        metti(dopo_);
+    }
+    void undo() final { metti(prima_); }
 
 protected:
-    void rifai() override { metti(dopo_); }
+    // Whether the later change `altra`, of the same class and turn, continues this one.
+    virtual bool siUnisce(const Modifica& altra) const = 0;
+    virtual void metti(const Valore& v) = 0;
+
+    Valore prima_, dopo_;
 
 private:
-    void metti(const ValoriEsercizio& v) {
+    bool primo_ = true;
+};
+
+class ModificaEsercizio : public Modifica<ValoriEsercizio> {
+public:
+    ModificaEsercizio(StoriaScheda& s, long posizione, ValoriEsercizio prima, ValoriEsercizio dopo)
+        : Modifica(s, std::move(prima), std::move(dopo)), posizione_(posizione),
+          campi_(prima_.differenze(dopo_)) {
+        setText(QStringLiteral("esercizio %1").arg(posizione));
+    }
+    int id() const override { return idEsercizio; }
+
+private:
+    bool siUnisce(const Modifica& altra) const override {
+        const auto& a = static_cast<const ModificaEsercizio&>(altra);
+        // A dropped picture and a change of kind are steps of their own, like a click.
+        const unsigned aScatti = ValoriEsercizio::campoFigura | ValoriEsercizio::campoLibero;
+        return a.posizione_ == posizione_ && a.campi_ == campi_ && !(campi_ & aScatti);
+    }
+    void metti(const ValoriEsercizio& v) override {
         applica([&] {
             if (posizione_ > card().esercizi.Count())
                 return;
@@ -219,83 +228,81 @@ private:
     }
     long posizione_;
     unsigned campi_;
-    ValoriEsercizio prima_, dopo_;
 };
 
-class ModificaTesta : public ComandoGiaFatto {
+class ModificaTesta : public Modifica<QString> {
 public:
     ModificaTesta(StoriaScheda& s, CampoTesta campo, QString prima, QString dopo)
-        : ComandoGiaFatto(s), campo_(campo), prima_(std::move(prima)), dopo_(std::move(dopo)) {
+        : Modifica(s, std::move(prima), std::move(dopo)), campo_(campo) {
         setText(QStringLiteral("intestazione"));
     }
     int id() const override { return idTesta; }
-    bool mergeWith(const QUndoCommand* altro) override {
-        const auto* a = static_cast<const ModificaTesta*>(altro);
-        if (a->campo_ != campo_ || a->turno() != turno())
-            return false;
-        dopo_ = a->dopo_;
-        setObsolete(prima_ == dopo_);
-        return true;
-    }
-    void undo() override { metti(prima_); }
-
-protected:
-    void rifai() override { metti(dopo_); }
 
 private:
-    void metti(const QString& v) {
+    bool siUnisce(const Modifica& altra) const override {
+        return static_cast<const ModificaTesta&>(altra).campo_ == campo_;
+    }
+    void metti(const QString& v) override {
         applica([&] {
             scriviTesta(card(), campo_, v);
             vista().mostraTesta(campo_);
         });
     }
     CampoTesta campo_;
-    QString prima_, dopo_;
 };
 
-class InserimentoEsercizio : public ComandoScheda {
+// A step that adds or removes exercises at `posizione`: after each change the exercises are numbered
+// again and the page holding that place is shown.
+class CambioElenco : public ComandoScheda {
 public:
-    InserimentoEsercizio(StoriaScheda& s, long posizione) : ComandoScheda(s), posizione_(posizione) {
-        setText(QStringLiteral("inserimento"));
+    CambioElenco(StoriaScheda& s, long posizione, const QString& testo)
+        : ComandoScheda(s), posizione_(posizione) {
+        setText(testo);
     }
+
+protected:
+    template <class F> void cambia(F cambiamento) {
+        applica([&] {
+            cambiamento();
+            card().rinumeraEsercizi();
+            vista().mostraEsercizio(posizione_);
+        });
+    }
+    const long posizione_;
+};
+
+class InserimentoEsercizio : public CambioElenco {
+public:
+    InserimentoEsercizio(StoriaScheda& s, long posizione)
+        : CambioElenco(s, posizione, QStringLiteral("inserimento")) {}
     void redo() override {
-        applica([this] {
+        cambia([this] {
             // As many exercises after as before: the free one at the end keeps the pages whole.
             card().esercizi.Add(vuoto(), posizione_);
             card().esercizi.Add(vuoto());
-            card().rinumeraEsercizi();
-            vista().mostraEsercizio(posizione_);
         });
     }
     void undo() override {
-        applica([this] {
+        cambia([this] {
             card().esercizi.Remove(card().esercizi.Count());
             card().esercizi.Remove(posizione_);
-            card().rinumeraEsercizi();
-            vista().mostraEsercizio(posizione_);
         });
     }
-
-private:
-    long posizione_;
 };
 
-class EliminazioneEsercizio : public ComandoScheda {
+class EliminazioneEsercizio : public CambioElenco {
 public:
-    EliminazioneEsercizio(StoriaScheda& s, long posizione) : ComandoScheda(s), posizione_(posizione) {
-        setText(QStringLiteral("eliminazione"));
-    }
+    EliminazioneEsercizio(StoriaScheda& s, long posizione)
+        : CambioElenco(s, posizione, QStringLiteral("eliminazione")) {}
     void redo() override {
-        applica([this] {
+        cambia([this] {
             valori_ = ValoriEsercizio::di(card().esercizi.Item(posizione_));
             card().EliminaEsercizio(posizione_);
             card().esercizi.Add(vuoto());
-            card().rinumeraEsercizi();
-            vista().mostraEsercizio(posizione_);
         });
     }
     void undo() override {
-        applica([this] {
+        cambia([this] {
             card().esercizi.Remove(card().esercizi.Count());
             // Its row is gone: it comes back as a new exercise, stored at the next save.
             Esercizio e = vuoto();
@@ -304,13 +311,10 @@ public:
                 card().esercizi.Add(std::move(e));
             else
                 card().esercizi.Add(std::move(e), posizione_);
-            card().rinumeraEsercizi();
-            vista().mostraEsercizio(posizione_);
         });
     }
 
 private:
-    long posizione_;
     ValoriEsercizio valori_;
 };
 

@@ -8,6 +8,7 @@
 #include "shell/ListaImmagini.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QDialog>
 #include <QIcon>
 #include <QKeyEvent>
@@ -77,6 +78,14 @@ void preparaElenco(QTreeWidget* lista) {
     lista->setItemDelegate(new DelegatoTestoIntero(lista));
 }
 
+void preparaElencoOrdinato(QTreeWidget* lista, int colonna, QObject* finestra) {
+    preparaElenco(lista);
+    // Sorting stays on from the start: turning it off also makes the header unclickable.
+    lista->setSortingEnabled(true);
+    lista->sortByColumn(colonna, Qt::AscendingOrder);
+    lista->installEventFilter(finestra);
+}
+
 long idRigaSelezionata(const QTreeWidget* lista) {
     const QTreeWidgetItem* riga = lista->currentItem();
     if (!riga || !riga->isSelected())
@@ -119,6 +128,14 @@ void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini,
             ImmaginiProgramma::icona(QString::fromLatin1(p.icona)).pixmap(immagini.dimensione()));
         a->setShortcutContext(Qt::WindowShortcut);
     }
+}
+
+void collocaBarra(QWidget* finestra, BarraStrumenti* barra, QBoxLayout* posto,
+                  const std::function<void(const QString&)>& comando) {
+    finestra->addActions(barra->actions());
+    QObject::connect(barra, &BarraStrumenti::ButtonClick, finestra,
+                     [comando](QAction* a) { comando(BarraStrumenti::chiave(a)); });
+    posto->addWidget(barra);
 }
 
 bool tastoElenco(QEvent* evento, const std::function<void()>& scegli, const std::function<void()>& elimina) {

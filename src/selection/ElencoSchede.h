@@ -10,10 +10,13 @@
 #include <span>
 
 class BarraStrumenti;
+class QBoxLayout;
 class ListaImmagini;
 class QDialog;
 class QEvent;
+class QObject;
 class QTreeWidget;
+class QWidget;
 
 // A row of the athlete, card and template lists. Each column sorts by the value stored under Qt::UserRole
 // (identifiers as numbers, dates as dates, texts without regard to letter case); equal values keep
@@ -47,6 +50,9 @@ private:
 // The list behaviour the lists share: one selected row at a time, full text of a cut cell in its
 // tooltip.
 void preparaElenco(QTreeWidget* lista);
+// The same for a list of a selection window that sorts by a click on a header: sorted ascending by
+// `colonna` to start with, its keys (Enter, Del) seen by `finestra`'s event filter.
+void preparaElencoOrdinato(QTreeWidget* lista, int colonna, QObject* finestra);
 // The identifier in column 0 of the selected row; 0 when no row is selected.
 long idRigaSelezionata(const QTreeWidget* lista);
 // After a refill: selects the row with `id`, else the row at `posizione` (or the last), else nothing.
@@ -64,6 +70,10 @@ struct PulsanteElenco {
 // Adds the buttons in order, their icons to `immagini`, each shortcut working in the whole window.
 void aggiungiPulsanti(BarraStrumenti* barra, ListaImmagini& immagini,
                       std::span<const PulsanteElenco> pulsanti);
+// Puts the toolbar of a list window in `posto`: its commands join the window's, so their shortcuts
+// work anywhere in it, and a click runs `comando` with the button's key.
+void collocaBarra(QWidget* finestra, BarraStrumenti* barra, QBoxLayout* posto,
+                  const std::function<void(const QString&)>& comando);
 // The keys of the list: Enter chooses (`scegli`), Del deletes (`elimina`); true when the key was used.
 bool tastoElenco(QEvent* evento, const std::function<void()>& scegli, const std::function<void()>& elimina);
 // The identifier of the selected row goes to `scelta` and `finestra` closes accepted; nothing

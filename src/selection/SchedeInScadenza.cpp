@@ -97,20 +97,13 @@ SchedeInScadenza::SchedeInScadenza(QWidget* parent) : QDialog(parent), ui(new Ui
     Toolbar_->pulsante(QStringLiteral("rinnova"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     Toolbar_->pulsante(QStringLiteral("stampatutte"))->setShortcut(QKeySequence::Print);
     Toolbar_->pulsante(QStringLiteral("pdftutte"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addActions(Toolbar_->actions());
-    connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
-            [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
-    ui->postoToolbar->addWidget(Toolbar_);
+    collocaBarra(this, Toolbar_, ui->postoToolbar, [this](const QString& k) { Toolbar_ButtonClick(k); });
 
     setFont(carattereModuli());
     QTreeWidget* lw = ui->LW;
-    preparaElenco(lw);
+    preparaElencoOrdinato(lw, ColGiorni, this);
     // Several rows at once for printing; opening and renewing act on the current one.
     lw->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lw->setSortingEnabled(true);
-    lw->sortByColumn(ColGiorni, Qt::AscendingOrder);
-    lw->installEventFilter(this);
-    lw->header()->setStretchLastSection(true);
     lw->header()->setMinimumSectionSize(twips::aPixel(300));
 
     ui->riga->setContentsMargins(twips::aPixel(60), twips::aPixel(30), 0, 0);

@@ -51,20 +51,13 @@ SchedeMODELLOSelezione::SchedeMODELLOSelezione(QWidget* parent)
     Toolbar_->pulsante(QStringLiteral("nuova"))
         ->setShortcuts({QKeySequence(Qt::Key_Insert), QKeySequence(QKeySequence::New)});
     Toolbar_->pulsante(QStringLiteral("modifica"))->setShortcut(QKeySequence(Qt::Key_F2));
-    addActions(Toolbar_->actions());
-    connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
-            [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
-    ui->postoToolbar->addWidget(Toolbar_);
+    collocaBarra(this, Toolbar_, ui->postoToolbar, [this](const QString& k) { Toolbar_ButtonClick(k); });
     ui->postoToolbar->addStretch(1);
 
     QTreeWidget* lw = ui->LW;
-    preparaElenco(lw);
-    // Sorting stays on from the start: turning it off also makes the header unclickable.
-    lw->setSortingEnabled(true);
-    lw->sortByColumn(ColId, Qt::AscendingOrder);
+    preparaElencoOrdinato(lw, ColId, this);
     // The identifier is kept in the row but not shown.
     lw->setColumnHidden(ColId, true);
-    lw->installEventFilter(this);
     ui->categoria->installEventFilter(this);
     ui->categoria->lineEdit()->installEventFilter(this);
 

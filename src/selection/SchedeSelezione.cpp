@@ -66,20 +66,13 @@ SchedeSelezione::SchedeSelezione(QWidget* parent) : QDialog(parent), ui(new Ui::
             scambio->setToolTip(
                 QStringLiteral("Esporta l'elenco in CSV, o esporta e importa schede .vibrana"));
     }
-    addActions(Toolbar_->actions());
-    connect(Toolbar_, &BarraStrumenti::ButtonClick, this,
-            [this](QAction* a) { Toolbar_ButtonClick(BarraStrumenti::chiave(a)); });
-    ui->postoToolbar->addWidget(Toolbar_);
+    collocaBarra(this, Toolbar_, ui->postoToolbar, [this](const QString& k) { Toolbar_ButtonClick(k); });
 
     // Laid out for the 8-point dialog font: in it the designed 6015 x 5115 twips hold the label, the
     // athlete's name, the four buttons and the columns.
     setFont(carattereModuli());
     QTreeWidget* lw = ui->LW;
-    preparaElenco(lw);
-    lw->setSortingEnabled(true);
-    lw->sortByColumn(ColId, Qt::AscendingOrder);
-    lw->installEventFilter(this);
-    lw->header()->setStretchLastSection(true);
+    preparaElencoOrdinato(lw, ColId, this);
 
     ui->Label1->setContentsMargins(twips::aPixel(60), 0, 0, 0);
     // A long name gives way to the buttons; the whole of it is in the tooltip.

@@ -23,7 +23,7 @@
 //                 SliderEffect::posizioneY. Setters that install a stand-in until the next call:
 //                 impostaConfermaRisoluzione (shell/ModuloBase.h), impostaFileGuida
 //                 (shell/FinestraGuida.h), installaSchermo (shell/MonitorResolution.h),
-//                 ConnessioneServer::impostaDopoInvioCommit.
+//                 ConnessioneServer::impostaDopoInvioCommit and impostaPrimaInvioCommit.
 // Clock, folder   impostaOrologio (base/Orologio.h) or VIBRANA_OGGI fixes "today"; VIBRANA_CARTELLA
 //                 (set by ArchivioDiProva) gives a temporary program folder; VIBRANA_PROVA_MOTORE
 //                 and VIBRANA_PROVA_SERVER put the register on the test server.

@@ -712,7 +712,7 @@ private:
 class ServerFermo : public Server {
 protected:
     void TearDown() override {
-        ConnessioneServer::impostaDopoInvioCommit(nullptr);
+        ConnessioneServer::impostaPrimaInvioCommit(nullptr);
         ConnessioneServer::impostaTempoMassimo(-1);
         Server::TearDown();
     }
@@ -741,7 +741,9 @@ TEST_F(ServerFermo, UnServerCheNonRispondeNonBloccaIlProgramma) {
     scheda salvataInSospeso = nuovaScheda();
     struct Caso {
         const char* nome;
-        bool allaConferma; // stopped once the COMMIT is on its way, else before the operation
+        // Stopped just before the COMMIT is sent, else before the operation: a server stopped once
+        // the COMMIT is on its way may have settled it already, and the outcome is then known.
+        bool allaConferma;
         std::function<bool()> operazione;
         QString messaggio;
     } casi[] = {
@@ -760,7 +762,7 @@ TEST_F(ServerFermo, UnServerCheNonRispondeNonBloccaIlProgramma) {
         ProcessoFermo processo(
             db().getRs(QStringLiteral("SELECT pg_backend_pid() AS pid")).campo(0).toLongLong());
         if (c.allaConferma)
-            ConnessioneServer::impostaDopoInvioCommit([&processo, fatto = false](int, qlonglong) mutable {
+            ConnessioneServer::impostaPrimaInvioCommit([&processo, fatto = false](qlonglong) mutable {
                 if (!std::exchange(fatto, true))
                     processo.ferma();
             });
@@ -774,7 +776,7 @@ TEST_F(ServerFermo, UnServerCheNonRispondeNonBloccaIlProgramma) {
         EXPECT_EQ(messaggi().testi().size(), 1) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
         EXPECT_TRUE(messaggi().testi().join(QLatin1Char('\n')).contains(c.messaggio))
             << messaggi().testi().join(QLatin1Char('\n')).toStdString();
-        ConnessioneServer::impostaDopoInvioCommit(nullptr);
+        ConnessioneServer::impostaPrimaInvioCommit(nullptr);
         processo.riprendi();
         // The program goes on, on a new connection.
         messaggi().mostrati.clear();

@@ -1,7 +1,7 @@
 // Undo and redo in the card editor, driven as the user does: typing, choosing, dropping pictures,
 // the panels' buttons, the keys and the toolbar.
+#include "EditorDiProva.h"
 #include "base/variabiliGlobali.h"
-#include "comune/ArchivioDiProva.h"
 #include "comune/Azioni.h"
 #include "comune/CampiScheda.h"
 #include "comune/SchermoDiProva.h"
@@ -40,83 +40,18 @@ namespace {
 
 const bool schermo1024 = schermoDiProva(1024, 768);
 
-class Storia : public ArchivioDiProva {
+class Storia : public EditorDiProva {
 protected:
-    bool archivioCompleto() const override { return true; }
-
-    void SetUp() override {
-        ArchivioDiProva::SetUp();
-        salvato_ = finestre();
-        ASSERT_TRUE(copiaImmaginiConsegnate());
-        qputenv("PULSE_SERVER", "unix:/inesistente/vibrana-prova");
-        caricaImmaginiScheda(barra_);
-        eseguiDiretto(QStringLiteral("INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES "
-                                     "(9, 'Mario', 'Rossi', 'M');"));
-    }
-    void TearDown() override {
-        qunsetenv("PULSE_SERVER");
-        scaricaEditorScheda();
-        scaricaImmaginiScheda();
-        setPuoiChiudereEditor(false);
-        finestre() = salvato_;
-        ArchivioDiProva::TearDown();
-    }
-
-    // A stored card of athlete 9 with one platform exercise per figure given.
+    // Its training days stored, all unticked, so that a change of them is a step like any other.
     static std::int32_t schedaConEsercizi(const std::vector<int>& figure) {
-        scheda s;
-        s.id_utente = 9;
-        s.categoria = QStringLiteral("Tonificazione");
-        s.Istruttore = QStringLiteral("Anna");
-        s.FreqAllen = 2;
-        s.PeriodoDal = QStringLiteral("01/12/2026");
-        s.PeriodoAl = QStringLiteral("31/12/2026");
-        s.GGAllen = QStringLiteral("000000000");
-        int n = 0;
-        for (int fig : figure) {
-            Esercizio e;
-            e.id_fig = fig;
-            e.durata = QStringLiteral("45s");
-            e.frequenza = QStringLiteral("40Hz");
-            e.ampiezza = QStringLiteral("H");
-            e.modalita = QStringLiteral("Combinata");
-            e.serie = 2;
-            e.recuperoMin = 1;
-            e.note = QStringLiteral("nota %1").arg(++n);
-            s.esercizi.Add(e);
-        }
-        s.save();
-        return s.id_scheda;
+        return EditorDiProva::schedaConEsercizi(figure, QStringLiteral("000000000"));
     }
-
+    // An athlete 9's card (0: a new one), or template `modello`.
     static mdiScheda& apri(std::int32_t schedaId, std::int32_t modello = 0) {
-        idUtenteSelezionato = modello ? 0 : 9;
-        idSchedaSelezionata = schedaId;
-        idModelloSelezionato = modello;
-        mdiScheda& e = editorScheda();
-        e.mostra();
-        e.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&e));
-        return e;
+        return EditorDiProva::apri(modello ? 0 : 9, schedaId, modello);
     }
     static scheda& card(mdiScheda& e) { return *static_cast<scheda*>(e.scheda()); }
-    static QAction* pulsante(mdiScheda& e, const char* chiave) {
-        return e.ToolbarSchede->pulsante(QString::fromLatin1(chiave));
-    }
-    static QScrollBar* vs(mdiScheda& e) { return e.corpo()->findChild<QScrollBar*>(QStringLiteral("VS")); }
-    static QString stato(mdiScheda& e) { return e.barraStato().pannello(QStringLiteral("status"))->text(); }
 
-    static void scrivi(QWidget* w, const QString& testo) {
-        w->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-        if (testo.isEmpty())
-            QTest::keyClick(w, Qt::Key_Delete);
-        QTest::keyClicks(w, testo);
-    }
-    static void lascia() {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QApplication::processEvents();
-    }
     // A key as the platform delivers it: to the control holding the focus (the window when none does).
     static void premi(mdiScheda& e, const QKeySequence& tasti) {
         QWidget* w = QApplication::focusWidget();
@@ -128,22 +63,10 @@ protected:
     static void premi(mdiScheda& e, QKeySequence::StandardKey tasto) {
         premi(e, QKeySequence::keyBindings(tasto).value(0));
     }
-    static void trascina(QWidget* destinazione, const QString& testo) {
-        QMimeData dati;
-        dati.setText(testo);
-        const QPoint centro = destinazione->rect().center();
-        QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(destinazione, &entra);
-        QDropEvent lascia(QPointF(centro), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(destinazione, &lascia);
-    }
     qlonglong righe(std::int32_t id, const QString& dove = {}) const {
         return contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_scheda = %1").arg(id) +
                             dove);
     }
-
-    SenzaAvanzamento barra_;
-    RegistroFinestre salvato_;
 };
 
 // What a control shows, as text: a date field's text, a day list's ticks as "0"/"1".
@@ -543,14 +466,7 @@ TEST_F(Storia, DopoLaStampaLaStoriaProsegueSeGliEserciziSonoAlloroPosto) {
 }
 
 TEST_F(Storia, NelModelloSiAnnullanoDescrizioneECategoria) {
-    SchedaModello m;
-    m.descrizione = QStringLiteral("Proprio");
-    m.categoria = QStringLiteral("Dimagrimento");
-    Esercizio es;
-    es.id_fig = 4;
-    m.esercizi.Add(es);
-    m.save();
-    mdiScheda& e = apri(0, m.id_scheda);
+    mdiScheda& e = apri(0, modelloProprio({4}));
     auto& modello = static_cast<SchedaModello&>(*e.scheda());
     auto* descrizione = e.intestazioneModello()->findChild<QPlainTextEdit*>(QStringLiteral("descrizione"));
     auto* categoria = e.intestazioneModello()->findChild<QComboBox*>(QStringLiteral("categoria"));

@@ -1,6 +1,6 @@
 #include "../printing/DialoghiFinti.h"
+#include "EditorDiProva.h"
 #include "base/variabiliGlobali.h"
-#include "comune/ArchivioDiProva.h"
 #include "comune/CampiScheda.h"
 #include "comune/FinestraIntera.h"
 #include "comune/SchermoDiProva.h"
@@ -54,13 +54,10 @@ const bool schermo1024 = schermoDiProva(1024, 768);
 const QString tempiRifiutati =
     QStringLiteral("Tempi Vibrana: correggere i valori dell'esercizio 1 per calcolare i tempi");
 
-class Editor : public ArchivioDiProva {
+class Editor : public EditorDiProva {
 protected:
-    bool archivioCompleto() const override { return true; }
-
     void SetUp() override {
-        ArchivioDiProva::SetUp();
-        salvato_ = finestre();
+        EditorDiProva::SetUp();
         finestre().PrinterCanvas = [this] { anteprime << idSchedaSelezionata; };
         finestre().SchedeMODELLONuova = [this] {
             categorieProposte << categoriaNuovoModello;
@@ -72,96 +69,10 @@ protected:
             m.save();
             idModelloSelezionato = m.id_scheda;
         };
-        // The picture lists as start-up leaves them, from the delivered pictures.
-        ASSERT_TRUE(copiaImmaginiConsegnate());
-        // No sound server: the body map's click returns at once instead of looking for one.
-        qputenv("PULSE_SERVER", "unix:/inesistente/vibrana-prova");
-        caricaImmaginiScheda(barra_);
-        eseguiDiretto(QStringLiteral("INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES "
-                                     "(9, 'Mario', 'Rossi', 'M');"));
-    }
-    void TearDown() override {
-        qunsetenv("PULSE_SERVER");
-        scaricaEditorScheda();
-        scaricaImmaginiScheda();
-        setPuoiChiudereEditor(false);
-        finestre() = salvato_;
-        ArchivioDiProva::TearDown();
     }
 
-    // A stored card of athlete 9 with one platform exercise per figure given (0 = free exercise).
-    std::int32_t schedaConEsercizi(const std::vector<int>& figure) {
-        scheda s;
-        s.id_utente = 9;
-        s.categoria = QStringLiteral("Tonificazione");
-        s.Istruttore = QStringLiteral("Anna");
-        s.FreqAllen = 2;
-        s.PeriodoDal = QStringLiteral("01/12/2026");
-        s.PeriodoAl = QStringLiteral("31/12/2026");
-        int n = 0;
-        for (int fig : figure) {
-            Esercizio e;
-            e.id_fig = fig;
-            e.isLibero = fig == 0;
-            e.durata = QStringLiteral("45s");
-            e.frequenza = QStringLiteral("40Hz");
-            e.ampiezza = QStringLiteral("H");
-            e.modalita = QStringLiteral("Combinata");
-            e.serie = 2;
-            e.recuperoMin = 1;
-            e.recuperoSec = 0;
-            e.note = QStringLiteral("nota %1").arg(++n);
-            s.esercizi.Add(e);
-        }
-        s.save();
-        return s.id_scheda;
-    }
-
-    mdiScheda& apri(std::int32_t utente, std::int32_t schedaId, std::int32_t modello) {
-        idUtenteSelezionato = utente;
-        idSchedaSelezionata = schedaId;
-        idModelloSelezionato = modello;
-        mdiScheda& e = editorScheda();
-        e.mostra();
-        e.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&e));
-        return e;
-    }
-
-    static QAction* pulsante(mdiScheda& e, const char* chiave) {
-        return e.ToolbarSchede->pulsante(QString::fromLatin1(chiave));
-    }
-    static QScrollBar* vs(mdiScheda& e) { return e.corpo()->findChild<QScrollBar*>(QStringLiteral("VS")); }
-    static QString stato(mdiScheda& e) { return e.barraStato().pannello(QStringLiteral("status"))->text(); }
-
-    // Types into a field as the user does: focus, select all, type.
-    static void scrivi(QWidget* w, const QString& testo) {
-        w->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-        if (testo.isEmpty())
-            QTest::keyClick(w, Qt::Key_Delete);
-        QTest::keyClicks(w, testo);
-    }
-    static void lascia(QWidget* w) {
-        QWidget* fuoco = QApplication::focusWidget();
-        QTest::keyClick(fuoco ? fuoco : w, Qt::Key_Tab);
-        QApplication::processEvents();
-    }
     static bool haFuoco(QWidget* w) { return w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()); }
-    void trascina(QWidget* destinazione, const QString& testo, bool* accettato = nullptr) {
-        QMimeData dati;
-        dati.setText(testo);
-        const QPoint centro = destinazione->rect().center();
-        QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(destinazione, &entra);
-        QDropEvent lascia(QPointF(centro), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(destinazione, &lascia);
-        if (accettato)
-            *accettato = entra.isAccepted() && lascia.isAccepted();
-    }
 
-    SenzaAvanzamento barra_;
-    RegistroFinestre salvato_;
     QList<std::int32_t> anteprime;
     QStringList categorieProposte;
     bool confermaNuovoModello = true;
@@ -194,17 +105,7 @@ TEST_F(Editor, IQuattroModiDiAperturaMostranoLaTestataEIPulsantiGiusti) {
         if (c.eserciziSalvati >= 0)
             idScheda = schedaConEsercizi(std::vector<int>(static_cast<size_t>(c.eserciziSalvati), 3));
         if (c.modello == 1) {
-            SchedaModello m;
-            m.descrizione = QStringLiteral("Proprio");
-            m.categoria = QStringLiteral("Dimagrimento");
-            for (int fig : {4, 5, 0}) {
-                Esercizio e;
-                e.id_fig = fig;
-                e.isLibero = fig == 0;
-                m.esercizi.Add(e);
-            }
-            m.save();
-            idModello = m.id_scheda;
+            idModello = modelloProprio({4, 5, 0});
         } else if (c.modello == 2) {
             idModello = 1;
         }
@@ -1254,26 +1155,20 @@ TEST_F(Editor, UnaSchedaConValoriRifiutatiOvunqueSiSalvaSoloQuandoSonoTuttiCorre
 }
 
 TEST_F(Editor, InUnModelloProprioIlValoreRifiutatoFermaSalva) {
-    SchedaModello proprio;
-    proprio.descrizione = QStringLiteral("Proprio");
-    proprio.categoria = QStringLiteral("Dimagrimento");
-    Esercizio es;
-    es.id_fig = 4;
-    proprio.esercizi.Add(es);
-    proprio.save();
-    mdiScheda& e = apri(0, 0, proprio.id_scheda);
+    const std::int32_t proprio = modelloProprio({4});
+    mdiScheda& e = apri(0, 0, proprio);
     const QString righe =
         QStringLiteral("SELECT COUNT(*) FROM EserciziModello WHERE id_scheda = %1 AND Serie = %2");
     scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("150"));
     pulsante(e, "salva")->trigger();
     EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Valore troppo grande!")});
     EXPECT_TRUE(haFuoco(campo<QWidget>(e, 0, "serie")));
-    EXPECT_EQ(contaDiretto(righe.arg(proprio.id_scheda).arg(150)), 0);
+    EXPECT_EQ(contaDiretto(righe.arg(proprio).arg(150)), 0);
     scrivi(campo<QLineEdit>(e, 0, "serie"), QStringLiteral("50"));
     messaggi().mostrati.clear();
     pulsante(e, "salva")->trigger();
     EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral("Salvataggio effettuato")});
-    EXPECT_EQ(contaDiretto(righe.arg(proprio.id_scheda).arg(50)), 1);
+    EXPECT_EQ(contaDiretto(righe.arg(proprio).arg(50)), 1);
 }
 
 } // namespace

@@ -47,6 +47,16 @@ protected:
         QFile f(cartella() + QStringLiteral("/uscita.csv"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // The identifiers of the written rows, in the file's order (rows end with CR LF, a line break
+    // within a note is LF alone).
+    QStringList idScritti() const {
+        QStringList id;
+        const QList<QByteArray> righe = scritto().split('\r');
+        for (qsizetype i = 1; i < righe.size(); ++i)
+            if (const QByteArray r = righe[i].trimmed(); !r.isEmpty())
+                id << QString::fromUtf8(r.left(r.indexOf(';')));
+        return id;
+    }
 
     RegistroFinestre salvato_;
     DialoghiInstallati dialoghi_;
@@ -94,6 +104,44 @@ TEST_F(EsportaElenchi, SchedeDellAtletaScelto) {
                                "2;20/11/2026;11/12/2026;Aldo;Tonificazione;;\r\n"
                                "10;01/02/2026;01/03/2026;Carla;Dimagrimento;\"forza; tono\";\r\n");
     EXPECT_EQ(messaggi().testi().size(), 1);
+}
+
+// What the user sees is what the file holds: every row of the list (the search box only moves the
+// selection), in the order of the column header clicked last.
+TEST_F(EsportaElenchi, IlFileHaLeRigheComeLElencoLeMostra) {
+    QStringList mostrati;
+    usaModale<UtentiSelezione>([] { finestre().UtentiSelezione(QStringLiteral("MODIFICA")); },
+                               [&mostrati](UtentiSelezione& w) {
+                                   w.activateWindow();
+                                   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+                                   clicIntestazione(w.LW(), UtentiSelezione::ColNome);
+                                   w.Ricerca()->setFocus();
+                                   QTest::keyClicks(w.Ricerca(), QStringLiteral("ner"));
+                                   EXPECT_EQ(selezionata(w.LW()), QStringLiteral("5"));
+                                   mostrati = colonna(w.LW(), 0);
+                                   QTest::keyClick(w.Ricerca(), Qt::Key_S, Qt::ControlModifier);
+                                   w.reject();
+                               });
+    EXPECT_EQ(mostrati, (QStringList{"6", "4", "5"}));
+    EXPECT_EQ(idScritti(), mostrati);
+    EXPECT_TRUE(messaggi().testi().value(0).startsWith(QStringLiteral("3 righe esportate")))
+        << messaggi().testi().join('|').toStdString();
+
+    messaggi().mostrati.clear();
+    QFile::remove(cartella() + QStringLiteral("/uscita.csv"));
+    usaModale<SchedeSelezione>([] { finestre().SchedeSelezione(4); },
+                               [&mostrati](SchedeSelezione& w) {
+                                   w.activateWindow();
+                                   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+                                   clicIntestazione(w.LW(), SchedeSelezione::ColDal);
+                                   mostrati = colonna(w.LW(), 0);
+                                   QTest::keyClick(w.LW(), Qt::Key_S, Qt::ControlModifier);
+                                   w.reject();
+                               });
+    EXPECT_EQ(mostrati, (QStringList{"10", "2"}));
+    EXPECT_EQ(idScritti(), mostrati);
+    EXPECT_TRUE(messaggi().testi().value(0).startsWith(QStringLiteral("2 righe esportate")))
+        << messaggi().testi().join('|').toStdString();
 }
 
 TEST_F(EsportaElenchi, AnnullatoONonScrivibileNonLasciaFile) {

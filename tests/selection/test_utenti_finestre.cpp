@@ -2,6 +2,7 @@
 #include "comune/ArchivioDiProva.h"
 #include "comune/Azioni.h"
 #include "comune/Modale.h"
+#include "comune/RigheElenco.h"
 #include "selection/SelettoreData.h"
 #include "selection/UtentiNuovo.h"
 #include "selection/UtentiSelezione.h"
@@ -36,12 +37,6 @@ protected:
                            "3), (9, 'I', 1, 3), (9, 'I', 1, 3);"));
     }
 
-    static QStringList colonna(const QTreeWidget* lw, int c) {
-        QStringList valori;
-        for (int i = 0; i < lw->topLevelItemCount(); ++i)
-            valori << lw->topLevelItem(i)->text(c);
-        return valori;
-    }
     static QString selezionato(const QTreeWidget* lw) {
         return lw->currentItem() && lw->currentItem()->isSelected() ? lw->currentItem()->text(0) : QString();
     }
@@ -75,18 +70,13 @@ TEST_F(FinestreUtenti, ColonneEOrdinePerValore) {
 
     w.show();
     QApplication::processEvents();
-    const auto clicIntestazione = [lw](int c) {
-        QHeaderView* h = lw->header();
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
-                          QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
-    };
-    clicIntestazione(UtentiSelezione::ColCognome);
+    clicIntestazione(lw, UtentiSelezione::ColCognome);
     EXPECT_EQ(colonna(lw, 1), (QStringList{"bianchi", "Rossi", "Ruggeri", "Verdi"}));
-    clicIntestazione(UtentiSelezione::ColDataNascita);
+    clicIntestazione(lw, UtentiSelezione::ColDataNascita);
     EXPECT_EQ(colonna(lw, 0), (QStringList{"10", "9", "2", "11"}));
-    clicIntestazione(UtentiSelezione::ColNome);
+    clicIntestazione(lw, UtentiSelezione::ColNome);
     EXPECT_EQ(colonna(lw, 2), (QStringList{"anna", "Bice", "Luca", "Mario"}));
-    clicIntestazione(UtentiSelezione::ColNome); // a second click keeps the ascending order
+    clicIntestazione(lw, UtentiSelezione::ColNome); // a second click keeps the ascending order
     EXPECT_EQ(colonna(lw, 2), (QStringList{"anna", "Bice", "Luca", "Mario"}));
 }
 
