@@ -46,7 +46,7 @@ void registraFinestreEditor() {
     RegistroFinestre& f = finestre();
     f.mdiSchedaMostra = [] { editorScheda().mostra(); };
     f.caricaEditorScheda = [](AvanzamentoBarra& barra) {
-        caricaImmaginiScheda(barra);
+        preparaImmaginiScheda(barra);
         editorScheda();
     };
     f.scaricaEditorScheda = [] {
@@ -86,7 +86,7 @@ void registraFinestreEditor() {
 
 void predefiniteEditor(RegistroFinestre& f) {
     if (!f.caricaEditorScheda)
-        f.caricaEditorScheda = [](AvanzamentoBarra& barra) { caricaImmaginiScheda(barra); };
+        f.caricaEditorScheda = [](AvanzamentoBarra& barra) { preparaImmaginiScheda(barra); };
     if (!f.scaricaEditorScheda)
         f.scaricaEditorScheda = [] { scaricaImmaginiScheda(); };
 }

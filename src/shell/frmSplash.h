@@ -8,7 +8,7 @@ class QFrame;
 class QLabel;
 class QProgressBar;
 
-// The window on screen while the program starts; its bar follows the loading of the figure pictures.
+// The window on screen while the program starts; its bar follows the check of the figure pictures.
 // A key press anywhere in it, or a click on its frame, closes it.
 class frmSplash : public QWidget, public AvanzamentoBarra {
     Q_OBJECT
