@@ -39,9 +39,9 @@ struct RegistroFinestre {
     // closes; nothing while the program is ending. The shell's own.
     std::function<void()> mostraPrincipale;
 
-    // Loading the card editor hidden at start-up (it prepares its picture lists, checking each figure's
-    // picture and advancing the bar once per figure; it decodes them at its first opening), and
-    // unloading it when the program ends.
+    // Preparing the card editor at start-up (its picture lists: each figure's picture is checked,
+    // advancing the bar once per figure, and decoded at the editor's first opening, which builds its
+    // windows), and unloading it when the program ends.
     std::function<void(AvanzamentoBarra& barra)> caricaEditorScheda;
     std::function<void()> scaricaEditorScheda;
 };

@@ -167,7 +167,8 @@ TEST_F(Avvio, ListeDelleImmaginiDellEditor) {
     ASSERT_TRUE(Main());
     const ImmaginiScheda* lista = immaginiScheda();
     ASSERT_NE(lista, nullptr);
-    // Start-up checks the pictures but decodes none: the lists wait for the editor.
+    // Start-up checks the pictures but decodes none: the lists wait for the editor, which is not built.
+    EXPECT_EQ(editorSchedaCaricato(), nullptr);
     EXPECT_FALSE(lista->complete());
     EXPECT_EQ(lista->ImageList1.conta(), 0);
     EXPECT_EQ(lista->ImageList2.conta(), 0);
