@@ -2,6 +2,7 @@
 
 #include "shell/AvanzamentoBarra.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QFrame;
@@ -32,4 +33,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    QElapsedTimer disegnata_; // since the bar was last painted
 };
