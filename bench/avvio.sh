@@ -14,14 +14,14 @@
 # Figures of 2026-12-11 on the shared 2-core machine, Xvfb, no hyperfine, one run of
 # "bash bench/avvio.sh build/prove 15 <copy of the earlier build>" (medians of 15 starts; the earlier
 # build in brackets, measured in the same run):
-#   start-up, delivered catalogue: 1.64 x the bare window, 367 ms (1.76 x, 393 ms)      target <= 2 x
-#   start-up, 500 figures:         1.64 x, 366 ms (3.34 x, 747 ms)
+#   start-up, delivered catalogue: 1.65 x the bare window's 109 ms, 180 ms (2.32 x, 253 ms)
+#                                                                                      target <= 2 x
+#   start-up, 500 figures:         1.81 x, 198 ms (4.77 x, 520 ms)
 #   peak resident size, delivered catalogue: 39.1 MB against 25.9 MB, 1.51 x (50.4 MB, 1.94 x)
 #                                                                                      target 1.5 x
-#   peak resident size, 500 figures:         39.3 MB, 1.51 x (90.6 MB, 3.49 x)
-# The ratios follow the machine's load: the bare window's 223 ms here are about 60-100 ms on a quieter
-# machine, where an earlier run (before the splash bar's painting was thinned and the editor's window
-# built late) gave 2.15 x against 2.40 x before for the delivered catalogue.
+#   peak resident size, 500 figures:         39.2 MB, 1.51 x (90.6 MB, 3.49 x)
+# The times follow the machine's load: a run while other builds ran gave 1.64 x and 1.64 x (1.76 x and
+# 3.34 x before) over a bare window of 223 ms; the memory figures were the same.
 # What limits them now: the 600 x 400 product logo of the main window (0.9 MB as a pixmap); every Qt
 # image format plugin with its libraries (TIFF, WebP, MNG and others, about 1 MB), which Qt loads to
 # probe the PNG of the extension button of the main window's menu bar; SQLite (1.2 MB, with the
