@@ -14,21 +14,21 @@
 # Figures of 2026-12-11 on the shared 2-core machine, Xvfb, no hyperfine, one run of
 # "bash bench/avvio.sh build/prove 15 <copy of the earlier build>" (medians of 15 starts; the earlier
 # build in brackets, measured in the same run):
-#   start-up, delivered catalogue: 1.65 x the bare window's 109 ms, 180 ms (2.32 x, 253 ms)
+#   start-up, delivered catalogue: 1.65 x the bare window's 107 ms, 177 ms (2.16 x, 232 ms)
 #                                                                                      target <= 2 x
-#   start-up, 500 figures:         1.81 x, 198 ms (4.77 x, 520 ms)
-#   peak resident size, delivered catalogue: 39.1 MB against 25.9 MB, 1.51 x (50.4 MB, 1.94 x)
+#   start-up, 500 figures:         1.69 x, 181 ms (4.53 x, 485 ms)
+#   peak resident size, delivered catalogue: 38.1 MB against 25.9 MB, 1.47 x (50.3 MB, 1.94 x)
 #                                                                                      target 1.5 x
-#   peak resident size, 500 figures:         39.2 MB, 1.51 x (90.6 MB, 3.49 x)
-# The times follow the machine's load: a run while other builds ran gave 1.64 x and 1.64 x (1.76 x and
-# 3.34 x before) over a bare window of 223 ms; the memory figures were the same.
-# What limits them now: the 600 x 400 product logo of the main window (0.9 MB as a pixmap); every Qt
-# image format plugin with its libraries (TIFF, WebP, MNG and others, about 1 MB), which Qt loads to
-# probe the PNG of the extension button of the main window's menu bar; SQLite (1.2 MB, with the
-# register's check at start-up), the program's own code (1.2 MB), the SVG icon theme, the fonts and
-# the text shaping of a window full of menus; the PostgreSQL client and PulseAudio are no longer
-# loaded at start, and the editor's pictures are decoded when it first shows them, so the catalogue's
-# size no longer counts.
+#   peak resident size, 500 figures:         38.3 MB, 1.47 x (90.7 MB, 3.50 x)
+# The times move with the machine's load: the run just before gave 1.90 x and 1.88 x (2.52 x and
+# 5.03 x before); the memory figures were the same to 0.1 MB.
+# What limits them now: the 600 x 400 product logo of the main window (0.9 MB as a pixmap), SQLite
+# (1.2 MB, with the register's check at start-up), the program's own code (1.2 MB), the SVG icon
+# theme, the fonts and the text shaping of a window full of menus, Qt PrintSupport and XRandR (linked,
+# small). No longer at start: the PostgreSQL client with its TLS, Kerberos and LDAP libraries and
+# PulseAudio with its codecs (opened when first used), the image format plugins Qt's style loaded to
+# read the extension buttons' PNG, the card editor's window (built at its first opening) and its
+# pictures (decoded when first shown, so the catalogue's size no longer counts).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build/prove}"
