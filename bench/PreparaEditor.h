@@ -1,7 +1,7 @@
 #pragma once
 
 // What the card editor's benchmarks share: a full register in a temporary folder with athlete 1
-// (Mario Rossi), the delivered pictures and the picture lists loaded as at start-up, and large cards
+// (Mario Rossi), the delivered pictures and the picture lists prepared as at start-up, and large cards
 // to open.
 #include "PreparaBench.h"
 #include "base/variabiliGlobali.h"
@@ -65,7 +65,7 @@ inline int eseguiBenchmarkEditor(int argc, char** argv) {
         ->eseguiScript(QStringLiteral(
             "INSERT INTO utenti (id_utente, nome, cognome, sesso) VALUES (1, 'Mario', 'Rossi', 'M');"));
     SenzaAvanzamento barra;
-    caricaImmaginiScheda(barra);
+    preparaImmaginiScheda(barra);
     eseguiBenchmark(&argc, argv);
     scaricaEditorScheda();
     scaricaImmaginiScheda();

@@ -9,9 +9,9 @@ PACCHETTI=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n qt6-image-formats-plugins qt6-qpa-plugins
   libsqlite3-dev sqlite3
-  libpq-dev postgresql-15
+  libpq-dev libpq5 postgresql-15
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxrandr-dev libpulse-dev
+  libxrandr-dev libpulse-dev libpulse0
   breeze-icon-theme libqt6svg6
   fonts-liberation2 fonts-dejavu-core fonts-urw-base35 fonts-noto-color-emoji
   xvfb xauth

@@ -1,6 +1,7 @@
 #include "shell/FinestraGuida.h"
 #include "shell/MessaggiFinestra.h"
 #include "shell/ModuloBase.h"
+#include "shell/StileProgramma.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("it.vibrana.Vibrana"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     installaTraduzioniQt(&app);
+    installaStileProgramma(app);
 
     installaServizioMessaggi(std::make_shared<MessaggiFinestra>());
     installaTastoGuida(&app);

@@ -5,6 +5,7 @@
 #include "base/Logger.h"
 #include "base/Messaggi.h"
 #include "data/GrafiaSchema.h"
+#include "data/LibreriaPq.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -332,6 +333,8 @@ Errore erroreServer(const QString& codice, const QString& dettaglio, const QStri
 }
 
 std::shared_ptr<ConnessioneServer> ConnessioneServer::apri(const QString& indirizzo) {
+    // The client library is opened with the first server: a missing one is said before the address.
+    LibreriaPq::richiedi();
     // libpq's complaint about an address it cannot read quotes the address: it is never passed on.
     if (!leggiIndirizzo(indirizzo))
         throw Errore(NumeriErrore::ErroreArchivio, testoIndirizzoNonValido(), sorgente);

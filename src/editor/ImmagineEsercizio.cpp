@@ -61,7 +61,7 @@ bool ImmagineEsercizio::mostraFigura(std::int32_t id) {
     }
     const QString percorso = f.Figura();
     QPixmap immagine;
-    if (ImmaginiScheda* lista = immaginiScheda())
+    if (ImmaginiScheda* lista = immaginiSchedaComplete())
         immagine = lista->ImageList2.immagine(percorso);
     if (immagine.isNull())
         immagine = QPixmap::fromImage(ImmaginiScheda::leggiRidotta(percorso, size() - QSize(4, 4)));

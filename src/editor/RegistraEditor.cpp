@@ -45,10 +45,10 @@ void scaricaEditorScheda() {
 void registraFinestreEditor() {
     RegistroFinestre& f = finestre();
     f.mdiSchedaMostra = [] { editorScheda().mostra(); };
-    f.caricaEditorScheda = [](AvanzamentoBarra& barra) {
-        caricaImmaginiScheda(barra);
-        editorScheda();
-    };
+    // Start-up prepares the picture lists only: the editor's window is built at its first opening,
+    // where building it is a small part of the time, so a session that never edits a card never pays
+    // for it.
+    f.caricaEditorScheda = [](AvanzamentoBarra& barra) { preparaImmaginiScheda(barra); };
     f.scaricaEditorScheda = [] {
         scaricaEditorScheda();
         scaricaImmaginiScheda();
@@ -86,7 +86,7 @@ void registraFinestreEditor() {
 
 void predefiniteEditor(RegistroFinestre& f) {
     if (!f.caricaEditorScheda)
-        f.caricaEditorScheda = [](AvanzamentoBarra& barra) { caricaImmaginiScheda(barra); };
+        f.caricaEditorScheda = [](AvanzamentoBarra& barra) { preparaImmaginiScheda(barra); };
     if (!f.scaricaEditorScheda)
         f.scaricaEditorScheda = [] { scaricaImmaginiScheda(); };
 }

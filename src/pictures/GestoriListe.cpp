@@ -5,6 +5,8 @@
 #include "shell/ListaImmagini.h"
 #include "shell/Tool_BarProg.h"
 
+#include <QIconEngine>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -42,6 +44,39 @@ protected:
         opzione->decorationAlignment = Qt::AlignCenter;
         opzione->displayAlignment = Qt::AlignCenter;
     }
+};
+
+// A node's picture, taken from the list only when the node is drawn or its picture asked for: filling
+// the tree with the whole catalogue decodes none, scrolling decodes those that come into view. Until
+// then its size is the list's, which is all the tree's layout asks.
+class IconaDallaLista : public QIconEngine {
+public:
+    IconaDallaLista(const ListaImmagini* lista, QString chiave) : lista_(lista), chiave_(std::move(chiave)) {}
+
+    void paint(QPainter* p, const QRect& r, QIcon::Mode modo, QIcon::State stato) override {
+        vera().paint(p, r, Qt::AlignCenter, modo, stato);
+    }
+    QPixmap pixmap(const QSize& lato, QIcon::Mode modo, QIcon::State stato) override {
+        return vera().pixmap(lato, 1.0, modo, stato);
+    }
+    QSize actualSize(const QSize& lato, QIcon::Mode, QIcon::State) override {
+        const QSize propria = lista_->dimensione();
+        return propria.width() <= lato.width() && propria.height() <= lato.height()
+                   ? propria
+                   : propria.scaled(lato, Qt::KeepAspectRatio);
+    }
+    QIconEngine* clone() const override { return new IconaDallaLista(*this); }
+
+private:
+    const QIcon& vera() {
+        if (vera_.isNull())
+            vera_ = QIcon(lista_->immagine(chiave_));
+        return vera_;
+    }
+
+    const ListaImmagini* lista_;
+    QString chiave_;
+    QIcon vera_;
 };
 
 // A figure number as the user knows it: 12 is "12", 12.5 is "12.5".
@@ -124,8 +159,8 @@ void GestoreListaIMG::aggiungiImmagine(const QString& path, float numero, long i
     nodo->setData(0, NodoAlbero::Chiave, path);
     nodo->setData(0, NodoAlbero::Immagine, path);
     nodo->setData(0, NodoAlbero::Tag, QVariant::fromValue<qlonglong>(id_fig));
-    if (img_)
-        nodo->setIcon(0, QIcon(img_->immagine(path)));
+    if (img_ && img_->contiene(path))
+        nodo->setIcon(0, QIcon(new IconaDallaLista(img_, path)));
     nodo->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
 }
 

@@ -18,9 +18,10 @@ namespace {
 
 const QString chiaveCartella = QStringLiteral("Cartella");
 
-// The editor's picture lists; before the editor has loaded them, empty ones (nodes without pictures).
+// The editor's picture lists, decoded now if this is their first use; before start-up has prepared
+// them, empty ones (nodes without pictures).
 const ImmaginiScheda& liste() {
-    if (const ImmaginiScheda* caricate = immaginiScheda())
+    if (const ImmaginiScheda* caricate = immaginiSchedaComplete())
         return *caricate;
     static const ImmaginiScheda vuote;
     return vuote;

@@ -6,7 +6,8 @@
 #include <QtEndian>
 
 #ifdef VIBRANA_PULSE
-#include <pulse/error.h>
+#include <dlfcn.h>
+#include <mutex>
 #include <pulse/simple.h>
 #endif
 
@@ -51,6 +52,33 @@ bool leggiWav(const QString& percorso, Wav& wav) {
            (wav.bit == 8 || wav.bit == 16);
 }
 
+#ifdef VIBRANA_PULSE
+// PulseAudio's simple API, opened at the first click rather than at start-up: the library brings in
+// the sound file codecs, which the program would otherwise load and keep in memory without a click.
+struct Pulse {
+    decltype(&::pa_simple_new) nuovo = nullptr;
+    decltype(&::pa_simple_write) scrivi = nullptr;
+    decltype(&::pa_simple_drain) svuota = nullptr;
+    decltype(&::pa_simple_free) libera = nullptr;
+};
+
+// nullptr where the library is missing: the click is then silent, as without a server.
+const Pulse* pulse() {
+    static const Pulse* trovata = []() -> const Pulse* {
+        void* libreria = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!libreria)
+            return nullptr;
+        static Pulse p;
+        p.nuovo = reinterpret_cast<decltype(p.nuovo)>(dlsym(libreria, "pa_simple_new"));
+        p.scrivi = reinterpret_cast<decltype(p.scrivi)>(dlsym(libreria, "pa_simple_write"));
+        p.svuota = reinterpret_cast<decltype(p.svuota)>(dlsym(libreria, "pa_simple_drain"));
+        p.libera = reinterpret_cast<decltype(p.libera)>(dlsym(libreria, "pa_simple_free"));
+        return p.nuovo && p.scrivi && p.svuota && p.libera ? &p : nullptr;
+    }();
+    return trovata;
+}
+#endif
+
 } // namespace
 
 namespace SuonoClic {
@@ -75,19 +103,21 @@ bool riproduci(const QString& percorso) {
     // Without a server, pa_simple_new would try to start one: a click is not worth that.
     if (!serverRaggiungibile())
         return false;
+    const Pulse* pa = pulse();
+    if (!pa)
+        return false;
     pa_sample_spec formato{};
     formato.format = wav.bit == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
     formato.rate = static_cast<uint32_t>(wav.frequenza);
     formato.channels = static_cast<uint8_t>(wav.canali);
     int errore = 0;
-    pa_simple* s = pa_simple_new(nullptr, "Vibrana", PA_STREAM_PLAYBACK, nullptr, "clic", &formato, nullptr,
-                                 nullptr, &errore);
+    pa_simple* s = pa->nuovo(nullptr, "Vibrana", PA_STREAM_PLAYBACK, nullptr, "clic", &formato, nullptr,
+                             nullptr, &errore);
     if (!s)
         return false;
-    bool ok =
-        pa_simple_write(s, wav.campioni.constData(), static_cast<size_t>(wav.campioni.size()), &errore) >= 0;
-    ok = ok && pa_simple_drain(s, &errore) >= 0;
-    pa_simple_free(s);
+    bool ok = pa->scrivi(s, wav.campioni.constData(), static_cast<size_t>(wav.campioni.size()), &errore) >= 0;
+    ok = ok && pa->svuota(s, &errore) >= 0;
+    pa->libera(s);
     return ok;
 #else
     return false;

@@ -39,8 +39,9 @@ struct RegistroFinestre {
     // closes; nothing while the program is ending. The shell's own.
     std::function<void()> mostraPrincipale;
 
-    // Loading the card editor hidden at start-up (it fills its picture lists, advancing the bar once per
-    // figure), and unloading it when the program ends.
+    // Preparing the card editor at start-up (its picture lists: each figure's picture is checked,
+    // advancing the bar once per figure, and decoded at the editor's first opening, which builds its
+    // windows), and unloading it when the program ends.
     std::function<void(AvanzamentoBarra& barra)> caricaEditorScheda;
     std::function<void()> scaricaEditorScheda;
 };

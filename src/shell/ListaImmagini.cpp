@@ -37,31 +37,41 @@ QImage ListaImmagini::adatta(const QImage& immagine, QSize dimensione) {
     return tela;
 }
 
-int ListaImmagini::aggiungi(const QString& chiave, const QImage& immagine) {
+QPixmap ListaImmagini::adattata(const QImage& immagine) const {
+    const qreal r = rapporto();
+    QImage a = adatta(immagine, (QSizeF(dimensione_) * r).toSize());
+    a.setDevicePixelRatio(r);
+    return QPixmap::fromImage(a);
+}
+
+int ListaImmagini::aggiungiVoce(const QString& chiave, QPixmap pixmap, std::function<QImage()> leggi) {
     if (const int esistente = indice(chiave); esistente > 0 && !chiave.isEmpty())
         return esistente;
-    const qreal r = rapporto();
-    QImage adattata = adatta(immagine, (QSizeF(dimensione_) * r).toSize());
-    adattata.setDevicePixelRatio(r);
-    voci_.push_back({chiave, QPixmap::fromImage(adattata)});
+    voci_.push_back({chiave, std::move(pixmap), std::move(leggi)});
     const int n = conta();
     if (!chiave.isEmpty())
         indici_.insert(chiave.toLower(), n);
     return n;
 }
 
+int ListaImmagini::aggiungi(const QString& chiave, const QImage& immagine) {
+    if (const int esistente = indice(chiave); esistente > 0 && !chiave.isEmpty())
+        return esistente;
+    return aggiungiVoce(chiave, adattata(immagine), {});
+}
+
 int ListaImmagini::aggiungi(const QString& chiave, const QPixmap& immagine) {
-    if (immagine.deviceIndependentSize() == QSizeF(dimensione_) &&
-        immagine.devicePixelRatio() == rapporto()) {
-        if (const int esistente = indice(chiave); esistente > 0 && !chiave.isEmpty())
-            return esistente;
-        voci_.push_back({chiave, immagine});
-        const int n = conta();
-        if (!chiave.isEmpty())
-            indici_.insert(chiave.toLower(), n);
-        return n;
-    }
+    if (immagine.deviceIndependentSize() == QSizeF(dimensione_) && immagine.devicePixelRatio() == rapporto())
+        return aggiungiVoce(chiave, immagine, {});
     return aggiungi(chiave, immagine.toImage());
+}
+
+int ListaImmagini::aggiungiDaLeggere(const QString& chiave, std::function<QImage()> leggi) {
+    return aggiungiVoce(chiave, QPixmap(), std::move(leggi));
+}
+
+bool ListaImmagini::letta(int indice) const {
+    return indice >= 1 && indice <= conta() && !voci_[static_cast<size_t>(indice - 1)].leggi;
 }
 
 QString ListaImmagini::chiave(int indice) const {
@@ -73,5 +83,12 @@ QString ListaImmagini::chiave(int indice) const {
 QPixmap ListaImmagini::immagine(int indice) const {
     if (indice < 1 || indice > conta())
         return {};
-    return voci_[static_cast<size_t>(indice - 1)].pixmap;
+    const Voce& v = voci_[static_cast<size_t>(indice - 1)];
+    if (v.leggi) {
+        // Taken out first, so a reader that fails or throws is not called again for nothing.
+        const std::function<QImage()> leggi = std::move(v.leggi);
+        v.leggi = nullptr;
+        v.pixmap = adattata(leggi());
+    }
+    return v.pixmap;
 }

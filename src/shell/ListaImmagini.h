@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <vector>
 
 // An ordered list of pictures of one size, numbered from 1 and found by key (letter case ignored).
@@ -22,6 +23,11 @@ public:
     // Returns the picture's number. A key already present keeps its first picture.
     int aggiungi(const QString& chiave, const QImage& immagine);
     int aggiungi(const QString& chiave, const QPixmap& immagine);
+    // An entry whose picture is made by `leggi` when it is first asked for, then kept: a long list
+    // costs the time and memory of the pictures that are actually shown.
+    int aggiungiDaLeggere(const QString& chiave, std::function<QImage()> leggi);
+    // Whether the entry's picture has been made (at once for aggiungi, on demand for aggiungiDaLeggere).
+    bool letta(int indice) const;
 
     int conta() const { return static_cast<int>(voci_.size()); }
     bool contiene(const QString& chiave) const { return indici_.contains(chiave.toLower()); }
@@ -38,8 +44,12 @@ public:
 private:
     struct Voce {
         QString chiave;
-        QPixmap pixmap;
+        // Made on demand for an entry added to be read later.
+        mutable QPixmap pixmap;
+        mutable std::function<QImage()> leggi;
     };
+    int aggiungiVoce(const QString& chiave, QPixmap pixmap, std::function<QImage()> leggi);
+    QPixmap adattata(const QImage& immagine) const;
     QSize dimensione_;
     std::vector<Voce> voci_;
     QHash<QString, int> indici_;

@@ -127,9 +127,21 @@ void frmSplash::barReset() {
 }
 
 void frmSplash::barStep() {
+    // No event loop runs while start-up checks the pictures, so the bar is painted here; at most once a
+    // frame and at its last step: a large catalogue's steps come faster than a screen shows them, and
+    // painting every one cost more than the checking itself.
+    const bool disegna =
+        !disegnata_.isValid() || disegnata_.elapsed() >= 16 || bar->value() + 1 >= bar->maximum();
+    if (!disegna)
+        bar->setUpdatesEnabled(false); // the bar would repaint itself at once for a visible step
     if (bar->value() < bar->maximum())
         bar->setValue(bar->value() + 1);
-    bar->repaint();
+    if (!disegna)
+        bar->setUpdatesEnabled(true);
+    else {
+        bar->repaint();
+        disegnata_.start();
+    }
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* e) {

@@ -2,13 +2,14 @@
 
 #include "shell/AvanzamentoBarra.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QFrame;
 class QLabel;
 class QProgressBar;
 
-// The window on screen while the program starts; its bar follows the loading of the figure pictures.
+// The window on screen while the program starts; its bar follows the check of the figure pictures.
 // A key press anywhere in it, or a click on its frame, closes it.
 class frmSplash : public QWidget, public AvanzamentoBarra {
     Q_OBJECT
@@ -32,4 +33,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    QElapsedTimer disegnata_; // since the bar was last painted
 };

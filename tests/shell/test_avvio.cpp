@@ -6,6 +6,10 @@
 #include "data/ConnessioneServer.h"
 #include "data/db.h"
 #include "editor/ImmaginiScheda.h"
+#include "editor/RegistraEditor.h"
+#include "editor/mdiScheda.h"
+#include "pictures/AlberoImmagini.h"
+#include "pictures/SchedaSelezioneFIGURE.h"
 #include "records/Figure.h"
 #include "shell/AvanzamentoBarra.h"
 #include "shell/Finestre.h"
@@ -46,6 +50,11 @@ protected:
         immagine(QStringLiteral("images/LogoZDF.JPG"), QSize(80, 80), Qt::white);
     }
     void TearDown() override {
+        if (mdiScheda* e = editorSchedaCaricato()) {
+            mdiScheda::setPuoiChiudere(true);
+            e->close();
+        }
+        scaricaEditorScheda();
         if (Principale* p = principaleCaricata())
             p->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -151,10 +160,40 @@ TEST_F(Avvio, ListeDelleImmaginiDellEditor) {
     figura(1, QStringLiteral("images\\esercizi\\larga.jpg"));
     figura(2, QStringLiteral("images\\esercizi\\alta.jpg")); // found without regard to letter case
     figura(3, QStringLiteral("images\\esercizi\\manca.jpg"));
+    eseguiDiretto(
+        QStringLiteral("INSERT INTO figure_muscoli (id_fig, id_muscolo) VALUES (1, 'PET'), (2, 'PET'), "
+                       "(3, 'PET')"));
     messaggi().rispondi(Risposta::OK); // the notice of the missing picture
     ASSERT_TRUE(Main());
     const ImmaginiScheda* lista = immaginiScheda();
     ASSERT_NE(lista, nullptr);
+    // Start-up checks the pictures but decodes none: the lists wait for the editor, which is not built.
+    EXPECT_EQ(editorSchedaCaricato(), nullptr);
+    EXPECT_FALSE(lista->complete());
+    EXPECT_EQ(lista->ImageList1.conta(), 0);
+    EXPECT_EQ(lista->ImageList2.conta(), 0);
+    // The missing one is told at start-up all the same.
+    ASSERT_EQ(messaggi().mostrati.size(), 1u);
+
+    // The first opening of the editor fills them, the picture selection showing every figure in order.
+    // The body map it shows comes from the delivered pictures (the fixture's own are kept).
+    copiaImmaginiConsegnate();
+    idUtenteSelezionato = 0;
+    idSchedaSelezionata = 0;
+    idModelloSelezionato = 0;
+    editorScheda().mostra();
+    ASSERT_EQ(immaginiScheda(), lista);
+    EXPECT_TRUE(lista->complete());
+    SchedaSelezioneFIGURE* selezione = editorScheda().selezioneFigure();
+    ASSERT_NE(selezione, nullptr);
+    ASSERT_EQ(selezione->twImage()->topLevelItemCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        ::figura f;
+        ASSERT_TRUE(f.carica(i + 1));
+        const QTreeWidgetItem* nodo = selezione->twImage()->topLevelItem(i);
+        EXPECT_EQ(nodo->data(0, Qt::UserRole).toString(), f.Figura());
+        EXPECT_EQ(nodo->icon(0).pixmap(150, 150).toImage(), lista->ImageList2.immagine(f.Figura()).toImage());
+    }
 
     ASSERT_EQ(lista->ImageList1.conta(), 1);
     const QImage cartellaImg = lista->ImageList1.immagine(QStringLiteral("Cartella")).toImage();
@@ -184,7 +223,7 @@ TEST_F(Avvio, ListeDelleImmaginiDellEditor) {
     ::figura manca;
     manca.carica(3);
     EXPECT_FALSE(lista->ImageList2.immagine(manca.Figura()).isNull());
-    // ... and the user is told.
+    // ... and the user was told, once.
     ASSERT_EQ(messaggi().mostrati.size(), 1u);
     EXPECT_TRUE(
         messaggi().mostrati[0].testo.startsWith(QStringLiteral("Non è stato possibile leggere 1 immagine:")));
@@ -221,8 +260,8 @@ TEST_F(Avvio, LaBarraAvanzaUnaVoltaPerFigura) {
     }
 }
 
-// The pictures are decoded side by side: each must still land under its own figure, in the catalogue's
-// order, and the catalogue costs one query however many figures it has.
+// The pictures are decoded one by one as they are asked for: each must still land under its own figure,
+// in the catalogue's order, and the catalogue costs one query however many figures it has.
 TEST_F(Avvio, OgniFiguraHaLaSuaImmagineInOrdine) {
     immagine(QStringLiteral("images/FolderXP.JPG"), QSize(50, 50), Qt::green);
     for (int figure : {1, 24}) {
@@ -239,6 +278,12 @@ TEST_F(Avvio, OgniFiguraHaLaSuaImmagineInOrdine) {
         lista.caricaImmagini(nullptr);
         EXPECT_LE(Connessione::istruzioniInviate() - prima, 1);
         ASSERT_EQ(lista.ImageList2.conta(), figure);
+        // Each picture is decoded when it is first asked for, the others are left alone.
+        for (int i = 1; i <= figure; ++i)
+            EXPECT_FALSE(lista.ImageList2.letta(i)) << i;
+        lista.ImageList2.immagine(figure);
+        for (int i = 1; i <= figure; ++i)
+            EXPECT_EQ(lista.ImageList2.letta(i), i == figure) << i;
         for (int i = 1; i <= figure; ++i) {
             ::figura f;
             f.setFigura(QStringLiteral("images\\esercizi\\c%1.jpg").arg(i));
