@@ -10,16 +10,21 @@
 # Works on a copy of the build's database; the build's images are used in place. Uses hyperfine
 # when installed. ReportLab comes from the Debian package python3-reportlab (scripts/dipendenze.sh).
 #
-# Figures of 2026-12-11 on the shared 2-core build machine (median CPU time of 7 runs, one run of the
-# script; the earlier figure in brackets):
-#   40 exercises:  vibrana-archivio 280 ms, ReportLab 280 ms, ratio 1.00 (1.04)   target <= 0.50
-#   400 exercises: vibrana-archivio 439 ms, ReportLab 300 ms, ratio 1.46 (1.53)   target <= 1.00
-#   100 cards of 40 exercises in one process: 5.47 s CPU (5.09 s; 5.6 s before)  target < 3 s
-#   each file: 48 pictures drawn, 42 embedded (each once), each font embedded once; each picture
-#   decoded once per process.
-# What limits them: Qt's PDF writer decodes every JPEG and encodes it again (quality 94) for each
-# file, and shapes and measures every text twice (fitting, then drawing); ReportLab copies the JPEG
-# files as they are. Process start (dynamic linking, Qt's font set-up) is about a third of a card.
+# Figures of 2026-12-11, later in the day, on the shared 2-core machine with nothing else running
+# (median CPU time of 7 runs; the build of that morning in brackets, measured right after with the
+# same script and its own ReportLab runs):
+#   40 exercises:  vibrana-archivio 80 ms, ReportLab 220 ms, ratio 0.36 (210 / 200 ms, 1.05)
+#                                                                                  target <= 0.50
+#   400 exercises: vibrana-archivio 170 ms, ReportLab 339 ms, ratio 0.50 (360 / 260 ms, 1.38)
+#                                                                                  target <= 1.00
+#   100 cards of 40 exercises in one process: 2.42 s CPU, 2.53 s wall (4.80 s CPU, 4.95 s wall)
+#                                                                                  target < 3 s
+#   each file: 48 pictures drawn, 42 embedded (each once), each font embedded once.
+# ReportLab's own time moves by a third from run to run (200 to 340 ms for the same 400 exercises).
+# The JPEG files go into the PDF as they are, never decoded; Qt's PDF writer still shapes every text
+# twice (fitting, then drawing), and for every file looks up each of the 65 536 first characters in
+# each of the six fonts to write their maps: a third of a card in a batch. Process start (dynamic
+# linking, Qt's font set-up) is about half of a single card.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build/prove}"
