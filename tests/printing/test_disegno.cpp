@@ -55,12 +55,21 @@ protected:
         dimenticaImmaginiFoglio();
         figura(1, QColor(0, 0, 255));
     }
-    Foglio foglioScheda(int esercizi) {
+    Foglio foglioScheda(int esercizi) { return primoFoglio(scheda(esercizi)); }
+    static Foglio primoFoglio(std::int32_t id) {
         pages p;
-        p.createPages(scheda(esercizi));
+        p.createPages(id);
         Foglio f = superficieScheda();
         p.PreviewPage(1, f);
         return f;
+    }
+    // Figure 1 as a camera held sideways stores it: upright, red above and blue below.
+    void figuraGirata() const {
+        QFile f(cartella() + QStringLiteral("/images/esercizi/f1.jpg"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(jpegConOrientamento(rossoEBlu(40, 20), 6));
+        f.close();
+        dimenticaImmaginiFoglio();
     }
 };
 
@@ -125,12 +134,8 @@ TEST_F(Disegno, TempoSullaPedanaNelloSpazioLiberoDellIntestazione) {
 }
 
 TEST_F(Disegno, FotoGirataDrittaSulFoglioComeNellAnteprima) {
+    figuraGirata();
     const QString file = cartella() + QStringLiteral("/images/esercizi/f1.jpg");
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(jpegConOrientamento(rossoEBlu(40, 20), 6)); // upright: red above, blue below
-    f.close();
-    dimenticaImmaginiFoglio();
     const Foglio foglio = foglioScheda(1);
     const QImage img = disegna(foglio);
     const ElementoFoglio& fig = foglio.el(QStringLiteral("figura"), 0);
@@ -234,29 +239,18 @@ TEST_F(Pdf, LeFotoJpegEntranoNelPdfComeSonoNelFile) {
     EXPECT_EQ(pdf.count(contenuto(cartella() + QStringLiteral("/images/esercizi/f1.jpg"))), 1);
     EXPECT_TRUE(StrumentiPdf::riferimentiCoerenti(file));
     EXPECT_EQ(StrumentiPdf::immagini(file).disegni, 3);
-    pages p;
-    p.createPages(id);
-    Foglio f = superficieScheda();
-    p.PreviewPage(1, f);
+    const Foglio f = primoFoglio(id);
     for (int k = 0; k < 3; ++k)
         EXPECT_TRUE(vicino(nelPdf(file, centro(f.el(QStringLiteral("figura"), k))), Qt::blue)) << k;
 }
 
 TEST_F(Pdf, UnaFotoGirataEntraDritta) {
-    const QString foto = cartella() + QStringLiteral("/images/esercizi/f1.jpg");
-    QFile f(foto);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(jpegConOrientamento(rossoEBlu(40, 20), 6)); // upright: red above, blue below
-    f.close();
-    dimenticaImmaginiFoglio();
+    figuraGirata();
     const QString file = cartella() + QStringLiteral("/scheda.pdf");
     const std::int32_t id = scheda(1);
     scriviSchedaPdf(id, file);
     EXPECT_TRUE(StrumentiPdf::riferimentiCoerenti(file));
-    pages p;
-    p.createPages(id);
-    Foglio foglio = superficieScheda();
-    p.PreviewPage(1, foglio);
+    const Foglio foglio = primoFoglio(id);
     const ElementoFoglio& fig = foglio.el(QStringLiteral("figura"), 0);
     const double x = fig.left + fig.width / 2;
     EXPECT_TRUE(vicino(nelPdf(file, {x, fig.top + fig.height / 4}), Qt::red));
@@ -278,10 +272,7 @@ TEST_F(Pdf, UnaFiguraMinuscolaAccantoAlleFotoJpeg) {
     scriviSchedaPdf(id, file);
     EXPECT_TRUE(StrumentiPdf::riferimentiCoerenti(file));
     EXPECT_EQ(StrumentiPdf::immagini(file).oggetti, 2);
-    pages p;
-    p.createPages(id);
-    Foglio f = superficieScheda();
-    p.PreviewPage(1, f);
+    const Foglio f = primoFoglio(id);
     EXPECT_TRUE(vicino(nelPdf(file, centro(f.el(QStringLiteral("figura"), 0))), Qt::blue));
     EXPECT_TRUE(vicino(nelPdf(file, centro(f.el(QStringLiteral("figura"), 1))), QColor(0, 160, 0)));
 }
