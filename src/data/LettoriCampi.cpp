@@ -54,13 +54,16 @@ QString nzStringa(const QVariant& valore) {
 
 QDate nzData(const QVariant& valore) {
     if (valore.isNull())
-        return QDate(1980, 1, 1);
+        return {};
     if (valore.typeId() == QMetaType::QDate)
         return valore.toDate();
     if (valore.typeId() == QMetaType::QDateTime)
         return valore.toDateTime().date();
     if (valore.typeId() == QMetaType::QString) {
         const QString t = valore.toString().trimmed();
+        // A date column written as empty text by another program holds no date either.
+        if (t.isEmpty())
+            return {};
         for (const char* forma : {"dd/MM/yyyy", "d/M/yyyy", "yyyy-MM-dd", "dd/MM/yy"}) {
             QDate d = QDate::fromString(t, QString::fromLatin1(forma));
             if (d.isValid()) {

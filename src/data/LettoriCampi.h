@@ -7,7 +7,7 @@
 
 // Null-safe readers of the fields of a row set.
 QString nzStringa(const QVariant& valore);   // null -> ""
-QDate nzData(const QVariant& valore);        // null -> 1 January 1980
+QDate nzData(const QVariant& valore);        // null or blank -> a null date (no date)
 std::uint8_t nzByte(const QVariant& valore); // null -> 0; Errore when it does not fit
 
 // Plain conversions for required columns: Errore on a null or a value that does not convert.

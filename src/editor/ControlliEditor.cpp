@@ -100,6 +100,18 @@ void altezzeDisegnate(QWidget* forma) {
             campo->setFixedHeight(twips::aPixel(285));
 }
 
+void correggiMaiuscole(QComboBox* box) {
+    if (!valoreNonInLista(box))
+        return;
+    const QString testo = box->currentText();
+    for (int i = 0; i < box->count(); ++i)
+        if (box->itemText(i).compare(testo, Qt::CaseInsensitive) == 0) {
+            box->setCurrentIndex(i);
+            box->setEditText(box->itemText(i));
+            return;
+        }
+}
+
 void soloCifre(QLineEdit* campo, int cifre) {
     campo->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(cifre)), campo));
@@ -128,7 +140,10 @@ void ControlliCampi::aggiungi(QWidget* campo, Controllo errore) {
 }
 
 void ControlliCampi::aggiungiElenco(QComboBox* box) {
-    aggiungi(box, [box] { return valoreNonInLista(box) ? limitiEsercizio::messaggioElenco() : QString(); });
+    aggiungi(box, [box] {
+        correggiMaiuscole(box);
+        return valoreNonInLista(box) ? limitiEsercizio::messaggioElenco() : QString();
+    });
 }
 
 void ControlliCampi::aggiungiPerComandi(QWidget* campo, Controllo errore, TipoMessaggio tipo) {

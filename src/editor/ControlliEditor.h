@@ -20,6 +20,10 @@ using Controllo = std::function<QString()>;
 // The heights the editor's forms are designed with: drop-downs 315 twips, text boxes 285.
 void altezzeDisegnate(QWidget* forma);
 
+// A text that differs from one of the box's entries only in letter case becomes that entry, as the
+// box's completion already shows it.
+void correggiMaiuscole(QComboBox* box);
+
 // Only digits can be typed (at most `cifre`), and the whole text is selected on entry.
 void soloCifre(QLineEdit* campo, int cifre = 3);
 

@@ -2,7 +2,10 @@
 #include "ui_PannelloEsercizio.h"
 
 #include "editor/ControlliEditor.h"
+#include "records/RegoleScheda.h"
 #include "shell/ImmaginiProgramma.h"
+
+#include <utility>
 
 PannelloEsercizio::PannelloEsercizio(QWidget* genitore)
     : QWidget(genitore), ui(std::make_unique<Ui::PannelloEsercizio>()) {
@@ -15,6 +18,14 @@ PannelloEsercizio::PannelloEsercizio(QWidget* genitore)
     ui->TipoEsercizio->setFocusPolicy(Qt::StrongFocus);
     ui->InserisciEsecizio->setIcon(ImmaginiProgramma::icona(QStringLiteral("list-add")));
     ui->EliminaEsercizio->setIcon(ImmaginiProgramma::icona(QStringLiteral("edit-delete")));
+    // The entries are the card's own lists, so the panel offers exactly what the card accepts.
+    using regoleScheda::Campo;
+    for (const auto& [box, campo] :
+         {std::pair{ui->durata, Campo::durata}, std::pair{ui->frequenza, Campo::frequenza},
+          std::pair{ui->ampiezza, Campo::ampiezza}, std::pair{ui->modalita, Campo::modalita}}) {
+        box->clear();
+        box->addItems(regoleScheda::elenco(campo));
+    }
     ui->FrameLibero->hide();
     controlliEditor::altezzeDisegnate(this);
 }

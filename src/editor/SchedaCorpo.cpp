@@ -9,10 +9,12 @@
 #include "editor/PannelloEsercizio.h"
 #include "pictures/FinestraFiglia.h"
 #include "records/LimitiEsercizio.h"
+#include "records/RegoleScheda.h"
 #include "records/SchedaEditabile.h"
 #include "shell/f_library.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QShortcut>
 #include <QSignalBlocker>
 
@@ -26,7 +28,8 @@ void scriviNumero(ValoreByte& membro, Numero campo, const QString& testo) {
         membro = static_cast<int>(limitiEsercizio::leggiNumero(testo));
 }
 
-void scriviElenco(QString& membro, const QComboBox* box) {
+void scriviElenco(QString& membro, QComboBox* box) {
+    controlliEditor::correggiMaiuscole(box);
     if (!valoreNonInLista(box))
         membro = box->currentText();
 }
@@ -111,16 +114,19 @@ void SchedaCorpo::collegaPannello(int k) {
             [this, k] { proteggi([this, k] { emit inserimentoRichiesto(k); }); });
     connect(c.EliminaEsercizio, &QToolButton::clicked, this,
             [this, k] { proteggi([this, k] { emit eliminazioneRichiesta(k); }); });
+    // A change of kind is a command: the editor lets it happen only while every field accepts its value.
     connect(c.TipoEsercizio, &QTabBar::currentChanged, this, [this, k] {
         if (!caricamento_)
-            proteggi([this, k] { TipoEsercizio_Click(k); });
+            proteggi([this, k] { emit tipoRichiesto(k); });
     });
     connect(c.figura, &ImmagineEsercizio::figuraCambiata, this,
             [this, k] { proteggi([this, k] { figura_Drop(k); }); });
 }
 
 void SchedaCorpo::modificata() {
-    card_.isSaved = false;
+    // Filling the panels, on opening or paging, shows the card; it changes nothing of it.
+    if (!caricamento_)
+        card_.isSaved = false;
 }
 
 void SchedaCorpo::riconta() {
@@ -171,6 +177,7 @@ void SchedaCorpo::caricaPannelli() {
             c.figura->pulisci();
         caricamento_ = false;
     }
+    segnaDifetti();
 }
 
 void SchedaCorpo::valoriPredefiniti() {
@@ -244,6 +251,23 @@ void SchedaCorpo::scrivi(bool registra) {
                 emit esercizioModificato(p, prima, dopo);
         }
     }
+    segnaDifetti();
+}
+
+void SchedaCorpo::segnaDifetti() {
+    for (int k = 0; k < numPannelli; ++k) {
+        const long p = primoEsercizio_ + k;
+        std::optional<regoleScheda::Difetto> difetto;
+        if (p <= card_.esercizi.Count())
+            difetto = regoleScheda::controllaEsercizio(card_.esercizi.Item(p), p);
+        QLabel* numero = pannello(k)->controlli().nEsercizio;
+        numero->setProperty("difetto", difetto.has_value());
+        numero->setStyleSheet(difetto ? QStringLiteral("QLabel { color: #B00000; font-weight: bold; }")
+                                      : QString());
+        numero->setToolTip(difetto ? QStringLiteral("Da correggere prima di salvare: ") +
+                                         regoleScheda::descrivi(*difetto)
+                                   : QString());
+    }
 }
 
 long SchedaCorpo::esercizioConTempiRifiutati() const {
@@ -307,7 +331,14 @@ void SchedaCorpo::mostraEsercizio(long posizione) {
     sincronizza();
 }
 
-void SchedaCorpo::TipoEsercizio_Click(int k) {
+void SchedaCorpo::annullaCambioTipo(int k) {
+    const long p = primoEsercizio_ + k;
+    const bool libero = p <= card_.esercizi.Count() && card_.esercizi.Item(p).isLibero;
+    const QSignalBlocker fermo(pannello(k)->controlli().TipoEsercizio);
+    pannello(k)->controlli().TipoEsercizio->setCurrentIndex(libero ? 1 : 0);
+}
+
+void SchedaCorpo::cambiaTipo(int k) {
     // The note goes with the exercise into the box of the other kind.
     Ui::PannelloEsercizio& c = pannello(k)->controlli();
     caricamento_ = true;

@@ -31,6 +31,10 @@ public:
     void restaSullaPagina();
     // Shows the page of exercise `posizione` (from 1) as the card holds it now, recording nothing.
     void mostraEsercizio(long posizione);
+    // Applies the kind chosen on panel k's tab (the note moves to the other kind's box), or puts the
+    // tab back on the kind the exercise has when the change was refused.
+    void cambiaTipo(int k);
+    void annullaCambioTipo(int k);
 
     PannelloEsercizio* pannello(int k) const;
     // Position of the exercise in the first panel (from 1).
@@ -47,6 +51,8 @@ signals:
     void tempiCambiati();
     // The user moved the scroll bar to `pagina`.
     void paginaRichiesta(int pagina);
+    // The user chose the other kind on panel k's tab; nothing has changed yet but the tab.
+    void tipoRichiesto(int pannello);
     // The insert or delete button of panel k was pressed.
     void inserimentoRichiesto(int pannello);
     void eliminazioneRichiesta(int pannello);
@@ -70,7 +76,8 @@ private:
     void impostaMassimo();
     void numeraPannelli();
     void VS_Change(int valore);
-    void TipoEsercizio_Click(int k);
+    // Marks the panels whose exercise holds a value the card's rules refuse (read so from the register).
+    void segnaDifetti();
     void figura_Drop(int k);
     // Writes back, recounts the times and marks the card as changed.
     void riconta();

@@ -8,6 +8,7 @@
 #include "editor/GGAllenHELPER.h"
 #include "pictures/FinestraFiglia.h"
 #include "records/Categorie.h"
+#include "records/RegoleScheda.h"
 #include "records/scheda.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,16 @@
 namespace {
 
 const QString formatoData = QStringLiteral("dd/MM/yyyy");
+
+// The card's text of a date; empty for no date.
+QString testoData(const QDate& d) {
+    return d.isValid() ? d.toString(formatoData) : QString();
+}
+
+// A date still being typed keeps the last whole one; a field that may be empty and is, is no date.
+bool scrivibile(const SelettoreData* campo, const QDate& d) {
+    return d.isValid() || (campo->isVuota() && campo->isAccettabile());
+}
 
 const char* const vociGiorni[] = {"Giornaliero", "Nessuno", "Lunedi", "Martedi", "Mercoledi",
                                   "Giovedi",     "Venerdi", "Sabato", "Domenica"};
@@ -59,12 +70,11 @@ SchedaIntestazione::SchedaIntestazione(scheda& card, const QString& atleta, QWid
     ui->Text1->setMinimumWidth(ui->Text1->fontMetrics().horizontalAdvance(ui->Text1->text()) + 12);
     controlliEditor::altezzeDisegnate(this);
 
-    // The dates check themselves when left; a card always has both, so neither may stay empty.
+    // The dates check themselves when left; which of them may stay empty the card tells at load.
     ui->dal->setNomeCampo(QStringLiteral("Dal"));
     ui->al->setNomeCampo(QStringLiteral("Al"));
     controlli_.aggiungiElenco(ui->categoria);
     for (SelettoreData* data : {ui->dal, ui->al}) {
-        data->setObbligatoria(true);
         controlli_.aggiungiPerComandi(
             data, [data] { return data->errore(); }, TipoMessaggio::Avviso);
     }
@@ -86,16 +96,14 @@ SchedaIntestazione::SchedaIntestazione(scheda& card, const QString& atleta, QWid
     connect(ui->note, &QPlainTextEdit::textChanged, this,
             [this] { cambia(CampoTesta::Note, [this] { card_.note = ui->note->toPlainText(); }); });
     connect(ui->dal, &SelettoreData::dataCambiata, this, [this](const QDate& d) {
-        // A date still being typed keeps the last whole one.
-        if (!d.isValid())
+        if (!scrivibile(ui->dal, d))
             return;
-        cambia(CampoTesta::Dal, [&] { card_.PeriodoDal = d.toString(formatoData); });
+        cambia(CampoTesta::Dal, [&] { card_.PeriodoDal = testoData(d); });
     });
     connect(ui->al, &SelettoreData::dataCambiata, this, [this](const QDate& d) {
-        // A date still being typed keeps the last whole one.
-        if (!d.isValid())
+        if (!scrivibile(ui->al, d))
             return;
-        cambia(CampoTesta::Al, [&] { card_.PeriodoAl = d.toString(formatoData); });
+        cambia(CampoTesta::Al, [&] { card_.PeriodoAl = testoData(d); });
     });
     connect(ui->categoria, &QComboBox::activated, this, [this] {
         cambia(CampoTesta::Categoria, [this] { card_.categoria = ui->categoria->currentText(); });
@@ -113,8 +121,11 @@ void SchedaIntestazione::modificata() {
 }
 
 void SchedaIntestazione::cambia(CampoTesta campo, const std::function<void()>& scrivi) {
+    // A choice made again (the category box confirms its entry when left) changes nothing.
+    const QString primaDi = valoreTesta(card_, campo);
     scrivi();
-    modificata();
+    if (valoreTesta(card_, campo) != primaDi)
+        modificata();
     if (caricamento_)
         return;
     if (QWidget* box = controllato(campo); box && controlli_.rifiutoDi(box))
@@ -199,11 +210,12 @@ void SchedaIntestazione::Form_Load(const QString& atleta) {
         GGAllenHELPER::impostaGiorni(s.GGAllen, giorni);
     }
     ui->note->setPlainText(s.note);
-    caricamento_ = false;
 
-    // The defaults of a new card are written into it as if the user had chosen them.
+    // The defaults of a new card are written into it as if the user had chosen them. A stored card
+    // without a period shows none and keeps none: no date is made up for it.
+    const bool nuova = s.id_scheda == 0;
     const QDate dal = QDate::fromString(s.PeriodoDal, formatoData);
-    if (dal.isValid()) {
+    if (dal.isValid() || !nuova) {
         ui->dal->setData(dal);
     } else {
         ui->dal->setData(oggi());
@@ -211,13 +223,17 @@ void SchedaIntestazione::Form_Load(const QString& atleta) {
         s.isSaved = false;
     }
     const QDate al = QDate::fromString(s.PeriodoAl, formatoData);
-    if (al.isValid()) {
+    if (al.isValid() || !nuova) {
         ui->al->setData(al);
     } else {
         ui->al->setData(oggi().addDays(21));
         s.PeriodoAl = oggi().addDays(21).toString(formatoData);
         s.isSaved = false;
     }
+    caricamento_ = false;
+    // A date the card has may be changed, not taken away; one it never had may stay empty.
+    ui->dal->setObbligatoria(nuova || dal.isValid());
+    ui->al->setObbligatoria(nuova || al.isValid());
     if (static_cast<int>(s.FreqAllen) == 0) {
         ui->FreqAllen->setEditText(QStringLiteral("3"));
         s.FreqAllen = 3;
@@ -231,15 +247,10 @@ void SchedaIntestazione::Form_Load(const QString& atleta) {
 }
 
 void SchedaIntestazione::FreqAllen_Change(const QString& testo) {
-    // Only a whole number that fits the card's byte is stored; anything else waits for the check
-    // made when the box is left.
-    bool ok = false;
-    const int n = testo.trimmed().toInt(&ok);
-    cambia(CampoTesta::Frequenza, [&] {
-        if (ok && n >= 0 && n <= 255 && !testo.trimmed().startsWith(u'+') &&
-            !testo.trimmed().startsWith(u'-'))
-            card_.FreqAllen = n;
-    });
+    // Only an entry of the list reaches the card; anything else waits, refused, in the box.
+    if (!regoleScheda::elenco(regoleScheda::Campo::frequenzaSettimanale).contains(testo))
+        return;
+    cambia(CampoTesta::Frequenza, [&] { card_.FreqAllen = testo.toInt(); });
 }
 
 void SchedaIntestazione::nascondiTutto() {

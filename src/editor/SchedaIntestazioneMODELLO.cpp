@@ -37,8 +37,11 @@ void SchedaIntestazioneMODELLO::modificata() {
 void SchedaIntestazioneMODELLO::cambia(CampoTesta campo, const std::function<void()>& scrivi) {
     const QString prima = valoreTesta(modello_, campo);
     scrivi();
+    const QString dopo = valoreTesta(modello_, campo);
+    if (dopo == prima)
+        return;
     modificata();
-    if (const QString dopo = valoreTesta(modello_, campo); !caricamento_ && dopo != prima)
+    if (!caricamento_)
         emit campoModificato(campo, prima, dopo);
 }
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QUndoCommand>
 #include <QWidget>
+#include <optional>
 
 ValoriEsercizio ValoriEsercizio::di(const Esercizio& e) {
     ValoriEsercizio v;
@@ -271,6 +272,9 @@ protected:
     const long posizione_;
 };
 
+// Exercises keep who they are through the history: an insertion undone and redone brings back the
+// very exercises it took out, and a deletion undone the very exercise it removed, stored identifier
+// included, so the next save updates or deletes its row rather than storing it twice.
 class InserimentoEsercizio : public CambioElenco {
 public:
     InserimentoEsercizio(StoriaScheda& s, long posizione)
@@ -278,16 +282,24 @@ public:
     void redo() override {
         cambia([this] {
             // As many exercises after as before: the free one at the end keeps the pages whole.
-            card().esercizi.Add(vuoto(), posizione_);
-            card().esercizi.Add(vuoto());
+            card().esercizi.Add(inserito_ ? std::move(*inserito_) : vuoto(), posizione_);
+            card().esercizi.Add(inFondo_ ? std::move(*inFondo_) : vuoto());
+            inserito_.reset();
+            inFondo_.reset();
         });
     }
     void undo() override {
         cambia([this] {
-            card().esercizi.Remove(card().esercizi.Count());
-            card().esercizi.Remove(posizione_);
+            auto& esercizi = card().esercizi;
+            inFondo_ = std::move(esercizi.Item(esercizi.Count()));
+            esercizi.Remove(esercizi.Count());
+            inserito_ = std::move(esercizi.Item(posizione_));
+            esercizi.Remove(posizione_);
         });
     }
+
+private:
+    std::optional<Esercizio> inserito_, inFondo_;
 };
 
 class EliminazioneEsercizio : public CambioElenco {
@@ -296,26 +308,28 @@ public:
         : CambioElenco(s, posizione, QStringLiteral("eliminazione")) {}
     void redo() override {
         cambia([this] {
-            valori_ = ValoriEsercizio::di(card().esercizi.Item(posizione_));
+            eliminato_ = std::move(card().esercizi.Item(posizione_));
             card().EliminaEsercizio(posizione_);
-            card().esercizi.Add(vuoto());
+            card().esercizi.Add(inFondo_ ? std::move(*inFondo_) : vuoto());
+            inFondo_.reset();
         });
     }
     void undo() override {
         cambia([this] {
-            card().esercizi.Remove(card().esercizi.Count());
-            // Its row is gone: it comes back as a new exercise, stored at the next save.
-            Esercizio e = vuoto();
-            valori_.scriviIn(e);
-            if (posizione_ > card().esercizi.Count())
-                card().esercizi.Add(std::move(e));
+            auto& esercizi = card().esercizi;
+            inFondo_ = std::move(esercizi.Item(esercizi.Count()));
+            esercizi.Remove(esercizi.Count());
+            Esercizio e = eliminato_ ? std::move(*eliminato_) : vuoto();
+            eliminato_.reset();
+            if (posizione_ > esercizi.Count())
+                esercizi.Add(std::move(e));
             else
-                card().esercizi.Add(std::move(e), posizione_);
+                esercizi.Add(std::move(e), posizione_);
         });
     }
 
 private:
-    ValoriEsercizio valori_;
+    std::optional<Esercizio> eliminato_, inFondo_;
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "pictures/SchedaPreviewFigura.h"
 #include "pictures/SchedaSelezioneFIGURE.h"
 #include "records/AperturaScheda.h"
+#include "records/RegoleScheda.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "selection/ScambioElenchi.h"
@@ -256,7 +257,7 @@ void mdiScheda::aggiornaPulsanti() {
     ToolbarSchede->pulsante(QStringLiteral("SalvaSuModello"))
         ->setEnabled(static_cast<bool>(finestre().SchedeMODELLONuova));
     ToolbarSchede->pulsante(QStringLiteral("stampa"))
-        ->setEnabled(!modello && static_cast<bool>(finestre().PrinterCanvas));
+        ->setEnabled(!modello && static_cast<bool>(finestre().AnteprimaScheda));
     QAction* esporta = ToolbarSchede->pulsante(QStringLiteral("esporta"));
     esporta->setText(modello ? QStringLiteral("Esporta modello…") : QStringLiteral("Esporta scheda…"));
     esporta->setToolTip(
@@ -442,6 +443,15 @@ SchedaCorpo* mdiScheda::creaCorpo() {
         }
         c->vaiAPagina(pagina);
     });
+    // A click on the other kind that shows a refusal does nothing else.
+    connect(c, &SchedaCorpo::tipoRichiesto, this, [this, c](int k) {
+        if (const controlliEditor::Rifiuto r = primoRifiuto()) {
+            c->annullaCambioTipo(k);
+            rifiuta(r);
+            return;
+        }
+        c->cambiaTipo(k);
+    });
     connect(c, &SchedaCorpo::inserimentoRichiesto, this, [this, c](int k) {
         if (!campiAccettati())
             return;
@@ -472,25 +482,6 @@ void mdiScheda::mostraTesta(CampoTesta campo) {
     } else if (SchedaIntestazioneMODELLO* m = intestazioneModello(); m && scheda_->isModello) {
         m->mostraCampo(campo);
         area_->setActiveSubWindow(subIntestazioneModello_);
-    }
-}
-
-void mdiScheda::dopoRilettura(const std::vector<std::int32_t>& prima) {
-    auto& esercizi = scheda_->esercizi;
-    bool alloStessoPosto = esercizi.Count() <= static_cast<long>(prima.size());
-    for (long i = 1; alloStessoPosto && i <= esercizi.Count(); ++i)
-        alloStessoPosto = esercizi.Item(i).ct == prima[static_cast<size_t>(i - 1)];
-    // Those not read back were never stored (no picture): free ones in their place keep the places.
-    for (size_t i = static_cast<size_t>(esercizi.Count()); alloStessoPosto && i < prima.size(); ++i)
-        alloStessoPosto = prima[i] == 0;
-    if (!alloStessoPosto) {
-        storia_->ricomincia(scheda_.get());
-        return;
-    }
-    while (esercizi.Count() < static_cast<long>(prima.size())) {
-        Esercizio vuoto;
-        vuoto.isModello = scheda_->isModello;
-        esercizi.Add(std::move(vuoto));
     }
 }
 
@@ -548,6 +539,18 @@ bool mdiScheda::campiAccettati() {
     return false;
 }
 
+bool mdiScheda::schedaAccettata() {
+    const auto difetto = regoleScheda::primoDifetto(*scheda_);
+    if (!difetto)
+        return true;
+    // Shown where it is, so the field that refuses it speaks for it.
+    if (difetto->esercizio > 0)
+        mostraEsercizio(difetto->esercizio);
+    if (campiAccettati())
+        mostraMessaggio(regoleScheda::descrivi(*difetto), TipoMessaggio::Errore, Pulsanti::OK);
+    return false;
+}
+
 void mdiScheda::ToolbarSchede_ButtonClick(QAction* Button) {
     ToolbarSchede_ButtonClickChiave(BarraStrumenti::chiave(Button));
 }
@@ -566,7 +569,7 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
             return;
         scriviPannelli();
         if (k == QLatin1String("salva")) {
-            if (!salvaAbilitato_)
+            if (!salvaAbilitato_ || !schedaAccettata())
                 return;
             scheda_->save();
             // A save the database refused has been reported already and must not look done.
@@ -577,12 +580,14 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
                                 Pulsanti::OK);
             }
         } else if (k == QLatin1String("salvasumodello")) {
-            salvaSuNuovoModello();
+            if (schedaAccettata())
+                salvaSuNuovoModello();
         } else if (k == QLatin1String("stampa")) {
             stampa();
         } else if (k == QLatin1String("esporta")) {
             // What is on screen, saved or not: the file is a copy, the card stays as it is.
-            scambioElenchi::esporta(this, *scheda_);
+            if (schedaAccettata())
+                scambioElenchi::esporta(this, *scheda_);
         } else if (k == QLatin1String("fine")) {
             chiudiScheda();
         } else if (k == QLatin1String("annulla")) {
@@ -595,29 +600,25 @@ void mdiScheda::ToolbarSchede_ButtonClickChiave(const QString& chiave) {
 }
 
 void mdiScheda::stampa() {
-    if (scheda_->isModello || !finestre().PrinterCanvas)
+    if (scheda_->isModello || !finestre().AnteprimaScheda)
         return;
-    setPuoiChiudere(true);
-    scaricaFiglia(subCorpo_);
-    setPuoiChiudere(false);
-    // Whatever happens, the body comes back on the exercises in memory.
-    struct Riapri {
-        mdiScheda* e;
-        ~Riapri() {
-            proteggi([this] { e->disponiFinestre(); });
+    // The sheets show the card as it is on screen; printing it stores nothing unless the user says so.
+    if (!scheda_->isSaved) {
+        const Risposta r = mostraMessaggio(QStringLiteral("La scheda ha modifiche non salvate.\n"
+                                                          "Salvarle prima della stampa?"),
+                                           TipoMessaggio::Domanda, Pulsanti::SiNoAnnulla);
+        if (r == Risposta::Annulla)
+            return;
+        if (r == Risposta::Si) {
+            if (!schedaAccettata())
+                return;
+            scheda_->save();
+            if (!scheda_->isSaved)
+                return;
+            storia_->chiudiPasso();
         }
-    } riapri{this};
-    scheda_->save();
-    if (!scheda_->isSaved)
-        return;
-    idSchedaSelezionata = scheda_->id_scheda;
-    finestre().PrinterCanvas();
-    std::vector<std::int32_t> prima;
-    for (const Esercizio& e : scheda_->esercizi)
-        prima.push_back(e.ct);
-    scheda_->caricaEsercizi();
-    dopoRilettura(prima);
-    ricontaTempi();
+    }
+    finestre().AnteprimaScheda(static_cast<const ::scheda&>(*scheda_));
 }
 
 void mdiScheda::salvaSuNuovoModello() {
@@ -688,7 +689,7 @@ void mdiScheda::chiudiScheda() {
         return;
     }
     if (r == Risposta::Si) {
-        if (!campiAccettati()) {
+        if (!campiAccettati() || !schedaAccettata()) {
             setPuoiChiudere(false);
             return;
         }

@@ -71,6 +71,9 @@ public:
     // Run before every command that saves, prints, pages or closes: false, with the field's message
     // shown and the focus on it, when a field refuses its value.
     bool campiAccettati();
+    // Run before every command that stores or exports the card: false, with the first value its rules
+    // refuse shown on its page (values read so from an older register), when there is one.
+    bool schedaAccettata();
 
     // The gate every child window consults before closing.
     static bool puoiChiudere();
@@ -121,9 +124,6 @@ private:
     QMdiSubWindow* aggiungiFiglia(QWidget* finestra);
     SchedaCorpo* creaCorpo();
     void allineaSelezione();
-    // After the exercises were read back from the database: the history names exercises by their
-    // place, so it goes on only if every stored exercise is where it was.
-    void dopoRilettura(const std::vector<std::int32_t>& identificativiPrima);
     void scriviPannelli();
     void nessunTempoPedana();
 

@@ -149,6 +149,16 @@ QString avvisoLogoPalestra() {
         .arg(QDir::toNativeSeparators(percorso));
 }
 
+QString testoPeriodo(const QString& dal, const QString& al) {
+    const QString inizio = dal.trimmed();
+    const QString fine = al.trimmed();
+    if (inizio.isEmpty())
+        return fine.isEmpty() ? QString() : QStringLiteral("fino al ") + fine;
+    if (fine.isEmpty())
+        return QStringLiteral("dal ") + inizio;
+    return inizio + QStringLiteral(" - ") + fine;
+}
+
 int Page::righe() const {
     return arrotondaSuperiore(static_cast<double>(esercizi.Count()) / 2);
 }
@@ -169,7 +179,11 @@ void Page::scriviIntestazione(Foglio& f) const {
                                               QString::number(static_cast<int>(s.FreqAllen)) +
                                               QStringLiteral(" giorni la settimana");
     f.el(QStringLiteral("GGAllen")).testo = giorni;
-    f.el(QStringLiteral("Periodo")).testo = s.PeriodoDal + QStringLiteral(" - ") + s.PeriodoAl;
+    ElementoFoglio& periodo = f.el(QStringLiteral("Periodo"));
+    periodo.testo = testoPeriodo(s.PeriodoDal, s.PeriodoAl);
+    // With neither date the line stays empty: the lines under it keep their places.
+    periodo.visibile = !periodo.testo.isEmpty();
+    f.el(QStringLiteral("periodoEti")).visibile = periodo.visibile;
     f.el(QStringLiteral("NoteFinali"), 0).testo = s.note;
 
     const double sinistra = twips::daCentimetri(1);
@@ -207,7 +221,6 @@ void Page::scriviIntestazione(Foglio& f) const {
     ElementoFoglio& pedana = f.el(QStringLiteral("tempoPedana"));
     pedana.visibile = (limitePedana ? *limitePedana : palestra::leggiLimitePedana()) > 0;
     if (pedana.visibile) {
-        const ElementoFoglio& periodo = f.el(QStringLiteral("Periodo"));
         pedana.testo = QStringLiteral("Tempo sulla pedana: ") +
                        ContatoreTempi::testoDurata(ContatoreTempi::secondiSuPedana(s));
         pedana.left = periodo.left + periodo.width - pedana.width;

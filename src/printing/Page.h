@@ -52,6 +52,9 @@ private:
     int righe() const;
 };
 
+// The validity period as the sheet writes it, saying only the dates the card has; empty with neither.
+QString testoPeriodo(const QString& dal, const QString& al);
+
 // The gym's logo path, read without a message when the gym was never customised; the sheets of a card
 // read it once for all.
 QString logoPalestraPerStampa();

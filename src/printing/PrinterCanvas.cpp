@@ -46,6 +46,10 @@ PrinterCanvas::PrinterCanvas(QWidget* genitore) : AnteprimaFoglio(genitore), fog
     canvas()->mostra(&foglio_);
 }
 
+PrinterCanvas::PrinterCanvas(const scheda& card, QWidget* genitore) : PrinterCanvas(genitore) {
+    inMemoria_ = std::make_unique<const scheda>(card);
+}
+
 PrinterCanvas::~PrinterCanvas() = default;
 
 pages& PrinterCanvas::fogli() {
@@ -66,7 +70,10 @@ void PrinterCanvas::showEvent(QShowEvent* evento) {
 void PrinterCanvas::Form_Load() {
     {
         CursoreAttesa attesa;
-        fogli().createPages(idSchedaSelezionata);
+        if (inMemoria_)
+            fogli().createPages(*inMemoria_);
+        else
+            fogli().createPages(idSchedaSelezionata);
     }
     if (fogli().numeroPagine() == 0) {
         // The surface stays without card data.

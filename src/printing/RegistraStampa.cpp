@@ -13,6 +13,10 @@ void registraFinestreStampa() {
         PrinterCanvas anteprima(QApplication::activeWindow());
         anteprima.exec();
     };
+    finestre().AnteprimaScheda = [](const scheda& card) {
+        PrinterCanvas anteprima(card, QApplication::activeWindow());
+        anteprima.exec();
+    };
     finestre().PrinterDaNonFare = [] {
         PrinterDaNonFare istruzioni(QApplication::activeWindow());
         istruzioni.exec();

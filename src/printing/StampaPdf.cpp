@@ -186,9 +186,14 @@ void scriviIstruzioniPdf(const QString& file) {
 
 QString nomePdfScheda(const scheda& s) {
     QString nome = QStringLiteral("Scheda %1 %2").arg(s.cognomeUtente, s.nomeUtente).simplified();
-    auto data = [](const QString& d) { return QString(d).replace(QLatin1Char('/'), QLatin1Char('-')); };
-    if (!s.PeriodoDal.isEmpty() || !s.PeriodoAl.isEmpty())
-        nome += QStringLiteral(" dal %1 al %2").arg(data(s.PeriodoDal), data(s.PeriodoAl));
+    auto data = [](const QString& d) { return d.trimmed().replace(QLatin1Char('/'), QLatin1Char('-')); };
+    const QString dal = data(s.PeriodoDal);
+    const QString al = data(s.PeriodoAl);
+    // Only the dates the card has.
+    if (!dal.isEmpty())
+        nome += QStringLiteral(" dal ") + dal;
+    if (!al.isEmpty())
+        nome += (dal.isEmpty() ? QStringLiteral(" fino al ") : QStringLiteral(" al ")) + al;
     // Characters that some file systems refuse.
     static const QString vietati = QStringLiteral("\\/:*?\"<>|");
     for (QChar& c : nome)

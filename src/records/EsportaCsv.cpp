@@ -27,11 +27,6 @@ QString riga(const QStringList& campi) {
     return uscita.join(QLatin1Char(';')) + aCapo;
 }
 
-// The register's empty date (a birth date never typed) is no date at all on a sheet.
-QVariant dataNascita(const QDate& d) {
-    return d == QDate(1899, 12, 30) ? QVariant(QDate()) : QVariant(d);
-}
-
 // A card's dates are kept as dd/MM/yyyy text already.
 QVariant dataScheda(const QString& testo) {
     const QDate d = QDate::fromString(testo, QStringLiteral("dd/MM/yyyy"));
@@ -81,7 +76,7 @@ TabellaCsv tabellaAtleti(const std::vector<utente>& atleti) {
     TabellaCsv t({QStringLiteral("ID_atleta"), QStringLiteral("Cognome"), QStringLiteral("Nome"),
                   QStringLiteral("Data Nascita"), QStringLiteral("Sesso"), QStringLiteral("Note")});
     for (const utente& u : atleti)
-        t.aggiungiRiga({u.id_utente, u.cognome, u.nome, dataNascita(u.dataNascita), u.sesso, u.note});
+        t.aggiungiRiga({u.id_utente, u.cognome, u.nome, u.dataNascita, u.sesso, u.note});
     return t;
 }
 

@@ -1,39 +1,31 @@
 #include "records/LimitiEsercizio.h"
 
+#include "records/RegoleScheda.h"
+
 namespace limitiEsercizio {
 
 namespace {
 
-struct Limite {
-    Numero campo;
-    int massimo;
-    const char* messaggio; // %1 stands for the highest value
-};
-
-// Minutes have no bound of their own: the byte the exercise keeps them in is the bound.
-constexpr Limite limiti[] = {
-    {Numero::serie, 99, "Valore troppo grande!"},
-    {Numero::recuperoMin, 255, "Inserire un numero tra 0 e %1"},
-    {Numero::recuperoSec, 59, "Inserire un numero tra 0 e %1"},
-};
-
-const Limite& limite(Numero campo) {
-    for (const Limite& l : limiti)
-        if (l.campo == campo)
-            return l;
-    return limiti[0];
+regoleScheda::Campo campoDi(Numero campo) {
+    switch (campo) {
+    case Numero::serie:
+        return regoleScheda::Campo::serie;
+    case Numero::recuperoMin:
+        return regoleScheda::Campo::recuperoMin;
+    case Numero::recuperoSec:
+        break;
+    }
+    return regoleScheda::Campo::recuperoSec;
 }
 
 } // namespace
 
 int massimo(Numero campo) {
-    return limite(campo).massimo;
+    return regoleScheda::massimo(campoDi(campo));
 }
 
 QString messaggio(Numero campo) {
-    const Limite& l = limite(campo);
-    const QString testo = QString::fromUtf8(l.messaggio);
-    return testo.contains(QLatin1String("%1")) ? testo.arg(l.massimo) : testo;
+    return regoleScheda::messaggio(campoDi(campo));
 }
 
 QString controlla(Numero campo, const QString& testo) {
@@ -41,7 +33,7 @@ QString controlla(Numero campo, const QString& testo) {
 }
 
 QString messaggioElenco() {
-    return QStringLiteral("Selezionare un valore tra quelli disponibili!");
+    return regoleScheda::messaggio(regoleScheda::Campo::modalita);
 }
 
 long leggiNumero(const QString& testo) {

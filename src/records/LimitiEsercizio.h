@@ -3,8 +3,8 @@
 #include <QString>
 
 // The values the card editor accepts in an exercise's number boxes, and the messages that refuse
-// the others. The check made when the user leaves a box and the one made before every command
-// both read them here.
+// the others, as the card's rules (RegoleScheda) hold them, read from the boxes' text. The check made
+// when the user leaves a box and the one made before every command both read them here.
 namespace limitiEsercizio {
 
 enum class Numero { serie, recuperoMin, recuperoSec };

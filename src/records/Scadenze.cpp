@@ -17,7 +17,11 @@ namespace {
 const QString chiaveGiorni = QStringLiteral("Scadenze/giorni");
 
 QString dataLetta(const QVariant& v) {
-    return v.isNull() ? QString() : DB::testoData(nzData(v));
+    return DB::testoData(nzData(v));
+}
+
+QDate dataDelTesto(const QString& testo) {
+    return QDate::fromString(testo, QStringLiteral("dd/MM/yyyy"));
 }
 
 // How many whole months the period spans, when it is made of whole months: it ends the day before
@@ -95,12 +99,8 @@ std::int32_t rinnovaScheda(std::int32_t idScheda, const QDate& giorno) {
     scheda vecchia;
     if (!vecchia.carica(idScheda))
         return 0;
-    // Read as stored: the card's own reading turns a missing date into a default one.
-    RecordSet rs = db().getRs(QStringLiteral("SELECT PeriodoDal, PeriodoAl FROM schede WHERE id_scheda = ") +
-                              testoSql::numero(idScheda));
-    const QVariant dal = rs[QStringLiteral("PeriodoDal")], al = rs[QStringLiteral("PeriodoAl")];
     const auto periodo =
-        periodoRinnovato(dal.isNull() ? QDate() : nzData(dal), al.isNull() ? QDate() : nzData(al), giorno);
+        periodoRinnovato(dataDelTesto(vecchia.PeriodoDal), dataDelTesto(vecchia.PeriodoAl), giorno);
     if (!periodo)
         throw Errore(NumeriErrore::DatiNonValidi,
                      QStringLiteral("La scheda %1 non ha una data di fine periodo: non si può rinnovare.")

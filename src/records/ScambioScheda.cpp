@@ -4,6 +4,7 @@
 #include "data/Apici.h"
 #include "data/LettoriCampi.h"
 #include "data/db.h"
+#include "records/RegoleScheda.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 
@@ -16,8 +17,10 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace scambioScheda {
 
@@ -86,8 +89,18 @@ QString dataPerFile(const QString& data) {
     const QDate d = QDate::fromString(data, QStringLiteral("dd/MM/yyyy"));
     return d.isValid() ? d.toString(Qt::ISODate) : QString();
 }
-QString dataDaFile(const QString& data) {
-    return DB::testoData(QDate::fromString(data, Qt::ISODate));
+
+using regoleScheda::Campo;
+using regoleScheda::Difetto;
+
+// An empty text is no date. One that cannot be read is refused rather than taken as no date.
+QString dataDaFile(const QString& data, Campo campo, std::vector<Difetto>& difetti) {
+    if (data.isEmpty())
+        return {};
+    const QDate d = QDate::fromString(data, QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid())
+        difetti.push_back(regoleScheda::difetto(0, campo, data));
+    return DB::testoData(d);
 }
 
 QJsonObject intestazioneDi(const SchedaEditabile& s) {
@@ -240,7 +253,26 @@ QString scriviFile(const QString& percorso, const QByteArray& dati) {
     return {};
 }
 
-EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUtente) {
+namespace {
+
+// The lists' entries as the editor spells them, for a file that wrote them in another case.
+void uniformaElenchi(Esercizio& e) {
+    for (auto [campo, testo] :
+         {std::pair{Campo::durata, &e.durata}, std::pair{Campo::frequenza, &e.frequenza},
+          std::pair{Campo::ampiezza, &e.ampiezza}, std::pair{Campo::modalita, &e.modalita}}) {
+        const QString voce = regoleScheda::voceElenco(campo, *testo);
+        if (!voce.isEmpty())
+            *testo = voce;
+    }
+}
+
+QString righe(const QStringList& voci) {
+    return QStringLiteral("  - ") + voci.join(QStringLiteral("\n  - "));
+}
+
+// `nome` is the file's name, for the message; empty when the data did not come from a file.
+EsitoImportazione importaDati(const QByteArray& dati, Tipo atteso, std::int32_t idUtente,
+                              const QString& nome) {
     EsitoImportazione esito;
     esito.tipo = atteso;
     try {
@@ -254,6 +286,8 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
                                                "importarlo dall'elenco delle schede dell'atleta.")};
         const QJsonObject testa = radice.value(QStringLiteral("intestazione")).toObject();
 
+        // The values the card's rules refuse, all of them, header first and then by exercise.
+        std::vector<Difetto> difetti;
         std::unique_ptr<SchedaEditabile> nuova;
         if (tipo == Tipo::Modello) {
             auto m = std::make_unique<SchedaModello>();
@@ -263,8 +297,8 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
             auto c = std::make_unique<scheda>();
             c->id_utente = idUtente;
             c->Istruttore = testoCampo(testa, "istruttore");
-            c->PeriodoDal = dataDaFile(testoCampo(testa, "periodoDal"));
-            c->PeriodoAl = dataDaFile(testoCampo(testa, "periodoAl"));
+            c->PeriodoDal = dataDaFile(testoCampo(testa, "periodoDal"), Campo::periodoDal, difetti);
+            c->PeriodoAl = dataDaFile(testoCampo(testa, "periodoAl"), Campo::periodoAl, difetti);
             c->Obiettivo = testoCampo(testa, "obiettivo");
             c->FreqAllen = byteCampo(testa, "frequenzaSettimanale");
             c->GGAllen = testoCampo(testa, "giorniAllenamento");
@@ -277,9 +311,11 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
         // listed in one message.
         const Catalogo catalogo;
         QStringList mancanti;
+        long posizione = 0;
         for (const QJsonValue& v : radice.value(QStringLiteral("esercizi")).toArray()) {
             if (!v.isObject())
                 throw Rifiuto{fileDanneggiato};
+            ++posizione;
             const QJsonObject o = v.toObject();
             Esercizio e;
             e.isModello = nuova->isModello;
@@ -293,6 +329,7 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
             e.modalita = testoCampo(o, "modalita");
             e.peso = testoCampo(o, "peso");
             e.note = testoCampo(o, "note");
+            uniformaElenchi(e);
             const QJsonValue figura = campo(o, "figura");
             if (figura.isObject()) {
                 const QJsonObject f = figura.toObject();
@@ -301,11 +338,15 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
                 if (!numero.isDouble())
                     throw Rifiuto{fileDanneggiato};
                 const float n = static_cast<float>(numero.toDouble());
+                const QString descrizione =
+                    QStringLiteral("n. %1 (%2, %3)")
+                        .arg(testoNumero(n), macchina, f.value(QStringLiteral("file")).toString());
                 const auto id = catalogo.perChiave.constFind(chiaveFigura(macchina, n));
-                if (id == catalogo.perChiave.cend()) {
-                    const QString voce =
-                        QStringLiteral("immagine n. %1 (%2, %3)")
-                            .arg(testoNumero(n), macchina, f.value(QStringLiteral("file")).toString());
+                if (e.isLibero) {
+                    // Done off the machine: a picture would be stored but never shown.
+                    difetti.push_back(regoleScheda::difetto(posizione, Campo::immagine, descrizione));
+                } else if (id == catalogo.perChiave.cend()) {
+                    const QString voce = QStringLiteral("immagine ") + descrizione;
                     if (!mancanti.contains(voce))
                         mancanti << voce;
                 } else {
@@ -315,8 +356,17 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
                 // Only a free exercise goes without a picture; anything else would be lost on saving.
                 throw Rifiuto{fileDanneggiato};
             }
+            for (Difetto& d : regoleScheda::difettiEsercizio(e, posizione))
+                difetti.push_back(std::move(d));
             nuova->esercizi.Add(std::move(e));
         }
+        for (Difetto& d : regoleScheda::difettiIntestazione(*nuova))
+            difetti.push_back(std::move(d));
+        std::stable_sort(difetti.begin(), difetti.end(), [](const Difetto& a, const Difetto& b) {
+            if (a.esercizio != b.esercizio)
+                return a.esercizio < b.esercizio;
+            return static_cast<int>(a.campo) < static_cast<int>(b.campo);
+        });
 
         if (!nuova->categoria.isEmpty()) {
             try {
@@ -330,10 +380,22 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
                 mancanti.prepend(QStringLiteral("categoria \"%1\"").arg(nuova->categoria));
             }
         }
+        if (!difetti.empty()) {
+            QStringList voci;
+            for (const Difetto& d : difetti)
+                voci << regoleScheda::descrivi(d);
+            QString motivo = (nome.isEmpty() ? QStringLiteral("Impossibile importare:\n")
+                                             : QStringLiteral("Impossibile importare «%1»:\n").arg(nome)) +
+                             righe(voci) + QLatin1Char('\n');
+            if (!mancanti.isEmpty())
+                motivo += QStringLiteral("Inoltre in questo archivio mancano\n") + righe(mancanti) +
+                          QLatin1Char('\n');
+            throw Rifiuto{motivo + QStringLiteral("Non è stato importato nulla.")};
+        }
         if (!mancanti.isEmpty())
             throw Rifiuto{QStringLiteral("Impossibile importare: in questo archivio mancano\n%1\n"
                                          "Non è stato importato nulla.")
-                              .arg(QStringLiteral("  - ") + mancanti.join(QStringLiteral("\n  - ")))};
+                              .arg(righe(mancanti))};
 
         if (tipo == Tipo::Scheda &&
             db().DCount(QStringLiteral("id_utente"), QStringLiteral("utenti"),
@@ -353,6 +415,12 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
     }
 }
 
+} // namespace
+
+EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUtente) {
+    return importaDati(dati, atteso, idUtente, QString());
+}
+
 EsitoImportazione importaFile(const QString& percorso, Tipo atteso, std::int32_t idUtente) {
     QFile f(percorso);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -362,7 +430,7 @@ EsitoImportazione importaFile(const QString& percorso, Tipo atteso, std::int32_t
             QStringLiteral("Impossibile leggere il file %1:\n%2").arg(percorso, f.errorString());
         return esito;
     }
-    return importa(f.readAll(), atteso, idUtente);
+    return importaDati(f.readAll(), atteso, idUtente, nomeFile(percorso));
 }
 
 } // namespace scambioScheda

@@ -38,12 +38,13 @@ struct EsitoImportazione {
 };
 
 // Stores the file's card (for athlete `idUtente`) or template as a new one, in one transaction.
-// A file that is damaged, of a later version, of the other kind, or that names pictures or a category
-// this register lacks is refused with one message listing what is wrong, and nothing is stored.
-// `idUtente` is required for a card and ignored for a template.
+// A file that is damaged, of a later version, of the other kind, that holds values the card's rules
+// refuse (RegoleScheda; a list entry written in another letter case is taken as the entry), or that
+// names pictures or a category this register lacks is refused with one message listing what is wrong,
+// and nothing is stored. `idUtente` is required for a card and ignored for a template.
 EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUtente);
 
-// The same, reading the file first.
+// The same, reading the file first; a refusal of its values names the file (without its folder).
 EsitoImportazione importaFile(const QString& percorso, Tipo atteso, std::int32_t idUtente);
 
 } // namespace scambioScheda

@@ -3,6 +3,10 @@
 #include "base/Messaggi.h"
 #include "data/Apici.h"
 #include "data/LettoriCampi.h"
+#include "records/RegoleScheda.h"
+
+#include <QStringList>
+#include <algorithm>
 
 #include <vector>
 
@@ -48,6 +52,7 @@ bool SchedaEditabile::chiarisciSospeso() {
                 }
         break;
     case Esito::Salvato:
+        salvati_ = sospeso_->salvatiDopo;
         break;
     }
     sospeso_.reset();
@@ -57,6 +62,11 @@ bool SchedaEditabile::chiarisciSospeso() {
 std::int32_t SchedaEditabile::save() {
     if (!chiarisciSospeso())
         return 0;
+    // Whatever path the card came by (editor, import, renewal, template), a value its rules refuse
+    // never reaches the register.
+    if (const auto difetto = regoleScheda::primoDifetto(*this))
+        throw Errore(NumeriErrore::ValoreNonAmmesso, regoleScheda::descrivi(*difetto),
+                     QStringLiteral("Vibrana"));
     if (!categoria.isEmpty() && !setCategoriaPerNome(QString()))
         return 0;
 
@@ -74,25 +84,47 @@ std::int32_t SchedaEditabile::save() {
         }
     };
 
+    // What the register will hold once the save is done, and the stored rows that go.
+    std::vector<Esercizio*> daSalvare;
+    std::vector<Esercizio*> segnaposto;
+    const long n = esercizi.Count();
+    for (long i = 1; i <= n; ++i) {
+        Esercizio& e = esercizi.Item(i);
+        (e.isLibero || e.id_fig != 0 ? daSalvare : segnaposto).push_back(&e);
+    }
+    std::vector<std::int32_t> daEliminare = salvati_;
+    for (const Esercizio* e : daSalvare)
+        std::erase(daEliminare, e->ct);
+
     // A plain flag and value rather than an optional: the compiler cannot follow one through the try.
     bool riuscito = false;
     std::int32_t risultato = 0;
     std::optional<SalvataggioSospeso> sospeso;
     try {
+        // An exercise whose row is gone (an undone deletion brought back after a save, a copy of
+        // another record's exercise) is stored anew rather than updating a row that is not its own.
+        auto salvato = [this](std::int32_t ct) {
+            return ct != 0 && std::find(salvati_.begin(), salvati_.end(), ct) != salvati_.end();
+        };
+        std::vector<std::int32_t> visti;
+        for (Esercizio* e : daSalvare) {
+            if (!salvato(e->ct) || std::find(visti.begin(), visti.end(), e->ct) != visti.end())
+                e->ct = 0;
+            visti.push_back(e->ct);
+        }
         Transazione t(db());
         const auto intestazione = salvaIntestazione();
         riuscito = intestazione.has_value();
         risultato = intestazione.value_or(0);
+        if (riuscito && !daEliminare.empty())
+            riuscito = eliminaRighe(daEliminare);
         // Every exercise in the same two statements whatever the card's length: on the shared register
         // a statement per exercise made a long card slow to save.
-        std::vector<Esercizio*> daSalvare;
-        const long n = esercizi.Count();
         for (long i = 1; riuscito && i <= n; ++i) {
             Esercizio& e = esercizi.Item(i);
             if (e.isLibero || e.id_fig != 0) {
                 e.nprog = static_cast<std::int32_t>(i);
                 preparaEsercizio(e);
-                daSalvare.push_back(&e);
             }
         }
         riuscito = riuscito && Esercizio::salvaInsieme(daSalvare);
@@ -102,9 +134,12 @@ std::int32_t SchedaEditabile::save() {
         ripristina();
         throw;
     }
+    std::vector<std::int32_t> salvatiDopo;
+    for (const Esercizio* e : daSalvare)
+        salvatiDopo.push_back(e->ct);
     if (sospeso) {
         // The rows may exist: the identifiers stay until the server says whether they do.
-        Sospeso s{*sospeso, idPrima, {}};
+        Sospeso s{*sospeso, idPrima, {}, salvatiDopo};
         for (const StatoEsercizio& p : prima)
             if (p.esercizio->ct != p.ct)
                 s.ct.emplace_back(p.esercizio->ct, p.ct);
@@ -115,14 +150,26 @@ std::int32_t SchedaEditabile::save() {
         ripristina();
         return 0;
     }
+    salvati_ = std::move(salvatiDopo);
+    // Their rows are gone with this save.
+    for (Esercizio* e : segnaposto)
+        e->ct = 0;
     isSaved = true;
     return risultato;
 }
 
+bool SchedaEditabile::eliminaRighe(const std::vector<std::int32_t>& ct) const {
+    QStringList elenco;
+    for (const std::int32_t c : ct)
+        elenco << QString::number(c);
+    Esercizio modello;
+    modello.isModello = isModello;
+    return db().Execute(
+        QStringLiteral("DELETE * FROM %1 WHERE id_scheda = %2 AND ct IN (%3)")
+            .arg(modello.tabella(), QString::number(id_scheda), elenco.join(QLatin1Char(','))));
+}
+
 void SchedaEditabile::EliminaEsercizio(long indice) {
-    Esercizio& e = esercizi.Item(indice);
-    if (e.ct != 0)
-        e.Elimina(0);
     esercizi.Remove(indice);
     rinumeraEsercizi();
 }
@@ -174,10 +221,12 @@ void SchedaEditabile::caricaEserciziDa(const QString& tabella) {
                                              "%1.Nprog ASC")
                                   .arg(tabella, QString::number(id_scheda)));
     esercizi.Clear();
+    salvati_.clear();
     for (rs.MoveFirst(); !rs.eof(); rs.MoveNext()) {
         Esercizio e;
         e.isModello = isModello;
         e.leggi(rs);
+        salvati_.push_back(e.ct);
         esercizi.Add(std::move(e));
     }
 }

@@ -33,19 +33,22 @@ public:
     // Deletes the header row (ID 0 = this record's own).
     virtual bool Elimina(std::int32_t ID) = 0;
 
-    // Stores the header and every exercise that has a picture or is free, numbered by position,
-    // all in one transaction. Returns the new id_scheda after an insert, 0 after an update.
+    // Stores exactly the card in memory, all in one transaction: the header, every exercise that has a
+    // picture or is free (numbered by position; inserted, or updated by its ct), and the deletion of the
+    // stored rows no longer among them (taken out of the list, or left without picture and not free).
+    // Returns the new id_scheda after an insert, 0 after an update.
     // When the database refuses any statement nothing is stored, the record keeps the
     // identifiers it had, isSaved stays false and the result is 0.
     // When the server's answer to the commit was lost and it cannot say what it stored, that is
     // reported and the result is 0; the next save first asks again, and stores the card once: as an
     // update of the rows that were stored, or anew when they were not (or not at all while the
     // server still cannot tell).
-    // Raises error 513 "Categoria non esistente!" before writing when the category is unknown; when the
-    // register cannot be read the lookup's own message is the only one, and the result is 0.
+    // Raises error 513 "Categoria non esistente!" before writing when the category is unknown, and
+    // ValoreNonAmmesso naming the first value the card's rules refuse; when the register cannot be
+    // read the lookup's own message is the only one, and the result is 0.
     std::int32_t save();
 
-    // Removes exercise `indice` (from 1), deleting its row at once if it was stored, and renumbers.
+    // Removes exercise `indice` (from 1) and renumbers; a stored one leaves the register at the next save.
     void EliminaEsercizio(long indice);
     void rinumeraEsercizi();
     // Sets id_cat from the category named Cat (or `categoria` when Cat is empty). False when the
@@ -74,13 +77,20 @@ private:
         SalvataggioSospeso gruppo;
         std::int32_t idPrima = 0;
         std::vector<std::pair<std::int32_t, std::int32_t>> ct;
+        std::vector<std::int32_t> salvatiDopo;
     };
     std::optional<Sospeso> sospeso_;
+    // The ct of the exercise rows the register holds for this record, as last read or saved: what a
+    // save deletes when they are no longer in the list.
+    std::vector<std::int32_t> salvati_;
     // Settles a save whose outcome was unknown; false while the server still cannot tell.
     bool chiarisciSospeso();
+    // Deletes this record's exercise rows `ct`; false when the register refused.
+    bool eliminaRighe(const std::vector<std::int32_t>& ct) const;
 };
 
 // The error raised when a category name is not in the catalogue.
 namespace NumeriErrore {
 constexpr long CategoriaNonEsistente = 513;
-}
+constexpr long ValoreNonAmmesso = 514;
+} // namespace NumeriErrore

@@ -11,6 +11,9 @@ void utente::leggi(const RecordSet& rs) {
     cognome = letto(cStringa(rs[QStringLiteral("cognome")]));
     nome = letto(cStringa(rs[QStringLiteral("nome")]));
     dataNascita = nzData(rs[QStringLiteral("dataNascita")]);
+    // The older program stored its empty date, day 0 of its calendar, for a birth date never typed.
+    if (dataNascita == QDate(1899, 12, 30))
+        dataNascita = QDate();
     sesso = letto(nzStringa(rs[QStringLiteral("sesso")]));
     note = letto(nzStringa(rs[QStringLiteral("note")]));
     raccoglitore.id_utente = id_utente;

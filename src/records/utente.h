@@ -15,8 +15,8 @@ public:
     std::int32_t id_utente = 0; // 0 for an athlete not yet stored
     QString nome;
     QString cognome;
-    QDate dataNascita{1899, 12, 30}; // the empty date
-    QString sesso;                   // "M" or "F"
+    QDate dataNascita; // null = no date (stored as NULL)
+    QString sesso;     // "M" or "F"
     QString note;
     ::raccoglitore raccoglitore; // the athlete's cards (loaded on request)
 

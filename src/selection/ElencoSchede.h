@@ -26,7 +26,7 @@ public:
     using QTreeWidgetItem::QTreeWidgetItem;
 
     void impostaNumero(int colonna, qlonglong valore);
-    void impostaData(int colonna, const QString& testoData); // dd/MM/yyyy
+    void impostaData(int colonna, const QString& testoData); // dd/MM/yyyy; empty sorts before any date
     void impostaTesto(int colonna, const QString& testo);
 
     bool operator<(const QTreeWidgetItem& altra) const override;

@@ -221,7 +221,18 @@ void SchedeMODELLOSelezione::scambiaModello(bool esporta) {
         m.caricaEsercizi();
         scambioElenchi::esporta(this, m);
     } else if (const auto nuovo = scambioElenchi::importa(this, scambioScheda::Tipo::Modello, 0)) {
-        fillList();
+        // The list shows the imported template's category, whatever it showed before.
+        SchedaModello importato;
+        const int i =
+            importato.carica(*nuovo) ? ui->categoria->findText(importato.categoria, Qt::MatchExactly) : -1;
+        if (i >= 0 && i != ui->categoria->currentIndex()) {
+            ui->categoria->setCurrentIndex(i); // which refills the list
+        } else {
+            // A text typed over the entry gives way to it as well.
+            if (i >= 0)
+                ui->categoria->setEditText(ui->categoria->itemText(i));
+            fillList();
+        }
         selezionaDopoRicarica(ui->LW, *nuovo, 0);
     }
     activateWindow();

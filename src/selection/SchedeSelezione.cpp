@@ -123,10 +123,16 @@ void SchedeSelezione::Form_Load() {
     if (ui->LW->topLevelItemCount() == 0) {
         mostraMessaggio(QStringLiteral("L'utente non ha schede salvate!"), TipoMessaggio::Errore,
                         Pulsanti::OK);
-        for (const char* k : {"seleziona", "elimina", "stampa", "esporta"})
-            Toolbar_->pulsante(QString::fromLatin1(k))->setEnabled(false);
+        abilitaComandiScheda(false);
     }
     ui->LW->setFocus();
+}
+
+void SchedeSelezione::abilitaComandiScheda(bool abilita) {
+    for (const char* k : {"seleziona", "elimina", "esporta"})
+        Toolbar_->pulsante(QString::fromLatin1(k))->setEnabled(abilita);
+    Toolbar_->pulsante(QStringLiteral("stampa"))
+        ->setEnabled(abilita && static_cast<bool>(finestre().PrinterCanvas));
 }
 
 void SchedeSelezione::adattaColonne() {
@@ -232,6 +238,8 @@ void SchedeSelezione::scambiaScheda(bool esporta) {
     } else if (const auto nuova = scambioElenchi::importa(this, scambioScheda::Tipo::Scheda, id_utente)) {
         fillList();
         selezionaDopoRicarica(ui->LW, *nuova, 0);
+        // The athlete's first card: the commands turned off at load act on it now.
+        abilitaComandiScheda(true);
     }
     activateWindow();
 }

@@ -53,6 +53,8 @@ private:
     void scambiaScheda(bool esporta);
     // The athlete's cards, in the list's order, to a CSV file.
     void esportaSchede();
+    // The commands that act on a card ("Stampa" only with a print preview installed).
+    void abilitaComandiScheda(bool abilita);
     // Widens the window, within the screen, so the columns show whole.
     void adattaColonne();
 

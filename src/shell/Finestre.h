@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+class scheda;
+
 // The windows that the main window's commands open, registered by the subsystems that own them.
 // A command whose window is not registered is shown disabled. Modal windows return when closed and
 // hand their result through the selection state (variabiliGlobali); tests register stand-ins here.
@@ -24,6 +26,9 @@ struct RegistroFinestre {
     std::function<void()> mdiSchedaMostra;
     // Print preview of the card idSchedaSelezionata (sheets, printing, PDF), modal.
     std::function<void()> PrinterCanvas;
+    // The same preview of a card as it is in memory, saved or not; the card is neither saved nor
+    // changed, and the selection state is left alone.
+    std::function<void(const scheda& card)> AnteprimaScheda;
     // New-template dialog, modal: proposes categoriaNuovoModello; on confirmation inserts the empty
     // template and sets idModelloSelezionato to it; dismissed, it leaves idModelloSelezionato at 0.
     std::function<void()> SchedeMODELLONuova;

@@ -57,7 +57,9 @@ TEST(LettoriCampi, NullEConversioni) {
     EXPECT_EQ(nzStringa(QVariant()), QString());
     EXPECT_EQ(nzStringa(QVariant(qlonglong(12))), QStringLiteral("12"));
     EXPECT_EQ(nzStringa(QVariant(QDate(2004, 12, 5))), QStringLiteral("05/12/2004"));
-    EXPECT_EQ(nzData(QVariant()), QDate(1980, 1, 1));
+    // No date stays no date: nothing is made up in its place.
+    for (const QVariant& vuota : {QVariant(), QVariant(QStringLiteral("")), QVariant(QStringLiteral("  "))})
+        EXPECT_TRUE(nzData(vuota).isNull()) << vuota.toString().toStdString();
     EXPECT_EQ(nzData(QVariant(QDate(2004, 12, 5))), QDate(2004, 12, 5));
     EXPECT_EQ(nzData(QVariant(QStringLiteral("05/12/2004"))), QDate(2004, 12, 5));
     EXPECT_EQ(nzByte(QVariant()), 0);

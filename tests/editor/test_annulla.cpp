@@ -331,24 +331,29 @@ TEST_F(Storia, InserireEdEliminareSiAnnullanoEUnEsercizioSalvatoTornaInArchivio)
     EXPECT_TRUE(campo<ImmagineEsercizio>(e, 1, "figura")->Tag.isEmpty());
     premi(e, QKeySequence::Undo);
 
-    // Deleting a stored exercise takes its row away at once; undoing brings it back in the card,
-    // stored again at the next save.
+    // Deleting a stored exercise takes it out of the card; its row goes with the next save, and an
+    // undone deletion brings back the very exercise, row and all.
+    const std::int32_t ctPrimo = s.esercizi.Item(1).ct;
     QTest::mouseClick(campo<QToolButton>(e, 0, "EliminaEsercizio"), Qt::LeftButton);
-    ASSERT_EQ(righe(id), 2);
+    ASSERT_EQ(righe(id), 3);
     ASSERT_EQ(figure(), (QList<int>{2, 3, 0, 0}));
     premi(e, QKeySequence::Undo);
     EXPECT_EQ(figure(), aperta);
+    EXPECT_EQ(s.esercizi.Item(1).ct, ctPrimo);
     EXPECT_EQ(campo<ImmagineEsercizio>(e, 0, "figura")->Tag, QStringLiteral("1"));
     EXPECT_EQ(campo<QPlainTextEdit>(e, 0, "note")->toPlainText(), QStringLiteral("nota 1"));
-    EXPECT_EQ(righe(id), 2);
     QTest::keyClick(&e, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(messaggi().testi().last(), QStringLiteral("Salvataggio effettuato"));
     EXPECT_EQ(righe(id), 3);
-    EXPECT_EQ(
-        righe(id, QStringLiteral(" AND ID_Fig = 1 AND NProg = 1 AND Note = 'nota 1' AND Durata = '45s'")), 1);
-    // The history outlives the save: redoing deletes the row stored again.
+    EXPECT_EQ(righe(id, QStringLiteral(" AND ct = %1 AND ID_Fig = 1 AND NProg = 1 AND Note = 'nota 1' AND "
+                                       "Durata = '45s'")
+                            .arg(ctPrimo)),
+              1);
+    // The history outlives the save: redoing deletes the row at the next save.
     EXPECT_TRUE(pulsante(e, "ripeti")->isEnabled());
     premi(e, QKeySequence::Redo);
+    EXPECT_EQ(righe(id), 3);
+    QTest::keyClick(&e, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(righe(id), 2);
     EXPECT_EQ(righe(id, QStringLiteral(" AND ID_Fig = 1")), 0);
 }
@@ -369,11 +374,11 @@ TEST_F(Storia, UnValoreRifiutatoNonDiventaMaiUnPasso) {
     scrivi(serie, QStringLiteral("15"));
     lascia();
 
-    // The week's frequency reaches the card while typed even when its list refuses it; the step
-    // goes from one accepted value to the next.
+    // A week's frequency its list refuses never reaches the card; the step goes from one accepted
+    // value to the next.
     auto* frequenza = testa<QComboBox>(e, "FreqAllen");
     scrivi(frequenza, QStringLiteral("9"));
-    ASSERT_EQ(static_cast<int>(s.FreqAllen), 9);
+    ASSERT_EQ(static_cast<int>(s.FreqAllen), 2);
     messaggi().mostrati.clear();
     lascia();
     EXPECT_EQ(messaggi().testi(),
@@ -429,40 +434,30 @@ TEST_F(Storia, SalvareNonSvuotaLaStoriaEFineChiedeComeSempre) {
     EXPECT_EQ(card(f).Istruttore, QStringLiteral("Gino"));
 }
 
-// Printing saves and reads the exercises back: the steps go on while every stored exercise is where
-// it was, and are forgotten when one moved (their places would name other exercises).
-TEST_F(Storia, DopoLaStampaLaStoriaProsegueSeGliEserciziSonoAlloroPosto) {
+// Printing draws the card in memory and changes nothing of it: the history goes on, whatever was
+// inserted before the print.
+TEST_F(Storia, DopoLaStampaLaStoriaProsegue) {
     int stampe = 0;
-    finestre().PrinterCanvas = [&stampe] { ++stampe; };
-    {
-        SCOPED_TRACE("al loro posto");
-        mdiScheda& e = apri(schedaConEsercizi({1, 2}));
-        scrivi(campo<QLineEdit>(e, 1, "peso"), QStringLiteral("3 kg"));
-        pulsante(e, "stampa")->trigger();
-        ASSERT_EQ(stampe, 1);
-        EXPECT_TRUE(pulsante(e, "annulla")->isEnabled());
-        premi(e, QKeySequence::Undo);
-        EXPECT_EQ(card(e).esercizi.Item(2).peso, QString());
-        EXPECT_EQ(campo<QLineEdit>(e, 1, "peso")->text(), QString());
-        EXPECT_EQ(card(e).esercizi.Item(1).id_fig, 1);
-        premi(e, QKeySequence::Redo);
-        EXPECT_EQ(campo<QLineEdit>(e, 1, "peso")->text(), QStringLiteral("3 kg"));
-        scaricaEditorScheda();
-    }
-    {
-        SCOPED_TRACE("spostati");
-        mdiScheda& e = apri(schedaConEsercizi({1, 2}));
-        // An empty exercise before the stored ones is not stored: they come back one place earlier.
-        QTest::mouseClick(campo<QToolButton>(e, 0, "InserisciEsecizio"), Qt::LeftButton);
-        pulsante(e, "stampa")->trigger();
-        ASSERT_EQ(stampe, 2);
-        EXPECT_FALSE(pulsante(e, "annulla")->isEnabled());
-        premi(e, QKeySequence::Undo);
-        EXPECT_EQ(card(e).esercizi.Item(1).id_fig, 1);
-        EXPECT_EQ(card(e).esercizi.Item(2).id_fig, 2);
-        EXPECT_EQ(campo<ImmagineEsercizio>(e, 0, "figura")->Tag, QStringLiteral("1"));
-    }
-    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
+    finestre().AnteprimaScheda = [&stampe](const scheda&) { ++stampe; };
+    const std::int32_t id = schedaConEsercizi({1, 2});
+    mdiScheda& e = apri(id);
+    scrivi(campo<QLineEdit>(e, 1, "peso"), QStringLiteral("3 kg"));
+    QTest::mouseClick(campo<QToolButton>(e, 0, "InserisciEsecizio"), Qt::LeftButton);
+    messaggi().rispondi(Risposta::No);
+    pulsante(e, "stampa")->trigger();
+    ASSERT_EQ(stampe, 1);
+    EXPECT_EQ(righe(id, QStringLiteral(" AND Peso = '3 kg'")), 0);
+    EXPECT_TRUE(pulsante(e, "annulla")->isEnabled());
+    premi(e, QKeySequence::Undo);
+    EXPECT_EQ(card(e).esercizi.Item(1).id_fig, 1);
+    EXPECT_EQ(campo<ImmagineEsercizio>(e, 0, "figura")->Tag, QStringLiteral("1"));
+    premi(e, QKeySequence::Undo);
+    EXPECT_EQ(card(e).esercizi.Item(2).peso, QString());
+    EXPECT_EQ(campo<QLineEdit>(e, 1, "peso")->text(), QString());
+    premi(e, QKeySequence::Redo);
+    EXPECT_EQ(campo<QLineEdit>(e, 1, "peso")->text(), QStringLiteral("3 kg"));
+    EXPECT_EQ(messaggi().testi(), QStringList{QStringLiteral(
+                                      "La scheda ha modifiche non salvate.\nSalvarle prima della stampa?")});
 }
 
 TEST_F(Storia, NelModelloSiAnnullanoDescrizioneECategoria) {

@@ -58,7 +58,10 @@ class Editor : public EditorDiProva {
 protected:
     void SetUp() override {
         EditorDiProva::SetUp();
-        finestre().PrinterCanvas = [this] { anteprime << idSchedaSelezionata; };
+        finestre().AnteprimaScheda = [this](const scheda& s) {
+            anteprime << s.id_scheda;
+            stampate.push_back(s);
+        };
         finestre().SchedeMODELLONuova = [this] {
             categorieProposte << categoriaNuovoModello;
             if (!confermaNuovoModello)
@@ -74,6 +77,7 @@ protected:
     static bool haFuoco(QWidget* w) { return w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()); }
 
     QList<std::int32_t> anteprime;
+    std::vector<scheda> stampate; // the cards the preview was given
     QStringList categorieProposte;
     bool confermaNuovoModello = true;
 };
@@ -143,27 +147,53 @@ TEST_F(Editor, UnaSchedaApertaSenzaAtletaSelezionatoMostraLaTestataDellaScheda) 
     EXPECT_TRUE(pulsante(e, "stampa")->isEnabled());
 }
 
-TEST_F(Editor, StampaDisabilitataSenzaAnteprimaEChiamaLAnteprimaSullaSchedaSalvata) {
-    finestre().PrinterCanvas = nullptr;
+// The preview draws the card as the editor holds it; printing stores nothing unless the user says so.
+TEST_F(Editor, StampaMostraLaSchedaInMemoriaESalvaSoloSeLoSiChiede) {
+    finestre().AnteprimaScheda = nullptr;
     mdiScheda& e = apri(9, 0, 0);
     EXPECT_FALSE(pulsante(e, "stampa")->isEnabled());
     scaricaEditorScheda();
+    finestre().AnteprimaScheda = [this](const scheda& s) { stampate.push_back(s); };
 
-    finestre().PrinterCanvas = [this] { anteprime << idSchedaSelezionata; };
+    const QString domanda =
+        QStringLiteral("La scheda ha modifiche non salvate.\nSalvarle prima della stampa?");
+    const qlonglong schede = contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede"));
     mdiScheda& f = apri(9, 0, 0);
     ASSERT_TRUE(pulsante(f, "stampa")->isEnabled());
     bool accettato = false;
     trascina(campo<ImmagineEsercizio>(f, 0, "figura"), QStringLiteral("7"), &accettato);
     ASSERT_TRUE(accettato);
+    scrivi(campo<QPlainTextEdit>(f, 0, "note"), QStringLiteral("piano"));
+
+    messaggi().rispondi(Risposta::Annulla);
     pulsante(f, "stampa")->trigger();
-    ASSERT_EQ(anteprime.size(), 1);
-    EXPECT_NE(anteprime[0], 0);
-    EXPECT_EQ(f.scheda()->id_scheda, anteprime[0]);
+    EXPECT_TRUE(stampate.empty());
+    messaggi().rispondi(Risposta::No);
+    pulsante(f, "stampa")->trigger();
+    ASSERT_EQ(stampate.size(), 1u);
+    EXPECT_EQ(stampate[0].id_scheda, 0);
+    EXPECT_EQ(stampate[0].esercizi.Item(1).id_fig, 7);
+    EXPECT_EQ(stampate[0].esercizi.Item(1).note, QStringLiteral("piano"));
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT COUNT(*) FROM schede")), schede);
+    EXPECT_EQ(f.scheda()->id_scheda, 0);
+    EXPECT_FALSE(f.scheda()->isSaved);
+    EXPECT_EQ(messaggi().testi(), (QStringList{domanda, domanda}));
+
+    messaggi().mostrati.clear();
+    messaggi().rispondi(Risposta::Si);
+    pulsante(f, "stampa")->trigger();
+    ASSERT_EQ(stampate.size(), 2u);
+    EXPECT_NE(stampate[1].id_scheda, 0);
+    EXPECT_EQ(f.scheda()->id_scheda, stampate[1].id_scheda);
     EXPECT_EQ(
-        contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_scheda = %1").arg(anteprime[0])),
+        contaDiretto(QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_scheda = %1 AND Note = 'piano'")
+                         .arg(stampate[1].id_scheda)),
         1);
+    // Saved, it prints without a question.
+    messaggi().mostrati.clear();
+    pulsante(f, "stampa")->trigger();
+    EXPECT_EQ(stampate.size(), 3u);
     EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join('|').toStdString();
-    // The body is back on the reloaded exercises.
     ASSERT_NE(f.corpo(), nullptr);
     EXPECT_EQ(campo<ImmagineEsercizio>(f, 0, "figura")->Tag, QStringLiteral("7"));
 }
@@ -256,9 +286,10 @@ TEST_F(Editor, LaTestataScriveNellaSchedaAdOgniModifica) {
 }
 
 TEST_F(Editor, LaFrequenzaNonNumericaNonArrivaMaiAllaScheda) {
-    // Typed key by key: the card keeps the last whole number that fits, never a wrapped one.
-    const std::pair<const char*, int> casi[] = {{"x", 3},   {"300", 30}, {"-1", 3},
-                                                {"1e2", 1}, {" ", 3},    {"256", 25}};
+    // Typed key by key: the card keeps the last entry of the list the box showed, never a value the
+    // list refuses.
+    const std::pair<const char*, int> casi[] = {{"x", 3}, {"300", 3}, {"-1", 3}, {"1e2", 1},
+                                                {" ", 3}, {"256", 2}, {"9", 3},  {"07", 3}};
     mdiScheda& e = apri(9, 0, 0);
     auto& s = *static_cast<scheda*>(e.scheda());
     for (const auto& [testo, atteso] : casi) {
@@ -287,7 +318,9 @@ TEST_F(Editor, ICampiControllatiTrattengonoIlFuocoConIlLoroMessaggio) {
         {"minuti 300", false, "recuperoMin", "300", "Inserire un numero tra 0 e 255"},
         {"minuti 255", false, "recuperoMin", "255", nullptr},
         {"durata fuori lista", false, "durata", "31s", "Selezionare un valore tra quelli disponibili!"},
-        {"ampiezza minuscola", false, "ampiezza", "h", "Selezionare un valore tra quelli disponibili!"},
+        {"ampiezza sconosciuta", false, "ampiezza", "M", "Selezionare un valore tra quelli disponibili!"},
+        // Another case of an entry is that entry, as the box's completion shows it.
+        {"ampiezza minuscola", false, "ampiezza", "h", nullptr},
         {"modalita valida", false, "modalita", "Combinata", nullptr},
         {"categoria sconosciuta", true, "categoria", "Yoga", "Selezionare un valore tra quelli disponibili!"},
         {"categoria vuota", true, "categoria", "", "Selezionare un valore tra quelli disponibili!"},
@@ -465,18 +498,27 @@ TEST_F(Editor, InserireSulSecondoPannelloSpostaGliEserciziSeguenti) {
     EXPECT_EQ(vs(e)->maximum(), 4);
 }
 
-TEST_F(Editor, EliminareUnEsercizioSalvatoToglieSubitoLaSuaRiga) {
+TEST_F(Editor, UnEsercizioEliminatoLasciaLArchivioSoloColSalvataggio) {
     const std::int32_t id = schedaConEsercizi({1, 2, 3});
-    mdiScheda& e = apri(9, id, 0);
     const QString righe = QStringLiteral("SELECT COUNT(*) FROM Esercizi WHERE id_scheda = %1").arg(id);
-    ASSERT_EQ(contaDiretto(righe), 3);
-    QTest::mouseClick(campo<QToolButton>(e, 0, "EliminaEsercizio"), Qt::LeftButton);
+    for (const Risposta fine : {Risposta::No, Risposta::Si}) {
+        SCOPED_TRACE(fine == Risposta::Si ? "salvata" : "non salvata");
+        mdiScheda& e = apri(9, id, 0);
+        ASSERT_EQ(contaDiretto(righe), 3);
+        QTest::mouseClick(campo<QToolButton>(e, 0, "EliminaEsercizio"), Qt::LeftButton);
+        EXPECT_EQ(contaDiretto(righe), 3);
+        EXPECT_EQ(e.scheda()->esercizi.Count(), 4);
+        EXPECT_EQ(campo<ImmagineEsercizio>(e, 0, "figura")->Tag, QStringLiteral("2"));
+        EXPECT_EQ(campo<ImmagineEsercizio>(e, 1, "figura")->Tag, QStringLiteral("3"));
+        EXPECT_TRUE(messaggi().testi().isEmpty());
+        messaggi().rispondi(fine);
+        pulsante(e, "fine")->trigger();
+        messaggi().mostrati.clear();
+    }
+    // Closed without saving, the card kept it; saved, it is gone and the others are numbered anew.
     EXPECT_EQ(contaDiretto(righe), 2);
     EXPECT_EQ(contaDiretto(righe + QStringLiteral(" AND id_fig = 1")), 0);
-    EXPECT_EQ(e.scheda()->esercizi.Count(), 4);
-    EXPECT_EQ(campo<ImmagineEsercizio>(e, 0, "figura")->Tag, QStringLiteral("2"));
-    EXPECT_EQ(campo<ImmagineEsercizio>(e, 1, "figura")->Tag, QStringLiteral("3"));
-    EXPECT_TRUE(messaggi().testi().isEmpty());
+    EXPECT_EQ(contaDiretto(righe + QStringLiteral(" AND id_fig = 2 AND NProg = 1")), 1);
 }
 
 TEST_F(Editor, PassareALiberoPortaConSeLaNota) {
@@ -710,10 +752,12 @@ TEST_F(Editor, UnaSchedaCoiTempiTroppoLunghiSiApreLoStesso) {
     Esercizio lungo;
     lungo.id_fig = 1;
     lungo.durata = QStringLiteral("30s");
-    lungo.serie = 150;
+    lungo.serie = 99;
     lungo.recuperoMin = 255;
     s.esercizi.Add(lungo);
     s.save();
+    // As an older program could store it.
+    eseguiDiretto(QStringLiteral("UPDATE Esercizi SET Serie = 150 WHERE id_scheda = %1").arg(s.id_scheda));
     mdiScheda& e = apri(9, s.id_scheda, 0);
     EXPECT_TRUE(e.isVisible());
     EXPECT_NE(e.corpo(), nullptr);

@@ -57,6 +57,20 @@ protected:
         a->trigger();
         QApplication::processEvents();
     }
+    // The register as scheda(3) wrote it, and nothing else.
+    void registroComeScritto(qlonglong idScheda) const {
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM schede")), 1);
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM schede WHERE id_scheda = %1 AND "
+                                              "Istruttore = 'Anna Bianchi' AND PeriodoDal = '2026-12-01' AND "
+                                              "PeriodoAl = '2026-12-22'")
+                                   .arg(idScheda)),
+                  1);
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM Esercizi")), 3);
+        EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM Esercizi WHERE id_scheda = %1 AND "
+                                              "Serie = 3 AND Note = 'esercizio ' || NProg")
+                                   .arg(idScheda)),
+                  3);
+    }
     static QString pie(const PrinterCanvas& w) {
         return w.superficie().el(QStringLiteral("piepagina")).testo;
     }
@@ -347,6 +361,99 @@ TEST_F(Anteprima, IlRegistroApreLeFinestreModali) {
     usaModale<PrinterDaNonFare>(
         [] { finestre().PrinterDaNonFare(); },
         [](PrinterDaNonFare& w) { w.Toolbar()->pulsante(QStringLiteral("esci"))->trigger(); });
+    finestre() = RegistroFinestre{};
+}
+
+TEST_F(Anteprima, SchedaInMemoriaStampataSenzaSalvarla) {
+    finestre() = RegistroFinestre{};
+    registraFinestreStampa();
+    ASSERT_TRUE(finestre().AnteprimaScheda);
+    const std::int32_t id = scheda(3);
+    ::scheda c;
+    ASSERT_TRUE(c.carica(id));
+    c.caricaEsercizi();
+    c.Istruttore = QStringLiteral("Luca Verdi");
+    c.PeriodoDal.clear();
+    c.PeriodoAl = QStringLiteral("31/12/2026");
+    c.esercizi[2].note = QStringLiteral("piano piano");
+    c.esercizi[2].serie = 5;
+    c.esercizi.Add(libero(0, QStringLiteral("Corsa leggera")));
+    c.isSaved = false;
+    DialoghiInstallati dialoghi;
+    dialoghi->filePdf = cartella() + QStringLiteral("/stampata.pdf");
+    dialoghi->fileDaSalvare = cartella() + QStringLiteral("/salvata.pdf");
+    usaModale<PrinterCanvas>(
+        [&] { finestre().AnteprimaScheda(c); },
+        [](PrinterCanvas& w) {
+            const Foglio& f = w.superficie();
+            EXPECT_EQ(w.testoStato(), QStringLiteral("Pagina 1/1"));
+            EXPECT_EQ(f.el(QStringLiteral("Istruttore")).testo, QStringLiteral("Luca Verdi"));
+            EXPECT_EQ(f.el(QStringLiteral("Periodo")).testo, QStringLiteral("fino al 31/12/2026"));
+            EXPECT_EQ(f.el(QStringLiteral("note"), 1).testo, QStringLiteral("Note: piano piano"));
+            EXPECT_EQ(f.el(QStringLiteral("serie"), 1).testo, QStringLiteral("5"));
+            EXPECT_EQ(f.el(QStringLiteral("nprog"), 3).testo, QStringLiteral("4"));
+            EXPECT_EQ(f.el(QStringLiteral("note"), 3).testo, QStringLiteral("Corsa leggera"));
+            premi(w, "Stampa");
+            premi(w, "PDF");
+            premi(w, "esci");
+        });
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(QFileInfo(dialoghi->nomeProposto).fileName(),
+              QStringLiteral("Scheda Rossi Mario fino al 31-12-2026.pdf"));
+    for (const QString& file : {dialoghi->filePdf, dialoghi->fileDaSalvare}) {
+        SCOPED_TRACE(file.toStdString());
+        const QString testo = StrumentiPdf::testiPagine(file).join(QLatin1Char('\n'));
+        for (const char* atteso : {"Luca Verdi", "fino al 31/12/2026", "Note: piano piano", "Corsa leggera"})
+            EXPECT_TRUE(testo.contains(QLatin1String(atteso))) << atteso;
+        EXPECT_FALSE(testo.contains(QLatin1String("Anna Bianchi")));
+    }
+    registroComeScritto(id);
+    EXPECT_EQ(idSchedaSelezionata, 0);
+    EXPECT_FALSE(c.isSaved);
+    EXPECT_EQ(c.esercizi.Count(), 4);
+    EXPECT_EQ(c.esercizi[4].ct, 0);
+    EXPECT_EQ(c.esercizi[4].nprog, 0);
+    finestre() = RegistroFinestre{};
+}
+
+TEST_F(Anteprima, SchedaNuovaSenzaPeriodoStampataSenzaSalvarla) {
+    finestre() = RegistroFinestre{};
+    registraFinestreStampa();
+    const std::int32_t id = scheda(3);
+    ::scheda nuova;
+    nuova.id_utente =
+        static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_utente) FROM utenti")));
+    nuova.cognomeUtente = QStringLiteral("Rossi");
+    nuova.nomeUtente = QStringLiteral("Mario");
+    nuova.Istruttore = QStringLiteral("Luca Verdi");
+    nuova.esercizi.Add(esercizio(0));
+    nuova.esercizi.Add(libero(0, QStringLiteral("Corsa leggera")));
+    DialoghiInstallati dialoghi;
+    dialoghi->fileDaSalvare = cartella() + QStringLiteral("/nuova.pdf");
+    usaModale<PrinterCanvas>([&] { finestre().AnteprimaScheda(nuova); },
+                             [this](PrinterCanvas& w) {
+                                 const Foglio& f = w.superficie();
+                                 EXPECT_FALSE(f.el(QStringLiteral("Periodo")).visibile);
+                                 EXPECT_FALSE(f.el(QStringLiteral("periodoEti")).visibile);
+                                 EXPECT_EQ(f.el(QStringLiteral("nprog"), 0).testo, QStringLiteral("1"));
+                                 EXPECT_EQ(f.el(QStringLiteral("nprog"), 1).testo, QStringLiteral("2"));
+                                 EXPECT_EQ(
+                                     QDir::cleanPath(f.el(QStringLiteral("figura"), 0).immagine),
+                                     QDir::cleanPath(cartella() + QStringLiteral("/images/esercizi/f1.jpg")));
+                                 premi(w, "PDF");
+                                 premi(w, "esci");
+                             });
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(QFileInfo(dialoghi->nomeProposto).fileName(), QStringLiteral("Scheda Rossi Mario.pdf"));
+    const QString testo = StrumentiPdf::testiPagine(dialoghi->fileDaSalvare).join(QLatin1Char('\n'));
+    EXPECT_TRUE(testo.contains(QLatin1String("Luca Verdi")));
+    EXPECT_TRUE(testo.contains(QLatin1String("Corsa leggera")));
+    EXPECT_FALSE(testo.contains(QLatin1String("Periodo")));
+    EXPECT_FALSE(testo.contains(QLatin1String("1980")));
+    registroComeScritto(id);
+    EXPECT_EQ(nuova.id_scheda, 0);
+    EXPECT_EQ(nuova.esercizi[1].ct, 0);
+    EXPECT_EQ(nuova.esercizi[1].nprog, 0);
     finestre() = RegistroFinestre{};
 }
 

@@ -189,6 +189,48 @@ TEST_F(Pagina, IntestazioneUnaRigaSottoLAltra) {
     EXPECT_DOUBLE_EQ(linea.left + linea.width, 10990);
 }
 
+struct CasoPeriodo {
+    const char* dal;
+    const char* al;
+    const char* testo; // empty: the line is left out
+    const char* file;
+};
+
+// One surface for every case in turn, as the preview reuses it: a line left out comes back.
+TEST_F(Pagina, PeriodoSoloConLeDateCheLaSchedaHa) {
+    const CasoPeriodo casi[] = {
+        {"01/12/2026", "31/12/2026", "01/12/2026 - 31/12/2026",
+         "Scheda Rossi Mario dal 01-12-2026 al 31-12-2026.pdf"},
+        {"", "", "", "Scheda Rossi Mario.pdf"},
+        {"01/12/2026", "", "dal 01/12/2026", "Scheda Rossi Mario dal 01-12-2026.pdf"},
+        {"", "", "", "Scheda Rossi Mario.pdf"},
+        {"", "31/12/2026", "fino al 31/12/2026", "Scheda Rossi Mario fino al 31-12-2026.pdf"},
+    };
+    Foglio f = superficieScheda();
+    for (const CasoPeriodo& c : casi) {
+        SCOPED_TRACE(std::string(c.dal) + " / " + c.al);
+        Page p = foglio(1);
+        auto s = std::make_shared<::scheda>(*p.sc);
+        s->PeriodoDal = QLatin1String(c.dal);
+        s->PeriodoAl = QLatin1String(c.al);
+        p.sc = s;
+        p.setCanvas(f);
+        const QString testo = QLatin1String(c.testo);
+        const ElementoFoglio& periodo = f.el(QStringLiteral("Periodo"));
+        const ElementoFoglio& didascalia = f.el(QStringLiteral("periodoEti"));
+        EXPECT_EQ(periodo.testo, testo);
+        EXPECT_EQ(periodo.visibile, !testo.isEmpty());
+        EXPECT_EQ(didascalia.visibile, !testo.isEmpty());
+        // The lines keep their places whether the period shows or not.
+        EXPECT_DOUBLE_EQ(periodo.top, 1003.5);
+        EXPECT_DOUBLE_EQ(didascalia.top, 1003.5);
+        EXPECT_DOUBLE_EQ(f.el(QStringLiteral("FreqAllen")).top, 1348.5);
+        EXPECT_DOUBLE_EQ(f.el(QStringLiteral("GGAllen")).top, 1693.5);
+        EXPECT_DOUBLE_EQ(f.el(QStringLiteral("linea")).top, 2058.5);
+        EXPECT_EQ(nomePdfScheda(*s), QLatin1String(c.file));
+    }
+}
+
 struct CasoGiorni {
     const char* flag;
     bool giorniVisibili;
@@ -358,6 +400,90 @@ TEST_F(Fogli, TestiRegistratiConAccentoGraveStampatiConApostrofo) {
     EXPECT_EQ(f.el(QStringLiteral("NoteFinali"), 0).testo, QStringLiteral("Bere l'acqua"));
     EXPECT_EQ(f.el(QStringLiteral("modalita"), 0).testo, QStringLiteral("Modalità: dell'atleta 5 kg l'uno"));
     EXPECT_EQ(f.el(QStringLiteral("note"), 0).testo, QStringLiteral("Note: sull'avampiede"));
+}
+
+// What a save would store, numbered as it would be: a save and a print of the stored card give the
+// same sheet.
+TEST_F(Fogli, SchedaInMemoriaStampataComeSeFosseSalvata) {
+    figura(2, Qt::red);
+    ::scheda c;
+    ASSERT_TRUE(c.carica(scheda(3)));
+    c.caricaEsercizi();
+    c.Istruttore = QStringLiteral("Luca Verdi");
+    c.esercizi[2].note = QStringLiteral("piano piano");
+    c.esercizi[2].serie = 5;
+    c.esercizi.Add(Esercizio(), 3);                             // no picture, not free: not stored
+    c.esercizi.Add(libero(0, QStringLiteral("Corsa leggera"))); // new ones, numbered 0 until saved
+    c.esercizi.Add(esercizio(0, 2));
+
+    pages inMemoria;
+    inMemoria.createPages(c);
+    ASSERT_EQ(inMemoria.numeroPagine(), 1);
+    Foglio f = superficieScheda();
+    inMemoria.PreviewPage(1, f);
+    const std::pair<const char*, const char*> attesi[] = {{"1", "Note: esercizio 1"},
+                                                          {"2", "Note: piano piano"},
+                                                          {"4", "Note: esercizio 3"},
+                                                          {"5", "Corsa leggera"},
+                                                          {"6", "Note: lento"}};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(f.el(QStringLiteral("nprog"), k).testo, QLatin1String(attesi[k].first)) << k;
+        EXPECT_EQ(f.el(QStringLiteral("note"), k).testo, QLatin1String(attesi[k].second)) << k;
+    }
+    EXPECT_FALSE(f.el(QStringLiteral("cornice"), 5).visibile);
+    EXPECT_EQ(f.el(QStringLiteral("serie"), 1).testo, QStringLiteral("5"));
+    EXPECT_EQ(f.el(QStringLiteral("Istruttore")).testo, QStringLiteral("Luca Verdi"));
+    // The picture of an exercise not yet stored is found by its figure.
+    EXPECT_EQ(QDir::cleanPath(f.el(QStringLiteral("figura"), 4).immagine),
+              QDir::cleanPath(cartella() + QStringLiteral("/images/esercizi/f2.jpg")));
+    EXPECT_TRUE(f.el(QStringLiteral("figura"), 4).visibile);
+    // Neither the card nor the register changed.
+    EXPECT_EQ(c.esercizi.Count(), 6);
+    EXPECT_EQ(c.esercizi[6].nprog, 0);
+    EXPECT_EQ(c.esercizi[6].ct, 0);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM Esercizi")), 3);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM Esercizi WHERE Note = 'esercizio 2' "
+                                          "AND Serie = 3")),
+              1);
+
+    ::scheda salvata = c;
+    salvata.save();
+    ASSERT_TRUE(salvata.isSaved);
+    pages registrata;
+    registrata.createPages(c.id_scheda);
+    ASSERT_EQ(registrata.numeroPagine(), 1);
+    Foglio g = superficieScheda();
+    registrata.PreviewPage(1, g);
+    for (int k = 0; k < 10; ++k)
+        for (const QString& nome : elementiRiquadro()) {
+            const ElementoFoglio& a = f.el(nome, k);
+            const ElementoFoglio& b = g.el(nome, k);
+            EXPECT_EQ(a.visibile, b.visibile) << nome.toStdString() << k;
+            if (b.visibile) {
+                EXPECT_EQ(a.testo, b.testo) << nome.toStdString() << k;
+                EXPECT_EQ(QDir::cleanPath(a.immagine), QDir::cleanPath(b.immagine))
+                    << nome.toStdString() << k;
+            }
+        }
+}
+
+// A card never stored is known by its athlete's number: the name comes from the register.
+TEST_F(Fogli, SchedaNuovaColNomeDellAtleta) {
+    scheda(0);
+    ::scheda nuova;
+    nuova.id_utente =
+        static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_utente) FROM utenti")));
+    nuova.esercizi.Add(esercizio(0));
+    pages p;
+    p.createPages(nuova);
+    ASSERT_EQ(p.numeroPagine(), 1);
+    Foglio f = superficieScheda();
+    p.PreviewPage(1, f);
+    EXPECT_EQ(f.el(QStringLiteral("utente")).testo, QStringLiteral("Rossi Mario"));
+    EXPECT_EQ(f.el(QStringLiteral("nprog"), 0).testo, QStringLiteral("1"));
+    EXPECT_TRUE(nuova.cognomeUtente.isEmpty());
+    EXPECT_EQ(nuova.id_scheda, 0);
+    EXPECT_EQ(contaDiretto(QStringLiteral("SELECT count(*) FROM schede")), 1);
 }
 
 TEST(NomePdf, AtletaEPeriodoSenzaCaratteriVietati) {

@@ -30,7 +30,7 @@ std::int32_t ArchivioSchede::modelloDiretto(const QString& descrizione, int eser
         static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_Scheda) FROM schedeModello")));
     eserciziDiretti(
         QStringLiteral("EserciziModello"), id, esercizi, [](int i) { return 200 + i; },
-        QStringLiteral("'45s', '40Hz', 'H', 0, 45, 2, 'Statico', '5 kg', 0, 'modello %1'"));
+        QStringLiteral("'45s', '40Hz', 'H', 0, 45, 2, 'Statico a carico naturale', '5 kg', 0, 'modello %1'"));
     return id;
 }
 

@@ -135,4 +135,36 @@ TEST_F(ComandiScambio, CodiciDiUscita) {
     EXPECT_FALSE(QFile::exists(bloccato));
 }
 
+TEST_F(ComandiScambio, ValoriRifiutatiElencatiConIlNomeDelFile) {
+    const auto atleta = atletaDiretto();
+    scheda s;
+    s.id_utente = atleta;
+    s.categoria = QStringLiteral("Dimagrimento");
+    s.esercizi.Add(esercizio(5));
+    s.esercizi.Add(libero(QStringLiteral("Cyclette")));
+    s.save();
+    ASSERT_TRUE(s.isSaved);
+    const QString file = cartella() + QStringLiteral("/serie.vibrana");
+    ASSERT_EQ(esegui({QStringLiteral("esporta"), QString::number(s.id_scheda), file}).codice, 0);
+    QByteArray dati = leggi(file);
+    ASSERT_TRUE(dati.contains("\"serie\": 3"));
+    ASSERT_TRUE(dati.contains("\"modalita\": \"\""));
+    dati.replace("\"serie\": 3", "\"serie\": 150").replace("\"modalita\": \"\"", "\"modalita\": \"Yoga\"");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(dati);
+    f.close();
+
+    const qlonglong prima = conta(QStringLiteral("schede")) + conta(QStringLiteral("Esercizi"));
+    const Uscita u =
+        esegui({QStringLiteral("importa"), file, QStringLiteral("--utente"), QString::number(atleta)});
+    EXPECT_EQ(u.codice, 1);
+    EXPECT_EQ(u.errori, QStringLiteral("Errore: Impossibile importare «serie.vibrana»:\n"
+                                       "  - esercizio 1, «Serie»: 150 — massimo 99\n"
+                                       "  - esercizio 2, «Modalità»: Yoga — non è tra i valori ammessi\n"
+                                       "Non è stato importato nulla.\n"));
+    EXPECT_TRUE(u.uscita.isEmpty()) << u.uscita.toStdString();
+    EXPECT_EQ(conta(QStringLiteral("schede")) + conta(QStringLiteral("Esercizi")), prima);
+}
+
 } // namespace

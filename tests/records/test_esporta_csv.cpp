@@ -62,7 +62,7 @@ TEST(EsportaCsv, AtletiESchede) {
     a.dataNascita = QDate(1985, 2, 3);
     a.sesso = QStringLiteral("F");
     a.note = QStringLiteral("spalla; ginocchio");
-    utente b; // the register's empty birth date
+    utente b; // no birth date
     b.id_utente = 8;
     b.cognome = QStringLiteral("Neri");
     b.nome = QStringLiteral("Ugo");

@@ -56,8 +56,12 @@ TEST_F(Modelli, TestoDiInsertEUpdate) {
     eseguiDiretto(QStringLiteral("DELETE FROM EserciziModello"));
     m.preimpostata = true;
     m.save();
+    // The row of the exercise it held is no longer its own: the save deletes it and inserts anew.
     const QStringList istr = istruzioni();
-    ASSERT_EQ(istr.size(), 4);
+    ASSERT_EQ(istr.size(), 5);
+    EXPECT_EQ(
+        istr[3],
+        QStringLiteral("DELETE * FROM EserciziModello WHERE id_scheda = %1 AND ct IN (%2)").arg(id).arg(ct));
     EXPECT_EQ(istr[0],
               QStringLiteral("INSERT INTO schedeModello (id_cat,descrizione,preimpostata,[note]) VALUES "
                              "(4,'Schiena dell`anziano',FALSE,'piano')"));
@@ -118,9 +122,12 @@ TEST_F(Modelli, EliminaEsercizioDiUnModello) {
     const auto ct = m.esercizi.Item(1).ct;
     svuotaLog();
     m.EliminaEsercizio(1);
-    EXPECT_EQ(istruzioni(), QStringList{QStringLiteral("DELETE * FROM EserciziModello WHERE ct=%1").arg(ct)});
+    EXPECT_TRUE(istruzioni().isEmpty());
     EXPECT_EQ(m.esercizi.Item(1).nprog, 1);
     EXPECT_EQ(m.esercizi.Item(2).nprog, 2);
+    m.save();
+    EXPECT_EQ(conta(QStringLiteral("EserciziModello"), QStringLiteral("ct = %1").arg(ct)), 0);
+    EXPECT_EQ(conta(QStringLiteral("EserciziModello"), QStringLiteral("ID_Scheda = %1").arg(id)), 2);
 }
 
 TEST_F(Modelli, RaccoglitoreModelliCaricaTutti) {

@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <functional>
+#include <vector>
 
 using namespace scambioScheda;
 
@@ -101,7 +103,7 @@ TEST_F(Scambio, AndataERitornoDannoLoStessoFile) {
     EXPECT_EQ(nuova.id_utente, altro);
     EXPECT_EQ(nuova.Istruttore, QStringLiteral("Dell'Orto 💪"));
     EXPECT_EQ(nuova.PeriodoDal, QStringLiteral("10/01/2026"));
-    EXPECT_EQ(nuova.PeriodoAl, caricata<scheda>(origine).PeriodoAl); // an empty date reads as 1980
+    EXPECT_EQ(nuova.PeriodoAl, QString()); // no end date in the file, none made up
     ASSERT_EQ(nuova.esercizi.Count(), 3);
     EXPECT_EQ(nuova.esercizi.Item(1).id_fig, 900);
     EXPECT_TRUE(nuova.esercizi.Item(2).isLibero);
@@ -184,6 +186,164 @@ TEST_F(Scambio, FileRifiutatiSenzaScrivereNulla) {
     EXPECT_FALSE(senzaAtleta.riuscito);
     EXPECT_TRUE(senzaAtleta.messaggio.startsWith(QStringLiteral("L'atleta n. 9999 non è in archivio")));
     EXPECT_EQ(righe(), prima);
+}
+
+// The test card's file with a fourth exercise (a copy of the first), changed by `cambi`: exercises 1 and 4
+// on VIBRANA n. 12.5, 2 free, 3 on OSTREL n. 1.
+using Cambio = std::function<void(QJsonObject& intestazione, QJsonArray& esercizi)>;
+QByteArray cambiato(const QByteArray& buono, const std::vector<Cambio>& cambi) {
+    QJsonObject radice = QJsonDocument::fromJson(buono).object();
+    QJsonObject testa = radice.value(QStringLiteral("intestazione")).toObject();
+    QJsonArray esercizi = radice.value(QStringLiteral("esercizi")).toArray();
+    esercizi.append(esercizi.at(0));
+    for (const Cambio& c : cambi)
+        c(testa, esercizi);
+    radice.insert(QStringLiteral("intestazione"), testa);
+    radice.insert(QStringLiteral("esercizi"), esercizi);
+    return QJsonDocument(radice).toJson();
+}
+Cambio nellEsercizio(int n, const char* chiave, const QJsonValue& valore) {
+    return [=](QJsonObject&, QJsonArray& esercizi) {
+        QJsonObject o = esercizi.at(n - 1).toObject();
+        o.insert(QLatin1String(chiave), valore);
+        esercizi.replace(n - 1, o);
+    };
+}
+Cambio nellIntestazione(const char* chiave, const QJsonValue& valore) {
+    return [=](QJsonObject& testa, QJsonArray&) { testa.insert(QLatin1String(chiave), valore); };
+}
+
+TEST_F(Scambio, ValoriCheLaSchedaRifiutaElencatiTuttiSenzaScrivereNulla) {
+    const QByteArray buono = esporta(caricata<scheda>(schedaDiProva()));
+    const QJsonValue figura = QJsonDocument::fromJson(buono)
+                                  .object()
+                                  .value(QStringLiteral("esercizi"))
+                                  .toArray()
+                                  .at(0)
+                                  .toObject()
+                                  .value(QStringLiteral("figura"));
+    ASSERT_TRUE(figura.isObject());
+    auto rifiuto = [](const QStringList& voci, const QString& mancanti = QString()) {
+        return QStringLiteral("Impossibile importare «prova.vibrana»:\n  - ") +
+               voci.join(QStringLiteral("\n  - ")) + QStringLiteral("\n") + mancanti +
+               QStringLiteral("Non è stato importato nulla.");
+    };
+    const QString serie150 = QStringLiteral("esercizio 3, «Serie»: 150 — massimo 99");
+    const QString yoga = QStringLiteral("esercizio 4, «Modalità»: Yoga — non è tra i valori ammessi");
+    const struct {
+        const char* nome;
+        std::vector<Cambio> cambi;
+        QString messaggio;
+    } casi[] = {
+        {"serie 150", {nellEsercizio(3, "serie", 150)}, rifiuto({serie150})},
+        {"secondi 75",
+         {nellEsercizio(1, "recuperoSec", 75)},
+         rifiuto({QStringLiteral("esercizio 1, «Recupero (secondi)»: 75 — massimo 59")})},
+        {"modalità Yoga", {nellEsercizio(4, "modalita", QStringLiteral("Yoga"))}, rifiuto({yoga})},
+        {"serie e modalità",
+         {nellEsercizio(4, "modalita", QStringLiteral("Yoga")), nellEsercizio(3, "serie", 150)},
+         rifiuto({serie150, yoga})},
+        {"serie e secondi 200",
+         {nellEsercizio(1, "recuperoSec", 200), nellEsercizio(1, "serie", 200)},
+         rifiuto({QStringLiteral("esercizio 1, «Serie»: 200 — massimo 99"),
+                  QStringLiteral("esercizio 1, «Recupero (secondi)»: 200 — massimo 59")})},
+        {"esercizio libero con immagine",
+         {nellEsercizio(2, "figura", figura)},
+         rifiuto(
+             {QStringLiteral("esercizio 2, «Immagine»: n. 12.5 (VIBRANA, vibrana_012_5.JPG) — un esercizio "
+                             "libero non ha immagine")})},
+        {"esercizio libero con durata fuori elenco",
+         {nellEsercizio(2, "durata", QStringLiteral("90s"))},
+         rifiuto({QStringLiteral("esercizio 2, «Durata»: 90s — non è tra i valori ammessi")})},
+        {"data impossibile",
+         {nellIntestazione("periodoDal", QStringLiteral("2026-13-45"))},
+         rifiuto({QStringLiteral("intestazione, «Dal»: 2026-13-45 — non è una data")})},
+        {"data non nella forma del file",
+         {nellIntestazione("periodoAl", QStringLiteral("31/01/2026"))},
+         rifiuto({QStringLiteral("intestazione, «Al»: 31/01/2026 — non è una data")})},
+        {"frequenza e giorni",
+         {nellIntestazione("giorniAllenamento", QStringLiteral("0101010101")),
+          nellIntestazione("frequenzaSettimanale", 8)},
+         rifiuto(
+             {QStringLiteral("intestazione, «Frequenza allenamento settimanale»: 8 — non è tra i valori "
+                             "ammessi"),
+              QStringLiteral(
+                  "intestazione, «Giorni di allenamento»: 0101010101 — non sono al più nove cifre 0 o 1")})},
+        {"intestazione prima, poi gli esercizi in ordine",
+         {nellEsercizio(4, "modalita", QStringLiteral("Yoga")),
+          nellIntestazione("periodoAl", QStringLiteral("x")), nellEsercizio(1, "serie", 100),
+          nellIntestazione("periodoDal", QStringLiteral("2026-02-30"))},
+         rifiuto({QStringLiteral("intestazione, «Dal»: 2026-02-30 — non è una data"),
+                  QStringLiteral("intestazione, «Al»: x — non è una data"),
+                  QStringLiteral("esercizio 1, «Serie»: 100 — massimo 99"), yoga})},
+        {"con una categoria che manca",
+         {nellEsercizio(3, "serie", 150), nellIntestazione("categoria", QStringLiteral("Yoga"))},
+         rifiuto({serie150}, QStringLiteral("Inoltre in questo archivio mancano\n  - categoria \"Yoga\"\n"))},
+    };
+    const QString file = cartella() + QStringLiteral("/prova.vibrana");
+    ASSERT_EQ(scriviFile(file, cambiato(buono, {})), QString());
+    const qlonglong prima = righe();
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        ASSERT_EQ(scriviFile(file, cambiato(buono, c.cambi)), QString());
+        const EsitoImportazione e = importaFile(file, Tipo::Scheda, atleta);
+        EXPECT_FALSE(e.riuscito);
+        EXPECT_EQ(e.id, 0);
+        EXPECT_EQ(e.messaggio, c.messaggio);
+        EXPECT_EQ(righe(), prima);
+    }
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join(QLatin1Char('|')).toStdString();
+
+    // Not from a file: no name to give.
+    const EsitoImportazione e =
+        importa(cambiato(buono, {nellEsercizio(3, "serie", 150)}), Tipo::Scheda, atleta);
+    EXPECT_EQ(e.messaggio, QStringLiteral("Impossibile importare:\n  - ") + serie150 +
+                               QStringLiteral("\nNon è stato importato nulla."));
+    // A number no byte holds is still a damaged file, and a template's exercises follow the same rules.
+    EXPECT_EQ(importa(cambiato(buono, {nellEsercizio(3, "serie", 256)}), Tipo::Scheda, atleta).messaggio,
+              QStringLiteral("Il file è danneggiato o non è una scheda di Vibrana."));
+    SchedaModello m;
+    m.categoria = QStringLiteral("Riabilitazione");
+    m.esercizi.Add(esercizio(13));
+    const qlonglong primaDelModello = righe();
+    QByteArray modello = esporta(m);
+    ASSERT_TRUE(modello.contains("\"recuperoSec\": 30"));
+    modello.replace("\"recuperoSec\": 30", "\"recuperoSec\": 60");
+    EXPECT_EQ(
+        importa(modello, Tipo::Modello, 0).messaggio,
+        QStringLiteral("Impossibile importare:\n  - esercizio 1, «Recupero (secondi)»: 60 — massimo 59\n"
+                       "Non è stato importato nulla."));
+    EXPECT_EQ(righe(), primaDelModello);
+}
+
+TEST_F(Scambio, ElenchiSenzaBadareAlleMaiuscoleEDateVuoteSenzaData) {
+    const QByteArray buono = esporta(caricata<scheda>(schedaDiProva()));
+    const EsitoImportazione e =
+        importa(cambiato(buono, {nellEsercizio(1, "modalita", QStringLiteral("combinata")),
+                                 nellEsercizio(1, "durata", QStringLiteral("60S")),
+                                 nellEsercizio(3, "frequenza", QStringLiteral("50hz")),
+                                 nellEsercizio(3, "ampiezza", QStringLiteral("h")),
+                                 nellIntestazione("periodoDal", QString()),
+                                 nellIntestazione("periodoAl", QString())}),
+                Tipo::Scheda, atleta);
+    ASSERT_TRUE(e.riuscito) << e.messaggio.toStdString();
+    EXPECT_EQ(conta(QStringLiteral("schede"),
+                    QStringLiteral("id_scheda = %1 AND PeriodoDal IS NULL AND PeriodoAl IS NULL").arg(e.id)),
+              1);
+    const scheda s = caricata<scheda>(e.id);
+    ASSERT_EQ(s.esercizi.Count(), 4);
+    EXPECT_EQ(s.esercizi.Item(1).modalita, QStringLiteral("Combinata"));
+    EXPECT_EQ(s.esercizi.Item(1).durata, QStringLiteral("60s"));
+    EXPECT_EQ(s.esercizi.Item(3).frequenza, QStringLiteral("50Hz"));
+    EXPECT_EQ(s.esercizi.Item(3).ampiezza, QStringLiteral("H"));
+    EXPECT_EQ(s.esercizi.Item(4).modalita, QStringLiteral("Statico a carico naturale"));
+
+    // A date the file writes is kept as it is.
+    const EsitoImportazione datata = importa(
+        cambiato(buono, {nellIntestazione("periodoAl", QStringLiteral("2028-02-29"))}), Tipo::Scheda, atleta);
+    ASSERT_TRUE(datata.riuscito) << datata.messaggio.toStdString();
+    EXPECT_EQ(caricata<scheda>(datata.id).PeriodoAl, QStringLiteral("29/02/2028"));
+    EXPECT_TRUE(messaggi().testi().isEmpty()) << messaggi().testi().join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(Scambio, UnEsercizioRifiutatoDalDatabaseNonLasciaMezzaScheda) {

@@ -1,6 +1,8 @@
 #include "ArchivioSchede.h"
 #include "records/scheda.h"
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -207,15 +209,17 @@ TEST_F(Schede, EliminaEsercizioDueDiCinque) {
 
     svuotaLog();
     s.EliminaEsercizio(2);
-    EXPECT_EQ(istruzioni(), QStringList{QStringLiteral("DELETE * FROM Esercizi WHERE ct=%1").arg(ctSecondo)});
-    EXPECT_EQ(conta(QStringLiteral("Esercizi"), QStringLiteral("ct = %1").arg(ctSecondo)), 0);
+    // The register follows at the next save, with the rest of the card: a card closed without saving
+    // keeps the exercise.
+    EXPECT_TRUE(istruzioni().isEmpty());
+    EXPECT_EQ(conta(QStringLiteral("Esercizi"), QStringLiteral("ct = %1").arg(ctSecondo)), 1);
     ASSERT_EQ(s.esercizi.Count(), 4);
     for (long i = 1; i <= 4; ++i)
         EXPECT_EQ(s.esercizi.Item(i).nprog, i);
     EXPECT_EQ(s.esercizi.Item(2).note, QStringLiteral("es 3"));
-    // The database keeps the old numbers until the next save.
-    EXPECT_EQ(nprogDi(id), (std::vector<qlonglong>{1, 3, 4, 5}));
+    EXPECT_EQ(nprogDi(id), (std::vector<qlonglong>{1, 2, 3, 4, 5}));
     s.save();
+    EXPECT_EQ(conta(QStringLiteral("Esercizi"), QStringLiteral("ct = %1").arg(ctSecondo)), 0);
     EXPECT_EQ(nprogDi(id), (std::vector<qlonglong>{1, 2, 3, 4}));
 
     // An exercise never stored is only taken out of the list.
@@ -225,6 +229,87 @@ TEST_F(Schede, EliminaEsercizioDueDiCinque) {
     EXPECT_TRUE(istruzioni().isEmpty());
     EXPECT_EQ(s.esercizi.Count(), 4);
     EXPECT_THROW(s.EliminaEsercizio(5), Errore);
+}
+
+// What a save leaves in the register is exactly the card in memory, whatever happened to its list:
+// rows follow their exercises by identity, and nothing else of the register moves.
+TEST_F(Schede, IlSalvataggioScriveEsattamenteLaSchedaInMemoria) {
+    struct Caso {
+        const char* nome;
+        std::function<void(scheda& s, const scheda& altra)> cambia;
+        QStringList attese; // note of each stored row in NProg order
+    };
+    const std::vector<Caso> casi = {
+        {"tolto dalla lista",
+         [](scheda& s, const scheda&) { s.EliminaEsercizio(2); },
+         {"es 1", "es 3", "es 4"}},
+        {"spostato in testa",
+         [](scheda& s, const scheda&) {
+             Esercizio quarto = s.esercizi.Item(4);
+             s.esercizi.Remove(4);
+             s.esercizi.Add(std::move(quarto), 1);
+         },
+         {"es 4", "es 1", "es 2", "es 3"}},
+        {"senza immagine e non piu libero",
+         [](scheda& s, const scheda&) { s.esercizi.Item(3).id_fig = 0; },
+         {"es 1", "es 2", "es 4"}},
+        {"tolto e rimesso", // an undone deletion: the same exercise back in its place
+         [](scheda& s, const scheda&) {
+             Esercizio secondo = s.esercizi.Item(2);
+             s.EliminaEsercizio(2);
+             s.esercizi.Add(std::move(secondo), 2);
+         },
+         {"es 1", "es 2", "es 3", "es 4"}},
+        {"copiato da un'altra scheda", // its ct names the other card's row
+         [](scheda& s, const scheda& altra) { s.esercizi.Add(altra.esercizi.Item(1)); },
+         {"es 1", "es 2", "es 3", "es 4", "es 1"}},
+        {"lo stesso esercizio due volte",
+         [](scheda& s, const scheda&) { s.esercizi.Add(s.esercizi.Item(1), 2); },
+         {"es 1", "es 1", "es 2", "es 3", "es 4"}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const auto id = schedaDiretta(atleta, 4);
+        const auto idAltra = schedaDiretta(atleta, 2);
+        scheda altra;
+        ASSERT_TRUE(altra.carica(idAltra));
+        altra.caricaEsercizi();
+        scheda s;
+        ASSERT_TRUE(s.carica(id));
+        s.caricaEsercizi();
+        std::vector<std::int32_t> ctPrima;
+        for (const Esercizio& e : s.esercizi)
+            ctPrima.push_back(e.ct);
+
+        c.cambia(s, altra);
+        s.save();
+        ASSERT_TRUE(s.isSaved);
+
+        scheda riletta;
+        ASSERT_TRUE(riletta.carica(id));
+        riletta.caricaEsercizi();
+        QStringList note;
+        for (const Esercizio& e : riletta.esercizi) {
+            note << e.note;
+            // The rows kept are the same rows, updated rather than stored anew.
+            if (e.note != QStringLiteral("es 1")) {
+                EXPECT_NE(std::find(ctPrima.begin(), ctPrima.end(), e.ct), ctPrima.end())
+                    << e.note.toStdString();
+            }
+        }
+        EXPECT_EQ(note, c.attese);
+        // The memory names the rows the register holds, so saving again changes nothing.
+        for (const Esercizio& e : s.esercizi)
+            if (e.isLibero || e.id_fig != 0) {
+                EXPECT_EQ(conta(QStringLiteral("Esercizi"),
+                                QStringLiteral("ct = %1 AND ID_Scheda = %2").arg(e.ct).arg(id)),
+                          1);
+            }
+        s.save();
+        EXPECT_EQ(conta(QStringLiteral("Esercizi"), QStringLiteral("ID_Scheda = %1").arg(id)),
+                  c.attese.size());
+        EXPECT_EQ(conta(QStringLiteral("Esercizi"), QStringLiteral("ID_Scheda = %1").arg(idAltra)), 2);
+    }
 }
 
 TEST_F(Schede, EliminaZeroODiciassette) {
@@ -257,7 +342,7 @@ TEST_F(Schede, CaricaLeggeLaVistaEIValoriNulli) {
     EXPECT_EQ(s.id_utente, atleta);
     EXPECT_EQ(s.Istruttore, QStringLiteral("Anna"));
     EXPECT_EQ(s.PeriodoDal, QStringLiteral("10/01/2026"));
-    EXPECT_EQ(s.PeriodoAl, QStringLiteral("01/01/1980"));
+    EXPECT_EQ(s.PeriodoAl, QString()); // no end date, and none made up
     EXPECT_EQ(s.id_cat, 1);
     EXPECT_EQ(s.categoria, QStringLiteral("Dimagrimento"));
     EXPECT_EQ(s.Obiettivo, QString());
@@ -268,6 +353,11 @@ TEST_F(Schede, CaricaLeggeLaVistaEIValoriNulli) {
     EXPECT_EQ(s.cognomeUtente, QStringLiteral("Rossi"));
     EXPECT_FALSE(s.isModello);
     EXPECT_FALSE(s.preimpostata);
+    // Saved again, it stays without an end date.
+    s.save();
+    ASSERT_TRUE(s.isSaved);
+    EXPECT_EQ(conta(QStringLiteral("schede"), QStringLiteral("id_scheda = %1 AND PeriodoAl IS NULL").arg(id)),
+              1);
 
     scheda mancante;
     mancante.Istruttore = QStringLiteral("x");
@@ -339,7 +429,6 @@ TEST_F(Schede, ApostrofiInOgniTestoDellaScheda) {
          "Istruttore = 'Dell`Orto'"},
         {"Obiettivo", [](scheda& s) { s.Obiettivo = QStringLiteral("l'anca"); }, "Obiettivo = 'l`anca'"},
         {"note", [](scheda& s) { s.note = QStringLiteral("un'altra"); }, "note = 'un`altra'"},
-        {"GGAllen", [](scheda& s) { s.GGAllen = QStringLiteral("'"); }, "GGAllen = '`'"},
     };
     for (const auto& c : casi) {
         scheda s = nuovaScheda();

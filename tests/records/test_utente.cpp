@@ -116,23 +116,31 @@ TEST_F(Atleti, InsertRifiutataNonRestituisceUnAltroAtleta) {
 }
 
 TEST_F(Atleti, CaricaLeggeLaRigaEIValoriNulli) {
-    eseguiDiretto(QStringLiteral("INSERT INTO utenti (nome, cognome) VALUES ('Lucia', 'Bianchi')"));
-    const auto id =
-        static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_utente) FROM utenti")));
-    utente u;
-    ASSERT_TRUE(u.carica(id));
-    EXPECT_EQ(u.id_utente, id);
-    EXPECT_EQ(u.nome, QStringLiteral("Lucia"));
-    EXPECT_EQ(u.cognome, QStringLiteral("Bianchi"));
-    EXPECT_EQ(u.dataNascita, QDate(1980, 1, 1));
-    EXPECT_EQ(u.sesso, QString());
-    EXPECT_EQ(u.note, QString());
-    EXPECT_EQ(u.raccoglitore.id_utente, id);
-    EXPECT_EQ(u.raccoglitore.archivio.Count(), 0); // cards are loaded only on request
+    // No birth date: NULL, or the empty date the older program stored in its place.
+    for (const char* data : {"NULL", "'1899-12-30'"}) {
+        SCOPED_TRACE(data);
+        eseguiDiretto(
+            QStringLiteral("INSERT INTO utenti (nome, cognome, dataNascita) VALUES ('Lucia', 'Bianchi', %1)")
+                .arg(QLatin1String(data)));
+        const auto id =
+            static_cast<std::int32_t>(contaDiretto(QStringLiteral("SELECT max(id_utente) FROM utenti")));
+        utente u;
+        ASSERT_TRUE(u.carica(id));
+        EXPECT_EQ(u.id_utente, id);
+        EXPECT_EQ(u.nome, QStringLiteral("Lucia"));
+        EXPECT_EQ(u.cognome, QStringLiteral("Bianchi"));
+        EXPECT_TRUE(u.dataNascita.isNull()) << u.dataNascita.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(u.sesso, QString());
+        EXPECT_EQ(u.note, QString());
+        EXPECT_EQ(u.raccoglitore.id_utente, id);
+        EXPECT_EQ(u.raccoglitore.archivio.Count(), 0); // cards are loaded only on request
 
-    // Saving it writes the date it was read with.
-    u.save();
-    EXPECT_EQ(conta(QStringLiteral("utenti"), QStringLiteral("dataNascita = '1980-01-01'")), 1);
+        // Saved again, it is stored without a birth date: none is made up.
+        u.save();
+        EXPECT_EQ(
+            conta(QStringLiteral("utenti"), QStringLiteral("id_utente = %1 AND dataNascita IS NULL").arg(id)),
+            1);
+    }
 }
 
 TEST_F(Atleti, AtletaInesistente) {
@@ -148,7 +156,7 @@ TEST_F(Atleti, AtletaInesistente) {
 TEST_F(Atleti, NuovoRecordVuoto) {
     utente u;
     EXPECT_EQ(u.id_utente, 0);
-    EXPECT_EQ(u.dataNascita, QDate(1899, 12, 30));
+    EXPECT_TRUE(u.dataNascita.isNull());
     EXPECT_TRUE(u.nome.isEmpty() && u.cognome.isEmpty() && u.sesso.isEmpty() && u.note.isEmpty());
 }
 
@@ -229,7 +237,7 @@ TEST_F(Atleti, CaricaTuttiComeUnoAllaVolta) {
         EXPECT_EQ(u.note, uno.note);
         EXPECT_EQ(u.raccoglitore.id_utente, u.id_utente);
     }
-    EXPECT_EQ(tutti[0].dataNascita, QDate(1980, 1, 1));
+    EXPECT_TRUE(tutti[0].dataNascita.isNull());
 }
 
 } // namespace

@@ -144,6 +144,75 @@ TEST_F(EsportaElenchi, IlFileHaLeRigheComeLElencoLeMostra) {
         << messaggi().testi().join('|').toStdString();
 }
 
+// A date the register does not hold is an empty cell in the lists and in their files, and sorting by
+// that column keeps such rows together, before the dated ones.
+TEST_F(EsportaElenchi, SenzaDataLaCellaEVuota) {
+    eseguiDiretto(QStringLiteral("INSERT INTO utenti (id_utente, nome, cognome, dataNascita, sesso) VALUES "
+                                 "(7, 'Piero', 'Verdi', NULL, "
+                                 "'M');"
+                                 "INSERT INTO schede (id_scheda, id_utente, Istruttore, PeriodoDal, "
+                                 "PeriodoAl, id_cat, FreqAllen) VALUES"
+                                 " (20, 7, 'Aldo', NULL, NULL, 1, 3),"
+                                 " (21, 7, 'Aldo', '2026-03-01', NULL, 1, 3),"
+                                 " (22, 7, 'Aldo', NULL, '2026-04-01', 1, 3),"
+                                 " (23, 7, 'Aldo', '2026-01-15', '2026-02-05', 1, 3);"));
+
+    // Athlete 5 holds the older program's empty date.
+    QStringList ordine, date;
+    usaModale<UtentiSelezione>([] { finestre().UtentiSelezione(QStringLiteral("MODIFICA")); },
+                               [&](UtentiSelezione& w) {
+                                   w.activateWindow();
+                                   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+                                   clicIntestazione(w.LW(), UtentiSelezione::ColDataNascita);
+                                   ordine = colonna(w.LW(), 0);
+                                   date = colonna(w.LW(), UtentiSelezione::ColDataNascita);
+                                   w.Ricerca()->setFocus();
+                                   QTest::keyClick(w.Ricerca(), Qt::Key_S, Qt::ControlModifier);
+                                   w.reject();
+                               });
+    EXPECT_EQ(ordine, (QStringList{"5", "7", "4", "6"}));
+    EXPECT_EQ(date, (QStringList{"", "", "04/05/1980", "31/12/1999"}));
+    EXPECT_EQ(scritto(), bom + "ID_atleta;Cognome;Nome;Data Nascita;Sesso;Note\r\n"
+                               "5;Neri;Zo\xC3\xAB;;F;\"riga 1\nriga 2 \xF0\x9F\x92\xAA\"\r\n"
+                               "7;Verdi;Piero;;M;\r\n"
+                               "4;D'Amico;Mario;04/05/1980;M;\"spalla; \"\"fragile\"\"\"\r\n"
+                               "6;Bianchi;Anna;31/12/1999;F;\r\n");
+
+    const struct {
+        int colonna;
+        QStringList ordine;
+        QStringList date; // the sorted column
+        QByteArray righe; // of the file written in that order
+    } casi[] = {
+        {SchedeSelezione::ColDal,
+         {"20", "22", "23", "21"},
+         {"", "", "15/01/2026", "01/03/2026"},
+         "20;;;Aldo;Dimagrimento;;\r\n22;;01/04/2026;Aldo;Dimagrimento;;\r\n"
+         "23;15/01/2026;05/02/2026;Aldo;Dimagrimento;;\r\n21;01/03/2026;;Aldo;Dimagrimento;;\r\n"},
+        {SchedeSelezione::ColAl,
+         {"20", "21", "23", "22"},
+         {"", "", "05/02/2026", "01/04/2026"},
+         "20;;;Aldo;Dimagrimento;;\r\n21;01/03/2026;;Aldo;Dimagrimento;;\r\n"
+         "23;15/01/2026;05/02/2026;Aldo;Dimagrimento;;\r\n22;;01/04/2026;Aldo;Dimagrimento;;\r\n"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.colonna);
+        usaModale<SchedeSelezione>([] { finestre().SchedeSelezione(7); },
+                                   [&](SchedeSelezione& w) {
+                                       w.activateWindow();
+                                       ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+                                       clicIntestazione(w.LW(), c.colonna);
+                                       ordine = colonna(w.LW(), 0);
+                                       date = colonna(w.LW(), c.colonna);
+                                       QTest::keyClick(w.LW(), Qt::Key_S, Qt::ControlModifier);
+                                       w.reject();
+                                   });
+        EXPECT_EQ(ordine, c.ordine);
+        EXPECT_EQ(date, c.date);
+        EXPECT_EQ(scritto(), bom + "ID_scheda;Dal;Al;Istruttore;Categoria;Obiettivo;Note\r\n" + c.righe);
+    }
+}
+
 TEST_F(EsportaElenchi, AnnullatoONonScrivibileNonLasciaFile) {
     const struct {
         const char* caso;

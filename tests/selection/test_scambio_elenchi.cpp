@@ -4,6 +4,7 @@
 #include "comune/Azioni.h"
 #include "comune/Modale.h"
 #include "comune/RigheElenco.h"
+#include "records/ScambioScheda.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 #include "selection/RegistraSelezione.h"
@@ -162,6 +163,70 @@ TEST_F(ScambioElenchi, ModelloEsportatoEImportato) {
             EXPECT_EQ(w.LW()->topLevelItemCount(), 0);
             w.reject();
         });
+}
+
+// The first card of an athlete, imported while the list is open, is shown chosen and the commands the
+// empty list turned off work on it at once.
+TEST_F(ScambioElenchi, LaPrimaSchedaImportataSiPuoSubitoUsare) {
+    finestre().PrinterCanvas = [] {};
+    const QString file = cartella() + QStringLiteral("/rossi.vibrana");
+    {
+        scheda s;
+        ASSERT_TRUE(s.carica(card));
+        s.caricaEsercizi();
+        ASSERT_EQ(scambioScheda::scriviFile(file, scambioScheda::esporta(s)), QString());
+    }
+    dialoghi->fileScelto = file;
+    const char* const comandi[] = {"seleziona", "elimina", "stampa", "esporta"};
+    QString importata;
+    usaModale<SchedeSelezione>(
+        [] { finestre().SchedeSelezione(5); },
+        [&](SchedeSelezione& w) {
+            for (const char* k : comandi)
+                EXPECT_FALSE(w.Toolbar()->pulsante(QString::fromLatin1(k))->isEnabled()) << k;
+            attiva(w, "cmdImportaScheda");
+            EXPECT_EQ(testi(), QStringList{QStringLiteral("Scheda importata")});
+            importata = QString::number(
+                conta(QStringLiteral("SELECT max(id_scheda) FROM schede WHERE id_utente = 5")));
+            EXPECT_EQ(colonna(w.LW(), 0), QStringList{importata});
+            EXPECT_EQ(selezionata(w.LW()), importata);
+            for (const char* k : comandi)
+                EXPECT_TRUE(w.Toolbar()->pulsante(QString::fromLatin1(k))->isEnabled()) << k;
+            // "Seleziona" hands it over and closes the list.
+            attiva(w, "seleziona");
+        });
+    EXPECT_EQ(QString::number(idSchedaSelezionata), importata);
+}
+
+// A template imported while the list shows another category: the list turns to the template's
+// category and shows it chosen.
+TEST_F(ScambioElenchi, IlModelloImportatoSiMostraNellaSuaCategoria) {
+    SchedaModello m;
+    m.categoria = QStringLiteral("Riabilitazione");
+    m.descrizione = QStringLiteral("Schiena");
+    m.esercizi.Add(Esercizio());
+    m.esercizi.Item(1).id_fig = 5;
+    m.save();
+    ASSERT_TRUE(m.isSaved);
+    const QString file = cartella() + QStringLiteral("/schiena.vibrana");
+    ASSERT_EQ(scambioScheda::scriviFile(file, scambioScheda::esporta(m)), QString());
+    dialoghi->fileScelto = file;
+    QString importato;
+    usaModale<SchedeMODELLOSelezione>(
+        [] { finestre().SchedeMODELLOSelezione(); },
+        [&](SchedeMODELLOSelezione& w) {
+            ASSERT_NE(w.categoria()->currentText(), m.categoria);
+            attiva(w, "cmdImportaScheda");
+            EXPECT_EQ(testi(), QStringList{QStringLiteral("Modello importato")});
+            importato = QString::number(conta(QStringLiteral("SELECT max(id_Scheda) FROM schedeModello")));
+            EXPECT_EQ(w.categoria()->currentText(), m.categoria);
+            EXPECT_TRUE(colonna(w.LW(), 0).contains(QString::number(m.id_scheda)));
+            EXPECT_TRUE(colonna(w.LW(), 0).contains(importato));
+            EXPECT_EQ(selezionata(w.LW()), importato);
+            // "Modifica" opens the imported one.
+            attiva(w, "modifica");
+        });
+    EXPECT_EQ(QString::number(idModelloSelezionato), importato);
 }
 
 // Each item of the list's small export menu, chosen with the mouse, runs its command once.
