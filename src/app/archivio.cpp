@@ -126,9 +126,7 @@ int esportaScheda(QStringList argomenti, int (*uso)()) {
     s->caricaEsercizi();
     const QString motivo = scambioScheda::scriviFile(argomenti[1], scambioScheda::esporta(*s));
     if (!motivo.isEmpty()) {
-        scriviRiga(
-            QStringLiteral("Errore: Impossibile scrivere il file \"%1\": %2").arg(argomenti[1], motivo),
-            stderr);
+        scriviRiga(QStringLiteral("Errore: ") + motivo, stderr);
         return 1;
     }
     scriviRiga(

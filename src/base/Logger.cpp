@@ -25,6 +25,19 @@ QString timbro(const QDateTime& adesso) {
     return testo;
 }
 
+// Whatever the caller passes, the two files stay within their bound.
+QString rigaLimitata(const QString& buffer) {
+    QString testo = buffer.size() > Logger::lunghezzaMassima ? buffer.left(Logger::lunghezzaMassima) : buffer;
+    if (buffer.size() > Logger::lunghezzaMassima) {
+        if (testo.back().isHighSurrogate())
+            testo.chop(1);
+        testo += Logger::marcaTaglio;
+    }
+    testo.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    testo.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return testo;
+}
+
 } // namespace
 
 QString Logger::percorsoFile() const {
@@ -66,8 +79,9 @@ bool Logger::log(const QString& buffer) const {
         return false;
     }
     const qint64 prima = file.size();
-    const QByteArray riga =
-        (QLatin1Char('[') + timbro(adesso()) + QStringLiteral("] ") + buffer + QLatin1Char('\n')).toUtf8();
+    const QByteArray riga = (QLatin1Char('[') + timbro(adesso()) + QStringLiteral("] ") +
+                             rigaLimitata(buffer) + QLatin1Char('\n'))
+                                .toUtf8();
     errno = 0;
     if (file.write(riga) != riga.size() || !file.flush()) {
         const QString causa = motivoSistema(errno, percorso);

@@ -9,11 +9,15 @@
 class Logger {
 public:
     static constexpr qint64 limitePredefinito = 2 * 1024 * 1024;
+    // Characters of one line's message; a longer one is cut and ends with marcaTaglio.
+    static constexpr qsizetype lunghezzaMassima = 2000;
+    static inline const QString marcaTaglio = QStringLiteral(" [...riga troncata]");
 
     // An empty folder means the program folder, looked up at each call.
     explicit Logger(QString cartella = {}, qint64 limite = limitePredefinito)
         : cartella_(std::move(cartella)), limite_(limite) {}
 
+    // Line breaks in `buffer` become spaces: one call, one line.
     // False when the line could not be written. The log only records what the program does, so a
     // failure never stops the work: the first one of the run is reported once, the rest are silent.
     bool log(const QString& buffer) const;

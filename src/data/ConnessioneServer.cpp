@@ -6,6 +6,7 @@
 #include "base/Messaggi.h"
 #include "data/GrafiaSchema.h"
 #include "data/LibreriaPq.h"
+#include "data/RiassuntoSql.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -112,15 +113,29 @@ struct PartiIndirizzo {
     QString password;
 };
 
-// The address as libpq reads it; nothing when libpq would refuse it. libpq's own complaint is never
-// kept: it quotes the text it could not read, password included.
-std::optional<PartiIndirizzo> leggiIndirizzo(const QString& indirizzo) {
-    const QString testo = indirizzo.trimmed();
+// Whether libpq takes the text for a URI or for keyword=value pairs; otherwise the whole text is a
+// database name. Exactly libpq's test: the scheme is case-sensitive and nothing is trimmed.
+bool formaRiconosciuta(const QString& testo) {
+    return testo.startsWith(QLatin1String("postgresql://")) ||
+           testo.startsWith(QLatin1String("postgres://")) || testo.contains(QLatin1Char('='));
+}
+
+// A database name that holds a colon, an at sign, a slash or an equals sign is an address libpq did not
+// recognise (POSTGRESQL://..., postgres:/..., utente:password@host, a URI after a space), taken whole as
+// a name: it would be shown password and all.
+bool sembraUnIndirizzo(const QString& database) {
+    static const QRegularExpression segni(QStringLiteral("[:@/=]"));
+    return database.contains(segni);
+}
+
+// The address as libpq reads it; nothing when libpq would refuse it or would read it as something
+// other than an address. libpq's own complaint is never kept: it quotes the text it could not read,
+// password included.
+std::optional<PartiIndirizzo> leggiIndirizzo(const QString& testo) {
     PartiIndirizzo p;
-    // Neither a URI nor keywords: libpq takes the whole text as a database name.
-    if (!testo.startsWith(QLatin1String("postgresql://")) &&
-        !testo.startsWith(QLatin1String("postgres://")) && !testo.contains(QLatin1Char('='))) {
-        if (testo.isEmpty())
+    if (!formaRiconosciuta(testo)) {
+        static const QRegularExpression spazio(QStringLiteral("\\s"));
+        if (testo.isEmpty() || sembraUnIndirizzo(testo) || testo.contains(spazio))
             return std::nullopt;
         p.database = testo;
         return p;
@@ -150,6 +165,9 @@ std::optional<PartiIndirizzo> leggiIndirizzo(const QString& indirizzo) {
             p.password = valore;
     }
     PQconninfoFree(opzioni);
+    // dbname=postgresql://... is not expanded a second time: libpq would take it as a name.
+    if (sembraUnIndirizzo(p.database))
+        return std::nullopt;
     const QString dove = host.isEmpty() ? hostaddr : host;
     if (!dove.isEmpty())
         p.host = dove.split(QLatin1Char(','));
@@ -159,22 +177,36 @@ std::optional<PartiIndirizzo> leggiIndirizzo(const QString& indirizzo) {
     return p;
 }
 
-// A text of libpq's with the address's password, should it quote it, hidden.
-QString senzaPassword(QString testo, const QString& indirizzo) {
-    if (const auto p = leggiIndirizzo(indirizzo); p && !p->password.isEmpty())
-        testo.replace(p->password, QStringLiteral("***"));
-    return testo;
+// The password as the address spells it: percent-encoded in a URI, quoted or escaped among keywords.
+QStringList passwordScritte(const QString& indirizzo) {
+    static const QRegularExpression forme[] = {
+        // The user information of a URI, up to the first @ before the path; also in a mistyped one
+        // (POSTGRESQL://, postgres:/, no scheme, spaces before).
+        QRegularExpression(QStringLiteral("^\\s*(?:[a-z]+:/*)?[^@/:=\\s]*:([^@/\\s]*)@"),
+                           QRegularExpression::CaseInsensitiveOption),
+        QRegularExpression(QStringLiteral("[?&]password=([^&#]*)")),
+        QRegularExpression(QStringLiteral("(?:^|\\s)password\\s*=\\s*('(?:[^'\\\\]|\\\\.)*'?|\\S+)")),
+    };
+    QStringList scritte;
+    for (const QRegularExpression& forma : forme) {
+        for (auto it = forma.globalMatch(indirizzo); it.hasNext();) {
+            const QString scritta = it.next().captured(1);
+            if (!scritta.isEmpty())
+                scritte << scritta;
+        }
+    }
+    return scritte;
 }
 
 QString messaggioDi(const pg_conn* c, const QString& indirizzo) {
-    return senzaPassword(QString::fromUtf8(PQerrorMessage(c)).trimmed(), indirizzo);
+    return testoLibpqVisibile(QString::fromUtf8(PQerrorMessage(c)).trimmed(), indirizzo);
 }
 
-// libpq's own words are for the log only (with the password masked); the user gets the Italian message.
+// libpq's own words are for the log only (with the password masked and without the rows or statement
+// the server may quote); the user gets the Italian message.
 void annotaLibpq(const QString& indirizzo, const QString& dettaglio) {
     logger().log(QStringLiteral("Server dell'archivio %1: %2")
-                     .arg(indirizzoVisibile(indirizzo),
-                          QString(dettaglio).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+                     .arg(indirizzoVisibile(indirizzo), erroreMotorePerLog(dettaglio)));
 }
 
 // Why a connection could not be opened, in words an administrator can act on.
@@ -287,6 +319,21 @@ QString indirizzoVisibile(const QString& indirizzo) {
         voci << voce;
     }
     return t + voci.join(QLatin1Char(',')) + QLatin1Char('/') + p->database;
+}
+
+QString testoLibpqVisibile(QString testo, const QString& indirizzo) {
+    // A bare database name is only a name: "vibrana" stays "vibrana" in the message.
+    if (!indirizzo.isEmpty() && (formaRiconosciuta(indirizzo) || !leggiIndirizzo(indirizzo)))
+        testo.replace(indirizzo, indirizzoVisibile(indirizzo));
+    QStringList segreti = passwordScritte(indirizzo);
+    if (const auto p = leggiIndirizzo(indirizzo); p && !p->password.isEmpty())
+        segreti << p->password;
+    // The longest first, so that a spelling holding another goes whole.
+    std::sort(segreti.begin(), segreti.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& segreto : segreti)
+        testo.replace(segreto, QStringLiteral("***"));
+    return testo;
 }
 
 QString testoIndirizzoNonValido() {

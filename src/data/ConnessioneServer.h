@@ -96,6 +96,10 @@ private:
 // messages; "(indirizzo non valido)" for one libpq cannot read, which is never shown.
 QString indirizzoVisibile(const QString& indirizzo);
 
+// A text of libpq's about `indirizzo` fit for the log: the address as indirizzoVisibile shows it, the
+// password, however the address spells it, as "***".
+QString testoLibpqVisibile(QString testo, const QString& indirizzo);
+
 // The error for a statement the server refused with SQLSTATE `codice`, the server's primary message
 // `dettaglio` and the statement `sql`.
 Errore erroreServer(const QString& codice, const QString& dettaglio, const QString& sql);

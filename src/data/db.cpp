@@ -8,10 +8,12 @@
 #include "data/ConnessioneFile.h"
 #include "data/ConnessioneServer.h"
 #include "data/LettoriCampi.h"
+#include "data/RiassuntoSql.h"
 #include "data/Server.h"
 #include "data/TraduttoreJet.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <limits>
 #include <map>
 
@@ -74,6 +76,26 @@ std::shared_ptr<Connessione> apriArchivio(const QString& indirizzo, bool server)
     if (server)
         return connessioneServer(indirizzo);
     return ConnessioneFile::apri(indirizzo);
+}
+
+std::function<void(const QString&)>& osservatore() {
+    static std::function<void(const QString&)> f;
+    return f;
+}
+
+void osserva(const QString& sql) {
+    if (osservatore())
+        osservatore()(sql);
+}
+
+// The log keeps what was run, how it went and how long it took; never the statement's values.
+void annotaEsecuzione(const QString& sql, const QString& esito, const QElapsedTimer& tempo) {
+    logger().log(QStringLiteral("Execute - %1: %2 (%3 ms)")
+                     .arg(riassuntoIstruzione(sql), esito, QString::number(tempo.elapsed())));
+}
+
+QString esitoErrore(const std::exception& e) {
+    return QStringLiteral("errore ") + QString::number(numeroDi(e));
 }
 
 bool inserimento(const QString& sql) {
@@ -148,7 +170,7 @@ QVariant DB::Dlookup(const QString& sField, const QString& sTable, const QString
     const QString sql = sqlDlookup(sField, sTable, sWhere);
     try {
         RecordSet rs = getRs(sql);
-        logger().log(QStringLiteral("DLOOKUP - ") + sql);
+        logger().log(QStringLiteral("DLOOKUP - ") + riassuntoIstruzione(sql));
         if (rs.RecordCount() < 1) {
             logger().log(QStringLiteral("DLOOKUP - Errore dati non trovati"));
             return ERR_DATI_NON_TROVATI;
@@ -202,14 +224,22 @@ bool DB::Execute(const QString& sSQL) const {
     const bool nuovaRiga = inserimento(sql);
     if (nuovaRiga)
         chiaveInserita_ = QVariant();
+    osserva(sql);
+    QElapsedTimer tempo;
+    tempo.start();
     try {
         auto conn = getConn();
-        logger().log(QStringLiteral("Execute - ") + sql);
         conn->esegui(traduciJet(sql, conn->dialetto()));
-        if (nuovaRiga)
+        QString esito = QStringLiteral("eseguita");
+        if (nuovaRiga) {
             chiaveInserita_ = conn->chiaveInserita();
+            if (!chiaveInserita_.isNull())
+                esito += QStringLiteral(", id ") + QString::number(chiaveInserita_.toLongLong());
+        }
+        annotaEsecuzione(sql, esito, tempo);
         return true;
     } catch (const std::exception& e) {
+        annotaEsecuzione(sql, esitoErrore(e), tempo);
         if (auto it = transazioni().find(percorso); it != transazioni().end())
             it->second.fallita = true;
         mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e), percorso);
@@ -222,16 +252,25 @@ std::optional<RecordSet> DB::eseguiConRighe(const QString& sSQL) const {
     const QString sql = senzaNul(sSQL);
     if (inserimento(sql))
         chiaveInserita_ = QVariant();
+    osserva(sql);
+    QElapsedTimer tempo;
+    tempo.start();
     try {
         auto conn = getConn();
-        logger().log(QStringLiteral("Execute - ") + sql);
-        return conn->interroga(traduciJet(sql, conn->dialetto()));
+        RecordSet rs = conn->interroga(traduciJet(sql, conn->dialetto()));
+        annotaEsecuzione(sql, QStringLiteral("%1 righe").arg(rs.RecordCount()), tempo);
+        return rs;
     } catch (const std::exception& e) {
+        annotaEsecuzione(sql, esitoErrore(e), tempo);
         if (auto it = transazioni().find(percorso); it != transazioni().end())
             it->second.fallita = true;
         mostraErrore(QString::number(numeroDi(e)) + QStringLiteral("-") + descrizioneDi(e), percorso);
         return std::nullopt;
     }
+}
+
+void DB::osservaIstruzioni(std::function<void(const QString&)> f) {
+    osservatore() = std::move(f);
 }
 
 QVariant DB::chiaveInserita() const {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,8 +14,8 @@ inline const QString ERR_DATI_NON_TROVATI = QStringLiteral("ERR:Dati non trovati
 inline const QString ERR_CONNESSIONE = QStringLiteral("ERR:Problemi nella connessione");
 
 // The only way to the database file `dbName` in the program folder. Statements are written in the
-// Jet dialect, logged as written, translated and run on a connection opened for the operation
-// (or on the connection of the transaction in progress, see Transazione).
+// Jet dialect, logged as a summary (kind, table, key; never a value), translated and run on a connection
+// opened for the operation (or on the connection of the transaction in progress, see Transazione).
 //
 // The class is spelt DB because the global instance is db().
 class DB {
@@ -47,6 +48,9 @@ public:
     // As Execute, for a statement that hands rows back (an INSERT or UPDATE ... RETURNING): its rows,
     // or nothing when the register refused it, which is shown and fails the group as Execute does.
     std::optional<RecordSet> eseguiConRighe(const QString& sSQL) const;
+    // Hands each statement Execute and eseguiConRighe are about to run, as written, to `osservatore`
+    // (tests that check what a record sends; the log no longer holds it). Empty: nobody.
+    static void osservaIstruzioni(std::function<void(const QString&)> osservatore);
 
     QString Load_Param(const QString& Nome_Param) const;
     void Save_Param(const QString& Param, const QString& Valore) const;
@@ -62,7 +66,7 @@ public:
     // A date as the text dataPerSQL expects (dd/MM/yyyy); a null date gives "".
     static QString testoData(const QDate& data);
 
-    // The statements the lookups send (also shown in the log).
+    // The statements the lookups send.
     static QString sqlDlookup(const QString& sField, const QString& sTable, const QString& sWhere);
     static QString sqlDCount(const QString& sField, const QString& sTable, const QString& sWhere);
     static QString sqlDMax(const QString& sField, const QString& sTable, const QString& sWhere);

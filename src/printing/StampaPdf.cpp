@@ -5,6 +5,7 @@
 #include "base/Messaggi.h"
 #include "base/RigaComando.h"
 #include "base/Twips.h"
+#include "data/ScritturaSicura.h"
 #include "data/db.h"
 #include "printing/DisegnaFoglio.h"
 #include "printing/FoglioIstruzioni.h"
@@ -20,7 +21,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSet>
 #include <cstdio>
 #include <cstring>
@@ -61,35 +61,8 @@ private:
     QtMessageHandler precedente_;
 };
 
-// The file beside the target. The PDF engine does not look at what a write returns, and a write cut
-// short (the disk filled up in the middle of it) is no error to the file: here it is one, so the
-// file is never put in place.
-class FileIntero : public QSaveFile {
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    qint64 writeData(const char* dati, qint64 lunghezza) override {
-        const qint64 scritti = QSaveFile::writeData(dati, lunghezza);
-        if (scritti != lunghezza)
-            cancelWriting();
-        return scritti;
-    }
-};
-
-[[noreturn]] void nonScritto(const QString& file, const QString& causa) {
-    throw Errore(NumeriErrore::PercorsoNonTrovato,
-                 QStringLiteral("Impossibile scrivere il file \"%1\": %2.")
-                     .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), causa));
-}
-
-QString causaApertura(const QString& file) {
-    const QFileInfo info(file);
-    if (info.isDir())
-        return QStringLiteral("è il nome di una cartella");
-    if (info.exists() && !info.isWritable())
-        return QStringLiteral("il file esistente è protetto dalla scrittura");
-    return QStringLiteral("la cartella non esiste o non è scrivibile");
+[[noreturn]] void nonScritto(const QString& motivo) {
+    throw Errore(NumeriErrore::PercorsoNonTrovato, motivo);
 }
 } // namespace
 
@@ -127,11 +100,12 @@ bool disegnaPdf(QIODevice& dove, const QString& titolo, int numero, Foglio& supe
 void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio superficie,
                const std::function<void(int, Foglio&)>& prepara) {
     AvvisiQtNelLog avvisi;
-    // Until commit() the file is a temporary one beside the target, dropped on any failure.
-    FileIntero uscita(file);
-    if (!uscita.open(QIODevice::WriteOnly))
-        nonScritto(file, causaApertura(file));
-    const QString causaScrittura = QStringLiteral("la scrittura si è interrotta (disco pieno?)");
+    // Refused before drawing; written only once whole, beside the target and then in its place.
+    if (const QString motivo = motivoNonScrivibile(file); !motivo.isEmpty())
+        nonScritto(motivo);
+    const QString causaScrittura =
+        QStringLiteral("Impossibile scrivere «%1»: disco pieno o errore di scrittura")
+            .arg(QFileInfo(file).fileName());
     // Drawn in memory first: the JPEG files take their stand-ins' places before a byte is written.
     QByteArray dati;
     {
@@ -139,7 +113,7 @@ void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio su
         QBuffer memoria(&dati);
         memoria.open(QIODevice::WriteOnly);
         if (!disegnaPdf(memoria, titolo, numero, superficie, prepara, &jpeg))
-            nonScritto(file, causaScrittura);
+            nonScritto(causaScrittura);
         if (jpeg.usato() && !jpeg.sostituisci(dati)) {
             logger().log(QStringLiteral("PDF \"%1\": le immagini JPEG non si possono incorporare intatte, "
                                         "si riscrive con le immagini decodificate")
@@ -148,15 +122,11 @@ void scriviPdf(const QString& file, const QString& titolo, int numero, Foglio su
             dati.clear();
             memoria.open(QIODevice::WriteOnly);
             if (!disegnaPdf(memoria, titolo, numero, superficie, prepara, nullptr))
-                nonScritto(file, causaScrittura);
+                nonScritto(causaScrittura);
         }
     }
-    if (uscita.write(dati) != dati.size() || uscita.error() != QFileDevice::NoError || !uscita.flush())
-        nonScritto(file, causaScrittura);
-    if (!uscita.commit())
-        nonScritto(file, uscita.error() == QFileDevice::RenameError
-                             ? QStringLiteral("il file esistente non può essere sostituito")
-                             : causaScrittura);
+    if (const QString motivo = scriviFileProtetto(file, dati); !motivo.isEmpty())
+        nonScritto(motivo);
 }
 
 void scriviFogliPdf(const pages& fogli, const QString& file) {
@@ -206,7 +176,7 @@ bool scriviSchedePdf(const QList<std::int32_t>& schede, const QString& cartella,
                      const AvanzamentoSchede& avanzamento,
                      const std::function<void(const SchedaScritta&)>& esito) {
     if (!QDir().mkpath(cartella))
-        nonScritto(cartella, QStringLiteral("impossibile creare la cartella"));
+        nonScritto(QStringLiteral("Impossibile creare la cartella \"%1\".").arg(cartella));
     const int n = static_cast<int>(schede.size());
     QSet<QString> usati;
     for (int i = 0; i < n; ++i) {

@@ -1,11 +1,11 @@
 #include "records/EsportaCsv.h"
 
 #include "base/Errore.h"
+#include "data/ScritturaSicura.h"
 #include "records/scheda.h"
 #include "records/utente.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace {
 
@@ -42,7 +42,14 @@ QString TabellaCsv::campo(const QVariant& valore) {
     }
     if (valore.isNull())
         return {};
-    return valore.toString();
+    const QString testo = valore.toString();
+    // Text a spreadsheet would take for a formula (=1+2, @SUM, a tab or CR before it) keeps a leading
+    // apostrophe, which spreadsheets take as "this is text". Numbers, dates and ids are
+    // written by the program itself and stay numbers, a negative one included.
+    if (valore.typeId() != QMetaType::QString || testo.isEmpty())
+        return testo;
+    static const QString inizioFormula = QStringLiteral("=+-@\t\r");
+    return inizioFormula.contains(testo.front()) ? QLatin1Char('\'') + testo : testo;
 }
 
 void TabellaCsv::aggiungiRiga(const QVariantList& valori) {
@@ -61,15 +68,9 @@ QByteArray TabellaCsv::testo() const {
 }
 
 void TabellaCsv::salva(const QString& percorso) const {
-    QSaveFile file(percorso);
-    const QString nome = QDir::toNativeSeparators(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Errore(NumeriErrore::PercorsoNonTrovato,
-                     QStringLiteral("Impossibile scrivere il file %1: %2").arg(nome, file.errorString()));
-    const QByteArray dati = testo();
-    if (file.write(dati) != dati.size() || !file.commit())
-        throw Errore(NumeriErrore::ErroreArchivio,
-                     QStringLiteral("Il file %1 non è stato scritto: %2").arg(nome, file.errorString()));
+    const QString motivo = scriviFileProtetto(percorso, testo());
+    if (!motivo.isEmpty())
+        throw Errore(NumeriErrore::PercorsoNonTrovato, motivo);
 }
 
 TabellaCsv tabellaAtleti(const std::vector<utente>& atleti) {

@@ -26,6 +26,7 @@ public:
     // Throws Errore with an Italian message.
     void salva(const QString& percorso) const;
 
+    // A cell's text; text that would start a formula gets a leading apostrophe.
     static QString campo(const QVariant& valore);
 
 private:

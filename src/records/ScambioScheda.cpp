@@ -3,6 +3,7 @@
 #include "base/Errore.h"
 #include "data/Apici.h"
 #include "data/LettoriCampi.h"
+#include "data/ScritturaSicura.h"
 #include "data/db.h"
 #include "records/RegoleScheda.h"
 #include "records/SchedaModello.h"
@@ -15,11 +16,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <memory>
+#include <sys/stat.h>
 #include <vector>
 
 namespace scambioScheda {
@@ -240,17 +242,7 @@ QByteArray esporta(const SchedaEditabile& s) {
 }
 
 QString scriviFile(const QString& percorso, const QByteArray& dati) {
-    QSaveFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly))
-        return f.errorString();
-    if (f.write(dati) != dati.size()) {
-        const QString motivo = f.errorString();
-        f.cancelWriting();
-        return motivo;
-    }
-    if (!f.commit())
-        return f.errorString();
-    return {};
+    return scriviFileProtetto(percorso, dati);
 }
 
 namespace {
@@ -422,15 +414,36 @@ EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUt
 }
 
 EsitoImportazione importaFile(const QString& percorso, Tipo atteso, std::int32_t idUtente) {
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) {
-        EsitoImportazione esito;
-        esito.tipo = atteso;
-        esito.messaggio =
-            QStringLiteral("Impossibile leggere il file %1:\n%2").arg(percorso, f.errorString());
+    EsitoImportazione esito;
+    esito.tipo = atteso;
+    const QString nome = nomeFile(percorso);
+    auto rifiuto = [&](const QString& motivo) {
+        esito.messaggio = QStringLiteral("Impossibile leggere «%1»: %2").arg(nome, motivo);
         return esito;
-    }
-    return importaDati(f.readAll(), atteso, idUtente, nomeFile(percorso));
+    };
+    // Looked at before opening: a FIFO or a device would block the read or never end.
+    struct stat s {};
+    if (::stat(QFile::encodeName(percorso).constData(), &s) != 0)
+        return rifiuto(errno == EACCES ? QStringLiteral("non si ha il permesso di leggerlo")
+                                       : QStringLiteral("il file non esiste"));
+    if (S_ISDIR(s.st_mode))
+        return rifiuto(QStringLiteral("è una cartella"));
+    if (!S_ISREG(s.st_mode))
+        return rifiuto(QStringLiteral("non è un file normale"));
+    const QString troppoGrande = QStringLiteral("il file è più grande di %1 MB: non è una scheda Vibrana")
+                                     .arg(dimensioneMassimaFile / (1024 * 1024));
+    if (s.st_size > dimensioneMassimaFile)
+        return rifiuto(troppoGrande);
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly))
+        return rifiuto(QStringLiteral("non si ha il permesso di leggerlo"));
+    // One byte more than allowed tells a file that grew after the look.
+    const QByteArray dati = f.read(dimensioneMassimaFile + 1);
+    if (dati.size() > dimensioneMassimaFile)
+        return rifiuto(troppoGrande);
+    if (f.error() != QFileDevice::NoError)
+        return rifiuto(QStringLiteral("errore di lettura"));
+    return importaDati(dati, atteso, idUtente, nome);
 }
 
 } // namespace scambioScheda

@@ -27,7 +27,7 @@ enum class Tipo { Scheda, Modello };
 // this register's catalogue.
 QByteArray esporta(const SchedaEditabile& scheda);
 
-// Writes `dati` into `percorso` whole or not at all. An empty text when written, else the reason.
+// Writes `dati` into `percorso` as scriviFileProtetto does. An empty text when written, else the reason.
 QString scriviFile(const QString& percorso, const QByteArray& dati);
 
 struct EsitoImportazione {
@@ -44,7 +44,11 @@ struct EsitoImportazione {
 // and nothing is stored. `idUtente` is required for a card and ignored for a template.
 EsitoImportazione importa(const QByteArray& dati, Tipo atteso, std::int32_t idUtente);
 
+// A card's file is a few kilobytes: a larger one is refused unread.
+constexpr qint64 dimensioneMassimaFile = 10 * 1024 * 1024;
+
 // The same, reading the file first; a refusal of its values names the file (without its folder).
+// Only a regular file is opened (a FIFO or a device is refused at once), up to dimensioneMassimaFile.
 EsitoImportazione importaFile(const QString& percorso, Tipo atteso, std::int32_t idUtente);
 
 } // namespace scambioScheda

@@ -113,9 +113,7 @@ bool esporta(QWidget* padre, const SchedaEditabile& s) {
         motivo = scambioScheda::scriviFile(file, scambioScheda::esporta(s));
     }
     if (!motivo.isEmpty()) {
-        mostraMessaggio(QStringLiteral("Impossibile scrivere il file \"%1\":\n%2")
-                            .arg(QDir::toNativeSeparators(file), motivo),
-                        TipoMessaggio::Errore, Pulsanti::OK);
+        mostraMessaggio(motivo, TipoMessaggio::Errore, Pulsanti::OK);
         return false;
     }
     mostraMessaggio((s.isModello ? QStringLiteral("Modello esportato in \"%1\"")

@@ -83,6 +83,31 @@ TEST_F(LoggerTest, OltreIlLimiteIlFileDiventaIlPrecedenteEUnoNuovoComincia) {
         EXPECT_TRUE(righe[i].endsWith(scritte[scritte.size() - righe.size() + i])) << righe[i].toStdString();
 }
 
+// A huge message (a statement carrying an imported note) would otherwise be one line past any bound.
+TEST_F(LoggerTest, OgniRigaHaUnLimiteEIDueFileRestanoNelLoro) {
+    const qint64 limite = 64 * 1024;
+    Logger log(dir.path(), limite);
+    impostaOrologio(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 7)));
+    const QString enorme = QStringLiteral("inizio\r\n") + QString(5 * 1024 * 1024, QChar(u'è'));
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(log.log(enorme));
+        // One line at most past the limit in either file, whatever was passed.
+        const qint64 unaRiga = 3 * (Logger::lunghezzaMassima + Logger::marcaTaglio.size()) + 40;
+        EXPECT_LE(QFileInfo(log.percorsoFile()).size(), limite + unaRiga);
+        EXPECT_LE(QFileInfo(log.percorsoPrecedente()).size(), limite + unaRiga);
+    }
+    const QStringList righe = leggi(log.percorsoFile()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(righe.size(), 3); // line breaks in the message do not start lines of their own
+    const QString attesa = QStringLiteral("[10/12/2026 09:05:07] ") + QStringLiteral("inizio  ") +
+                           QString(Logger::lunghezzaMassima - 8, QChar(u'è')) + Logger::marcaTaglio;
+    for (const QString& r : righe)
+        EXPECT_EQ(r, attesa);
+    // A message within the bound is kept whole.
+    ASSERT_TRUE(log.log(QString(Logger::lunghezzaMassima, QLatin1Char('a'))));
+    EXPECT_TRUE(leggi(log.percorsoFile())
+                    .endsWith(QString(Logger::lunghezzaMassima, QLatin1Char('a')) + QLatin1Char('\n')));
+}
+
 TEST_F(LoggerTest, UnLogCheNonSiPuoScrivereLoDiceInItaliano) {
     struct Caso {
         const char* nome;

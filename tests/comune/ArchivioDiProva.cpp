@@ -140,9 +140,11 @@ void ArchivioDiProva::SetUp() {
     dimenticaCartellaProgramma();
     azzeraStatoGlobale();
     impostaOrologio(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
+    DB::osservaIstruzioni([this](const QString& sql) { istruzioni_ << sql; });
 }
 
 void ArchivioDiProva::TearDown() {
+    DB::osservaIstruzioni({});
     if (!databaseServer_.isEmpty()) {
         chiudiConnessioneServer();
         qunsetenv("VIBRANA_SERVER");
@@ -171,6 +173,7 @@ QStringList ArchivioDiProva::righeLog() const {
 
 void ArchivioDiProva::svuotaLog() const {
     QFile::remove(dir_.path() + QStringLiteral("/log.txt"));
+    istruzioni_.clear();
 }
 
 void ArchivioDiProva::eserciziDiretti(const QString& tabella, qlonglong idScheda, int quanti,

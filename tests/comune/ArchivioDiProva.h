@@ -24,7 +24,11 @@ protected:
     QString percorsoArchivio() const { return dir_.path() + QStringLiteral("/splash.ps"); }
     // Lines of log.txt without their time stamps.
     QStringList righeLog() const;
+    // Also empties istruzioniInviate().
     void svuotaLog() const;
+    // The statements sent through Execute (and eseguiConRighe) since the log was last emptied, as
+    // written: the log keeps only their kind and table.
+    QStringList istruzioniInviate() const { return istruzioni_; }
     // Runs SQLite statements straight on the file, bypassing db (fixtures).
     void eseguiDiretto(const QString& sql) const;
     qlonglong contaDiretto(const QString& sql) const;
@@ -55,6 +59,7 @@ private:
     RegistratoreInstallato registro_;
     QString server_;
     QString databaseServer_;
+    mutable QStringList istruzioni_;
 };
 
 // Copies the folder tree `origine` into `destinazione`.

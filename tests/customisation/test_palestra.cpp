@@ -8,13 +8,7 @@ namespace {
 class Palestra : public ArchivioDiProva {
 protected:
     qlonglong righe() const { return contaDiretto(QStringLiteral("SELECT count(*) FROM palestra")); }
-    QStringList istruzioni() const {
-        QStringList r;
-        for (const QString& riga : righeLog())
-            if (riga.startsWith(QStringLiteral("Execute - ")))
-                r << riga.mid(10);
-        return r;
-    }
+    QStringList istruzioni() const { return istruzioniInviate(); }
 };
 
 TEST_F(Palestra, TabellaVuotaPoiInserimentoPoiAggiornamento) {

@@ -16,16 +16,14 @@ class Db : public ArchivioDiProva {};
 TEST_F(Db, DlookupTrovaNonTrovaENull) {
     EXPECT_EQ(db().Dlookup(QStringLiteral("nome"), QStringLiteral("categorie"), QStringLiteral("id_cat = 2")),
               QVariant(QStringLiteral("Tonificazione")));
-    EXPECT_EQ(righeLog(),
-              QStringList{QStringLiteral("DLOOKUP - SELECT nome FROM categorie WHERE id_cat = 2")});
+    EXPECT_EQ(righeLog(), QStringList{QStringLiteral("DLOOKUP - SELECT categorie (id_cat=2)")});
 
     svuotaLog();
     EXPECT_EQ(
         db().Dlookup(QStringLiteral("nome"), QStringLiteral("categorie"), QStringLiteral("id_cat = 99")),
         QVariant(ERR_DATI_NON_TROVATI));
-    EXPECT_EQ(righeLog(),
-              (QStringList{QStringLiteral("DLOOKUP - SELECT nome FROM categorie WHERE id_cat = 99"),
-                           QStringLiteral("DLOOKUP - Errore dati non trovati")}));
+    EXPECT_EQ(righeLog(), (QStringList{QStringLiteral("DLOOKUP - SELECT categorie (id_cat=99)"),
+                                       QStringLiteral("DLOOKUP - Errore dati non trovati")}));
 
     eseguiDiretto(QStringLiteral("INSERT INTO Parametri VALUES ('VUOTO', NULL)"));
     const QVariant nullo = db().Dlookup(QStringLiteral("valore"), QStringLiteral("Parametri"),
@@ -35,8 +33,10 @@ TEST_F(Db, DlookupTrovaNonTrovaENull) {
 }
 
 TEST_F(Db, DlookupSenzaCondizioneFinisceConSpazio) {
+    EXPECT_EQ(DB::sqlDlookup(QStringLiteral("COUNT(*)"), QStringLiteral("categorie"), QString()),
+              QStringLiteral("SELECT COUNT(*) FROM categorie "));
     db().Dlookup(QStringLiteral("COUNT(*)"), QStringLiteral("categorie"), QString());
-    EXPECT_EQ(righeLog(), QStringList{QStringLiteral("DLOOKUP - SELECT COUNT(*) FROM categorie ")});
+    EXPECT_EQ(righeLog(), QStringList{QStringLiteral("DLOOKUP - SELECT categorie")});
 }
 
 TEST_F(Db, DlookupInErroreMostraIlMessaggioERestituisceIlMarcatore) {
@@ -87,7 +87,7 @@ TEST_F(Db, DMaxSuTabellaVuotaENonVuota) {
     EXPECT_EQ(messaggi().mostrati.size(), 1u);
 }
 
-TEST_F(Db, ExecuteRegistraPrimaEMostraNumeroEDescrizione) {
+TEST_F(Db, ExecuteRegistraTipoTabellaEdEsitoEMostraNumeroEDescrizione) {
     const QString buona = QStringLiteral("INSERT INTO utenti (nome,cognome,dataNascita,sesso,[Note]) "
                                          "VALUES ('Anna','D`Angelo',#12/05/2004#,'F','')");
     EXPECT_TRUE(db().Execute(buona));
@@ -96,8 +96,15 @@ TEST_F(Db, ExecuteRegistraPrimaEMostraNumeroEDescrizione) {
 
     const QString cattiva = QStringLiteral("INSERT INTO utenti (nome) VALUES ('l'amico')");
     EXPECT_FALSE(db().Execute(cattiva));
-    EXPECT_EQ(righeLog(),
-              (QStringList{QStringLiteral("Execute - ") + buona, QStringLiteral("Execute - ") + cattiva}));
+    EXPECT_EQ(istruzioniInviate(), (QStringList{buona, cattiva}));
+    const QStringList log = righeLog();
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_TRUE(log[0].contains(
+        QRegularExpression(QStringLiteral(R"(^Execute - INSERT utenti: eseguita, id \d+ \(\d+ ms\)$)"))))
+        << log[0].toStdString();
+    EXPECT_TRUE(log[1].contains(
+        QRegularExpression(QStringLiteral(R"(^Execute - INSERT utenti: errore \d+ \(\d+ ms\)$)"))))
+        << log[1].toStdString();
     ASSERT_EQ(messaggi().mostrati.size(), 1u);
     EXPECT_TRUE(messaggi().mostrati[0].testo.contains(QRegularExpression(QStringLiteral("^\\d+-"))))
         << messaggi().mostrati[0].testo.toStdString();

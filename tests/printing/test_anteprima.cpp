@@ -203,8 +203,8 @@ TEST_F(Anteprima, PdfNonScrittoLasciaIlFileDiPrima) {
         bool discoPieno; // else a folder that may not be written
         const char* causa;
     } casi[] = {
-        {"disco pieno", true, "la scrittura si è interrotta (disco pieno?)"},
-        {"cartella di sola lettura", false, "la cartella non esiste o non è scrivibile"},
+        {"disco pieno", true, "disco pieno o errore di scrittura"},
+        {"cartella di sola lettura", false, "non si ha il permesso di scrivere"},
     };
     auto w = apri(13);
     for (const auto& c : casi) {
@@ -231,9 +231,8 @@ TEST_F(Anteprima, PdfNonScrittoLasciaIlFileDiPrima) {
         }
         QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         ASSERT_EQ(messaggi().testi().size(), 1);
-        EXPECT_TRUE(
-            messaggi().testi()[0].endsWith(QStringLiteral(": Impossibile scrivere il file \"%1\": %2.")
-                                               .arg(file, QString::fromUtf8(c.causa))))
+        EXPECT_TRUE(messaggi().testi()[0].endsWith(
+            QStringLiteral(": Impossibile scrivere «scheda.pdf»: %1").arg(QString::fromUtf8(c.causa))))
             << messaggi().testi()[0].toStdString();
         EXPECT_FALSE(notaStato(*w).contains(QStringLiteral("salvata"))) << notaStato(*w).toStdString();
         EXPECT_EQ(QDir(destinazione).entryList(QDir::Files | QDir::Hidden),

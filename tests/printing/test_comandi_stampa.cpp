@@ -2,12 +2,15 @@
 #include "LimitiScrittura.h"
 #include "StrumentiPdf.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -82,9 +85,7 @@ TEST_F(ComandiStampa, ErroriRiferitiConCodiceDiUscita) {
          QStringLiteral("Errore: numero di scheda non valido: dieci\n")},
         {{QStringLiteral("istruzioni"), manca},
          1,
-         QStringLiteral("Errore: Impossibile scrivere il file \"%1\": la cartella non esiste o non è "
-                        "scrivibile.\n")
-             .arg(manca)},
+         QStringLiteral("Errore: Impossibile scrivere «x.pdf»: la cartella non esiste\n")},
     };
     for (const auto& c : casi) {
         const Esito e = esegui(c.argomenti);
@@ -228,22 +229,19 @@ TEST_F(ComandiStampa, PdfNonScrittoLasciaIlFileDiPrima) {
         bool discoPieno; // else a folder that may not be written
         const char* causa;
     } casi[] = {
-        {"scheda, disco pieno",
-         {QStringLiteral("pdf"), id, file},
-         true,
-         "la scrittura si è interrotta (disco pieno?)"},
+        {"scheda, disco pieno", {QStringLiteral("pdf"), id, file}, true, "disco pieno o errore di scrittura"},
         {"istruzioni, disco pieno",
          {QStringLiteral("istruzioni"), file},
          true,
-         "la scrittura si è interrotta (disco pieno?)"},
+         "disco pieno o errore di scrittura"},
         {"scheda, cartella di sola lettura",
          {QStringLiteral("pdf"), id, file},
          false,
-         "la cartella non esiste o non è scrivibile"},
+         "non si ha il permesso di scrivere"},
         {"istruzioni, cartella di sola lettura",
          {QStringLiteral("istruzioni"), file},
          false,
-         "la cartella non esiste o non è scrivibile"},
+         "non si ha il permesso di scrivere"},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -263,8 +261,8 @@ TEST_F(ComandiStampa, PdfNonScrittoLasciaIlFileDiPrima) {
         });
         QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(e.codice, 1);
-        EXPECT_EQ(e.errori.toStdString(), QStringLiteral("Errore: Impossibile scrivere il file \"%1\": %2.\n")
-                                              .arg(file, QString::fromUtf8(c.causa))
+        EXPECT_EQ(e.errori.toStdString(), QStringLiteral("Errore: Impossibile scrivere «t.pdf»: %1\n")
+                                              .arg(QString::fromUtf8(c.causa))
                                               .toStdString());
         EXPECT_TRUE(e.uscita.isEmpty()) << e.uscita.toStdString();
         EXPECT_EQ(QDir(destinazione).entryList(QDir::Files | QDir::Hidden),
@@ -296,6 +294,78 @@ TEST_F(ComandiStampa, LogoIllegibileLasciatoFuoriConUnSoloAvviso) {
     ASSERT_EQ(testi.size(), 2);
     for (const QString& t : testi)
         EXPECT_FALSE(t.contains(QStringLiteral("logo.jpg")));
+}
+
+// The register, every other name of it, of its journals and of its copies, and any target that is
+// not a file that can be replaced: refused with the reason, and the register's bytes untouched.
+TEST_F(ComandiStampa, PdfNonScriveMaiLArchivio) {
+    figura(1);
+    const QString id = QString::number(scheda(3));
+    const QString normale = cartella() + QStringLiteral("/normale.pdf");
+    // A first run also leaves the register as the program keeps it.
+    ASSERT_EQ(esegui({QStringLiteral("pdf"), id, normale}).codice, 0);
+    const QString archivio = percorsoArchivio();
+    if (!QFileInfo::exists(archivio)) { // the register is on the server: a file in its place
+        QFile f(archivio);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("archivio");
+    }
+    const QString copia = cartella() + QStringLiteral("/backup/splash-2026-12-10_083000.ps");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(copia).absolutePath()));
+    ASSERT_TRUE(QFile::copy(archivio, copia));
+    const auto in = [this](const char* nome) { return cartella() + QLatin1Char('/') + QLatin1String(nome); };
+    ASSERT_TRUE(QFile::link(archivio, in("collegamento.pdf")));
+    ASSERT_EQ(::link(QFile::encodeName(archivio).constData(), QFile::encodeName(in("duro.pdf")).constData()),
+              0);
+    ASSERT_TRUE(QDir().mkpath(in("cartella.pdf")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(in("tubo.pdf")).constData(), 0600), 0);
+    {
+        QFile f(in("sola.pdf"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("di sola lettura");
+    }
+    ASSERT_TRUE(QFile::setPermissions(in("sola.pdf"), QFile::ReadOwner));
+    const struct {
+        QString bersaglio;
+        const char* motivo;
+    } bersagli[] = {
+        {archivio, "è l'archivio del programma"},
+        {in("collegamento.pdf"), "è l'archivio del programma"},
+        {in("duro.pdf"), "è l'archivio del programma"},
+        {archivio + QStringLiteral("-journal"), "è un file dell'archivio del programma"},
+        {copia, "è nella cartella delle copie dell'archivio"},
+        {in("cartella.pdf"), "è una cartella"},
+        {in("tubo.pdf"), "non è un file normale"},
+        {in("sola.pdf"), "non si ha il permesso di scrivere"},
+        {in("manca/x.pdf"), "la cartella non esiste"},
+    };
+    const auto impronta = [](const QString& f) {
+        QFile file(f);
+        return file.open(QIODevice::ReadOnly)
+                   ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                   : QByteArray();
+    };
+    const QByteArray registro = impronta(archivio);
+    const QByteArray diCopia = impronta(copia);
+    for (const QStringList& comando :
+         {QStringList{QStringLiteral("pdf"), id}, QStringList{QStringLiteral("istruzioni")}}) {
+        for (const auto& b : bersagli) {
+            SCOPED_TRACE((comando.join(QLatin1Char(' ')) + QLatin1Char(' ') + b.bersaglio).toStdString());
+            const Esito e = esegui(comando + QStringList{b.bersaglio});
+            EXPECT_EQ(e.codice, 1);
+            EXPECT_EQ(e.errori.toStdString(),
+                      QStringLiteral("Errore: Impossibile scrivere «%1»: %2\n")
+                          .arg(QFileInfo(b.bersaglio).fileName(), QString::fromUtf8(b.motivo))
+                          .toStdString());
+            EXPECT_TRUE(e.uscita.isEmpty()) << e.uscita.toStdString();
+            EXPECT_EQ(impronta(archivio), registro);
+            EXPECT_EQ(impronta(copia), diCopia);
+        }
+        const Esito e = esegui(comando + QStringList{normale});
+        EXPECT_EQ(e.codice, 0) << e.errori.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(archivio + QStringLiteral("-journal")));
+    EXPECT_EQ(QFileInfo(in("sola.pdf")).size(), 15);
 }
 
 } // namespace

@@ -39,12 +39,7 @@ qlonglong ArchivioSchede::conta(const QString& tabella, const QString& condizion
 }
 
 QStringList ArchivioSchede::istruzioni() const {
-    QStringList r;
-    const QString prefisso = QStringLiteral("Execute - ");
-    for (const QString& riga : righeLog())
-        if (riga.startsWith(prefisso))
-            r << riga.mid(prefisso.size());
-    return r;
+    return istruzioniInviate();
 }
 
 Esercizio ArchivioSchede::esercizio(std::int32_t idFig, const QString& note) {

@@ -18,7 +18,7 @@ protected:
     std::int32_t modelloDiretto(const QString& descrizione, int esercizi = 0,
                                 bool preimpostata = false) const;
     qlonglong conta(const QString& tabella, const QString& condizione = QStringLiteral("1 = 1")) const;
-    // The statements sent through Execute since the log was last emptied.
+    // The statements sent through Execute since the log was last emptied, as written.
     QStringList istruzioni() const;
 
     // A platform exercise with figure `idFig`, 30s/35Hz/L, recovery 1:30, 3 series.

@@ -2,8 +2,13 @@
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,12 +22,12 @@ protected:
         QString uscita;
         QString errori;
     };
-    Uscita esegui(const QStringList& argomenti) const {
+    Uscita esegui(const QStringList& argomenti, int attesa = 60000) const {
         Uscita u;
         QProcess p;
         p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
         p.start(QStringLiteral(VIBRANA_CARTELLA_BUILD) + QStringLiteral("/vibrana-archivio"), argomenti);
-        if (!p.waitForFinished(60000)) {
+        if (!p.waitForFinished(attesa)) {
             ADD_FAILURE() << "il comando non termina";
             return u;
         }
@@ -105,7 +110,7 @@ TEST_F(ComandiScambio, CodiciDiUscita) {
         {{QStringLiteral("esporta"), QString::number(card)}, 2, "Uso:"},
         {{QStringLiteral("esporta"), QString::number(card), bloccato},
          1,
-         "Errore: Impossibile scrivere il file"},
+         "Errore: Impossibile scrivere «x.vibrana»: la cartella non esiste"},
         {{QStringLiteral("importa"), file, QStringLiteral("--utente"), QStringLiteral("9999")},
          3,
          "Errore: l'atleta 9999 non esiste."},
@@ -121,7 +126,7 @@ TEST_F(ComandiScambio, CodiciDiUscita) {
         {{QStringLiteral("importa"), cartella() + QStringLiteral("/manca.vibrana"),
           QStringLiteral("--utente"), QString::number(atleta)},
          1,
-         "Errore: Impossibile leggere il file"},
+         "Errore: Impossibile leggere «manca.vibrana»: il file non esiste"},
     };
     const qlonglong prima = conta(QStringLiteral("schede")) + conta(QStringLiteral("schedeModello"));
     for (const auto& c : casi) {
@@ -165,6 +170,112 @@ TEST_F(ComandiScambio, ValoriRifiutatiElencatiConIlNomeDelFile) {
                                        "Non è stato importato nulla.\n"));
     EXPECT_TRUE(u.uscita.isEmpty()) << u.uscita.toStdString();
     EXPECT_EQ(conta(QStringLiteral("schede")) + conta(QStringLiteral("Esercizi")), prima);
+}
+
+// The register, every other name of it, of its journals and of its copies, and any target that is
+// not a file that can be replaced: refused with the reason, and the register's bytes untouched.
+TEST_F(ComandiScambio, EsportaNonScriveMaiLArchivio) {
+    const auto atleta = atletaDiretto();
+    const auto card = schedaDiretta(atleta, 1);
+    const auto modello = modelloDiretto(QStringLiteral("Gambe"));
+    const QString normale = cartella() + QStringLiteral("/normale.vibrana");
+    // A first run also leaves the register as the program keeps it.
+    ASSERT_EQ(esegui({QStringLiteral("esporta"), QString::number(card), normale}).codice, 0);
+    const QString archivio = percorsoArchivio();
+    if (!QFileInfo::exists(archivio)) { // the register is on the server: a file in its place
+        QFile f(archivio);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("archivio");
+    }
+    const QString copia = cartella() + QStringLiteral("/backup/splash-2026-12-10_083000.ps");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(copia).absolutePath()));
+    ASSERT_TRUE(QFile::copy(archivio, copia));
+    const auto in = [this](const char* nome) { return cartella() + QLatin1Char('/') + QLatin1String(nome); };
+    ASSERT_TRUE(QFile::link(archivio, in("collegamento.vibrana")));
+    ASSERT_EQ(
+        ::link(QFile::encodeName(archivio).constData(), QFile::encodeName(in("duro.vibrana")).constData()),
+        0);
+    ASSERT_TRUE(QDir().mkpath(in("cartella.vibrana")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(in("tubo.vibrana")).constData(), 0600), 0);
+    {
+        QFile f(in("sola.vibrana"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("di sola lettura");
+    }
+    ASSERT_TRUE(QFile::setPermissions(in("sola.vibrana"), QFile::ReadOwner));
+    const struct {
+        QString bersaglio;
+        const char* motivo;
+    } bersagli[] = {
+        {archivio, "è l'archivio del programma"},
+        {in("collegamento.vibrana"), "è l'archivio del programma"},
+        {in("duro.vibrana"), "è l'archivio del programma"},
+        {archivio + QStringLiteral("-journal"), "è un file dell'archivio del programma"},
+        {copia, "è nella cartella delle copie dell'archivio"},
+        {in("cartella.vibrana"), "è una cartella"},
+        {in("tubo.vibrana"), "non è un file normale"},
+        {in("sola.vibrana"), "non si ha il permesso di scrivere"},
+        {in("manca/x.vibrana"), "la cartella non esiste"},
+    };
+    const auto impronta = [](const QString& f) {
+        return QCryptographicHash::hash(leggi(f), QCryptographicHash::Sha256);
+    };
+    const QByteArray registro = impronta(archivio);
+    const QByteArray diCopia = impronta(copia);
+    for (const QStringList& comando :
+         {QStringList{QStringLiteral("esporta"), QString::number(card)},
+          QStringList{QStringLiteral("esporta"), QStringLiteral("--modello"), QString::number(modello)}}) {
+        for (const auto& b : bersagli) {
+            SCOPED_TRACE((comando.join(QLatin1Char(' ')) + QLatin1Char(' ') + b.bersaglio).toStdString());
+            const Uscita u = esegui(comando + QStringList{b.bersaglio}, 20000);
+            EXPECT_EQ(u.codice, 1);
+            EXPECT_EQ(u.errori.toStdString(),
+                      QStringLiteral("Errore: Impossibile scrivere «%1»: %2\n")
+                          .arg(QFileInfo(b.bersaglio).fileName(), QString::fromUtf8(b.motivo))
+                          .toStdString());
+            EXPECT_TRUE(u.uscita.isEmpty()) << u.uscita.toStdString();
+            EXPECT_EQ(impronta(archivio), registro);
+            EXPECT_EQ(impronta(copia), diCopia);
+        }
+        const Uscita u = esegui(comando + QStringList{normale});
+        EXPECT_EQ(u.codice, 0) << u.errori.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(archivio + QStringLiteral("-journal")));
+    EXPECT_EQ(leggi(in("sola.vibrana")), QByteArray("di sola lettura"));
+}
+
+// A FIFO or a device would block the read or never end, a huge file would fill the memory: refused
+// at once, before anything is read.
+TEST_F(ComandiScambio, ImportaSoloFileNormaliEPiccoli) {
+    const QString tubo = cartella() + QStringLiteral("/tubo.vibrana");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+    const QString grande = cartella() + QStringLiteral("/grande.vibrana");
+    {
+        QFile f(grande);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(10 * 1024 * 1024 + 1));
+    }
+    const struct {
+        QString file;
+        QString errore;
+    } casi[] = {
+        {tubo, QStringLiteral("Errore: Impossibile leggere «tubo.vibrana»: non è un file normale\n")},
+        {QStringLiteral("/dev/zero"),
+         QStringLiteral("Errore: Impossibile leggere «zero»: non è un file normale\n")},
+        {grande,
+         QStringLiteral("Errore: Impossibile leggere «grande.vibrana»: il file è più grande di 10 MB: "
+                        "non è una scheda Vibrana\n")},
+        {cartella(), QStringLiteral("Errore: Impossibile leggere «%1»: è una cartella\n")
+                         .arg(QFileInfo(cartella()).fileName())},
+    };
+    const qlonglong prima = conta(QStringLiteral("schedeModello"));
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.file.toStdString());
+        const Uscita u = esegui({QStringLiteral("importa"), c.file}, 10000);
+        EXPECT_EQ(u.codice, 1);
+        EXPECT_EQ(u.errori.toStdString(), c.errore.toStdString());
+    }
+    EXPECT_EQ(conta(QStringLiteral("schedeModello")), prima);
 }
 
 } // namespace

@@ -45,6 +45,33 @@ TEST(EsportaCsv, ValoriScomodi) {
         EXPECT_EQ(unaRiga({c.valore}), c.atteso + "\r\n") << c.caso;
 }
 
+// A name such as =1+2 must open as that text, not as 3 or a live link.
+TEST(EsportaCsv, TestoCheSembraUnaFormula) {
+    const struct {
+        const char* caso;
+        QVariant valore;
+        QByteArray atteso;
+    } casi[] = {
+        {"uguale", QStringLiteral("=1+2"), "'=1+2"},
+        {"collegamento", QStringLiteral("=HYPERLINK(\"http://x.invalid\";\"clic\")"),
+         "\"'=HYPERLINK(\"\"http://x.invalid\"\";\"\"clic\"\")\""},
+        {"più", QStringLiteral("+39 333"), "'+39 333"},
+        {"meno", QStringLiteral("-2+3"), "'-2+3"},
+        {"chiocciola", QStringLiteral("@SOMMA(A1)"), "'@SOMMA(A1)"},
+        {"tabulazione", QStringLiteral("\t=1+2"), "'\t=1+2"},
+        {"ritorno a capo", QStringLiteral("\r=1+2"), "\"'\r=1+2\""},
+        {"nome semplice", QStringLiteral("Rossi"), "Rossi"},
+        {"uguale non in testa", QStringLiteral("Rossi=Bianchi"), "Rossi=Bianchi"},
+        {"virgolette e uguale", QStringLiteral("=\"a\""), "\"'=\"\"a\"\"\""},
+        {"punto e virgola", QStringLiteral("Rossi; Mario"), "\"Rossi; Mario\""},
+        // Numbers the program writes stay numbers.
+        {"numero negativo", -5, "-5"},
+        {"decimale negativo", -2.5, "-2.5"},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(unaRiga({c.valore}), c.atteso + "\r\n") << c.caso;
+}
+
 TEST(EsportaCsv, IntestazioneSeparatoriEFineRiga) {
     TabellaCsv t({QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Data")});
     t.aggiungiRiga({QStringLiteral("Rossi"), QStringLiteral("Anna"), QDate(1990, 12, 1)});
@@ -97,7 +124,8 @@ TEST(EsportaCsv, IlFileEInteroONonVieneScritto) {
         t.salva(manca);
         ADD_FAILURE() << "scritto in una cartella inesistente";
     } catch (const Errore& e) {
-        EXPECT_TRUE(e.descrizione().startsWith(QStringLiteral("Impossibile scrivere il file")))
+        EXPECT_EQ(e.descrizione(),
+                  QStringLiteral("Impossibile scrivere «atleti.csv»: la cartella non esiste"))
             << e.descrizione().toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(manca));
