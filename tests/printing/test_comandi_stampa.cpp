@@ -1,6 +1,7 @@
 #include "ArchivioStampa.h"
 #include "LimitiScrittura.h"
 #include "StrumentiPdf.h"
+#include "comune/BersagliOstili.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -305,46 +306,11 @@ TEST_F(ComandiStampa, PdfNonScriveMaiLArchivio) {
     // A first run also leaves the register as the program keeps it.
     ASSERT_EQ(esegui({QStringLiteral("pdf"), id, normale}).codice, 0);
     const QString archivio = percorsoArchivio();
-    if (!QFileInfo::exists(archivio)) { // the register is on the server: a file in its place
-        QFile f(archivio);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("archivio");
-    }
-    const QString copia = cartella() + QStringLiteral("/backup/splash-2026-12-10_083000.ps");
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(copia).absolutePath()));
-    ASSERT_TRUE(QFile::copy(archivio, copia));
-    const auto in = [this](const char* nome) { return cartella() + QLatin1Char('/') + QLatin1String(nome); };
-    ASSERT_TRUE(QFile::link(archivio, in("collegamento.pdf")));
-    ASSERT_EQ(::link(QFile::encodeName(archivio).constData(), QFile::encodeName(in("duro.pdf")).constData()),
-              0);
-    ASSERT_TRUE(QDir().mkpath(in("cartella.pdf")));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(in("tubo.pdf")).constData(), 0600), 0);
-    {
-        QFile f(in("sola.pdf"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("di sola lettura");
-    }
-    ASSERT_TRUE(QFile::setPermissions(in("sola.pdf"), QFile::ReadOwner));
-    const struct {
-        QString bersaglio;
-        const char* motivo;
-    } bersagli[] = {
-        {archivio, "è l'archivio del programma"},
-        {in("collegamento.pdf"), "è l'archivio del programma"},
-        {in("duro.pdf"), "è l'archivio del programma"},
-        {archivio + QStringLiteral("-journal"), "è un file dell'archivio del programma"},
-        {copia, "è nella cartella delle copie dell'archivio"},
-        {in("cartella.pdf"), "è una cartella"},
-        {in("tubo.pdf"), "non è un file normale"},
-        {in("sola.pdf"), "non si ha il permesso di scrivere"},
-        {in("manca/x.pdf"), "la cartella non esiste"},
-    };
-    const auto impronta = [](const QString& f) {
-        QFile file(f);
-        return file.open(QIODevice::ReadOnly)
-                   ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
-                   : QByteArray();
-    };
+    const BersagliOstili ostili(cartella(), archivio, QStringLiteral("pdf"));
+    ASSERT_FALSE(ostili.elenco.empty());
+    const auto& bersagli = ostili.elenco;
+    const QString& copia = ostili.copia;
+    const auto impronta = &BersagliOstili::impronta;
     const QByteArray registro = impronta(archivio);
     const QByteArray diCopia = impronta(copia);
     for (const QStringList& comando :
@@ -365,7 +331,7 @@ TEST_F(ComandiStampa, PdfNonScriveMaiLArchivio) {
         EXPECT_EQ(e.codice, 0) << e.errori.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(archivio + QStringLiteral("-journal")));
-    EXPECT_EQ(QFileInfo(in("sola.pdf")).size(), 15);
+    EXPECT_EQ(QFileInfo(cartella() + QStringLiteral("/sola.pdf")).size(), 15);
 }
 
 } // namespace

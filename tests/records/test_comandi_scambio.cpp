@@ -1,4 +1,5 @@
 #include "ArchivioSchede.h"
+#include "comune/BersagliOstili.h"
 #include "records/SchedaModello.h"
 #include "records/scheda.h"
 
@@ -182,44 +183,11 @@ TEST_F(ComandiScambio, EsportaNonScriveMaiLArchivio) {
     // A first run also leaves the register as the program keeps it.
     ASSERT_EQ(esegui({QStringLiteral("esporta"), QString::number(card), normale}).codice, 0);
     const QString archivio = percorsoArchivio();
-    if (!QFileInfo::exists(archivio)) { // the register is on the server: a file in its place
-        QFile f(archivio);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("archivio");
-    }
-    const QString copia = cartella() + QStringLiteral("/backup/splash-2026-12-10_083000.ps");
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(copia).absolutePath()));
-    ASSERT_TRUE(QFile::copy(archivio, copia));
-    const auto in = [this](const char* nome) { return cartella() + QLatin1Char('/') + QLatin1String(nome); };
-    ASSERT_TRUE(QFile::link(archivio, in("collegamento.vibrana")));
-    ASSERT_EQ(
-        ::link(QFile::encodeName(archivio).constData(), QFile::encodeName(in("duro.vibrana")).constData()),
-        0);
-    ASSERT_TRUE(QDir().mkpath(in("cartella.vibrana")));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(in("tubo.vibrana")).constData(), 0600), 0);
-    {
-        QFile f(in("sola.vibrana"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("di sola lettura");
-    }
-    ASSERT_TRUE(QFile::setPermissions(in("sola.vibrana"), QFile::ReadOwner));
-    const struct {
-        QString bersaglio;
-        const char* motivo;
-    } bersagli[] = {
-        {archivio, "è l'archivio del programma"},
-        {in("collegamento.vibrana"), "è l'archivio del programma"},
-        {in("duro.vibrana"), "è l'archivio del programma"},
-        {archivio + QStringLiteral("-journal"), "è un file dell'archivio del programma"},
-        {copia, "è nella cartella delle copie dell'archivio"},
-        {in("cartella.vibrana"), "è una cartella"},
-        {in("tubo.vibrana"), "non è un file normale"},
-        {in("sola.vibrana"), "non si ha il permesso di scrivere"},
-        {in("manca/x.vibrana"), "la cartella non esiste"},
-    };
-    const auto impronta = [](const QString& f) {
-        return QCryptographicHash::hash(leggi(f), QCryptographicHash::Sha256);
-    };
+    const BersagliOstili ostili(cartella(), archivio, QStringLiteral("vibrana"));
+    ASSERT_FALSE(ostili.elenco.empty());
+    const auto& bersagli = ostili.elenco;
+    const QString& copia = ostili.copia;
+    const auto impronta = &BersagliOstili::impronta;
     const QByteArray registro = impronta(archivio);
     const QByteArray diCopia = impronta(copia);
     for (const QStringList& comando :
@@ -241,7 +209,7 @@ TEST_F(ComandiScambio, EsportaNonScriveMaiLArchivio) {
         EXPECT_EQ(u.codice, 0) << u.errori.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(archivio + QStringLiteral("-journal")));
-    EXPECT_EQ(leggi(in("sola.vibrana")), QByteArray("di sola lettura"));
+    EXPECT_EQ(leggi(cartella() + QStringLiteral("/sola.vibrana")), QByteArray("di sola lettura"));
 }
 
 // A FIFO or a device would block the read or never end, a huge file would fill the memory: refused
